@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Molvane needs to build, test and run, but only those that are missing,
+# so a second run costs one dpkg query.
+set -euo pipefail
+
+packages=(qt6-base-dev libjpeg62-turbo-dev fonts-noto-cjk libgtest-dev libgmock-dev libbenchmark-dev
+          cmake ninja-build g++ pkg-config xvfb "$@")
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Need root (or sudo) to install: ${missing[*]}" >&2; exit 1; }
+    sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,66 @@
+// Program start: the command line first (no display needed), then the application and its windows.
+
+#include "platform/app_info.h"
+#include "app/command_line.h"
+#include "document/tform1.h"
+#include "platform/font_substitution.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace {
+
+QStringList argumentsOf(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    return args;
+}
+
+void print(std::FILE* to, const QString& text) { std::fputs(text.toLocal8Bit().constData(), to); }
+
+// Qt would abort with a long message; say in one line what is missing and how to go on.
+bool displayAvailable()
+{
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
+           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+int runEditor(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(molvane::kApplicationName));
+    QApplication::setApplicationVersion(QString::fromLatin1(molvane::kApplicationVersion));
+    molvane::installFontSubstitutions();
+
+    molvane::TForm1 form1;
+    form1.show();
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const molvane::CommandLine command = molvane::parseCommandLine(argumentsOf(argc, argv));
+    switch (command.action) {
+    case molvane::CommandLine::Action::ShowHelp:
+        print(stdout, molvane::usageText());
+        return 0;
+    case molvane::CommandLine::Action::ShowVersion:
+        print(stdout, molvane::versionText());
+        return 0;
+    case molvane::CommandLine::Action::Error:
+        print(stderr, QStringLiteral("molvane: %1\n%2").arg(command.error, molvane::usageText()));
+        return 2;
+    case molvane::CommandLine::Action::RunEditor:
+        break;
+    }
+    if (!displayAvailable()) {
+        print(stderr, QStringLiteral("molvane: no display found; run it under a desktop session or as "
+                                     "`xvfb-run -a build/molvane`\n"));
+        return 1;
+    }
+    return runEditor(argc, argv);
+}

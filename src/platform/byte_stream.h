@@ -1,0 +1,64 @@
+#pragma once
+// Little-endian reading and writing of binary data with bounds checks.
+// ByteReader never reads past the bytes it was given: every read reports failure instead, and the
+// caller checks a length or count from the input against remaining() before allocating for it.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <cstdint>
+
+namespace molvane {
+
+class ByteReader {
+public:
+    explicit ByteReader(QByteArrayView data) : data_(data) {}
+
+    qsizetype position() const { return pos_; }
+    qsizetype size() const { return data_.size(); }
+    qsizetype remaining() const { return data_.size() - pos_; }
+    bool atEnd() const { return pos_ >= data_.size(); }
+
+    // Moves to an absolute position; fails (and stays put) outside 0..size().
+    bool seek(qsizetype pos);
+    bool skip(qsizetype count);
+
+    bool readUInt8(std::uint8_t& v);
+    bool readUInt16(std::uint16_t& v);
+    bool readInt32(std::int32_t& v);
+    bool readUInt32(std::uint32_t& v);
+    // Reads count bytes; fails without allocating when fewer remain or count is negative.
+    bool readBytes(qsizetype count, QByteArray& out);
+    // A view of the next count bytes without copying; empty and false when they are not there.
+    bool peekView(qsizetype count, QByteArrayView& out) const;
+
+private:
+    bool take(qsizetype count, const char*& p);
+
+    QByteArrayView data_;
+    qsizetype pos_ = 0;
+};
+
+class ByteWriter {
+public:
+    ByteWriter() = default;
+    explicit ByteWriter(qsizetype reserve) { data_.reserve(reserve); }
+
+    qsizetype size() const { return data_.size(); }
+    const QByteArray& data() const { return data_; }
+    QByteArray take() { return std::move(data_); }
+
+    void writeUInt8(std::uint8_t v) { data_.append(char(v)); }
+    void writeUInt16(std::uint16_t v);
+    void writeInt32(std::int32_t v) { writeUInt32(std::uint32_t(v)); }
+    void writeUInt32(std::uint32_t v);
+    void writeBytes(QByteArrayView bytes) { data_.append(bytes.data(), bytes.size()); }
+    void writeZeros(qsizetype count) { data_.append(count, '\0'); }
+
+    // Overwrites four bytes already written (a size field known only at the end).
+    void patchInt32(qsizetype offset, std::int32_t v);
+
+private:
+    QByteArray data_;
+};
+
+} // namespace molvane

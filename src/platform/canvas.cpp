@@ -1,0 +1,366 @@
+#include "platform/canvas.h"
+
+#include "platform/flood_fill.h"
+
+#include <QFontMetrics>
+#include <QPainterPathStroker>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace molvane {
+
+namespace {
+
+constexpr TColor kNoColour = 0xFFFFFFFF;
+constexpr int kDefaultFontPixels = 16; // the height a font of size 0 gets
+
+Qt::PenStyle toQtStyle(PenStyle s)
+{
+    switch (s) {
+    case PenStyle::Solid: return Qt::SolidLine;
+    case PenStyle::Dash: return Qt::DashLine;
+    case PenStyle::Dot: return Qt::DotLine;
+    case PenStyle::DashDot: return Qt::DashDotLine;
+    case PenStyle::DashDotDot: return Qt::DashDotDotLine;
+    case PenStyle::Null: return Qt::NoPen;
+    }
+    return Qt::SolidLine;
+}
+
+QPainter::CompositionMode toComposition(PenMode m)
+{
+    switch (m) {
+    case PenMode::Copy: return QPainter::CompositionMode_SourceOver;
+    case PenMode::NotXor: return QPainter::RasterOp_NotSourceXorDestination;
+    case PenMode::Mask: return QPainter::RasterOp_SourceAndDestination;
+    }
+    return QPainter::CompositionMode_SourceOver;
+}
+
+QPolygonF toPolygonF(const QPolygon& p)
+{
+    QPolygonF f;
+    f.reserve(p.size());
+    for (const QPoint& q : p)
+        f.append(QPointF(q));
+    return f;
+}
+
+// A copy of src in which pure white is fully transparent.
+QImage whiteAsTransparent(const QImage& src)
+{
+    QImage out = src.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            if ((line[x] & 0x00FFFFFF) == 0x00FFFFFF)
+                line[x] = 0;
+    }
+    return out;
+}
+
+} // namespace
+
+PenStyle penStyleFromIndex(int index)
+{
+    return index >= 1 && index <= 4 ? PenStyle(index) : PenStyle::Solid;
+}
+
+QPen toQPen(const CanvasPen& pen)
+{
+    QPen p(toQColor(pen.color));
+    p.setWidth(std::max(1, pen.width));
+    p.setStyle(toQtStyle(pen.style));
+    p.setCapStyle(Qt::RoundCap);
+    p.setJoinStyle(Qt::RoundJoin);
+    p.setCosmetic(false);
+    return p;
+}
+
+int fontPixelSize(int pointSize)
+{
+    if (pointSize == 0)
+        return kDefaultFontPixels;
+    return std::max(1, int(std::lround(std::abs(pointSize) * 96.0 / 72.0)));
+}
+
+QFont toQFont(const CanvasFont& font)
+{
+    QFont f(font.name);
+    f.setPixelSize(fontPixelSize(font.pointSize));
+    f.setItalic(font.italic);
+    f.setBold(font.bold);
+    return f;
+}
+
+Canvas::Canvas(QImage& target) : target_(target) {}
+
+Canvas::~Canvas() { flush(); }
+
+void Canvas::flush()
+{
+    if (painter_) {
+        painter_->end();
+        painter_.reset();
+    }
+}
+
+QPainter& Canvas::painter()
+{
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&target_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        if (clipped_)
+            painter_->setClipRegion(clip_);
+    }
+    return *painter_;
+}
+
+void Canvas::setClipRegion(const QRegion& region)
+{
+    clip_ = region;
+    clipped_ = true;
+    if (painter_)
+        painter_->setClipRegion(clip_);
+}
+
+void Canvas::clearClip()
+{
+    clip_ = QRegion();
+    clipped_ = false;
+    if (painter_)
+        painter_->setClipping(false);
+}
+
+void Canvas::applyState(QPainter& p, bool withBrush)
+{
+    p.setCompositionMode(toComposition(mode_));
+    p.setPen(toQPen(pen_));
+    if (withBrush && brush_.style == BrushStyle::Solid)
+        p.setBrush(toQColor(brush_.color));
+    else
+        p.setBrush(Qt::NoBrush);
+}
+
+void Canvas::draw(const QPainterPath& shape, bool closed)
+{
+    if (recording_) {
+        path_.addPath(shape);
+        return;
+    }
+    QPainter& p = painter();
+    applyState(p, closed);
+    p.drawPath(shape);
+}
+
+void Canvas::line(QPoint from, QPoint to)
+{
+    QPainterPath path(from);
+    path.lineTo(to);
+    draw(path, false);
+}
+
+void Canvas::polyline(const QPolygon& points)
+{
+    if (points.isEmpty())
+        return;
+    QPainterPath path;
+    path.addPolygon(toPolygonF(points));
+    draw(path, false);
+}
+
+void Canvas::bezier(QPoint p0, QPoint c1, QPoint c2, QPoint p3)
+{
+    QPainterPath path(p0);
+    path.cubicTo(c1, c2, p3);
+    draw(path, false);
+}
+
+void Canvas::polyBezier(const QPolygon& points)
+{
+    if (points.size() < 4)
+        return;
+    QPainterPath path(points[0]);
+    for (int i = 1; i + 2 < points.size(); i += 3)
+        path.cubicTo(points[i], points[i + 1], points[i + 2]);
+    draw(path, false);
+}
+
+void Canvas::rectangle(QPoint corner1, QPoint corner2)
+{
+    QPainterPath path;
+    path.addRect(QRectF(QPointF(corner1), QPointF(corner2)).normalized());
+    draw(path, true);
+}
+
+void Canvas::ellipse(QPoint corner1, QPoint corner2)
+{
+    QPainterPath path;
+    path.addEllipse(QRectF(QPointF(corner1), QPointF(corner2)).normalized());
+    draw(path, true);
+}
+
+void Canvas::polygon(const QPolygon& points)
+{
+    if (points.size() < 2)
+        return;
+    QPainterPath path;
+    path.addPolygon(toPolygonF(points));
+    path.closeSubpath();
+    draw(path, true);
+}
+
+void Canvas::fillRect(const QRect& rect, TColor color)
+{
+    QPainter& p = painter();
+    p.setCompositionMode(toComposition(mode_));
+    p.fillRect(rect, toQColor(color));
+}
+
+void Canvas::textOut(QPoint topLeft, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    QPainter& p = painter();
+    QFont f = toQFont(font_);
+    // Raster operations work on whole pixels; an antialiased edge drawn twice would not cancel out.
+    if (mode_ != PenMode::Copy)
+        f.setStyleStrategy(QFont::NoAntialias);
+    p.setFont(f);
+    p.setCompositionMode(toComposition(mode_));
+    p.setPen(toQColor(font_.color));
+    p.setBrush(Qt::NoBrush);
+    const QFontMetrics fm(f);
+    p.drawText(QPoint(topLeft.x(), topLeft.y() + fm.ascent()), text);
+}
+
+QSize Canvas::textExtent(const QString& text) const
+{
+    const QFontMetrics fm(toQFont(font_));
+    return {fm.horizontalAdvance(text), fm.height()};
+}
+
+int Canvas::lineHeight() const { return QFontMetrics(toQFont(font_)).height(); }
+
+void Canvas::beginPath()
+{
+    recording_ = true;
+    path_ = QPainterPath();
+}
+
+QPainterPath Canvas::endPath()
+{
+    recording_ = false;
+    return std::exchange(path_, QPainterPath());
+}
+
+void Canvas::strokePath(const QPainterPath& path)
+{
+    QPainter& p = painter();
+    applyState(p, false);
+    p.drawPath(path);
+}
+
+void Canvas::fillPath(const QPainterPath& path, TColor color)
+{
+    QPainter& p = painter();
+    p.setCompositionMode(toComposition(mode_));
+    p.fillPath(path, toQColor(color));
+}
+
+TColor Canvas::pixel(QPoint p) const
+{
+    if (!target_.rect().contains(p))
+        return kNoColour;
+    return fromQRgb(reinterpret_cast<const QRgb*>(target_.constScanLine(p.y()))[p.x()]);
+}
+
+void Canvas::setPixel(QPoint p, TColor color)
+{
+    if (!target_.rect().contains(p))
+        return;
+    flush();
+    reinterpret_cast<QRgb*>(target_.scanLine(p.y()))[p.x()] = toQRgb(color);
+}
+
+void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRect, bool smooth,
+                       bool whiteTransparent)
+{
+    if (src.isNull() || dest.isEmpty())
+        return;
+    const QRect from = srcRect.isNull() ? src.rect() : srcRect;
+    QPainter& p = painter();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    if (whiteTransparent)
+        p.drawImage(dest, whiteAsTransparent(src.copy(from)));
+    else
+        p.drawImage(dest, src, from);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+}
+
+void Canvas::floodFill(QPoint seed, TColor color)
+{
+    flush();
+    floodFillSurface(target_, seed, toQRgb(color));
+}
+
+QList<QPolygon> flattenPath(const QPainterPath& path)
+{
+    QList<QPolygon> out;
+    for (const QPolygonF& poly : path.toSubpathPolygons())
+        out.append(poly.toPolygon());
+    return out;
+}
+
+QPainterPath widenPath(const QPainterPath& path, const CanvasPen& pen)
+{
+    QPainterPathStroker stroker(toQPen(pen));
+    return stroker.createStroke(path);
+}
+
+QRegion pathToRegion(const QPainterPath& path)
+{
+    const QRect box = path.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+    if (box.isEmpty())
+        return {};
+    QImage mask(box.size(), QImage::Format_Grayscale8);
+    mask.fill(0);
+    {
+        QPainter p(&mask);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.translate(-box.topLeft());
+        p.fillPath(path, Qt::white);
+    }
+    // One band per row: the runs of covered pixels, which is the order QRegion::setRects wants.
+    std::vector<QRect> rects;
+    for (int y = 0; y < mask.height(); ++y) {
+        const uchar* line = mask.constScanLine(y);
+        int x = 0;
+        while (x < mask.width()) {
+            while (x < mask.width() && line[x] == 0)
+                ++x;
+            const int start = x;
+            while (x < mask.width() && line[x] != 0)
+                ++x;
+            if (x > start)
+                rects.emplace_back(box.left() + start, box.top() + y, x - start, 1);
+        }
+    }
+    QRegion region;
+    region.setRects(rects.data(), int(rects.size()));
+    return region;
+}
+
+QRegion polygonRegion(const QPolygon& polygon)
+{
+    QPainterPath path;
+    path.addPolygon(toPolygonF(polygon));
+    path.closeSubpath();
+    path.setFillRule(Qt::OddEvenFill);
+    return pathToRegion(path);
+}
+
+} // namespace molvane

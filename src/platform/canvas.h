@@ -1,0 +1,145 @@
+#pragma once
+// A raster drawing surface over a QImage (Format_RGB32), with the state of a classic device
+// context: a current pen, brush, font and pen mode, an optional clip region and path recording.
+// Everything is drawn aliased: flood fills, margin probes and tip connection read exact pixel
+// values (0xFFFFFF against 0xFFFFFE), and antialiasing would invent colours between them.
+//
+// Pens are geometric: round caps and joins, the width in pixels, dash patterns scaled by the width.
+// Pen modes: Copy paints the colour, NotXor paints NOT(source XOR destination) (drawing the same thing
+// twice restores every pixel) and Mask paints source AND destination.
+// Coordinates are integer pixels; a line through (x, y) is centred on that pixel.
+
+#include "platform/tcolor.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
+#include <QRegion>
+#include <QString>
+#include <memory>
+
+namespace molvane {
+
+enum class PenStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Null = 5 };
+enum class PenMode { Copy, NotXor, Mask };
+enum class BrushStyle { Clear, Solid };
+
+// The stored line-style number 0..4 as a pen style; anything else is solid.
+PenStyle penStyleFromIndex(int index);
+
+struct CanvasPen {
+    TColor color = clBlack;
+    int width = 1; // pixels; values below 1 draw 1 pixel wide
+    PenStyle style = PenStyle::Solid;
+};
+
+struct CanvasBrush {
+    TColor color = clWhite;
+    BrushStyle style = BrushStyle::Clear;
+};
+
+struct CanvasFont {
+    QString name = QStringLiteral("ＭＳ Ｐゴシック");
+    int pointSize = 12; // 0 means the default height
+    bool italic = false;
+    bool bold = false;
+    TColor color = clBlack;
+};
+
+// The Qt pen and font equivalent to ours (shared by drawing, path widening and measuring).
+QPen toQPen(const CanvasPen& pen);
+QFont toQFont(const CanvasFont& font);
+// Pixel height of a font of the given point size on a 96-dpi device; 0 gives the default height.
+int fontPixelSize(int pointSize);
+
+class Canvas {
+public:
+    explicit Canvas(QImage& target);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    QImage& image() { return target_; }
+    int width() const { return target_.width(); }
+    int height() const { return target_.height(); }
+
+    void setPen(const CanvasPen& pen) { pen_ = pen; }
+    const CanvasPen& pen() const { return pen_; }
+    void setBrush(const CanvasBrush& brush) { brush_ = brush; }
+    const CanvasBrush& brush() const { return brush_; }
+    void setFont(const CanvasFont& font) { font_ = font; }
+    const CanvasFont& font() const { return font_; }
+    void setPenMode(PenMode mode) { mode_ = mode; }
+    PenMode penMode() const { return mode_; }
+
+    void setClipRegion(const QRegion& region);
+    void clearClip();
+    bool hasClip() const { return clipped_; }
+
+    // Strokes with the pen.
+    void line(QPoint from, QPoint to);
+    void polyline(const QPolygon& points);
+    void bezier(QPoint p0, QPoint c1, QPoint c2, QPoint p3);
+    // 1 + 3n points: start, then (control, control, end) for each segment.
+    void polyBezier(const QPolygon& points);
+    // Outlined with the pen, filled with the brush; the corners are pixel centres, both included.
+    void rectangle(QPoint corner1, QPoint corner2);
+    // The ellipse inscribed in the box with those corners.
+    void ellipse(QPoint corner1, QPoint corner2);
+    void polygon(const QPolygon& points);
+    // Fills with the brush colour regardless of the brush style, no outline (a solid fill request).
+    void fillRect(const QRect& rect, TColor color);
+
+    // Text with its cell's top-left corner at topLeft, in the font's colour, background untouched.
+    void textOut(QPoint topLeft, const QString& text);
+    QSize textExtent(const QString& text) const; // width of the text, height of one line
+    int lineHeight() const;
+
+    // While a path is being recorded, strokes and shapes are added to it instead of being drawn.
+    void beginPath();
+    QPainterPath endPath();
+    bool isRecordingPath() const { return recording_; }
+    void strokePath(const QPainterPath& path);
+    void fillPath(const QPainterPath& path, TColor color);
+
+    // 0xFFFFFFFF (no colour) outside the canvas.
+    TColor pixel(QPoint p) const;
+    void setPixel(QPoint p, TColor color);
+
+    // Copies src (or a part of it) stretched into dest. Smooth is the halftone mode; whiteTransparent
+    // leaves the destination showing where the source is pure white 0xFFFFFF.
+    void drawImage(const QRect& dest, const QImage& src, const QRect& srcRect = QRect(), bool smooth = false,
+                   bool whiteTransparent = false);
+
+    // The connected area (4-neighbours) of the seed pixel's exact colour painted in color.
+    void floodFill(QPoint seed, TColor color);
+
+    // Ends the painter so the image can be read or written directly (painting resumes on demand).
+    void flush();
+
+private:
+    QPainter& painter();
+    void applyState(QPainter& p, bool withBrush);
+    void draw(const QPainterPath& shape, bool closed);
+
+    QImage& target_;
+    std::unique_ptr<QPainter> painter_;
+    CanvasPen pen_;
+    CanvasBrush brush_;
+    CanvasFont font_;
+    PenMode mode_ = PenMode::Copy;
+    QRegion clip_;
+    bool clipped_ = false;
+    bool recording_ = false;
+    QPainterPath path_;
+};
+
+// Path helpers (no canvas needed).
+QList<QPolygon> flattenPath(const QPainterPath& path);
+QPainterPath widenPath(const QPainterPath& path, const CanvasPen& pen);
+// The pixels an aliased fill of the path covers, as a region.
+QRegion pathToRegion(const QPainterPath& path);
+QRegion polygonRegion(const QPolygon& polygon);
+
+} // namespace molvane

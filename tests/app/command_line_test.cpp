@@ -1,0 +1,29 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+using namespace molvane;
+
+TEST(CommandLine, NoArgumentsRunsTheEditor)
+{
+    EXPECT_EQ(parseCommandLine({}).action, CommandLine::Action::RunEditor);
+}
+
+TEST(CommandLine, HelpAndVersionWinWhereverTheyStand)
+{
+    EXPECT_EQ(parseCommandLine({"--help"}).action, CommandLine::Action::ShowHelp);
+    EXPECT_EQ(parseCommandLine({"-h"}).action, CommandLine::Action::ShowHelp);
+    EXPECT_EQ(parseCommandLine({"--version"}).action, CommandLine::Action::ShowVersion);
+    EXPECT_TRUE(usageText().startsWith("Usage: molvane"));
+    EXPECT_TRUE(versionText().startsWith("Molvane "));
+}
+
+TEST(CommandLine, UnknownOptionsAndArgumentsAreErrorsThatNameThem)
+{
+    const CommandLine bad = parseCommandLine({"--frobnicate"});
+    EXPECT_EQ(bad.action, CommandLine::Action::Error);
+    EXPECT_TRUE(bad.error.contains("--frobnicate"));
+    const CommandLine extra = parseCommandLine({"drawing.fga"});
+    EXPECT_EQ(extra.action, CommandLine::Action::Error);
+    EXPECT_TRUE(extra.error.contains("drawing.fga"));
+}

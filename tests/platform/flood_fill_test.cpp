@@ -1,0 +1,109 @@
+#include "platform/canvas.h"
+#include "platform/flood_fill.h"
+
+#include "support/image_test_util.h"
+
+#include <gtest/gtest.h>
+
+using namespace molvane;
+using namespace molvane::test;
+
+namespace {
+
+// A diamond of 1-pixel diagonal lines: its pixels touch only at corners.
+QImage diamondRing()
+{
+    QImage image = whiteImage(101, 101);
+    for (int i = 0; i <= 40; ++i) {
+        image.setPixel(50 + i, 10 + i, toQRgb(clBlack));
+        image.setPixel(90 - i, 50 + i, toQRgb(clBlack));
+        image.setPixel(50 - i, 90 - i, toQRgb(clBlack));
+        image.setPixel(10 + i, 50 - i, toQRgb(clBlack));
+    }
+    return image;
+}
+
+} // namespace
+
+TEST(FloodFill, StaysInsideARingOfOnePixelDiagonalLines)
+{
+    QImage image = diamondRing();
+    const std::int64_t painted = floodFillSurface(image, {50, 50}, toQRgb(clRed));
+    EXPECT_GT(painted, 0);
+    EXPECT_EQ(painted, countPixels(image, clRed));
+    EXPECT_EQ(pixelAt(image, 50, 50), clRed);
+    EXPECT_EQ(pixelAt(image, 2, 2), clWhite);
+    EXPECT_EQ(pixelAt(image, 98, 98), clWhite);
+    // Every filled pixel is inside the diamond |x-50| + |y-50| < 40.
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (pixelAt(image, x, y) == clRed) {
+                ASSERT_LT(std::abs(x - 50) + std::abs(y - 50), 40) << x << "," << y;
+            }
+}
+
+TEST(FloodFill, FillsOnlyTheSeedsExactColour)
+{
+    QImage image = whiteImage(30, 10);
+    // A wall of near-white splits the canvas: the fill must not cross it.
+    for (int y = 0; y < 10; ++y)
+        image.setPixel(15, y, toQRgb(clUnderlayWhite));
+    floodFillSurface(image, {3, 3}, toQRgb(clSilver));
+    EXPECT_EQ(countPixels(image, clSilver), 15 * 10);
+    EXPECT_EQ(countPixels(image, clUnderlayWhite), 10);
+    EXPECT_EQ(pixelAt(image, 20, 5), clWhite);
+}
+
+TEST(FloodFill, ReachesAroundObstaclesInEveryDirection)
+{
+    // A spiral-like maze: the fill has to turn back up and left to reach every cell.
+    QImage image = whiteImage(60, 60);
+    {
+        Canvas c(image);
+        c.setPen({clBlack, 1, PenStyle::Solid});
+        c.polyline(QPolygon({QPoint(10, 0), QPoint(10, 50), QPoint(50, 50), QPoint(50, 10), QPoint(20, 10),
+                             QPoint(20, 40), QPoint(40, 40), QPoint(40, 20), QPoint(30, 20)}));
+    }
+    const int white = countPixels(image, clWhite);
+    floodFillSurface(image, {0, 59}, toQRgb(clRed));
+    EXPECT_EQ(countPixels(image, clRed), white) << "the maze is one connected area";
+}
+
+TEST(FloodFill, AWholeLargeCanvasNeedsNoRecursion)
+{
+    QImage image = whiteImage(2000, 1500);
+    // Vertical stripes with gaps make a long serpentine path: the worst case for a recursive fill.
+    for (int x = 2; x < 2000; x += 2)
+        for (int y = 0; y < 1500; ++y)
+            if ((x / 2) % 2 ? y != 0 : y != 1499)
+                image.setPixel(x, y, toQRgb(clBlack));
+    const int white = countPixels(image, clWhite);
+    EXPECT_EQ(floodFillSurface(image, {0, 0}, toQRgb(clRed)), white);
+    EXPECT_EQ(countPixels(image, clWhite), 0);
+}
+
+TEST(FloodFill, ASeedOutsideOrAlreadyInTheFillColourChangesNothing)
+{
+    QImage image = whiteImage(10, 10);
+    const QImage before = image;
+    EXPECT_EQ(floodFillSurface(image, {-1, 0}, toQRgb(clRed)), 0);
+    EXPECT_EQ(floodFillSurface(image, {0, 10}, toQRgb(clRed)), 0);
+    EXPECT_EQ(floodFillSurface(image, {5, 5}, toQRgb(clWhite)), 0);
+    EXPECT_EQ(image, before);
+}
+
+TEST(FloodFill, TheCanvasFillsTheAreaUnderTheSeed)
+{
+    QImage image = whiteImage(50, 50);
+    Canvas c(image);
+    c.setPen({clBlack, 1, PenStyle::Solid});
+    c.rectangle({10, 10}, {40, 40});
+    c.floodFill({25, 25}, clSilver);
+    EXPECT_EQ(c.pixel({25, 25}), clSilver);
+    EXPECT_EQ(c.pixel({5, 5}), clWhite);
+    EXPECT_EQ(countPixels(image, clSilver), 29 * 29);
+    // Drawing goes on after the fill.
+    c.line({0, 0}, {5, 0});
+    c.flush();
+    EXPECT_EQ(pixelAt(image, 3, 0), clBlack);
+}
