@@ -122,8 +122,10 @@ void Canvas::setClipRegion(const QRegion& region)
 {
     clip_ = region;
     clipped_ = true;
-    if (painter_)
+    if (painter_) {
+        painter_->setClipping(true);
         painter_->setClipRegion(clip_);
+    }
 }
 
 void Canvas::clearClip()
@@ -144,14 +146,14 @@ void Canvas::applyState(QPainter& p, bool withBrush)
         p.setBrush(Qt::NoBrush);
 }
 
-void Canvas::draw(const QPainterPath& shape, bool closed)
+void Canvas::drawPath(const QPainterPath& shape, bool filled)
 {
     if (recording_) {
         path_.addPath(shape);
         return;
     }
     QPainter& p = painter();
-    applyState(p, closed);
+    applyState(p, filled);
     p.drawPath(shape);
 }
 
@@ -159,7 +161,7 @@ void Canvas::line(QPoint from, QPoint to)
 {
     QPainterPath path(from);
     path.lineTo(to);
-    draw(path, false);
+    drawPath(path, false);
 }
 
 void Canvas::polyline(const QPolygon& points)
@@ -168,14 +170,14 @@ void Canvas::polyline(const QPolygon& points)
         return;
     QPainterPath path;
     path.addPolygon(toPolygonF(points));
-    draw(path, false);
+    drawPath(path, false);
 }
 
 void Canvas::bezier(QPoint p0, QPoint c1, QPoint c2, QPoint p3)
 {
     QPainterPath path(p0);
     path.cubicTo(c1, c2, p3);
-    draw(path, false);
+    drawPath(path, false);
 }
 
 void Canvas::polyBezier(const QPolygon& points)
@@ -185,21 +187,21 @@ void Canvas::polyBezier(const QPolygon& points)
     QPainterPath path(points[0]);
     for (int i = 1; i + 2 < points.size(); i += 3)
         path.cubicTo(points[i], points[i + 1], points[i + 2]);
-    draw(path, false);
+    drawPath(path, false);
 }
 
 void Canvas::rectangle(QPoint corner1, QPoint corner2)
 {
     QPainterPath path;
     path.addRect(QRectF(QPointF(corner1), QPointF(corner2)).normalized());
-    draw(path, true);
+    drawPath(path, true);
 }
 
 void Canvas::ellipse(QPoint corner1, QPoint corner2)
 {
     QPainterPath path;
     path.addEllipse(QRectF(QPointF(corner1), QPointF(corner2)).normalized());
-    draw(path, true);
+    drawPath(path, true);
 }
 
 void Canvas::polygon(const QPolygon& points)
@@ -209,7 +211,7 @@ void Canvas::polygon(const QPolygon& points)
     QPainterPath path;
     path.addPolygon(toPolygonF(points));
     path.closeSubpath();
-    draw(path, true);
+    drawPath(path, true);
 }
 
 void Canvas::fillRect(const QRect& rect, TColor color)

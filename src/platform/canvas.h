@@ -100,6 +100,8 @@ public:
     void beginPath();
     QPainterPath endPath();
     bool isRecordingPath() const { return recording_; }
+    // Any shape: stroked with the pen, and filled with the brush when filled is set.
+    void drawPath(const QPainterPath& shape, bool filled);
     void strokePath(const QPainterPath& path);
     void fillPath(const QPainterPath& path, TColor color);
 
@@ -121,7 +123,6 @@ public:
 private:
     QPainter& painter();
     void applyState(QPainter& p, bool withBrush);
-    void draw(const QPainterPath& shape, bool closed);
 
     QImage& target_;
     std::unique_ptr<QPainter> painter_;

@@ -194,6 +194,23 @@ TEST(Canvas, ClippingConfinesDrawingToTheRegion)
     EXPECT_EQ(pixelAt(image, 2, 2), clRed);
 }
 
+TEST(Canvas, AClipCanBeSetAgainAfterItWasCleared)
+{
+    QImage image = whiteImage(100, 100);
+    {
+        Canvas c(image);
+        c.setPen(pen(1));
+        for (int round = 0; round < 2; ++round) {
+            c.setClipRegion(QRegion(40 * round, 0, 20, 20));
+            c.line({0, 10}, {99, 10});
+            c.clearClip();
+        }
+    }
+    EXPECT_EQ(countPixels(image, clBlack), 40);
+    EXPECT_EQ(pixelAt(image, 45, 10), clBlack);
+    EXPECT_EQ(pixelAt(image, 25, 10), clWhite);
+}
+
 TEST(Canvas, TextIsMeasuredAndDrawnBelowAndRightOfItsCorner)
 {
     QImage image = whiteImage(300, 100);

@@ -1,0 +1,407 @@
+#include "document/figure_renderer.h"
+
+#include "document/arc.h"
+#include "document/geometry.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace molvane {
+
+namespace {
+
+constexpr int kMarginProbeSteps = 3000; // 300 pixels in tenths
+constexpr int kArrowSkewMinShape = 5;
+constexpr int kArrowSkewMaxShape = 28;
+constexpr int kOvalArcBend = 130;
+
+enum class PenRole { Main, Second };
+
+struct Stroke {
+    QPainterPath path;
+    PenRole role = PenRole::Main;
+    bool filled = false; // filled with a solid brush of the pen colour
+};
+
+// What one figure draws, worked out before anything is drawn.
+struct Plan {
+    CanvasPen main, second;
+    std::vector<Stroke> strokes;
+    bool underlay = false;                  // the strokes first drawn with the near-white pen
+    std::vector<QPainterPath> underlayAfter; // near-white strokes drawn after the clip is removed
+    QPolygon clip;                           // a wedge's triangle; empty for no clip
+    QPainterPath outline;                    // where the extent is measured
+    bool probeMargins = true;
+};
+
+QPainterPath linePath(QPoint a, QPoint b)
+{
+    QPainterPath p(a);
+    p.lineTo(b);
+    return p;
+}
+
+QPainterPath polylinePath(const TDynamicPtArray& points)
+{
+    QPainterPath p;
+    if (points.empty())
+        return p;
+    p.moveTo(points.front());
+    for (std::size_t i = 1; i < points.size(); ++i)
+        p.lineTo(points[i]);
+    return p;
+}
+
+QPainterPath arcPath(const Arc& arc)
+{
+    QPainterPath p(arc.start);
+    if (arc.straight)
+        p.lineTo(arc.end);
+    else
+        p.cubicTo(arc.c1, arc.c2, arc.end);
+    return p;
+}
+
+bool isZero(QPoint p) { return p.x() == 0 && p.y() == 0; }
+
+class Planner {
+public:
+    Planner(const TFigure& f, const RenderTarget& t, const RenderOptions& o, RenderState& s)
+        : f_(f), target_(t), options_(o), state_(s), a_(f.ends[kMainStart]), b_(f.ends[kMainEnd])
+    {
+    }
+
+    Plan make()
+    {
+        choosePens();
+        const bool directional = f_.kind != fkFree && f_.kind != fkCircle;
+        if (directional && a_ == b_)
+            return plan_;
+        switch (f_.kind) {
+        case fkSingle: planSingle(); break;
+        case fkDouble:
+        case fkTriple: planBond(); break;
+        case fkCurve: planCurve(); break;
+        case fkArrow: planArrow(); break;
+        case fkStereo: planStereo(); break;
+        case fkFree: planFree(); break;
+        case fkPai: planPai(); break;
+        case fkCircle: planCircle(); break;
+        default: break;
+        }
+        if (plan_.outline.isEmpty())
+            for (const Stroke& s : plan_.strokes)
+                plan_.outline.addPath(s.path);
+        plan_.underlay = plan_.underlay && f_.penStyle > 0 && !options_.outlineOnly;
+        return plan_;
+    }
+
+private:
+    int scale(int v) const { return target_.screen ? toScreen(v, target_.zoom) : v; }
+
+    void choosePens()
+    {
+        const TColor c = f_.penColor;
+        const PenStyle styled = penStyleFromIndex(f_.penStyle);
+        int w = 1;
+        PenStyle second = styled;
+        switch (f_.kind) {
+        case fkSingle:
+        case fkDouble:
+        case fkTriple:
+            shape_ = std::clamp(f_.shape, -50, 50);
+            w = mappedPenWidth(std::clamp(f_.lineWidth, 0, 50));
+            break;
+        case fkCurve:
+        case fkArrow:
+            shape_ = std::clamp(f_.shape, -50, 50);
+            w = mappedPenWidth(f_.lineWidth);
+            second = PenStyle::Solid;
+            break;
+        case fkStereo:
+            shape_ = std::clamp(f_.shape, -50, 50);
+            plan_.main = {c, 1, PenStyle::Solid};
+            plan_.second = plan_.main;
+            return;
+        case fkFree:
+            w = mappedPenWidth(std::clamp(f_.lineWidth, 0, 50));
+            second = PenStyle::Solid;
+            break;
+        case fkPai:
+        case fkCircle:
+            shape_ = std::clamp(f_.shape, 0, 50);
+            w = std::max(1, std::abs(f_.lineWidth));
+            second = PenStyle::Solid;
+            break;
+        default:
+            shape_ = std::clamp(f_.shape, 0, 50);
+            w = std::max(1, std::abs(f_.lineWidth));
+            break;
+        }
+        plan_.main = {c, scale(w), styled};
+        plan_.second = {c, scale(w), second};
+    }
+
+    void add(QPainterPath path, PenRole role = PenRole::Main, bool filled = false)
+    {
+        plan_.strokes.push_back({std::move(path), role, filled});
+    }
+
+    void planSingle()
+    {
+        add(linePath(a_, b_));
+        plan_.underlay = true;
+    }
+
+    // q(k): k spacings of |S| to the side the sign of S chooses.
+    QPoint sideOffset(int k) const
+    {
+        const double a = dir(a_, b_);
+        return polar(scale(k * std::abs(shape_)), shape_ >= 0 ? a + 90 : a - 90);
+    }
+
+    void planBond()
+    {
+        BondLines& lines = state_.bondLines;
+        if (!isZero(f_.ends[kSecondStart]) || !isZero(f_.ends[kSecondEnd])) {
+            lines.secondStart = f_.ends[kSecondStart];
+            lines.secondEnd = f_.ends[kSecondEnd];
+        } else {
+            lines.secondStart = a_ + sideOffset(1);
+            lines.secondEnd = b_ + sideOffset(1);
+        }
+        add(linePath(a_, b_));
+        add(linePath(lines.secondStart, lines.secondEnd), PenRole::Second);
+        if (f_.kind == fkTriple) {
+            if (!isZero(f_.ends[kThirdStart]) || !isZero(f_.ends[kThirdEnd])) {
+                lines.thirdStart = f_.ends[kThirdStart];
+                lines.thirdEnd = f_.ends[kThirdEnd];
+            } else {
+                lines.thirdStart = a_ + sideOffset(2);
+                lines.thirdEnd = b_ + sideOffset(2);
+            }
+            add(linePath(lines.thirdStart, lines.thirdEnd), PenRole::Second);
+        }
+        plan_.underlay = true;
+    }
+
+    void planCurve()
+    {
+        add(arcPath(computeArc(a_, b_, 10 * shape_)));
+        plan_.underlay = true;
+    }
+
+    void planArrow()
+    {
+        const Arc arc = computeArc(a_, b_, 10 * shape_);
+        add(arcPath(arc));
+        const int w = plan_.main.width;
+        const int cap = w <= 6 ? 6 * w : (w <= 10 ? 5 * w : 4 * w);
+        const int length = std::min(cap, roundGenerous(distance(a_, b_) / 2.0));
+        const int s = std::abs(shape_);
+        const int skew = (w < 10 || s < kArrowSkewMinShape || s > kArrowSkewMaxShape) ? 0 : shape_ / 3;
+        const double d = dir(arc.reference, b_);
+        QPainterPath head(b_ + polar(length, d + 155 + skew));
+        head.lineTo(b_);
+        head.lineTo(b_ + polar(length, d + 205 + skew));
+        add(head, PenRole::Second);
+        plan_.underlay = true;
+    }
+
+    void planStereo()
+    {
+        const int m = std::abs(scale(shape_));
+        const double a = dir(a_, b_);
+        const QPoint q = polar(m, a + 90);
+        plan_.clip = QPolygon({a_, b_ - q, b_ + q});
+        if (shape_ >= 0) {
+            QPainterPath quad;
+            quad.addPolygon(QPolygonF(QPolygon({a_ - q, b_ - q, b_ + q, a_ + q})));
+            quad.closeSubpath();
+            add(quad, PenRole::Main, true);
+        } else {
+            const int g = std::max(1, scale(4));
+            const int n = roundHalfAway(distance(a_, b_) / g);
+            for (int i = 0; i < n; ++i) {
+                const QPoint x = a_ + polar(i * g, a);
+                add(linePath(x - q, x + q));
+            }
+            if (!options_.outlineOnly) {
+                QPainterPath edge(a_ + polar(1, a));
+                edge.lineTo(b_ - q);
+                edge.lineTo(b_ + q);
+                plan_.underlayAfter.push_back(edge);
+            }
+        }
+        QPainterPath outline(a_);
+        outline.lineTo(b_ - q);
+        outline.lineTo(b_ + q);
+        plan_.outline = outline;
+        plan_.probeMargins = false;
+    }
+
+    void planFree()
+    {
+        if (options_.draggedFreeCurve) {
+            add(polylinePath(*options_.draggedFreeCurve));
+            return;
+        }
+        if (f_.points.empty())
+            return;
+        add(polylinePath(f_.points));
+        plan_.underlay = true;
+    }
+
+    void planPai()
+    {
+        const double d = distance(a_, b_);
+        const double a = dir(a_, b_);
+        const double e = d * 0.1 * shape_;
+        const QPoint v = polar(1.35 * d, a);
+        QPainterPath lobe(a_);
+        lobe.cubicTo(a_ + v + polar(e, a - 90), a_ + v + polar(e, a + 90), a_);
+        add(lobe);
+        plan_.underlay = true;
+    }
+
+    void planCircle()
+    {
+        const int s = scale(shape_);
+        const double r = 3.0 * std::abs(s);
+        const double a = dir(a_, b_);
+        plan_.underlay = true;
+        if (a_ == b_) {
+            QPainterPath round;
+            if (s > 1) {
+                round.addEllipse(QRectF(QPointF(a_ + polar(1.41 * r, a + 135)), QPointF(a_ + polar(1.41 * r, a - 45))));
+                add(round);
+            } else {
+                round.addEllipse(QRectF(QPointF(a_.x() - s - 2, a_.y() - s - 2), QPointF(b_.x() + s + 2, b_.y() + s + 2)));
+                add(round, PenRole::Second, true);
+            }
+            return;
+        }
+        const QPoint k0 = a_ + polar(r, a + 90), k1 = a_ + polar(r, a + 180), k2 = a_ + polar(r, a - 90);
+        const QPoint k3 = b_ + polar(r, a - 90), k4 = b_ + polar(r, a), k5 = b_ + polar(r, a + 90);
+        add(arcPath(computeArc(k2, k1, kOvalArcBend)));
+        add(arcPath(computeArc(k1, k0, kOvalArcBend)));
+        add(linePath(k0, k5));
+        add(arcPath(computeArc(k5, k4, kOvalArcBend)));
+        add(arcPath(computeArc(k4, k3, kOvalArcBend)));
+        add(linePath(k3, k2));
+        // Zero-length strokes round off the joins.
+        for (QPoint k : {k0, k1, k2, k3, k4, k5})
+            add(linePath(k, k));
+    }
+
+    const TFigure& f_;
+    const RenderTarget& target_;
+    const RenderOptions& options_;
+    RenderState& state_;
+    QPoint a_, b_;
+    int shape_ = 0;
+    Plan plan_;
+};
+
+// Steps outward from an extreme point until the first pure white pixel; 0 when none is met.
+int probeMargin(const Canvas& canvas, QPoint from, double angle, bool horizontal)
+{
+    for (int i = 1; i <= kMarginProbeSteps; ++i) {
+        const QPoint p = from + polar(i * 0.1, angle);
+        if (canvas.pixel(p) == clWhite)
+            return horizontal ? p.x() - from.x() : p.y() - from.y();
+    }
+    return 0;
+}
+
+void recordExtent(const Plan& plan, const TFigure& f, Canvas& canvas, RenderState& state)
+{
+    state.extremes.fill(f.ends[kMainStart]);
+    state.margins = {};
+    for (const QPolygon& poly : flattenPath(plan.outline)) {
+        for (QPoint v : poly) {
+            if (v.x() < state.extremes[kLeftmost].x())
+                state.extremes[kLeftmost] = v;
+            else if (v.x() > state.extremes[kRightmost].x())
+                state.extremes[kRightmost] = v;
+            if (v.y() < state.extremes[kTopmost].y())
+                state.extremes[kTopmost] = v;
+            else if (v.y() > state.extremes[kBottommost].y())
+                state.extremes[kBottommost] = v;
+        }
+    }
+    if (!plan.probeMargins)
+        return;
+    TMargins& m = state.margins;
+    m.left = std::min(0, probeMargin(canvas, state.extremes[kLeftmost], 180, true));
+    m.top = std::min(0, probeMargin(canvas, state.extremes[kTopmost], 90, false));
+    m.right = std::max(0, probeMargin(canvas, state.extremes[kRightmost], 0, true));
+    m.bottom = std::max(0, probeMargin(canvas, state.extremes[kBottommost], -90, false));
+}
+
+void drawPlan(const Plan& plan, Canvas& canvas, TColor penColor)
+{
+    const CanvasPen underlayPen{clUnderlayWhite, 1, PenStyle::Solid};
+    if (plan.underlay) {
+        canvas.setPen(underlayPen);
+        canvas.setBrush({penColor, BrushStyle::Clear});
+        for (const Stroke& s : plan.strokes)
+            canvas.drawPath(s.path, false);
+    }
+    // A degenerate triangle has no pixels; then nothing is clipped and a flat wedge shows as a line.
+    const QRegion clip = plan.clip.isEmpty() ? QRegion() : polygonRegion(plan.clip);
+    if (!clip.isEmpty())
+        canvas.setClipRegion(clip);
+    for (const Stroke& s : plan.strokes) {
+        canvas.setPen(s.role == PenRole::Main ? plan.main : plan.second);
+        canvas.setBrush({penColor, s.filled ? BrushStyle::Solid : BrushStyle::Clear});
+        canvas.drawPath(s.path, s.filled);
+    }
+    if (!clip.isEmpty())
+        canvas.clearClip();
+    canvas.setPen(underlayPen);
+    canvas.setBrush({penColor, BrushStyle::Clear});
+    for (const QPainterPath& p : plan.underlayAfter)
+        canvas.drawPath(p, false);
+}
+
+} // namespace
+
+int mappedPenWidth(int lineWidth)
+{
+    const int b = std::abs(lineWidth);
+    const int w = b <= 10 ? b : (b <= 20 ? 3 * b - 20 : 7 * b - 100);
+    return w <= 0 ? 1 : w;
+}
+
+void renderFigure(const TFigure& f, const RenderTarget& target, RenderState& state, const RenderOptions& options)
+{
+    Canvas& canvas = target.canvas;
+    const CanvasPen savedPen = canvas.pen();
+    const CanvasBrush savedBrush = canvas.brush();
+    const CanvasFont savedFont = canvas.font();
+    const PenMode savedMode = canvas.penMode();
+
+    const Plan plan = Planner(f, target, options, state).make();
+    canvas.setPenMode(options.mode);
+    drawPlan(plan, canvas, f.penColor);
+    if (options.record && isLineKind(f.kind))
+        recordExtent(plan, f, canvas, state);
+
+    canvas.setPen(savedPen);
+    canvas.setBrush(savedBrush);
+    canvas.setFont(savedFont);
+    canvas.setPenMode(savedMode);
+}
+
+FigureOutline figureOutline(const TFigure& f, const RenderTarget& target)
+{
+    RenderState scratch;
+    RenderOptions options;
+    options.outlineOnly = true;
+    const Plan plan = Planner(f, target, options, scratch).make();
+    return {plan.outline, plan.main};
+}
+
+} // namespace molvane
