@@ -2,6 +2,8 @@
 
 #include "document/arc.h"
 #include "document/geometry.h"
+#include "document/picture_figure.h"
+#include "document/text_figure.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -243,8 +245,8 @@ private:
 
     void planFree()
     {
-        if (options_.draggedFreeCurve) {
-            add(polylinePath(*options_.draggedFreeCurve));
+        if (options_.dragged) {
+            add(polylinePath(*options_.dragged));
             return;
         }
         if (f_.points.empty())
@@ -317,20 +319,7 @@ int probeMargin(const Canvas& canvas, QPoint from, double angle, bool horizontal
 
 void recordExtent(const Plan& plan, const TFigure& f, Canvas& canvas, RenderState& state)
 {
-    state.extremes.fill(f.ends[kMainStart]);
-    state.margins = {};
-    for (const QPolygon& poly : flattenPath(plan.outline)) {
-        for (QPoint v : poly) {
-            if (v.x() < state.extremes[kLeftmost].x())
-                state.extremes[kLeftmost] = v;
-            else if (v.x() > state.extremes[kRightmost].x())
-                state.extremes[kRightmost] = v;
-            if (v.y() < state.extremes[kTopmost].y())
-                state.extremes[kTopmost] = v;
-            else if (v.y() > state.extremes[kBottommost].y())
-                state.extremes[kBottommost] = v;
-        }
-    }
+    recordExtremes(state, f.ends[kMainStart], flattenPath(plan.outline));
     if (!plan.probeMargins)
         return;
     TMargins& m = state.margins;
@@ -366,7 +355,52 @@ void drawPlan(const Plan& plan, Canvas& canvas, TColor penColor)
         canvas.drawPath(p, false);
 }
 
+// A surface fill of the seed's colour; it takes what the figures before it left on the canvas.
+void renderFill(const TFigure& f, Canvas& canvas)
+{
+    canvas.floodFill(f.ends[kMainStart], f.fillColor);
+}
+
+// The rubber band of a range selection, always inverting so that drawing it again removes it.
+void renderRange(const TFigure& f, Canvas& canvas, const RenderOptions& options)
+{
+    canvas.setPenMode(PenMode::NotXor);
+    canvas.setBrush({clRed, BrushStyle::Clear});
+    if (!f.freeForm) {
+        canvas.setPen({clRed, 1, PenStyle::Dot});
+        canvas.rectangle(f.ends[kMainStart], f.ends[kMainEnd]);
+        return;
+    }
+    canvas.setPen({clRed, 1, PenStyle::Solid});
+    if (options.dragged) {
+        const TDynamicPtArray& p = *options.dragged;
+        if (!p.empty() && p.size() % 2 == 0)
+            canvas.line(p[p.size() - 2], p[p.size() - 1]);
+        return;
+    }
+    if (!f.points.empty())
+        canvas.drawPath(polylinePath(f.points), false);
+}
+
 } // namespace
+
+void recordExtremes(RenderState& state, QPoint start, const QList<QPolygon>& outline)
+{
+    state.extremes.fill(start);
+    state.margins = {};
+    for (const QPolygon& poly : outline) {
+        for (QPoint v : poly) {
+            if (v.x() < state.extremes[kLeftmost].x())
+                state.extremes[kLeftmost] = v;
+            else if (v.x() > state.extremes[kRightmost].x())
+                state.extremes[kRightmost] = v;
+            if (v.y() < state.extremes[kTopmost].y())
+                state.extremes[kTopmost] = v;
+            else if (v.y() > state.extremes[kBottommost].y())
+                state.extremes[kBottommost] = v;
+        }
+    }
+}
 
 int mappedPenWidth(int lineWidth)
 {
@@ -383,11 +417,19 @@ void renderFigure(const TFigure& f, const RenderTarget& target, RenderState& sta
     const CanvasFont savedFont = canvas.font();
     const PenMode savedMode = canvas.penMode();
 
-    const Plan plan = Planner(f, target, options, state).make();
     canvas.setPenMode(options.mode);
-    drawPlan(plan, canvas, f.penColor);
-    if (options.record && isLineKind(f.kind))
-        recordExtent(plan, f, canvas, state);
+    switch (f.kind) {
+    case fkMoji: renderText(f, target, state, options); break;
+    case fkPicture: renderPicture(f, target, state, options); break;
+    case fkNuri: renderFill(f, canvas); break;
+    case fkRange: renderRange(f, canvas, options); break;
+    default: {
+        const Plan plan = Planner(f, target, options, state).make();
+        drawPlan(plan, canvas, f.penColor);
+        if (options.record && isLineKind(f.kind))
+            recordExtent(plan, f, canvas, state);
+    }
+    }
 
     canvas.setPen(savedPen);
     canvas.setBrush(savedBrush);

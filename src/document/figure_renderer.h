@@ -5,6 +5,7 @@
 // extent (extremes and margins) into the shared render state, which also keeps the last computed
 // second and third bond lines. The figure itself is never changed.
 
+#include "document/environment_settings.h"
 #include "document/figure.h"
 #include "platform/canvas.h"
 
@@ -22,24 +23,32 @@ struct RenderState {
     std::array<QPoint, 4> extremes{};
     TMargins margins;
     BondLines bondLines;
+    QPoint picturePendingOffset; // the size offset of the last picture drawn
 };
 
 struct RenderOptions {
     bool record = false;      // record the outline extent into the render state
     bool outlineOnly = false; // leave out the underlay strokes
     PenMode mode = PenMode::Copy;
-    // The free curve being dragged out: drawn through these screen points instead of its own.
-    const TDynamicPtArray* draggedFreeCurve = nullptr;
+    // The free curve or free range being dragged out: these screen points instead of its own. A free
+    // curve is drawn through all of them; a free range only adds its newest segment, and only when
+    // the count is even (the lasso looks dashed).
+    const TDynamicPtArray* dragged = nullptr;
 };
 
 struct RenderTarget {
     Canvas& canvas;
     bool screen = false; // the screen canvas: lengths are scaled by zoom
     int zoom = 100;
+    RenderSettings settings = {};
 };
 
 // mapped(W) for bonds, curves, arrows and free curves: 0..10 as is, 11..20 -> 3W-20, above -> 7W-100.
 int mappedPenWidth(int lineWidth);
+
+// Starts the four extremes at start (margins zero) and widens them by every vertex: a vertex left of the
+// leftmost becomes the leftmost, else one right of the rightmost the rightmost; likewise for y.
+void recordExtremes(RenderState& state, QPoint start, const QList<QPolygon>& outline);
 
 void renderFigure(const TFigure& f, const RenderTarget& target, RenderState& state,
                   const RenderOptions& options = {});

@@ -356,6 +356,12 @@ QRegion pathToRegion(const QPainterPath& path)
     return region;
 }
 
+bool strokeCovers(const QPainterPath& widened, QPoint pixel)
+{
+    constexpr double kTieBreak = 1.0 / 64;
+    return widened.contains(QPointF(pixel.x() + 0.5 - kTieBreak, pixel.y() + 0.5 - kTieBreak));
+}
+
 QRegion polygonRegion(const QPolygon& polygon)
 {
     QPainterPath path;

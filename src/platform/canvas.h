@@ -142,5 +142,9 @@ QPainterPath widenPath(const QPainterPath& path, const CanvasPen& pen);
 // The pixels an aliased fill of the path covers, as a region.
 QRegion pathToRegion(const QPainterPath& path);
 QRegion polygonRegion(const QPolygon& polygon);
+// Whether an aliased stroke whose outline is `widened` (see widenPath) paints the pixel. Strokes sample
+// pixel centres and count an outline through a centre to the pixel above and left of it. One-pixel
+// pens step like lines instead: their pixels lie within the outline of a two-pixel pen.
+bool strokeCovers(const QPainterPath& widened, QPoint pixel);
 
 } // namespace molvane

@@ -275,6 +275,49 @@ TEST(Canvas, PathsAreRecordedInsteadOfDrawnThenFlattenedWidenedAndTurnedIntoRegi
     EXPECT_EQ(pixelAt(image, 100, 100), clBlack);
 }
 
+TEST(Canvas, StrokeCoverageAgreesWithThePaintedPixels)
+{
+    for (int width : {2, 5, 9, 10}) {
+        QImage image = whiteImage(120, 120);
+        QPainterPath path(QPointF(20, 30));
+        path.lineTo(QPointF(100, 30));
+        path.lineTo(QPointF(60, 100));
+        {
+            Canvas c(image);
+            c.setPen(pen(width));
+            c.strokePath(path);
+        }
+        const QPainterPath widened = widenPath(path, pen(width));
+        int disagree = 0;
+        for (int y = 0; y < 120; ++y)
+            for (int x = 0; x < 120; ++x)
+                disagree += strokeCovers(widened, {x, y}) != (pixelAt(image, x, y) == clBlack);
+        // Curved joins and caps may differ by a pixel here and there; straight edges must agree.
+        EXPECT_LE(disagree, 2 * width) << "width " << width;
+        EXPECT_TRUE(strokeCovers(widened, {60, 30}));
+        EXPECT_FALSE(strokeCovers(widened, {60, 30 - width}));
+    }
+}
+
+TEST(Canvas, OnePixelStrokesStepLikeLinesAndLieWithinHalfAPixelMore)
+{
+    QImage image = whiteImage(120, 120);
+    QPainterPath path(QPointF(20, 30));
+    path.lineTo(QPointF(100, 37));
+    path.lineTo(QPointF(60, 100));
+    {
+        Canvas c(image);
+        c.setPen(pen(1));
+        c.strokePath(path);
+    }
+    const QPainterPath widened = widenPath(path, pen(2));
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 120; ++x)
+            if (pixelAt(image, x, y) == clBlack) {
+                EXPECT_TRUE(strokeCovers(widened, {x, y})) << x << "," << y;
+            }
+}
+
 TEST(Canvas, PixelReadsOutsideTheCanvasReturnNoColour)
 {
     QImage image = whiteImage(10, 10);

@@ -1,0 +1,23 @@
+#pragma once
+// Rebuilding the drawing bitmap (the canvas at 100 %) from the figure list: white, the background
+// picture of the figure file at (0, 0), then every figure in list order, so later figures lie on top
+// and fills take the colours the figures before them left.
+
+#include "document/figure.h"
+#include "document/figure_renderer.h"
+
+#include <QImage>
+
+namespace molvane {
+
+struct RebuildOptions {
+    bool includeSelected = true; // render selected figures (with selectedMode)
+    PenMode selectedMode = PenMode::Copy;
+    // Selected figures being shown as a moving preview are left out unless includeSelected is set.
+    bool movingSelection = false;
+};
+
+void rebuildDrawingBitmap(QImage& bitmap, const FigureList& list, const QImage& background, RenderState& state,
+                          const RenderSettings& settings, const RebuildOptions& options = {});
+
+} // namespace molvane
