@@ -4,35 +4,69 @@
 
 namespace molvane {
 
+namespace {
+
+CommandLine error(const QString& why)
+{
+    CommandLine c;
+    c.action = CommandLine::Action::Error;
+    c.error = why;
+    return c;
+}
+
+CommandLine withFiles(CommandLine::Action action, const QStringList& args, int needed)
+{
+    const QString option = args.first();
+    if (args.size() != needed + 1)
+        return error(QStringLiteral("%1 takes %2").arg(option, needed == 2 ? QStringLiteral("IN OUT")
+                                                                            : QStringLiteral("IN")));
+    CommandLine c;
+    c.action = action;
+    c.input = args[1];
+    if (needed == 2)
+        c.output = args[2];
+    return c;
+}
+
+} // namespace
+
 CommandLine parseCommandLine(const QStringList& arguments)
 {
-    CommandLine result;
-    for (const QString& arg : arguments) {
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            result.action = CommandLine::Action::ShowHelp;
-            return result;
-        }
-        if (arg == QLatin1String("--version")) {
-            result.action = CommandLine::Action::ShowVersion;
-            return result;
-        }
-        result.action = CommandLine::Action::Error;
-        result.error = arg.startsWith(QLatin1Char('-'))
-                           ? QStringLiteral("unknown option: %1").arg(arg)
-                           : QStringLiteral("unexpected argument: %1").arg(arg);
-        return result;
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        CommandLine c;
+        c.action = CommandLine::Action::ShowHelp;
+        return c;
     }
-    return result;
+    if (arguments.isEmpty())
+        return {};
+    const QString& first = arguments.first();
+    if (first == QLatin1String("--version")) {
+        CommandLine c;
+        c.action = CommandLine::Action::ShowVersion;
+        return c;
+    }
+    if (first == QLatin1String("--export"))
+        return withFiles(CommandLine::Action::Export, arguments, 2);
+    if (first == QLatin1String("--dump"))
+        return withFiles(CommandLine::Action::Dump, arguments, 1);
+    if (first.startsWith(QLatin1Char('-')))
+        return error(QStringLiteral("unknown option: %1").arg(first));
+    return error(QStringLiteral("unexpected argument: %1").arg(first));
 }
 
 QString usageText()
 {
     return QStringLiteral("Usage: molvane [--help | --version]\n"
+                          "       molvane --export IN OUT\n"
+                          "       molvane --dump IN\n"
                           "\n"
                           "Molvane draws chemical structural formulas.\n"
                           "\n"
-                          "  --help     show this text and exit\n"
-                          "  --version  show the version and exit\n");
+                          "  --export IN OUT  render the figure file IN (.fga or .fgb) without a window;\n"
+                          "                   OUT by its extension: .bmp, .jpg, .png, or .fga/.fgb to re-encode\n"
+                          "  --dump IN        print the figure file IN as one JSON document\n"
+                          "  --help           show this text and exit\n"
+                          "  --version        show the version and exit\n");
 }
 
 QString versionText()

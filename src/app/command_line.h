@@ -1,6 +1,6 @@
 #pragma once
-// What the command line asks for. Parsed before any window (or display) exists, so --help and
-// --version work anywhere.
+// What the command line asks for. Parsed before any window (or display) exists, so the commands that
+// need no window (--help, --version, --export, --dump) work anywhere.
 
 #include <QString>
 #include <QStringList>
@@ -8,9 +8,11 @@
 namespace molvane {
 
 struct CommandLine {
-    enum class Action { RunEditor, ShowHelp, ShowVersion, Error };
+    enum class Action { RunEditor, ShowHelp, ShowVersion, Export, Dump, Error };
     Action action = Action::RunEditor;
-    QString error; // with Action::Error: what was wrong, for stderr
+    QString input;  // --export, --dump
+    QString output; // --export
+    QString error;  // with Action::Error: what was wrong, for stderr
 };
 
 // arguments without the program name.

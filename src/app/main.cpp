@@ -1,11 +1,13 @@
 // Program start: the command line first (no display needed), then the application and its windows.
 
 #include "platform/app_info.h"
+#include "app/cli_commands.h"
 #include "app/command_line.h"
 #include "document/tform1.h"
 #include "platform/font_substitution.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 
 namespace {
@@ -25,6 +27,18 @@ bool displayAvailable()
 {
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
            qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+// The commands without a window still draw text, which needs a GUI application: the offscreen one.
+int runHeadless(int argc, char** argv, const molvane::CommandLine& command)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    molvane::installFontSubstitutions();
+    if (command.action == molvane::CommandLine::Action::Export)
+        return molvane::exportFigureFile(command.input, command.output, stderr);
+    return molvane::dumpFigureFile(command.input, stdout, stderr);
 }
 
 int runEditor(int argc, char** argv)
@@ -54,6 +68,9 @@ int main(int argc, char** argv)
     case molvane::CommandLine::Action::Error:
         print(stderr, QStringLiteral("molvane: %1\n%2").arg(command.error, molvane::usageText()));
         return 2;
+    case molvane::CommandLine::Action::Export:
+    case molvane::CommandLine::Action::Dump:
+        return runHeadless(argc, argv, command);
     case molvane::CommandLine::Action::RunEditor:
         break;
     }

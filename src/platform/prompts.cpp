@@ -2,6 +2,15 @@
 
 namespace molvane {
 
+Answer cautiousAnswer(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok: return Answer::Ok;
+    case MessageButtons::YesNo: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
 QString messageCaption(MessageType type)
 {
     switch (type) {

@@ -61,6 +61,10 @@ public:
     virtual std::optional<QString> browseFolder(const QString& caption, const QString& start) = 0;
 };
 
+// The answer a box gets when nobody answers it (closed, or no one to ask): No, or Cancel, or OK where
+// that is all there is.
+Answer cautiousAnswer(MessageButtons buttons);
+
 // The standard caption of a box type.
 QString messageCaption(MessageType type);
 

@@ -47,16 +47,6 @@ QList<ButtonSpec> buttonsOf(MessageButtons buttons)
     return {ok};
 }
 
-// Closing the box with Escape or the title bar gives the most cautious answer it offers.
-Answer escapeAnswer(MessageButtons buttons)
-{
-    switch (buttons) {
-    case MessageButtons::Ok: return Answer::Ok;
-    case MessageButtons::YesNo: return Answer::No;
-    default: return Answer::Cancel;
-    }
-}
-
 } // namespace
 
 Answer QtPrompts::message(const QString& text, MessageType type, MessageButtons buttons,
@@ -72,7 +62,8 @@ Answer QtPrompts::message(const QString& text, MessageType type, MessageButtons 
     for (const ButtonSpec& s : specs)
         if (s.button == clicked)
             return s.answer;
-    return escapeAnswer(buttons);
+    // Closed with Escape or the title bar: the most cautious answer the box offers.
+    return cautiousAnswer(buttons);
 }
 
 void QtPrompts::beep(BeepKind) { QApplication::beep(); }

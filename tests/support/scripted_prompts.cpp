@@ -116,9 +116,7 @@ Answer ScriptedPrompts::message(const QString& text, MessageType type, MessageBu
     });
     // Unexpected: the most cautious answer, so the code under test does nothing destructive.
     if (!step)
-        return buttons == MessageButtons::Ok ? Answer::Ok
-               : buttons == MessageButtons::YesNo ? Answer::No
-                                                  : Answer::Cancel;
+        return cautiousAnswer(buttons);
     return step->answer;
 }
 

@@ -1,0 +1,129 @@
+#include "app/cli_commands.h"
+
+#include "document/drawing.h"
+#include "document/figure_file_io.h"
+#include "document/figure_json.h"
+#include "platform/atomic_file.h"
+#include "platform/bmp_codec.h"
+#include "platform/jpeg_codec.h"
+#include "platform/stream_prompts.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+
+namespace molvane {
+
+namespace {
+
+void say(std::FILE* to, const QString& line) { std::fprintf(to, "molvane: %s\n", line.toLocal8Bit().constData()); }
+
+QString extensionOf(const QString& path) { return QFileInfo(path).suffix().toLower(); }
+
+// The figures of a partial file at their stored positions, on its own RW x RH picture.
+QImage partialPicture(const Drawing& d)
+{
+    QImage image(QSize(d.keptRegion.width, d.keptRegion.height).expandedTo({1, 1}), QImage::Format_RGB32);
+    image.fill(toQRgb(clWhite));
+    Canvas canvas(image);
+    RenderState state;
+    for (const TFigure& f : d.pasteList)
+        renderFigure(f, {canvas, false, 100, d.renderSettings()}, state, {});
+    return image;
+}
+
+std::optional<QByteArray> encodePicture(const QImage& image, const QString& extension, QString& why)
+{
+    if (extension == QLatin1String("bmp"))
+        return writeBmp(image);
+    if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg")) {
+        const EncodedJpeg jpeg = writeJpeg(image, 100);
+        if (!jpeg.ok())
+            why = jpeg.error;
+        return jpeg.ok() ? std::optional(jpeg.bytes) : std::nullopt;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        why = QStringLiteral("PNG encoding failed");
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+int writePicture(const QImage& image, const QString& output, std::FILE* messages)
+{
+    QString why;
+    const std::optional<QByteArray> bytes = encodePicture(image, extensionOf(output), why);
+    if (!bytes || !writeFileAtomically(output, *bytes, &why)) {
+        say(messages, QStringLiteral("%1 に書き込めません: %2").arg(output, why));
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+// Re-encodes through the writer: a whole drawing keeps its canvas, a partial file its region.
+int writeFigures(Drawing& d, bool fromPartial, const QString& output, std::FILE* messages)
+{
+    StreamPrompts prompts(messages);
+    const bool toPartial = extensionOf(output) == QLatin1String("fgb");
+    FigureList figures = fromPartial ? d.pasteList : d.figures;
+    FigureRegion region{d.canvasSize().width(), d.canvasSize().height(), 0, 0};
+    if (fromPartial) {
+        region = d.keptRegion;
+        d.setCanvasSize({region.width, region.height});
+        // The writer stores a partial file's figures relative to its region: give it their places.
+        if (toPartial)
+            for (TFigure& f : figures)
+                shiftFigure(f, region.left, region.top);
+    }
+    const FigureFileMode mode = toPartial ? FigureFileMode::Partial : FigureFileMode::Whole;
+    return writeFigureFile(d, output, mode, figures, region, prompts) ? kExitOk : kExitFailure;
+}
+
+} // namespace
+
+int exportFigureFile(const QString& input, const QString& output, std::FILE* messages)
+{
+    const QString in = extensionOf(input);
+    if (in != QLatin1String("fga") && in != QLatin1String("fgb")) {
+        say(messages, QStringLiteral("%1: not a figure file (.fga or .fgb)").arg(input));
+        return kExitFailure;
+    }
+    const QString out = extensionOf(output);
+    const QStringList known{"bmp", "jpg", "jpeg", "png", "fga", "fgb"};
+    if (!known.contains(out)) {
+        say(messages, QStringLiteral("%1: unknown output extension (use .bmp, .jpg, .png, .fga or .fgb)").arg(output));
+        return kExitFailure;
+    }
+    const bool partial = in == QLatin1String("fgb");
+    Drawing drawing;
+    StreamPrompts prompts(messages);
+    if (!readFigureFile(drawing, input, partial ? FigureFileMode::Partial : FigureFileMode::Whole, prompts)) {
+        say(messages, QStringLiteral("cannot read %1").arg(input));
+        return kExitFailure;
+    }
+    if (out == QLatin1String("fga") || out == QLatin1String("fgb"))
+        return writeFigures(drawing, partial, output, messages);
+    return writePicture(partial ? partialPicture(drawing) : drawing.bitmap(), output, messages);
+}
+
+int dumpFigureFile(const QString& input, std::FILE* out, std::FILE* messages)
+{
+    QByteArray bytes;
+    QString why;
+    if (!readWholeFile(input, bytes, &why)) {
+        say(messages, QStringLiteral("ファイル %1 を開けません。 %2").arg(input, why));
+        return kExitFailure;
+    }
+    const DecodedFigureFile file = decodeFigureFile(bytes);
+    if (!file.ok()) {
+        say(messages, QStringLiteral("%1: %2").arg(QString::fromUtf8(kInternalDataError), input));
+        return kExitFailure;
+    }
+    const QByteArray json = figureFileJson(file);
+    std::fwrite(json.constData(), 1, std::size_t(json.size()), out);
+    return kExitOk;
+}
+
+} // namespace molvane

@@ -1,0 +1,86 @@
+#include "document/drawing.h"
+
+namespace molvane {
+
+const char* const kInternalDataError = "内部データエラー";
+
+void reportInternalDataError(Prompts& prompts)
+{
+    prompts.beep(BeepKind::Information);
+    prompts.message(QString::fromUtf8(kInternalDataError), MessageType::Error, MessageButtons::Ok);
+}
+
+Drawing::Drawing() : bitmap_(kDefaultCanvasWidth, kDefaultCanvasHeight, QImage::Format_RGB32)
+{
+    bitmap_.fill(toQRgb(clWhite));
+    resetHistory();
+    takeBaseline();
+}
+
+void Drawing::setCanvasSize(QSize size)
+{
+    if (size == bitmap_.size())
+        return;
+    bitmap_ = QImage(size, QImage::Format_RGB32);
+    rebuildBitmap();
+}
+
+void Drawing::rebuildBitmap(const RebuildOptions& options)
+{
+    rebuildDrawingBitmap(bitmap_, figures, background, renderState, renderSettings(), options);
+}
+
+void Drawing::clearSelection()
+{
+    for (TFigure& f : figures)
+        f.selected = f.frameShown = false;
+}
+
+void Drawing::resetHistory()
+{
+    history_.reset(emptyUndoSnapshot());
+    lastFigureReformable = false;
+}
+
+bool Drawing::pushHistory()
+{
+    const bool stored = history_.push(snapshot());
+    if (stored)
+        lastFigureReformable = false;
+    return stored;
+}
+
+void Drawing::consumePendingChange()
+{
+    if (!pendingChange)
+        return;
+    pendingChange = false;
+    pushHistory();
+}
+
+bool Drawing::undo(Prompts& prompts)
+{
+    consumePendingChange();
+    const QByteArray* state = history_.undo();
+    return state && loadState(*state, prompts);
+}
+
+bool Drawing::redo(Prompts& prompts)
+{
+    const QByteArray* state = history_.redo();
+    return state && loadState(*state, prompts);
+}
+
+bool Drawing::loadState(const QByteArray& state, Prompts& prompts)
+{
+    figures.clear();
+    const bool ok = decodeUndoSnapshot(state, figures);
+    if (!ok)
+        reportInternalDataError(prompts);
+    rebuildBitmap();
+    clearSelection();
+    lastFigureReformable = false;
+    return ok;
+}
+
+} // namespace molvane

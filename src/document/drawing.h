@@ -1,0 +1,78 @@
+#pragma once
+// The document the main window edits: the figure list, the figures waiting to be placed, the
+// background picture of a figure file, the drawing bitmap (the canvas at 100 %), the undo history with
+// its saved baseline, and the settings rendering reads. Every change of the figures that should be
+// undoable ends with pushHistory().
+
+#include "document/drawing_bitmap.h"
+#include "document/environment_settings.h"
+#include "document/figure.h"
+#include "document/figure_file.h"
+#include "document/figure_renderer.h"
+#include "document/undo_history.h"
+#include "platform/prompts.h"
+
+#include <QImage>
+#include <QSize>
+
+namespace molvane {
+
+inline constexpr int kDefaultCanvasWidth = 1500;
+inline constexpr int kDefaultCanvasHeight = 1000;
+extern const char* const kInternalDataError; // "内部データエラー"
+
+class Drawing {
+public:
+    Drawing();
+
+    FigureList figures;    // the drawing, in painting order
+    FigureList pasteList;  // figures waiting to be placed, relative to their own origin
+    QImage background;     // the figure file's background picture; null when none
+    EnvironmentSettings settings;
+    int lineSpacing = 0;   // of multi-line text
+    RenderState renderState;
+    FigureRegion keptRegion; // the region the last figure file read had
+    QImage pasteImage;       // the picture of a partial file being placed
+
+    const QImage& bitmap() const { return bitmap_; }
+    QImage& bitmap() { return bitmap_; }
+    QSize canvasSize() const { return bitmap_.size(); }
+    // Resizes the drawing bitmap and rebuilds it.
+    void setCanvasSize(QSize size);
+    void rebuildBitmap(const RebuildOptions& options = {});
+    RenderSettings renderSettings() const { return RenderSettings::from(settings, lineSpacing); }
+    void clearSelection();
+    bool isEmpty() const { return figures.empty() && background.isNull(); }
+
+    // Undo history.
+    QByteArray snapshot() const { return encodeUndoSnapshot(figures); }
+    void resetHistory();
+    void takeBaseline() { baseline_ = snapshot(); }
+    // Stores the current figures as a new state (nothing when unchanged); true when stored.
+    bool pushHistory();
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    // Each loads the state it moves to; a state that cannot be read back reports "内部データエラー".
+    bool undo(Prompts& prompts);
+    bool redo(Prompts& prompts);
+    bool isModified() const { return snapshot() != baseline_; }
+    const UndoHistory& history() const { return history_; }
+
+    // Set by reform, whose changes come in many small steps: the state is pushed when it is consumed.
+    bool pendingChange = false;
+    void consumePendingChange();
+    // The "変形" indicator: whether the reform controls act on the last figure drawn.
+    bool lastFigureReformable = false;
+
+private:
+    bool loadState(const QByteArray& state, Prompts& prompts);
+
+    QImage bitmap_;
+    UndoHistory history_;
+    QByteArray baseline_;
+};
+
+// Reports a figure stream that cannot be read: the information beep and the error box.
+void reportInternalDataError(Prompts& prompts);
+
+} // namespace molvane

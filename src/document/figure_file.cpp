@@ -1,0 +1,122 @@
+#include "document/figure_file.h"
+
+#include "document/figure_stream.h"
+#include "platform/bmp_codec.h"
+
+#include <algorithm>
+
+namespace molvane {
+
+namespace {
+
+constexpr qsizetype kTotalSizeOffset = 4;
+
+void writeRegion(ByteWriter& out, const FigureRegion& r)
+{
+    out.writeInt32(r.width);
+    out.writeInt32(r.height);
+    out.writeInt32(r.left);
+    out.writeInt32(r.top);
+}
+
+bool readRegion(ByteReader& in, FigureRegion& r)
+{
+    return in.readInt32(r.width) && in.readInt32(r.height) && in.readInt32(r.left) && in.readInt32(r.top);
+}
+
+// The limit for record reads: the declared total, but never past the bytes really there.
+qsizetype limitOf(std::int32_t declaredTotal, const ByteReader& in) { return std::min<qsizetype>(declaredTotal, in.size()); }
+
+bool readBackground(ByteReader& in, qsizetype limit, DecodedFigureFile& file)
+{
+    if (!in.readInt32(file.backgroundBytes) || file.backgroundBytes < 0)
+        return false;
+    if (file.backgroundBytes == 0)
+        return true;
+    QByteArrayView bytes;
+    if (in.position() + file.backgroundBytes > limit || !in.peekView(file.backgroundBytes, bytes))
+        return false;
+    in.skip(file.backgroundBytes);
+    DecodedImage picture = readBmp(bytes);
+    if (!picture.ok())
+        return false;
+    file.background = std::move(picture.image);
+    return true;
+}
+
+} // namespace
+
+QByteArray encodeFigureFile(const FigureRegion& region, const QImage& background, const FigureList& figures,
+                            QPoint offset)
+{
+    ByteWriter out;
+    out.writeInt32(kFigureFileFormat);
+    out.writeInt32(0); // the total size, known at the end
+    writeRegion(out, region);
+    const QByteArray picture = background.isNull() ? QByteArray() : writeBmp(background);
+    out.writeInt32(std::int32_t(picture.size()));
+    out.writeBytes(picture);
+    writeFigureList(out, figures, offset);
+    out.patchInt32(kTotalSizeOffset, std::int32_t(out.size()));
+    return out.take();
+}
+
+DecodedFigureFile decodeFigureFile(QByteArrayView bytes)
+{
+    DecodedFigureFile file;
+    ByteReader in(bytes);
+    file.headerOk = in.readInt32(file.format) && in.readInt32(file.totalSize) && readRegion(in, file.region);
+    if (!file.headerOk)
+        return file;
+    const qsizetype limit = limitOf(file.totalSize, in);
+    file.backgroundOk = readBackground(in, limit, file);
+    if (!file.backgroundOk)
+        return file;
+    const FigureListRead read = readFigureList(in, limit, file.figures);
+    file.declaredCount = read.declared;
+    file.recordsOk = read.ok;
+    return file;
+}
+
+QByteArray encodeUndoSnapshot(const FigureList& figures)
+{
+    ByteWriter out;
+    out.writeInt32(0);
+    writeFigureList(out, figures);
+    out.patchInt32(0, std::int32_t(out.size()));
+    return out.take();
+}
+
+QByteArray emptyUndoSnapshot() { return QByteArray(8, '\0'); }
+
+bool decodeUndoSnapshot(QByteArrayView bytes, FigureList& out)
+{
+    ByteReader in(bytes);
+    std::int32_t total;
+    if (!in.readInt32(total))
+        return false;
+    return readFigureList(in, limitOf(total, in), out).ok;
+}
+
+QByteArray encodeClipboard(const FigureRegion& region, const FigureList& figures)
+{
+    ByteWriter out;
+    out.writeInt32(0);
+    writeRegion(out, region);
+    writeFigureList(out, figures, QPoint(-region.left, -region.top));
+    out.patchInt32(0, std::int32_t(out.size()));
+    return out.take();
+}
+
+DecodedClipboard decodeClipboard(QByteArrayView bytes)
+{
+    DecodedClipboard clip;
+    ByteReader in(bytes);
+    std::int32_t total;
+    if (!in.readInt32(total) || !readRegion(in, clip.region))
+        return clip;
+    clip.ok = readFigureList(in, limitOf(total, in), clip.figures).ok;
+    return clip;
+}
+
+} // namespace molvane

@@ -1,0 +1,63 @@
+#pragma once
+// The four containers of the figure encoding, as bytes:
+// - figure file (.fga, a whole drawing) and partial figure file (.fgb, selected figures): format
+//   number, total size, the region RW, RH, RL, RT, the background picture's size and bytes (a BMP
+//   file), then the figure list;
+// - undo snapshot: total size, then the figure list;
+// - internal clipboard: total size, RW, RH, RL, RT, then the figure list.
+// Decoding reports how far it got; the records before a bad one are kept.
+
+#include "document/figure.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QImage>
+
+namespace molvane {
+
+inline constexpr std::int32_t kFigureFileFormat = 1;
+inline constexpr int kFigureFileHeaderBytes = 28;
+
+struct FigureRegion {
+    std::int32_t width = 0;  // RW
+    std::int32_t height = 0; // RH
+    std::int32_t left = 0;   // RL
+    std::int32_t top = 0;    // RT
+    bool operator==(const FigureRegion&) const = default;
+};
+
+// The records are written with offset added to their positions; background may be null (no picture).
+QByteArray encodeFigureFile(const FigureRegion& region, const QImage& background, const FigureList& figures,
+                            QPoint offset);
+
+struct DecodedFigureFile {
+    std::int32_t format = 0;
+    std::int32_t totalSize = 0;
+    FigureRegion region;             // as stored (a zero RW or RH is the caller's to repair)
+    std::int32_t backgroundBytes = 0; // B
+    QImage background;               // null when B is 0
+    FigureList figures;              // as stored, no offset applied
+    int declaredCount = 0;
+    bool headerOk = false;     // the 28-byte header was there
+    bool backgroundOk = false; // B fits and its bytes hold a picture (or B is 0)
+    bool recordsOk = false;    // every declared record was read
+    bool ok() const { return headerOk && backgroundOk && recordsOk; }
+};
+DecodedFigureFile decodeFigureFile(QByteArrayView bytes);
+
+QByteArray encodeUndoSnapshot(const FigureList& figures);
+// The snapshot the history starts from: total size 0, count 0.
+QByteArray emptyUndoSnapshot();
+// Appends the records to out; false at the first bad record (the ones before it stay).
+bool decodeUndoSnapshot(QByteArrayView bytes, FigureList& out);
+
+// The figures are written relative to the region's top-left corner.
+QByteArray encodeClipboard(const FigureRegion& region, const FigureList& figures);
+struct DecodedClipboard {
+    FigureRegion region;
+    FigureList figures; // relative to the region
+    bool ok = false;
+};
+DecodedClipboard decodeClipboard(QByteArrayView bytes);
+
+} // namespace molvane

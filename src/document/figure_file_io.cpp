@@ -1,0 +1,144 @@
+#include "document/figure_file_io.h"
+
+#include "document/figure_stream.h"
+#include "platform/atomic_file.h"
+
+#include <QFileInfo>
+
+namespace molvane {
+
+namespace {
+
+void reportFileError(Prompts& prompts, const QString& text, const QString& why)
+{
+    prompts.message(why.isEmpty() ? text : text + QStringLiteral("\n") + why, MessageType::Error, MessageButtons::Ok);
+}
+
+void showRegion(Prompts& prompts, const FigureRegion& region)
+{
+    prompts.beep(BeepKind::Information);
+    prompts.message(regionMessage(region), MessageType::Information, MessageButtons::Ok);
+}
+
+// A whole drawing keeps its figures as stored, tip connections included (placing a paste would drop
+// them), and its fills keep the surroundings they were saved with.
+void joinDrawing(Drawing& drawing, const FigureRegion& region)
+{
+    for (TFigure& f : drawing.pasteList) {
+        shiftFigure(f, region.left, region.top);
+        drawing.figures.push_back(std::move(f));
+    }
+    drawing.pasteList.clear();
+    drawing.clearSelection();
+    drawing.setCanvasSize({region.left + region.width, region.top + region.height});
+    drawing.rebuildBitmap();
+}
+
+} // namespace
+
+QString regionMessage(const FigureRegion& r)
+{
+    return QStringLiteral("RW=%1, RH=%2, RL=%3, RT=%4").arg(r.width).arg(r.height).arg(r.left).arg(r.top);
+}
+
+bool readFigureFile(Drawing& drawing, const QString& path, FigureFileMode mode, Prompts& prompts)
+{
+    QByteArray bytes;
+    QString why;
+    if (!readWholeFile(path, bytes, &why)) {
+        reportFileError(prompts, QStringLiteral("ファイル %1 を開けません。").arg(path), why);
+        return false;
+    }
+    DecodedFigureFile file = decodeFigureFile(bytes);
+    if (!file.headerOk) {
+        reportInternalDataError(prompts);
+        return false;
+    }
+    if (file.region.width == 0 || file.region.height == 0) {
+        showRegion(prompts, file.region);
+        file.region.width = kDefaultCanvasWidth;
+        file.region.height = kDefaultCanvasHeight;
+    }
+    if (!file.background.isNull())
+        drawing.background = file.background;
+    for (TFigure& f : file.figures)
+        drawing.pasteList.push_back(std::move(f));
+    if (!file.ok()) {
+        reportInternalDataError(prompts);
+        return false;
+    }
+    switch (mode) {
+    case FigureFileMode::Whole: joinDrawing(drawing, file.region); break;
+    case FigureFileMode::Partial:
+        drawing.pasteImage = partialFileImage(drawing.pasteList, {file.region.width, file.region.height},
+                                              drawing.renderSettings());
+        break;
+    case FigureFileMode::RegionOnly: break;
+    }
+    drawing.keptRegion = file.region;
+    return true;
+}
+
+QImage partialFileImage(const FigureList& figures, QSize size, const RenderSettings& settings)
+{
+    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(toQRgb(clWhite));
+    Canvas canvas(image);
+    RenderState state;
+    for (const TFigure& f : figures)
+        renderFigure(f, {canvas, false, 100, settings}, state, {});
+    canvas.setPen({clRed, 1, PenStyle::Dot});
+    canvas.setBrush({clRed, BrushStyle::Clear});
+    canvas.rectangle({1, 1}, {size.width(), size.height()});
+    return image;
+}
+
+namespace {
+
+QString withDefaultExtension(const QString& path, FigureFileMode mode)
+{
+    if (mode == FigureFileMode::RegionOnly || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + (mode == FigureFileMode::Whole ? QStringLiteral(".fga") : QStringLiteral(".fgb"));
+}
+
+// Characters CP932 cannot hold would silently become "?": say which before the file is written.
+void warnUnmappable(const FigureList& figures, Prompts& prompts)
+{
+    const QString lost = unmappableFigureText(figures);
+    if (lost.isEmpty())
+        return;
+    prompts.message(QStringLiteral("次の文字はファイルに保存できないため「?」として保存されます。\r\n%1").arg(lost),
+                    MessageType::Warning, MessageButtons::Ok);
+}
+
+} // namespace
+
+std::optional<QString> writeFigureFile(const Drawing& drawing, const QString& path, FigureFileMode mode,
+                                       const FigureList& figures, FigureRegion region, Prompts& prompts)
+{
+    const QSize canvas = drawing.canvasSize();
+    switch (mode) {
+    case FigureFileMode::Whole: region = {canvas.width(), canvas.height(), 0, 0}; break;
+    case FigureFileMode::RegionOnly: region = {drawing.keptRegion.width, drawing.keptRegion.height, 0, 0}; break;
+    case FigureFileMode::Partial: break;
+    }
+    if (region.width < 1 || region.height < 1) {
+        showRegion(prompts, region);
+        region.width = canvas.width();
+        region.height = canvas.height();
+    }
+    const QString name = withDefaultExtension(path, mode);
+    warnUnmappable(figures, prompts);
+    // A partial file carries no background; the conversion writes back the one it read.
+    const QImage background = mode == FigureFileMode::Partial ? QImage() : drawing.background;
+    const QPoint offset = mode == FigureFileMode::Partial ? QPoint(-region.left, -region.top) : QPoint();
+    QString why;
+    if (!writeFileAtomically(name, encodeFigureFile(region, background, figures, offset), &why)) {
+        reportFileError(prompts, QStringLiteral("%1 に書き込めません").arg(name), why);
+        return std::nullopt;
+    }
+    return name;
+}
+
+} // namespace molvane
