@@ -57,6 +57,7 @@ public:
     bool redo(Prompts& prompts);
     bool isModified() const { return snapshot() != baseline_; }
     const UndoHistory& history() const { return history_; }
+    UndoHistory& history() { return history_; }
 
     // Set by reform, whose changes come in many small steps: the state is pushed when it is consumed.
     bool pendingChange = false;

@@ -27,3 +27,17 @@ TEST(CommandLine, UnknownOptionsAndArgumentsAreErrorsThatNameThem)
     EXPECT_EQ(extra.action, CommandLine::Action::Error);
     EXPECT_TRUE(extra.error.contains("drawing.fga"));
 }
+
+TEST(CommandLine, ExportAndDumpTakeTheirFiles)
+{
+    const CommandLine e = parseCommandLine({"--export", "in.fga", "out.bmp"});
+    EXPECT_EQ(e.action, CommandLine::Action::Export);
+    EXPECT_EQ(e.input, "in.fga");
+    EXPECT_EQ(e.output, "out.bmp");
+    const CommandLine d = parseCommandLine({"--dump", "in.fgb"});
+    EXPECT_EQ(d.action, CommandLine::Action::Dump);
+    EXPECT_EQ(d.input, "in.fgb");
+    EXPECT_EQ(parseCommandLine({"--export", "in.fga"}).action, CommandLine::Action::Error);
+    EXPECT_EQ(parseCommandLine({"--dump"}).action, CommandLine::Action::Error);
+    EXPECT_EQ(parseCommandLine({"--dump", "a", "b"}).action, CommandLine::Action::Error);
+}

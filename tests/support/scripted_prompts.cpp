@@ -40,6 +40,14 @@ ScriptedPrompts& ScriptedPrompts::expectMessage(const QString& text, MessageType
     return *this;
 }
 
+ScriptedPrompts& ScriptedPrompts::expectMessageStartingWith(const QString& prefix, MessageType type,
+                                                            MessageButtons buttons, Answer answer)
+{
+    expectMessage(prefix, type, buttons, answer);
+    script_.back().prefixOnly = true;
+    return *this;
+}
+
 ScriptedPrompts& ScriptedPrompts::expectBeep(BeepKind kind)
 {
     Step s = makeStep(Kind::Beep, describe(kind));
@@ -112,7 +120,8 @@ Answer ScriptedPrompts::message(const QString& text, MessageType type, MessageBu
     const QString seen =
         QStringLiteral("message %1 %2: %3").arg(describe(type), describe(buttons), text);
     const auto step = next(Kind::Message, seen, [&](const Step& s) {
-        return s.text == text && s.type == type && s.buttons == buttons;
+        const bool sameText = s.prefixOnly ? text.startsWith(s.text) : s.text == text;
+        return sameText && s.type == type && s.buttons == buttons;
     });
     // Unexpected: the most cautious answer, so the code under test does nothing destructive.
     if (!step)

@@ -17,6 +17,9 @@ public:
     ~ScriptedPrompts() override;
 
     ScriptedPrompts& expectMessage(const QString& text, MessageType type, MessageButtons buttons, Answer answer);
+    // For messages that end with the system's own reason: the text must start with prefix.
+    ScriptedPrompts& expectMessageStartingWith(const QString& prefix, MessageType type, MessageButtons buttons,
+                                               Answer answer);
     ScriptedPrompts& expectBeep(BeepKind kind);
     ScriptedPrompts& expectInput(const QString& prompt, std::optional<QString> answer);
     ScriptedPrompts& expectFileDialog(const QString& title, FileDialogResult answer);
@@ -46,6 +49,7 @@ private:
     struct Step {
         Kind kind = Kind::Message;
         QString text; // message text, input prompt or dialog title
+        bool prefixOnly = false;
         MessageType type = MessageType::Information;
         MessageButtons buttons = MessageButtons::Ok;
         BeepKind beep = BeepKind::Default;

@@ -1,0 +1,177 @@
+#include "app/cli_commands.h"
+
+#include "document/drawing.h"
+#include "document/figure_file_io.h"
+#include "platform/atomic_file.h"
+#include "platform/bmp_codec.h"
+#include "support/image_test_util.h"
+#include "support/scripted_prompts.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace molvane;
+using namespace molvane::test;
+
+namespace {
+
+// Collects what a command prints.
+class Capture {
+public:
+    Capture() : file_(std::tmpfile()) {}
+    ~Capture() { std::fclose(file_); }
+    std::FILE* file() { return file_; }
+    QByteArray text()
+    {
+        std::fflush(file_);
+        std::rewind(file_);
+        QByteArray all;
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, file_)) > 0)
+            all.append(buffer, qsizetype(n));
+        return all;
+    }
+
+private:
+    std::FILE* file_;
+};
+
+TFigure figure(int kind, QPoint a, QPoint b)
+{
+    TFigure f;
+    f.kind = kind;
+    f.lineWidth = 3;
+    f.shape = 11;
+    f.ends[kMainStart] = a;
+    f.ends[kMainEnd] = b;
+    f.freeEnds = f.ends;
+    f.handle = handlePoint(f);
+    return f;
+}
+
+// A drawing made the way the editor makes one, saved as a whole drawing.
+QString writeSample(const QTemporaryDir& dir, Drawing& d)
+{
+    d.figures = {figure(fkDouble, {40, 40}, {200, 90}), figure(fkCircle, {300, 200}, {300, 200})};
+    TFigure text = figure(fkMoji, {120, 150}, {120, 150});
+    text.shape = 24;
+    text.fontName = "ＭＳ Ｐゴシック";
+    text.text = "CH3";
+    d.figures.push_back(text);
+    d.figures[0].ends[kMainEnd] = {202, 91}; // a tip connection
+    d.setCanvasSize({400, 300});
+    d.background = whiteImage(50, 20);
+    d.rebuildBitmap();
+    ScriptedPrompts prompts;
+    return *writeFigureFile(d, dir.filePath("sample.fga"), FigureFileMode::Whole, d.figures, {}, prompts);
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QByteArray b;
+    EXPECT_TRUE(readWholeFile(path, b));
+    return b;
+}
+
+} // namespace
+
+TEST(ExportCommand, ReEncodingAFileTheProgramWroteGivesTheSameBytes)
+{
+    QTemporaryDir dir;
+    Drawing d;
+    const QString in = writeSample(dir, d);
+    Capture err;
+    EXPECT_EQ(exportFigureFile(in, dir.filePath("again.fga"), err.file()), kExitOk);
+    EXPECT_EQ(bytesOf(dir.filePath("again.fga")), bytesOf(in));
+    EXPECT_TRUE(err.text().isEmpty());
+}
+
+TEST(ExportCommand, APictureOfAWholeDrawingIsItsDrawingBitmap)
+{
+    QTemporaryDir dir;
+    Drawing d;
+    const QString in = writeSample(dir, d);
+    Capture err;
+    ASSERT_EQ(exportFigureFile(in, dir.filePath("out.bmp"), err.file()), kExitOk);
+    const DecodedImage bmp = readBmp(bytesOf(dir.filePath("out.bmp")));
+    ASSERT_TRUE(bmp.ok());
+    EXPECT_TRUE(imagesMatch(bmp.image, d.bitmap(), 0, "export-bmp"));
+    ASSERT_EQ(exportFigureFile(in, dir.filePath("out.png"), err.file()), kExitOk);
+    EXPECT_TRUE(imagesMatch(QImage(dir.filePath("out.png")).convertToFormat(QImage::Format_RGB32), d.bitmap(), 0, "export-png"));
+    ASSERT_EQ(exportFigureFile(in, dir.filePath("out.JPG"), err.file()), kExitOk);
+    EXPECT_EQ(bytesOf(dir.filePath("out.JPG")).left(2), QByteArray("\xFF\xD8"));
+}
+
+TEST(ExportCommand, APartialFileGivesItsRegionWithTheFiguresWhereTheyAre)
+{
+    QTemporaryDir dir;
+    Drawing d;
+    ScriptedPrompts prompts;
+    const FigureList part{figure(fkSingle, {110, 60}, {180, 60})};
+    const auto in = writeFigureFile(d, dir.filePath("p.fgb"), FigureFileMode::Partial, part, {100, 50, 100, 40}, prompts);
+    ASSERT_TRUE(in);
+    Capture err;
+    ASSERT_EQ(exportFigureFile(*in, dir.filePath("p.bmp"), err.file()), kExitOk);
+    const DecodedImage bmp = readBmp(bytesOf(dir.filePath("p.bmp")));
+    ASSERT_TRUE(bmp.ok());
+    EXPECT_EQ(bmp.image.size(), QSize(100, 50));
+    EXPECT_EQ(pixelAt(bmp.image, 40, 20), clBlack);
+    EXPECT_EQ(pixelAt(bmp.image, 1, 1), clWhite) << "no frame";
+    ASSERT_EQ(exportFigureFile(*in, dir.filePath("again.fgb"), err.file()), kExitOk);
+    EXPECT_EQ(bytesOf(dir.filePath("again.fgb")), bytesOf(*in));
+}
+
+TEST(ExportCommand, BadInputsExitWithTwoAndSayWhy)
+{
+    QTemporaryDir dir;
+    Capture err;
+    EXPECT_EQ(exportFigureFile(dir.filePath("none.fga"), dir.filePath("x.bmp"), err.file()), kExitFailure);
+    EXPECT_TRUE(err.text().contains("none.fga"));
+    EXPECT_EQ(exportFigureFile(dir.filePath("a.txt"), dir.filePath("x.bmp"), err.file()), kExitFailure);
+    EXPECT_EQ(exportFigureFile(dir.filePath("a.fga"), dir.filePath("x.gif"), err.file()), kExitFailure);
+    ASSERT_TRUE(writeFileAtomically(dir.filePath("bad.fga"), QByteArray(40, '\x01')));
+    Capture bad;
+    EXPECT_EQ(exportFigureFile(dir.filePath("bad.fga"), dir.filePath("x.bmp"), bad.file()), kExitFailure);
+    const QString said = QString::fromLocal8Bit(bad.text());
+    EXPECT_TRUE(said.contains("内部データエラー")) << said.toStdString();
+    EXPECT_TRUE(said.contains("bad.fga"));
+}
+
+TEST(DumpCommand, PrintsTheHeaderAndEveryRecordAsStored)
+{
+    QTemporaryDir dir;
+    Drawing d;
+    const QString in = writeSample(dir, d);
+    Capture out, err;
+    ASSERT_EQ(dumpFigureFile(in, out.file(), err.file()), kExitOk);
+    QJsonParseError parseError;
+    const QJsonDocument json = QJsonDocument::fromJson(out.text(), &parseError);
+    ASSERT_EQ(parseError.error, QJsonParseError::NoError) << parseError.errorString().toStdString();
+    const QJsonObject root = json.object();
+    EXPECT_EQ(root["format"].toInt(), 1);
+    EXPECT_EQ(root["totalSize"].toInt(), bytesOf(in).size());
+    EXPECT_EQ(root["RW"].toInt(), 400);
+    EXPECT_EQ(root["RH"].toInt(), 300);
+    EXPECT_EQ(root["background"].toObject()["width"].toInt(), 50);
+    const QJsonArray figures = root["figures"].toArray();
+    ASSERT_EQ(figures.size(), 3);
+    const QJsonObject first = figures[0].toObject();
+    const QStringList fields{"kind", "cursorPrecision", "freeForm", "fineMoved", "penColor", "auxColor",
+                             "fillColor", "penStyle", "lineWidth", "shape", "sizeStep", "reserved",
+                             "ends", "freeEnds", "handle", "extremes", "margins", "fontName",
+                             "text", "points", "picture"};
+    EXPECT_EQ(first.keys().size(), fields.size());
+    for (const QString& f : fields)
+        EXPECT_TRUE(first.contains(f)) << f.toStdString();
+    EXPECT_EQ(first["kind"].toInt(), fkDouble);
+    EXPECT_EQ(first["ends"].toArray()[3].toArray()[0].toInt(), 202) << "ends in index order";
+    EXPECT_EQ(first["freeEnds"].toArray()[3].toArray()[0].toInt(), 200);
+    EXPECT_TRUE(first["picture"].isNull());
+    EXPECT_EQ(figures[2].toObject()["fontName"].toString(), "ＭＳ Ｐゴシック");
+    // The keys come in the record's order.
+    EXPECT_LT(out.text().indexOf("\"cursorPrecision\""), out.text().indexOf("\"penColor\""));
+}
