@@ -3,7 +3,9 @@
 #include "platform/app_info.h"
 #include "app/cli_commands.h"
 #include "app/command_line.h"
-#include "document/tform1.h"
+#include "app/application_windows.h"
+#include "platform/data_folder.h"
+#include "platform/qt_prompts.h"
 #include "platform/font_substitution.h"
 
 #include <QApplication>
@@ -48,8 +50,11 @@ int runEditor(int argc, char** argv)
     QApplication::setApplicationVersion(QString::fromLatin1(molvane::kApplicationVersion));
     molvane::installFontSubstitutions();
 
-    molvane::TForm1 form1;
-    form1.show();
+    const QString dataFolder = molvane::locateDataFolder(QApplication::applicationDirPath());
+    molvane::QtPrompts prompts;
+    molvane::ApplicationWindows windows(prompts, molvane::dataFoldersIn(dataFolder));
+    prompts.setParent(&windows.form1());
+    windows.form1().show();
     return QApplication::exec();
 }
 

@@ -1,14 +1,98 @@
 #include "document/tform1.h"
 
+#include "document/main_window_texts.h"
+#include "document/window_placement.h"
 #include "platform/app_info.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QVBoxLayout>
 
 namespace molvane {
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+TForm1::TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), folders_(folders)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromLatin1(kApplicationName));
-    resize(1024, 720);
+    setCaptionFor({});
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(2, 2, 2, 0);
+    column->setSpacing(2);
+    column->addWidget(buildFileRow());
+    column->addWidget(buildOperationPanels());
+    column->addWidget(buildCharacterArea());
+    buildCanvas();
+    column->addWidget(ScrollBox1, 1);
+    setCentralWidget(central);
+    buildMenus();
+    buildStatusBar();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect placed = mainWindowGeometry(screen->geometry(), screen->availableGeometry());
+        setGeometry(placed);
+        setFixedSize(placed.size());
+    }
+
+    toolCode_ = returnTool_ = fkSingle;
+    toolButtons_[fkSingle]->setChecked(true);
+    resetDrawingConditions(false);
+    createDataFolders(folders_);
+    updateStatusPosition({0, 0});
+    // Every mouse event of the program first erases the cursor marks.
+    qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1() { qApp->removeEventFilter(this); }
+
+void TForm1::setCaptionFor(const QString& fileName)
+{
+    fileName_ = fileName;
+    const QString name = QString::fromLatin1(kApplicationName);
+    setWindowTitle(fileName.isEmpty() ? name : name + QStringLiteral(" ～ ") + QFileInfo(fileName).fileName());
+}
+
+bool TForm1::event(QEvent* e)
+{
+    // The hint of whatever the pointer is over goes to the second status panel.
+    if (e->type() == QEvent::StatusTip) {
+        statusPanel2_->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+        if (watched != Image1)
+            Image1->eraseMarks();
+        break;
+    default: break;
+    }
+    const bool onStatusBar = watched == statusBar() || watched == statusPanel1_ || watched == statusPanel2_;
+    if (onStatusBar && e->type() == QEvent::MouseButtonPress) {
+        const bool left = statusPanel2_->alignment() & Qt::AlignLeft;
+        statusPanel2_->setAlignment((left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void TForm1::closeEvent(QCloseEvent* e)
+{
+    if (!askToSaveModified()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
 }
 
 } // namespace molvane

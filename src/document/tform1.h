@@ -1,14 +1,158 @@
 #pragma once
-// The main window: the drawing canvas, its tools and its commands.
+// The main window: the drawing canvas with its tools, reform controls, character buttons, menus and
+// status bar. It owns the document (Drawing) and shows it through the canvas view; every question it
+// asks goes through the prompts it was given.
 
+#include "document/canvas_view.h"
+#include "document/drawing.h"
+#include "document/tool_settings.h"
+#include "platform/data_folder.h"
+#include "platform/prompts.h"
+#include "platform/up_down.h"
+
+#include <QButtonGroup>
+#include <QLabel>
 #include <QMainWindow>
+#include <QMap>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QToolButton>
+#include <vector>
 
 namespace molvane {
+
+inline constexpr int kCharacterButtons = 72;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Drawing& drawing() { return drawing_; }
+    const DataFolders& folders() const { return folders_; }
+    int toolCode() const { return toolCode_; }
+    int returnTool() const { return returnTool_; }
+    int zoom() const { return Image1->zoom(); }
+    int precision() const { return UpDown1->value(); }
+    const ToolSettingsTable& toolSettings() const { return toolSettings_; }
+    int currentLineStyle() const { return currentLineStyle_; }
+    const CanvasFont& canvasFont() const { return canvasFont_; }
+    QString fileName() const { return fileName_; }
+    CanvasView* canvasView() const { return Image1; }
+    QScrollArea* scrollBox() const { return ScrollBox1; }
+
+    // The snapping of a pointer position (screen pixels) to the cursor precision.
+    QPoint snap(QPoint screen) const;
+    double snapStepNow() const;
+
+    // "描画条件を初期化"; ask is false during creation, before the window is shown.
+    void resetDrawingConditions(bool ask);
+    // Zoom from the up-down (its value is already set); keeps the middle of the view in place.
+    void UpDown2Click(bool up);
+    // The canvas size from udWidth / udHeight, keeping the scroll positions.
+    void applyCanvasSize();
+    // Loads the tool's settings into the reform controls and the canvas pen and brush.
+    void selectToolSettings(int tool);
+    void setCaptionFor(const QString& fileName);
+    void updateStatusPosition(QPoint screen);
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    // Layout (tform1_layout.cpp).
+    void buildMenus();
+    void buildPopupMenu();
+    QWidget* buildFileRow();
+    QWidget* buildOperationPanels();
+    QWidget* buildToolPanel();
+    QWidget* buildReformPanel();
+    QWidget* buildCharacterArea();
+    void buildCanvas();
+    void buildStatusBar();
+    QToolButton* toolButton(const QString& name, const QString& hint, const QImage& icon,
+                            const QString& caption = {});
+    QAction* menuAction(QMenu* menu, const QString& name, const char* caption, const QString& hint,
+                        const QKeySequence& shortcut = {});
+    void layoutPanels();
+    void setHint(QWidget* w, const QString& hint);
+
+    // Canvas (tform1_canvas.cpp).
+    void Image1MouseDown(QMouseEvent* e);
+    void Image1MouseMove(QMouseEvent* e);
+    void Image1MouseUp(QMouseEvent* e);
+    CursorMarkStyle markStyleFor(int tool) const;
+    void setZoomValue(int zoom);
+
+    // Conditions and tools (tform1_conditions.cpp).
+    void toolButtonClicked(int tag);
+    void setLastReformPanel(bool exists, bool armed);
+    void sbPosFuncClick();
+    void mmInitParamClick();
+    void popupStates();
+    void undoClick();
+    void redoClick();
+    bool askToSaveModified();
+    bool saveAs();
+
+    Prompts& prompts_;
+    DataFolders folders_;
+    Drawing drawing_;
+    ToolSettingsTable toolSettings_;
+    CanvasFont canvasFont_;
+    TColor penColor_ = clBlack;
+    TColor brushColor_ = clSilver;
+    TColor styleFillColor_ = clSilver; // the style dialog's fill colour
+    int leftStyle_ = 0;
+    int rightStyle_ = 1;
+    int currentLineStyle_ = 0;
+    int toolCode_ = 11;
+    int returnTool_ = 11;
+    int previousZoom_ = 100;
+    bool lastFigureExists_ = false;
+    bool lastReformArmed_ = false;
+    int textSource_ = 1;
+    QString buttonText_ = QStringLiteral("C");
+    QString fileName_;
+    QPoint startPoint_;
+    QPoint currentPoint_;
+
+    // Controls, named as the window's description names them.
+    QScrollArea* ScrollBox1 = nullptr;
+    CanvasView* Image1 = nullptr;
+    QWidget* pnOperation = nullptr;
+    QWidget* Panel1 = nullptr;
+    QWidget* Panel2 = nullptr;
+    QToolButton* sbPosFunc = nullptr;
+    QLabel* pnLastReform = nullptr;
+    TUpDown* UpDown1 = nullptr; // precision
+    TUpDown* UpDown2 = nullptr; // zoom
+    TUpDown* UpDown3 = nullptr; // shape
+    TUpDown* UpDown4 = nullptr; // width
+    TUpDown* udWidth = nullptr;
+    TUpDown* udHeight = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QLineEdit* edWidth = nullptr;
+    QLineEdit* edHeight = nullptr;
+    QToolButton* sbPlusMinus = nullptr;
+    QButtonGroup* rgSize = nullptr;
+    QButtonGroup* toolGroup_ = nullptr;
+    QMap<int, QToolButton*> toolButtons_;
+    std::vector<QToolButton*> charButtons_;
+    QToolButton* sbStr = nullptr;
+    QPlainTextEdit* edStr = nullptr;
+    QLabel* statusPanel1_ = nullptr;
+    QLabel* statusPanel2_ = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QAction* popupUndo_ = nullptr;
+    QAction* popupRedo_ = nullptr;
 };
 
 } // namespace molvane

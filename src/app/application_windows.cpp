@@ -1,0 +1,35 @@
+#include "app/application_windows.h"
+
+namespace molvane {
+
+template <typename Window, typename... Args>
+std::unique_ptr<Window> ApplicationWindows::create(Args&&... args)
+{
+    auto window = std::make_unique<Window>(std::forward<Args>(args)...);
+    order_.append(window->objectName());
+    return window;
+}
+
+ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& folders)
+    : form1_(create<TForm1>(prompts, folders)), form3_(create<TForm3>(form1_.get())),
+      pictureEditor_(create<TFormPictureEditor>(form1_.get())), pictureSelect_(create<TFormPictureSelect>(form1_.get())),
+      showMasu_(create<TFormShowMasu>(form1_.get())), form2_(create<TForm2>(form1_.get())),
+      moji_(create<TFormMoji>(form1_.get())), picEffect_(create<TFormPicEffect>(form1_.get())),
+      selectWidth_(create<TFormSelectWidth>(form1_.get()))
+{
+}
+
+// The dialogs go before the main window that is their parent.
+ApplicationWindows::~ApplicationWindows()
+{
+    selectWidth_.reset();
+    picEffect_.reset();
+    moji_.reset();
+    form2_.reset();
+    showMasu_.reset();
+    pictureSelect_.reset();
+    pictureEditor_.reset();
+    form3_.reset();
+}
+
+} // namespace molvane

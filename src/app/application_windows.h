@@ -1,0 +1,45 @@
+#pragma once
+// The program's windows, created once at start in their fixed order (the main window first) and
+// destroyed together at the end. The dialogs are owned here and shown modally when needed.
+
+#include "document/tform1.h"
+#include "picture_editor/tform_moji.h"
+#include "picture_editor/tform_picture_editor.h"
+#include "picture_editor/tform_select_width.h"
+#include "picture_editor/tform_show_masu.h"
+#include "pictures/tform_pic_effect.h"
+#include "pictures/tform_picture_select.h"
+#include "settings/tform2.h"
+#include "settings/tform3.h"
+
+#include <QStringList>
+#include <memory>
+
+namespace molvane {
+
+class ApplicationWindows {
+public:
+    ApplicationWindows(Prompts& prompts, const DataFolders& folders);
+    ~ApplicationWindows();
+
+    TForm1& form1() { return *form1_; }
+    // The object names of the windows in the order they were created.
+    const QStringList& creationOrder() const { return order_; }
+
+private:
+    template <typename Window, typename... Args>
+    std::unique_ptr<Window> create(Args&&... args);
+
+    QStringList order_;
+    std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<TForm3> form3_;
+    std::unique_ptr<TFormPictureEditor> pictureEditor_;
+    std::unique_ptr<TFormPictureSelect> pictureSelect_;
+    std::unique_ptr<TFormShowMasu> showMasu_;
+    std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<TFormMoji> moji_;
+    std::unique_ptr<TFormPicEffect> picEffect_;
+    std::unique_ptr<TFormSelectWidth> selectWidth_;
+};
+
+} // namespace molvane

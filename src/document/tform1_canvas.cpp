@@ -1,0 +1,122 @@
+// The canvas of the main window: zoom, canvas size, snapping, cursor marks and the status position.
+
+#include "document/canvas_geometry.h"
+#include "document/main_window_texts.h"
+#include "document/tform1.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace molvane {
+
+namespace {
+
+// The name a tool shows in the status bar: the part of its button's hint before " … ".
+QString toolName(int tool, const QMap<int, QToolButton*>& buttons)
+{
+    switch (tool) {
+    case fkPicture: return QStringLiteral("画像");
+    case 31:
+    case 32: return QStringLiteral("選択モード（範囲）");
+    case 33:
+    case 34: return QStringLiteral("選択モード");
+    default: break;
+    }
+    const auto it = buttons.constFind(tool);
+    if (it == buttons.constEnd())
+        return {};
+    return (*it)->toolTip().section(QString::fromUtf8(texts::kHintSeparator), 0, 0);
+}
+
+} // namespace
+
+double TForm1::snapStepNow() const
+{
+    return snapStep(drawing_.settings.masuHaba, zoom(), precision());
+}
+
+QPoint TForm1::snap(QPoint screen) const { return snapPoint(screen, snapStepNow()); }
+
+void TForm1::setZoomValue(int zoom)
+{
+    QScrollBar* bars[2] = {ScrollBox1->horizontalScrollBar(), ScrollBox1->verticalScrollBar()};
+    const QSize oldSize = Image1->size();
+    const int oldPositions[2] = {bars[0]->value(), bars[1]->value()};
+    Image1->setZoom(zoom);
+    previousZoom_ = zoom;
+    const QSize newSize = Image1->size();
+    // The scroll bars learn the new range from the layout; let it run before moving them.
+    QApplication::sendPostedEvents(ScrollBox1, QEvent::LayoutRequest);
+    ScrollBox1->widget()->updateGeometry();
+    bars[0]->setRange(0, std::max(0, newSize.width() - ScrollBox1->viewport()->width()));
+    bars[1]->setRange(0, std::max(0, newSize.height() - ScrollBox1->viewport()->height()));
+    bars[0]->setValue(rescrolled(oldPositions[0], oldSize.width(), newSize.width()));
+    bars[1]->setValue(rescrolled(oldPositions[1], oldSize.height(), newSize.height()));
+}
+
+void TForm1::UpDown2Click(bool)
+{
+    Image1->eraseMarks();
+    setZoomValue(UpDown2->value());
+}
+
+void TForm1::applyCanvasSize()
+{
+    QScrollBar* h = ScrollBox1->horizontalScrollBar();
+    QScrollBar* v = ScrollBox1->verticalScrollBar();
+    const int keptH = h->value(), keptV = v->value();
+    drawing_.setCanvasSize({udWidth->value(), udHeight->value()});
+    Image1->updateSize();
+    Image1->setZoom(zoom());
+    QApplication::sendPostedEvents(ScrollBox1, QEvent::LayoutRequest);
+    h->setRange(0, std::max(0, Image1->width() - ScrollBox1->viewport()->width()));
+    v->setRange(0, std::max(0, Image1->height() - ScrollBox1->viewport()->height()));
+    h->setValue(keptH);
+    v->setValue(keptV);
+}
+
+CursorMarkStyle TForm1::markStyleFor(int tool) const
+{
+    const EnvironmentSettings& s = drawing_.settings;
+    CursorMarkStyle style;
+    const bool precisionTool = (tool >= fkMoji && tool <= fkStereo) || tool == fkPai || tool == fkCircle;
+    style.precisionMark = precisionTool && s.showSeidoCursor;
+    const bool rangeDown = toolButtons_.value(31) && toolButtons_.value(31)->isChecked();
+    style.crossHair = s.crossCursorMode == 1 || (s.crossCursorMode == 2 && rangeDown);
+    style.selectionPen = tool == 32 || tool == 34 || tool == 51 || tool == 55 || tool == 64 || tool == 66;
+    return style;
+}
+
+void TForm1::updateStatusPosition(QPoint screen)
+{
+    statusPanel1_->setText(QStringLiteral("X=%1, Y=%2, W=%3, H=%4, %5")
+                               .arg(screen.x())
+                               .arg(screen.y())
+                               .arg(0)
+                               .arg(0)
+                               .arg(toolName(returnTool_, toolButtons_)));
+}
+
+void TForm1::Image1MouseDown(QMouseEvent* e)
+{
+    Image1->setFocus();
+    Image1->eraseMarks();
+    currentPoint_ = startPoint_ = snap(e->position().toPoint());
+}
+
+void TForm1::Image1MouseMove(QMouseEvent* e)
+{
+    currentPoint_ = snap(e->position().toPoint());
+    Image1->setMarkStyle(markStyleFor(toolCode_));
+    Image1->showMarks(currentPoint_);
+    updateStatusPosition(currentPoint_);
+}
+
+void TForm1::Image1MouseUp(QMouseEvent* e)
+{
+    currentPoint_ = snap(e->position().toPoint());
+    Image1->eraseMarks();
+}
+
+} // namespace molvane

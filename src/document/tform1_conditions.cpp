@@ -1,0 +1,208 @@
+// Tools, drawing conditions and the commands of the main window that act on them.
+
+#include "document/canvas_geometry.h"
+#include "document/figure_file_io.h"
+#include "document/main_window_texts.h"
+#include "document/tform1.h"
+#include "platform/cursors.h"
+
+#include <QFileInfo>
+
+namespace molvane {
+
+namespace {
+
+constexpr TColor kReformReady = 0x7FFFBF;    // light green
+constexpr TColor kReformNotReady = 0xCFCFFF; // light red
+constexpr int kResetPrecision = 4;
+constexpr int kDefaultFontPoints = 36;
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+bool hasOwnSettings(int tool) { return (tool >= fkMoji && tool <= fkFree) || tool == fkPai || tool == fkCircle; }
+
+} // namespace
+
+void TForm1::selectToolSettings(int c)
+{
+    UpDown4->setRange(0, 50);
+    if (c == fkMoji || c == fkPicture)
+        UpDown3->setRange(-100, 100);
+    else if ((c >= fkDouble && c <= fkStereo) || c == fkNuri || c == 31)
+        UpDown3->setRange(-50, 50);
+    else
+        UpDown3->setRange(0, 50);
+    const bool widthOn = c != fkMoji && c != fkStereo && c != fkNuri && c != fkPicture;
+    const bool shapeOn = c != fkSingle && c != fkFree && c != fkNuri;
+    for (QWidget* w : {static_cast<QWidget*>(UpDown4), static_cast<QWidget*>(Edit4)})
+        w->setEnabled(widthOn);
+    for (QWidget* w : {static_cast<QWidget*>(UpDown3), static_cast<QWidget*>(Edit3)})
+        w->setEnabled(shapeOn);
+    sbPlusMinus->setEnabled(shapeOn && c != fkPai && c != fkCircle);
+
+    if (hasOwnSettings(c) || c == fkPicture) {
+        const ToolSettings& t = toolSettings_.at(c);
+        UpDown3->setValue(c == fkPicture ? 0 : t.shape);
+        UpDown4->setValue(c == fkPicture ? 0 : t.width);
+        leftStyle_ = t.leftStyle;
+        rightStyle_ = t.rightStyle;
+        penColor_ = t.penColor;
+        brushColor_ = t.brushColor;
+        Image1->setCursor(cursorFor(crArrow));
+    } else if (c == fkNuri) {
+        Image1->setCursor(cursorFor(crFlood));
+    } else if (c == 31 || c == 32) {
+        const bool free = toolButtons_.value(32) && toolButtons_.value(32)->isChecked();
+        Image1->setCursor(cursorFor(free ? crRange2 : crRange));
+    }
+}
+
+void TForm1::setLastReformPanel(bool exists, bool armed)
+{
+    lastFigureExists_ = exists;
+    lastReformArmed_ = armed;
+    QPalette palette = pnLastReform->palette();
+    palette.setColor(QPalette::Window, toQColor(exists && armed ? kReformReady : kReformNotReady));
+    pnLastReform->setPalette(palette);
+}
+
+void TForm1::toolButtonClicked(int tag)
+{
+    // A fill needs something to fill: on an empty drawing the previous tool stays.
+    if (tag == fkNuri && drawing_.figures.empty()) {
+        if (QToolButton* previous = toolButtons_.value(returnTool_))
+            previous->setChecked(true);
+        return;
+    }
+    currentLineStyle_ = leftStyle_;
+    returnTool_ = tag;
+    drawing_.clearSelection();
+    if (tag != toolCode_)
+        setLastReformPanel(true, false);
+    toolCode_ = tag;
+    Image1->update();
+    selectToolSettings(tag);
+    updateStatusPosition(currentPoint_);
+}
+
+void TForm1::sbPosFuncClick()
+{
+    sbPosFunc->setProperty("tag", sbPosFunc->property("tag").toInt() == 1 ? 0 : 1);
+    layoutPanels();
+}
+
+void TForm1::mmInitParamClick() { resetDrawingConditions(true); }
+
+void TForm1::resetDrawingConditions(bool ask)
+{
+    if (ask) {
+        prompts_.beep(BeepKind::Warning);
+        if (prompts_.message(u(texts::kInitParamQuestion), MessageType::Confirmation, MessageButtons::YesCancel) !=
+            Answer::Yes)
+            return;
+    } else {
+        UpDown2->setValue(kDefaultZoom);
+        udWidth->setValue(kDefaultCanvasWidth);
+        udHeight->setValue(kDefaultCanvasHeight);
+        applyCanvasSize();
+    }
+    UpDown2->setValue(kDefaultZoom);
+    setZoomValue(kDefaultZoom);
+    UpDown1->setValue(kResetPrecision);
+    drawing_.clearSelection();
+    setLastReformPanel(false, false);
+    drawing_.pendingChange = false;
+
+    EnvironmentSettings& s = drawing_.settings;
+    s.showMasu = true;
+    s.masuHaba = 24;
+    s.showSeidoCursor = true;
+    s.crossCursorMode = 2;
+    s.smallMoveOneDot = true;
+
+    penColor_ = clBlack;
+    brushColor_ = clSilver;
+    canvasFont_ = CanvasFont{u("ＭＳ Ｐゴシック"), kDefaultFontPoints, false, false, clBlack};
+    styleFillColor_ = clSilver;
+    leftStyle_ = 0;
+    rightStyle_ = 1;
+    currentLineStyle_ = 0;
+    toolSettings_.reset();
+    selectToolSettings(toolCode_);
+    Image1->update();
+}
+
+void TForm1::popupStates()
+{
+    popupUndo_->setEnabled(drawing_.canUndo());
+    popupRedo_->setEnabled(drawing_.canRedo());
+}
+
+void TForm1::undoClick()
+{
+    popupStates();
+    if (!popupUndo_->isEnabled())
+        return;
+    drawing_.undo(prompts_);
+    setLastReformPanel(false, false);
+    Image1->update();
+}
+
+void TForm1::redoClick()
+{
+    popupStates();
+    if (!popupRedo_->isEnabled())
+        return;
+    drawing_.redo(prompts_);
+    setLastReformPanel(false, false);
+    Image1->update();
+}
+
+bool TForm1::askToSaveModified()
+{
+    if (!drawing_.isModified())
+        return true;
+    prompts_.beep(BeepKind::Warning);
+    switch (prompts_.message(u(texts::kAskSaveModified), MessageType::Confirmation, MessageButtons::YesNoCancel)) {
+    case Answer::Yes: return saveAs();
+    case Answer::No: return true;
+    default: return false;
+    }
+}
+
+bool TForm1::saveAs()
+{
+    if (drawing_.isEmpty())
+        return false;
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Save;
+    request.title = u("名前を付けて保存");
+    request.folder = folders_.figures;
+    request.fileName = fileName_;
+    request.filter = u("ファイル (*.fga)|*.fga");
+    request.defaultExt = QStringLiteral("fga");
+    for (;;) {
+        const FileDialogResult chosen = prompts_.fileDialog(request);
+        if (!chosen.accepted)
+            return false;
+        if (QFileInfo::exists(chosen.path)) {
+            prompts_.beep(BeepKind::Exclamation);
+            const QString question = u("ファイルはすでに存在します。上書き保存しますか。\r\n") + QFileInfo(chosen.path).fileName();
+            if (prompts_.message(question, MessageType::Confirmation, MessageButtons::YesNo) != Answer::Yes) {
+                request.fileName = chosen.path;
+                continue; // the dialog stays open for another name
+            }
+        }
+        drawing_.clearSelection();
+        const auto written = writeFigureFile(drawing_, chosen.path, FigureFileMode::Whole, drawing_.figures, {}, prompts_);
+        if (!written)
+            return false;
+        setCaptionFor(*written);
+        drawing_.resetHistory();
+        drawing_.pushHistory();
+        drawing_.takeBaseline();
+        return true;
+    }
+}
+
+} // namespace molvane

@@ -1,0 +1,513 @@
+// The controls of the main window and where they sit.
+
+#include "document/canvas_geometry.h"
+#include "document/main_window_texts.h"
+#include "document/tform1.h"
+#include "editing/tool_icons.h"
+#include "platform/app_info.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStatusBar>
+
+namespace molvane {
+
+namespace {
+
+constexpr int kToolButtonSize = 30;
+constexpr int kCharButtonWidth = 26;
+constexpr int kCharButtonHeight = 22;
+constexpr int kCharButtonsPerRow = 24;
+constexpr int kPanelLeft = 7;
+constexpr int kStatusPanel1Width = 240;
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+QString withoutAccelerator(QString caption) { return caption.remove(QRegularExpression(QStringLiteral("\\(&.\\)"))); }
+
+QLabel* caption(const char* text, QWidget* parent)
+{
+    auto* label = new QLabel(u(text), parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+struct ToolRow {
+    int tag;
+    const char* name;
+    const char* caption; // shown instead of a drawn icon
+};
+
+constexpr ToolRow kFigureTools[] = {
+    {fkMoji, "sbFuncMoji", "Ａ"},   {fkSingle, "sbFuncSingle", "－"}, {fkDouble, "sbFuncDouble", "＝"},
+    {fkTriple, "sbFuncTriple", "≡"}, {fkStereo, "sbFuncStereo", ""},  {fkCurve, "sbFuncCurve", ""},
+    {fkArrow, "sbFuncAllow", ""},    {fkFree, "sbFuncFree", ""},      {fkPai, "sbFuncPai", ""},
+    {fkCircle, "sbFuncCircle", ""},  {fkNuri, "sbFuncNuri", ""},
+};
+
+QString toolHint(int tag)
+{
+    switch (tag) {
+    case fkMoji: return u(texts::kMojiHint);
+    case fkNuri: return u(texts::kNuriHint);
+    case fkFree: return u(texts::kFreeHint);
+    case fkArrow: return u(texts::kArrowHint);
+    case fkCircle: return u(texts::kCircleHintHead) + u(texts::kBondHintTail).section(u(texts::kHintSeparator), 1);
+    case fkSingle: return u("単結合") + u(texts::kBondHintTail);
+    case fkDouble: return u("二重結合") + u(texts::kBondHintTail);
+    case fkTriple: return u("三重結合") + u(texts::kBondHintTail);
+    case fkStereo: return u("立体結合") + u(texts::kBondHintTail);
+    case fkPai: return u("p 軌道") + u(texts::kBondHintTail);
+    case fkCurve: return u("曲線") + u(texts::kBondHintTail);
+    default: return {};
+    }
+}
+
+// The built-in contents of the character buttons: A-Z, a-z, 1-9 and 0, then signs.
+QStringList builtInCharacters()
+{
+    QStringList all;
+    for (char c = 'A'; c <= 'Z'; ++c)
+        all.append(QString(QChar(c)));
+    for (char c = 'a'; c <= 'z'; ++c)
+        all.append(QString(QChar(c)));
+    for (const char* s : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "+", "-", "*", "/", "(", ")", "[", "]", "δ", "Δ"})
+        all.append(u(s));
+    return all;
+}
+
+} // namespace
+
+void TForm1::setHint(QWidget* w, const QString& hint)
+{
+    w->setToolTip(hint);
+    w->setStatusTip(hint);
+}
+
+QToolButton* TForm1::toolButton(const QString& name, const QString& hint, const QImage& icon, const QString& text)
+{
+    auto* b = new QToolButton(this);
+    b->setObjectName(name);
+    b->setFixedSize(kToolButtonSize, kToolButtonSize);
+    b->setAutoRaise(false);
+    if (!text.isEmpty()) {
+        b->setText(text);
+        QFont f = b->font();
+        f.setPixelSize(16);
+        b->setFont(f);
+    } else if (!icon.isNull()) {
+        b->setIcon(QIcon(QPixmap::fromImage(icon)));
+        b->setIconSize(icon.size());
+    }
+    setHint(b, hint);
+    return b;
+}
+
+QAction* TForm1::menuAction(QMenu* menu, const QString& name, const char* captionText, const QString& hint,
+                            const QKeySequence& shortcut)
+{
+    QAction* a = menu->addAction(u(captionText));
+    a->setObjectName(name);
+    a->setShortcut(shortcut);
+    a->setStatusTip(hint);
+    a->setToolTip(hint);
+    return a;
+}
+
+void TForm1::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(u(texts::kMenuFile));
+    file->setToolTipsVisible(true);
+    // A menu item's hint is its caption (without the accelerator) and its description.
+    const auto hinted = [](const char* c, const char* h) { return withoutAccelerator(u(c)) + u(h); };
+    QAction* fileNew = menuAction(file, "mmFileNew", texts::kFileNew, hinted(texts::kFileNew, texts::kFileNewHint), QKeySequence("Ctrl+N"));
+    QAction* fileOpen = menuAction(file, "mmFileOpen", texts::kFileOpen, hinted(texts::kFileOpen, texts::kFileOpenHint), QKeySequence("Ctrl+O"));
+    file->addSeparator();
+    QAction* fileSave = menuAction(file, "mmFileSave", texts::kFileSave, hinted(texts::kFileSave, texts::kFileSaveHint), QKeySequence("Ctrl+S"));
+    QAction* fileSaveAs = menuAction(file, "mmFileSaveAs", texts::kFileSaveAs, hinted(texts::kFileSaveAs, texts::kFileSaveAsHint));
+    file->addSeparator();
+    QAction* picOpen = menuAction(file, "mmPicOpen", texts::kPicOpen, hinted(texts::kPicOpen, texts::kPicOpenHint), QKeySequence("Ctrl+P"));
+    QAction* picSave = menuAction(file, "mmPicSaveAs", texts::kPicSaveAs, hinted(texts::kPicSaveAs, texts::kPicSaveAsHint), QKeySequence("Ctrl+G"));
+    file->addSeparator();
+    QAction* init = menuAction(file, "mmInitParam", texts::kInitParam, u(texts::kInitParam) + u(texts::kInitParamHint), QKeySequence("Ctrl+W"));
+    connect(init, &QAction::triggered, this, [this] { mmInitParamClick(); });
+    QAction* change = menuAction(file, "mmChangeData", texts::kChangeData, {});
+    change->setVisible(false);
+    file->addSeparator();
+    const QString exitHint = hinted(texts::kExit, texts::kHintSeparator) + u(kApplicationName) + u(texts::kExitHintEnd);
+    QAction* exit = menuAction(file, "mmExit1", texts::kExit, exitHint);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    // The file commands arrive with the file dialogs; until then they are shown but not offered.
+    for (QAction* later : {fileNew, fileOpen, fileSave, fileSaveAs, picOpen, picSave, change})
+        later->setEnabled(false);
+
+    buildPopupMenu();
+    editMenu_ = menuBar()->addMenu(u(texts::kMenuEdit));
+    editMenu_->setObjectName(QStringLiteral("mmEdit"));
+    editMenu_->setToolTipsVisible(true);
+    connect(editMenu_, &QMenu::aboutToShow, this, [this] { popupStates(); });
+    editMenu_->addActions(PopupMenu1->actions());
+
+    QMenu* help = menuBar()->addMenu(u(texts::kMenuHelp));
+    help->setObjectName(QStringLiteral("mmHelp"));
+    help->menuAction()->setEnabled(false); // the help opens with the help files
+}
+
+void TForm1::buildPopupMenu()
+{
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->setToolTipsVisible(true);
+    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { popupStates(); });
+    popupUndo_ = menuAction(PopupMenu1, "pmUndo", texts::kUndo, u(texts::kUndo), QKeySequence("Ctrl+Z"));
+    popupRedo_ = menuAction(PopupMenu1, "pmRedo", texts::kRedo, u(texts::kRedo), QKeySequence("Shift+Ctrl+Z"));
+    connect(popupUndo_, &QAction::triggered, this, [this] { undoClick(); });
+    connect(popupRedo_, &QAction::triggered, this, [this] { redoClick(); });
+    PopupMenu1->addSeparator();
+    struct Item {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        const char* shortcut;
+    };
+    const Item later[] = {
+        {"pmKobetu", texts::kSelectIndividual, texts::kSelectIndividualHint, "Ctrl+A"},
+        {"SelectAll1", texts::kSelectAll, texts::kSelectAllHint, "Shift+Ctrl+A"},
+        {"pmHaniRect", texts::kSelectRect, texts::kSelectRectHint, "Ctrl+D"},
+        {"pmHaniFree", texts::kSelectFree, texts::kSelectFreeHint, "Shift+Ctrl+D"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"Cut1", texts::kCut, texts::kCut, "Ctrl+X"},
+        {"Copy1", texts::kCopy, texts::kCopy, "Ctrl+C"},
+        {"Paste1", texts::kPaste, texts::kPaste, "Ctrl+V"},
+        {"Delete1", texts::kDelete, texts::kDelete, "Del"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"Cut1AsPic", texts::kCutPicture, texts::kCutPicture, "Shift+Ctrl+X"},
+        {"Copy1AsPic", texts::kCopyPicture, texts::kCopyPicture, "Shift+Ctrl+C"},
+        {"Paste1AsPic", texts::kPastePicture, texts::kPastePicture, "Shift+Ctrl+V"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"ConnectMain", texts::kConnect, texts::kConnect, ""},
+        {"ConnectCancel", texts::kConnectCancel, texts::kConnectCancel, ""},
+        {"FigureInfo1", texts::kFigureInfo, texts::kFigureInfo, "Ctrl+Q"},
+    };
+    for (const Item& item : later) {
+        if (!item.name) {
+            PopupMenu1->addSeparator();
+            continue;
+        }
+        // These commands come with the selection, clipboard and tip tools.
+        menuAction(PopupMenu1, item.name, item.caption, u(item.hint), QKeySequence(u(item.shortcut)))->setEnabled(false);
+    }
+    for (QAction* a : PopupMenu1->actions())
+        a->setShortcutVisibleInContextMenu(true);
+    addActions(PopupMenu1->actions()); // the shortcuts work while the menu is closed
+}
+
+QWidget* TForm1::buildFileRow()
+{
+    auto* row = new QWidget(this);
+    auto* h = new QHBoxLayout(row);
+    h->setContentsMargins(kPanelLeft, 0, 0, 0);
+    h->setSpacing(2);
+    struct Button {
+        const char* name;
+        const char* caption;
+        QString hint;
+    };
+    const Button buttons[] = {
+        {"sbLoad", "部分図形\n開く", u("部分図形ファイルを開く")},
+        {"sbSave", "部分図形\n保存", u("部分図形ファイルとして保存")},
+        {"sbPicLoad", "部分画像\n開く", u(texts::kPicLoadHint)},
+        {"sbPicSave", "部分画像\n保存", u(texts::kPicSaveHint)},
+        {"sbPicLoadEx", "画像\nエディタ", u(texts::kPicLoadExHint)},
+        {"sbShowMihon", "見本", u(texts::kShowMihonHint)},
+        {"sbSetup", "環境\n設定", u(texts::kSetupHint)},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new QToolButton(row);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setText(u(b.caption));
+        button->setFixedSize(58, 34);
+        setHint(button, b.hint);
+        button->setEnabled(false); // these commands come with their windows
+        h->addWidget(button);
+    }
+    h->addSpacing(16);
+    const auto numberBox = [&](const char* label, const char* editName, const char* upDownName, int lo, int hi,
+                               int value, int step, TUpDown*& upDown, QLineEdit*& edit) {
+        h->addWidget(caption(label, row));
+        edit = new QLineEdit(row);
+        edit->setObjectName(QString::fromLatin1(editName));
+        edit->setFixedWidth(44);
+        edit->setAlignment(Qt::AlignRight);
+        upDown = new TUpDown(row);
+        upDown->setObjectName(QString::fromLatin1(upDownName));
+        upDown->setRange(lo, hi);
+        upDown->setIncrement(step);
+        upDown->associate(edit);
+        upDown->setValue(value);
+        h->addWidget(edit);
+        h->addWidget(upDown);
+    };
+    numberBox("表示倍率", "Edit2", "UpDown2", kMinZoom, kMaxZoom, kDefaultZoom, 5, UpDown2, Edit2);
+    Edit2->setReadOnly(true);
+    UpDown2->setStepRule(zoomAfterStep);
+    connect(UpDown2, &TUpDown::clicked, this, [this](bool up) { UpDown2Click(up); });
+    h->addWidget(caption("%", row));
+    h->addSpacing(12);
+    numberBox("幅", "edWidth", "udWidth", 100, 2000, kDefaultCanvasWidth, 10, udWidth, edWidth);
+    numberBox("高さ", "edHeight", "udHeight", 50, 1500, kDefaultCanvasHeight, 10, udHeight, edHeight);
+    connect(udWidth, &TUpDown::clicked, this, [this](bool) { applyCanvasSize(); });
+    connect(udHeight, &TUpDown::clicked, this, [this](bool) { applyCanvasSize(); });
+    for (QLineEdit* e : {edWidth, edHeight})
+        connect(e, &QLineEdit::textEdited, this, [this] {
+            // A height still being typed (below 100) is not applied yet.
+            bool ok = false;
+            const int height = edHeight->text().toInt(&ok);
+            if ((ok ? height : 100) <= 99)
+                return;
+            udWidth->setValue(edWidth->text().toInt());
+            udHeight->setValue(height);
+            applyCanvasSize();
+        });
+    h->addStretch(1);
+    return row;
+}
+
+QWidget* TForm1::buildOperationPanels()
+{
+    pnOperation = new QWidget(this);
+    pnOperation->setObjectName(QStringLiteral("pnOperation"));
+    Panel1 = buildToolPanel();
+    Panel2 = buildReformPanel();
+    Panel1->setParent(pnOperation);
+    Panel2->setParent(pnOperation);
+    sbPosFunc = new QToolButton(pnOperation);
+    sbPosFunc->setObjectName(QStringLiteral("sbPosFunc"));
+    sbPosFunc->setProperty("tag", 1);
+    sbPosFunc->setText(u("←"));
+    sbPosFunc->setFixedSize(22, kToolButtonSize + 8);
+    setHint(sbPosFunc, u(texts::kPosFuncHint));
+    connect(sbPosFunc, &QToolButton::clicked, this, [this] { sbPosFuncClick(); });
+    layoutPanels();
+    return pnOperation;
+}
+
+void TForm1::layoutPanels()
+{
+    const bool toolsFirst = sbPosFunc->property("tag").toInt() == 1;
+    QWidget* first = toolsFirst ? Panel1 : Panel2;
+    QWidget* second = toolsFirst ? Panel2 : Panel1;
+    const int height = std::max(Panel1->sizeHint().height(), Panel2->sizeHint().height());
+    first->setGeometry(kPanelLeft, 0, first->sizeHint().width(), height);
+    second->setGeometry(first->geometry().right() + 2, 0, second->sizeHint().width(), height);
+    sbPosFunc->move(second->geometry().right() + 6, (height - sbPosFunc->height()) / 2);
+    sbPosFunc->setText(toolsFirst ? u("←") : u("→"));
+    pnOperation->setFixedHeight(height);
+}
+
+QWidget* TForm1::buildToolPanel()
+{
+    auto* panel = new QGroupBox(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    auto* h = new QHBoxLayout(panel);
+    h->setContentsMargins(4, 4, 4, 4);
+    h->setSpacing(1);
+    toolGroup_ = new QButtonGroup(this);
+    toolGroup_->setExclusive(true);
+    const auto add = [&](int tag, const QString& name, const QString& hint, const QString& text) {
+        QToolButton* b = toolButton(name, hint, toolIcon(tag, 24), text);
+        b->setCheckable(true);
+        b->setProperty("tag", tag);
+        toolGroup_->addButton(b, tag);
+        toolButtons_[tag] = b;
+        h->addWidget(b);
+        connect(b, &QToolButton::clicked, this, [this, tag] { toolButtonClicked(tag); });
+    };
+    for (const ToolRow& t : kFigureTools)
+        add(t.tag, QString::fromLatin1(t.name), toolHint(t.tag), u(t.caption));
+    h->addSpacing(6);
+    add(34, QStringLiteral("sbKobetu"), u(texts::kSelectIndividualHint) + u(texts::kContinueSelectHint), {});
+    add(31, QStringLiteral("sbBubun"), u(texts::kSelectRectHint) + u(texts::kContinueSelectHint), {});
+    add(32, QStringLiteral("sbFreeBubun"), u(texts::kSelectFreeHint) + u(texts::kContinueSelectHint), {});
+    toolButtons_[32]->setProperty("tag", 31); // both range buttons enter the range mode
+    for (int tag : {34, 31, 32})
+        toolButtons_[tag]->setEnabled(false); // selecting comes with the selection modes
+    h->addSpacing(6);
+    for (const auto& [tag, name, hint] : {std::tuple{41, "sbConnect", texts::kConnect}, std::tuple{42, "sbConnectCancel", texts::kConnectCancel}}) {
+        QToolButton* b = toolButton(QString::fromLatin1(name), u(hint), toolIcon(tag, 24));
+        b->setEnabled(false); // tip connection comes with its own tool
+        h->addWidget(b);
+    }
+    return panel;
+}
+
+QWidget* TForm1::buildReformPanel()
+{
+    auto* panel = new QGroupBox(this);
+    panel->setObjectName(QStringLiteral("Panel2"));
+    auto* h = new QHBoxLayout(panel);
+    h->setContentsMargins(4, 4, 4, 4);
+    h->setSpacing(2);
+    const auto numberBox = [&](const char* label, const char* editName, const char* upDownName, const QString& hint,
+                               TUpDown*& upDown, QLineEdit*& edit) {
+        h->addWidget(caption(label, panel));
+        edit = new QLineEdit(panel);
+        edit->setObjectName(QString::fromLatin1(editName));
+        edit->setReadOnly(true); // changed only through the up-down
+        edit->setFixedWidth(34);
+        edit->setAlignment(Qt::AlignRight);
+        upDown = new TUpDown(panel);
+        upDown->setObjectName(QString::fromLatin1(upDownName));
+        upDown->associate(edit);
+        setHint(edit, hint);
+        setHint(upDown, hint);
+        h->addWidget(edit);
+        h->addWidget(upDown);
+    };
+    numberBox("線幅", "Edit4", "UpDown4", u(texts::kWidthHint), UpDown4, Edit4);
+    UpDown4->setRange(0, 50);
+    numberBox("形状", "Edit3", "UpDown3", u(texts::kShapeHint), UpDown3, Edit3);
+    UpDown3->setRange(-50, 50);
+    sbPlusMinus = new QToolButton(panel);
+    sbPlusMinus->setObjectName(QStringLiteral("sbPlusMinus"));
+    sbPlusMinus->setText(u("±"));
+    sbPlusMinus->setFixedSize(22, 22);
+    setHint(sbPlusMinus, u(texts::kPlusMinusHint));
+    h->addWidget(sbPlusMinus);
+    h->addSpacing(4);
+
+    auto* sizeBox = new QGroupBox(u("サイズ"), panel);
+    sizeBox->setObjectName(QStringLiteral("rgSize"));
+    setHint(sizeBox, u(texts::kSizeHint));
+    auto* sizeRow = new QHBoxLayout(sizeBox);
+    sizeRow->setContentsMargins(4, 0, 4, 0);
+    rgSize = new QButtonGroup(this);
+    for (int i = 0; i < 3; ++i) {
+        auto* r = new QRadioButton(i == 0 ? u("0") : QString::number(-i), sizeBox);
+        r->setObjectName(QStringLiteral("rgSize%1").arg(i));
+        setHint(r, u(texts::kSizeHint));
+        rgSize->addButton(r, i);
+        sizeRow->addWidget(r);
+    }
+    rgSize->button(0)->setChecked(true);
+    h->addWidget(sizeBox);
+    h->addSpacing(4);
+
+    numberBox("精度", "Edit1", "UpDown1", u(texts::kPrecisionHint), UpDown1, Edit1);
+    UpDown1->setRange(1, 8);
+    UpDown1->setValue(3);
+
+    auto* settei = new QToolButton(panel);
+    settei->setObjectName(QStringLiteral("sbSettei"));
+    settei->setText(u("線種"));
+    settei->setFixedHeight(kToolButtonSize);
+    settei->setEnabled(false); // opens the drawing-style dialog once it has its contents
+    setHint(settei, u(texts::kSetteiHint));
+    h->addWidget(settei);
+
+    pnLastReform = new QLabel(u(texts::kLastReformCaption), panel);
+    pnLastReform->setObjectName(QStringLiteral("pnLastReform"));
+    pnLastReform->setAlignment(Qt::AlignCenter);
+    pnLastReform->setFrameShape(QFrame::Panel);
+    pnLastReform->setFrameShadow(QFrame::Raised);
+    pnLastReform->setAutoFillBackground(true);
+    pnLastReform->setFixedSize(44, kToolButtonSize);
+    setHint(pnLastReform, u(texts::kLastReformHint));
+    h->addWidget(pnLastReform);
+    return panel;
+}
+
+QWidget* TForm1::buildCharacterArea()
+{
+    auto* area = new QWidget(this);
+    auto* h = new QHBoxLayout(area);
+    h->setContentsMargins(kPanelLeft, 0, 0, 0);
+    h->setSpacing(6);
+    auto* grid = new QGridLayout;
+    grid->setSpacing(0);
+    const QStringList contents = builtInCharacters();
+    for (int i = 0; i < kCharacterButtons; ++i) {
+        auto* b = new QToolButton(area);
+        b->setObjectName(QStringLiteral("sbChar%1").arg(i + 1));
+        b->setText(contents[i]);
+        b->setCheckable(true);
+        b->setProperty("tag", 1);
+        b->setFixedSize(kCharButtonWidth, kCharButtonHeight);
+        setHint(b, u(texts::kCharButtonHintPrefix) + contents[i]);
+        grid->addWidget(b, i / kCharButtonsPerRow, i % kCharButtonsPerRow);
+        charButtons_.push_back(b);
+    }
+    charButtons_[2]->setChecked(true); // "C"
+    h->addLayout(grid);
+
+    auto* strColumn = new QVBoxLayout;
+    strColumn->setSpacing(2);
+    sbStr = new QToolButton(area);
+    sbStr->setObjectName(QStringLiteral("sbStr"));
+    sbStr->setText(u(texts::kStrCaption));
+    sbStr->setCheckable(true);
+    sbStr->setProperty("tag", 2);
+    sbStr->setFixedSize(44, kCharButtonHeight);
+    setHint(sbStr, u(texts::kStrHint));
+    auto* editStr = new QToolButton(area);
+    editStr->setObjectName(QStringLiteral("sbEditStr"));
+    editStr->setText(u(texts::kEditStrCaption));
+    editStr->setFixedSize(44, kCharButtonHeight);
+    editStr->setEnabled(false); // opens the text-input dialog once it has its contents
+    setHint(editStr, u(texts::kEditStrHint));
+    strColumn->addWidget(sbStr);
+    strColumn->addWidget(editStr);
+    strColumn->addStretch(1);
+    h->addLayout(strColumn);
+
+    edStr = new QPlainTextEdit(area);
+    edStr->setObjectName(QStringLiteral("edStr"));
+    edStr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edStr->setFixedSize(220, 3 * kCharButtonHeight);
+    setHint(edStr, u(texts::kStrMemoHintPrefix));
+    connect(edStr, &QPlainTextEdit::textChanged, this,
+            [this] { setHint(edStr, u(texts::kStrMemoHintPrefix) + edStr->toPlainText()); });
+    h->addWidget(edStr);
+    h->addStretch(1);
+    return area;
+}
+
+void TForm1::buildCanvas()
+{
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setWidgetResizable(false);
+    ScrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ScrollBox1->setBackgroundRole(QPalette::Dark);
+    Image1 = new CanvasView(drawing_, ScrollBox1);
+    ScrollBox1->setWidget(Image1);
+    ScrollBox1->horizontalScrollBar()->setSingleStep(50);
+    ScrollBox1->verticalScrollBar()->setSingleStep(50);
+    setHint(Image1, u(texts::kCanvasHint));
+    setHint(ScrollBox1, u(texts::kCanvasHint));
+    connect(Image1, &CanvasView::mousePressed, this, [this](QMouseEvent* e) { Image1MouseDown(e); });
+    connect(Image1, &CanvasView::mouseMoved, this, [this](QMouseEvent* e) { Image1MouseMove(e); });
+    connect(Image1, &CanvasView::mouseReleased, this, [this](QMouseEvent* e) { Image1MouseUp(e); });
+    connect(Image1, &CanvasView::mouseLeft, this, [this] { Image1->eraseMarks(); });
+}
+
+void TForm1::buildStatusBar()
+{
+    statusPanel1_ = new QLabel(this);
+    statusPanel1_->setObjectName(QStringLiteral("StatusPanel1"));
+    statusPanel1_->setFixedWidth(kStatusPanel1Width);
+    statusPanel2_ = new QLabel(this);
+    statusPanel2_->setObjectName(QStringLiteral("StatusPanel2"));
+    statusPanel2_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(statusPanel1_);
+    statusBar()->addWidget(statusPanel2_, 1);
+}
+
+} // namespace molvane

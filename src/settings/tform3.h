@@ -1,0 +1,14 @@
+#pragma once
+// The environment settings dialog (環境設定).
+
+#include <QDialog>
+
+namespace molvane {
+
+class TForm3 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm3(QWidget* parent = nullptr);
+};
+
+} // namespace molvane

@@ -1,0 +1,108 @@
+#include "picture_editor/tform_moji.h"
+#include "picture_editor/tform_picture_editor.h"
+#include "picture_editor/tform_select_width.h"
+#include "picture_editor/tform_show_masu.h"
+#include "pictures/tform_pic_effect.h"
+#include "pictures/tform_picture_select.h"
+#include "settings/tform2.h"
+#include "settings/tform3.h"
+
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <ostream>
+
+using namespace molvane;
+
+namespace {
+
+struct DialogCase {
+    const char* objectName;
+    QString title;
+    bool large; // a working window rather than a small dialog
+    std::function<std::unique_ptr<QDialog>()> make;
+};
+
+// Test names and failure messages show the dialog by name, not as bytes.
+void PrintTo(const DialogCase& c, std::ostream* os) { *os << c.objectName; }
+
+template <class Dialog>
+DialogCase dialogCase(const char* objectName, const char* title, bool large = false)
+{
+    return {objectName, QString::fromUtf8(title), large, [] { return std::make_unique<Dialog>(); }};
+}
+
+class EmptyDialog : public ::testing::TestWithParam<DialogCase> {
+protected:
+    void SetUp() override { dialog = GetParam().make(); }
+
+    QPushButton* button(const char* name) const { return dialog->findChild<QPushButton*>(QString::fromLatin1(name)); }
+
+    // Shows the dialog without a modal loop, clicks the button and returns the code the dialog finished with.
+    int finishedCodeAfterClicking(const char* name)
+    {
+        int finished = -1;
+        QObject::connect(dialog.get(), &QDialog::finished, [&finished](int code) { finished = code; });
+        dialog->show();
+        button(name)->click();
+        EXPECT_FALSE(dialog->isVisible());
+        return finished;
+    }
+
+    std::unique_ptr<QDialog> dialog;
+};
+
+} // namespace
+
+TEST_P(EmptyDialog, HasItsCaptionAndObjectName)
+{
+    EXPECT_EQ(dialog->windowTitle(), GetParam().title);
+    EXPECT_EQ(dialog->objectName(), QString::fromLatin1(GetParam().objectName));
+}
+
+TEST_P(EmptyDialog, OffersOkAndCancelButtons)
+{
+    ASSERT_NE(button("btOK"), nullptr);
+    ASSERT_NE(button("btCancel"), nullptr);
+    EXPECT_EQ(button("btOK")->text(), QStringLiteral("OK"));
+    EXPECT_EQ(button("btCancel")->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+}
+
+TEST_P(EmptyDialog, OkAccepts)
+{
+    dialog->setResult(QDialog::Rejected);
+    EXPECT_EQ(finishedCodeAfterClicking("btOK"), QDialog::Accepted);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+TEST_P(EmptyDialog, CancelRejects)
+{
+    dialog->setResult(QDialog::Accepted);
+    EXPECT_EQ(finishedCodeAfterClicking("btCancel"), QDialog::Rejected);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
+TEST_P(EmptyDialog, WorkingWindowsOpenLargerThanSmallDialogs)
+{
+    const QSize size = dialog->size();
+    if (GetParam().large) {
+        EXPECT_GE(size.width(), 800);
+        EXPECT_GE(size.height(), 600);
+    } else {
+        EXPECT_LT(size.width(), 800);
+        EXPECT_LT(size.height(), 600);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, EmptyDialog,
+    ::testing::Values(dialogCase<TForm3>("Form3", "環境設定"),
+                      dialogCase<TFormPictureEditor>("FormPictureEditor", "画像エディタ", true),
+                      dialogCase<TFormPictureSelect>("FormPictureSelect", "画像の取り込み", true),
+                      dialogCase<TFormShowMasu>("FormShowMasu", "罫線の表示"),
+                      dialogCase<TForm2>("Form2", "図形の線種変更"), dialogCase<TFormMoji>("FormMoji", "文字入力"),
+                      dialogCase<TFormPicEffect>("FormPicEffect", "画像の調整"),
+                      dialogCase<TFormSelectWidth>("FormSelectWidth", "線の幅")),
+    [](const ::testing::TestParamInfo<DialogCase>& info) { return std::string(info.param.objectName); });
