@@ -1,6 +1,7 @@
 #include "document/canvas_view.h"
 
 #include "document/canvas_geometry.h"
+#include "document/geometry.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -77,7 +78,11 @@ void CanvasView::paintEvent(QPaintEvent* event)
     QPainter p(this);
     const QRect exposed = event->rect();
     p.fillRect(exposed, Qt::white);
-    paintDrawing(p, exposed);
+    const bool withSample = sampleShown_ && !sample_.isNull();
+    if (withSample)
+        paintSample(p);
+    // Over a sample the drawing's white lets the sample show through.
+    paintDrawing(p, exposed, withSample);
     if (drawing_.settings.showMasu)
         paintGrid(p, exposed);
     if (overlay_)
@@ -86,7 +91,21 @@ void CanvasView::paintEvent(QPaintEvent* event)
         paintMarks(p);
 }
 
-void CanvasView::paintDrawing(QPainter& p, const QRect& exposed) const
+void CanvasView::setSample(const QImage& picture, const QRect& place, bool shown)
+{
+    sample_ = picture;
+    samplePlace_ = place;
+    sampleShown_ = shown;
+    update();
+}
+
+void CanvasView::paintSample(QPainter& p) const
+{
+    const QRect place(toScreen(samplePlace_.topLeft(), zoom_), zoomedSize(samplePlace_.size(), zoom_));
+    p.drawImage(place, sample_);
+}
+
+void CanvasView::paintDrawing(QPainter& p, const QRect& exposed, bool whiteTransparent) const
 {
     const QImage& bitmap = drawing_.bitmap();
     const double scale = zoom_ / 100.0;
@@ -100,7 +119,11 @@ void CanvasView::paintDrawing(QPainter& p, const QRect& exposed) const
     const QRectF source(left, top, right - left, bottom - top);
     const QRectF target(left * scale, top * scale, (right - left) * scale, (bottom - top) * scale);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.drawImage(target, bitmap, source);
+    if (!whiteTransparent) {
+        p.drawImage(target, bitmap, source);
+        return;
+    }
+    p.drawImage(target, whiteAsTransparent(bitmap.copy(source.toRect())));
 }
 
 void CanvasView::paintGrid(QPainter& p, const QRect& exposed) const

@@ -28,6 +28,10 @@ public:
     // After the canvas size changed.
     void updateSize();
 
+    // The tracing sample shown under the drawing: the picture and its place in model pixels. A null
+    // picture (or shown false) shows none.
+    void setSample(const QImage& picture, const QRect& place, bool shown);
+
     // Paints over the drawing (rubber bands, frames, paste frames), in screen pixels.
     using OverlayPainter = std::function<void(QPainter&, const QRect& exposed)>;
     void setOverlayPainter(OverlayPainter painter) { overlay_ = std::move(painter); }
@@ -56,13 +60,17 @@ protected:
     void leaveEvent(QEvent*) override { emit mouseLeft(); }
 
 private:
-    void paintDrawing(QPainter& p, const QRect& exposed) const;
+    void paintSample(QPainter& p) const;
+    void paintDrawing(QPainter& p, const QRect& exposed, bool whiteTransparent) const;
     void paintGrid(QPainter& p, const QRect& exposed) const;
     void paintMarks(QPainter& p) const;
 
     const Drawing& drawing_;
     int zoom_ = 100;
     OverlayPainter overlay_;
+    QImage sample_;
+    QRect samplePlace_;
+    bool sampleShown_ = false;
     CursorMarkStyle markStyle_;
     QPoint markAt_;
     bool marksShown_ = false;

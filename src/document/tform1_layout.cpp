@@ -22,7 +22,7 @@ namespace {
 constexpr int kToolButtonSize = 30;
 constexpr int kCharButtonWidth = 26;
 constexpr int kCharButtonHeight = 22;
-constexpr int kCharButtonsPerRow = 24;
+constexpr int kCharButtonsPerRow = 26; // A-Z, a-z, then the digits and signs
 constexpr int kPanelLeft = 7;
 constexpr int kStatusPanel1Width = 240;
 

@@ -83,7 +83,8 @@ void drawBond(Sketch& s, int kind)
         return;
     }
     const double shift = kind == fkDouble ? 1.5 : 3;
-    s.draw(lineFigure(kind, s.at(5 + shift, 19 + shift), s.at(19 + shift, 5 + shift), s.length(2), s.length(4)));
+    s.draw(
+        lineFigure(kind, s.at(5 + shift, 19 + shift), s.at(19 + shift, 5 + shift), s.length(2), s.length(4)));
 }
 
 void drawCurve(Sketch& s, int kind)
@@ -94,7 +95,10 @@ void drawCurve(Sketch& s, int kind)
         s.draw(lineFigure(fkArrow, s.at(3, 20), s.at(21, 12), s.length(2), 10));
 }
 
-void drawStereo(Sketch& s) { s.draw(lineFigure(fkStereo, s.at(4, 20), s.at(18, 6), 0, s.length(5))); }
+void drawStereo(Sketch& s)
+{
+    s.draw(lineFigure(fkStereo, s.at(4, 20), s.at(18, 6), 0, s.length(5)));
+}
 
 // One and a half periods of a sine wave.
 void drawFreeCurve(Sketch& s)
@@ -105,7 +109,10 @@ void drawFreeCurve(Sketch& s)
     s.draw(f);
 }
 
-void drawOrbital(Sketch& s) { s.draw(lineFigure(fkPai, s.at(12, 21), s.at(12, 5), s.length(2), 12)); }
+void drawOrbital(Sketch& s)
+{
+    s.draw(lineFigure(fkPai, s.at(12, 21), s.at(12, 5), s.length(2), 12));
+}
 
 // The renderer makes a circle of radius 3 * shape around a single point.
 void drawCircle(Sketch& s)
@@ -132,16 +139,16 @@ void drawFill(Sketch& s)
     s.draw(fill);
 }
 
-// A text is centred on ends[3] by its line height, which reaches below the baseline: the centre is set
-// a little low so the capital sits in the middle.
+// A text is centred on ends[3] by its whole line box, in which this font's capital sits low: the centre
+// is set above the middle of the icon so that the letter itself is in the middle.
 void drawText(Sketch& s)
 {
     TFigure f;
     f.kind = fkMoji;
-    f.ends[kMainEnd] = s.at(12, 13);
+    f.ends[kMainEnd] = s.at(12, 10);
     f.fontName = QStringLiteral("ＭＳ Ｐゴシック");
     f.text = QStringLiteral("A");
-    f.shape = s.length(16);
+    f.shape = s.length(18);
     s.draw(f);
 }
 
@@ -151,7 +158,8 @@ void drawRange(Sketch& s, int tool)
     TFigure f = lineFigure(fkRange, s.at(3, 5), s.at(20, 18), 1);
     if (tool == kFreeRangeTool) {
         f.freeForm = true;
-        for (QPointF p : {QPointF(12, 3), {18, 4}, {21, 9}, {19, 15}, {13, 20}, {6, 19}, {3, 13}, {5, 7}, {12, 3}})
+        for (QPointF p :
+             {QPointF(12, 3), {18, 4}, {21, 9}, {19, 15}, {13, 20}, {6, 19}, {3, 13}, {5, 7}, {12, 3}})
             f.points.push_back(s.at(p.x(), p.y()));
     }
     s.draw(f);

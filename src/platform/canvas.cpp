@@ -48,7 +48,8 @@ QPolygonF toPolygonF(const QPolygon& p)
     return f;
 }
 
-// A copy of src in which pure white is fully transparent.
+} // namespace
+
 QImage whiteAsTransparent(const QImage& src)
 {
     QImage out = src.convertToFormat(QImage::Format_ARGB32);
@@ -60,8 +61,6 @@ QImage whiteAsTransparent(const QImage& src)
     }
     return out;
 }
-
-} // namespace
 
 PenStyle penStyleFromIndex(int index)
 {

@@ -25,6 +25,9 @@ enum class PenStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4,
 enum class PenMode { Copy, NotXor, Mask };
 enum class BrushStyle { Clear, Solid };
 
+// A copy (ARGB32) of src in which pure white 0xFFFFFF is fully transparent.
+QImage whiteAsTransparent(const QImage& src);
+
 // The stored line-style number 0..4 as a pen style; anything else is solid.
 PenStyle penStyleFromIndex(int index);
 

@@ -26,10 +26,12 @@ struct DialogCase {
 };
 
 // Test names and failure messages show the dialog by name, not as bytes.
-void PrintTo(const DialogCase& c, std::ostream* os) { *os << c.objectName; }
+void PrintTo(const DialogCase& c, std::ostream* os)
+{
+    *os << c.objectName;
+}
 
-template <class Dialog>
-DialogCase dialogCase(const char* objectName, const char* title, bool large = false)
+template <class Dialog> DialogCase dialogCase(const char* objectName, const char* title, bool large = false)
 {
     return {objectName, QString::fromUtf8(title), large, [] { return std::make_unique<Dialog>(); }};
 }
@@ -38,9 +40,12 @@ class EmptyDialog : public ::testing::TestWithParam<DialogCase> {
 protected:
     void SetUp() override { dialog = GetParam().make(); }
 
-    QPushButton* button(const char* name) const { return dialog->findChild<QPushButton*>(QString::fromLatin1(name)); }
+    QPushButton* button(const char* name) const
+    {
+        return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
 
-    // Shows the dialog without a modal loop, clicks the button and returns the code the dialog finished with.
+    // Shows the dialog without a modal loop, clicks the button and returns the code it finished with.
     int finishedCodeAfterClicking(const char* name)
     {
         int finished = -1;
@@ -102,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                       dialogCase<TFormPictureEditor>("FormPictureEditor", "画像エディタ", true),
                       dialogCase<TFormPictureSelect>("FormPictureSelect", "画像の取り込み", true),
                       dialogCase<TFormShowMasu>("FormShowMasu", "罫線の表示"),
-                      dialogCase<TForm2>("Form2", "図形の線種変更"), dialogCase<TFormMoji>("FormMoji", "文字入力"),
+                      dialogCase<TForm2>("Form2", "図形の線種変更"),
+                      dialogCase<TFormMoji>("FormMoji", "文字入力"),
                       dialogCase<TFormPicEffect>("FormPicEffect", "画像の調整"),
                       dialogCase<TFormSelectWidth>("FormSelectWidth", "線の幅")),
     [](const ::testing::TestParamInfo<DialogCase>& info) { return std::string(info.param.objectName); });

@@ -11,10 +11,13 @@ using namespace molvane;
 
 namespace {
 
-const std::vector<int> kTools = {fkMoji, fkSingle, fkDouble, fkTriple, fkCurve, fkArrow, fkStereo, fkFree,
-                                 fkPai, fkCircle, fkNuri, 31, 32, 34, 41, 42};
+// The tags of every tool button: figure tools by their kind, then the selection and connection tools.
+const std::vector<int> kTools = {10, 11, 12, 13, 14, 15, 16, 17, 21, 22, 23, 31, 32, 34, 41, 42};
 
-bool opaque(const QImage& icon, int x, int y) { return qAlpha(icon.pixel(x, y)) == 255; }
+bool opaque(const QImage& icon, int x, int y)
+{
+    return qAlpha(icon.pixel(x, y)) == 255;
+}
 
 int opaqueIn(const QImage& icon, const QRect& area)
 {
@@ -22,6 +25,17 @@ int opaqueIn(const QImage& icon, const QRect& area)
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             n += opaque(icon, x, y);
+    return n;
+}
+
+int pixelsOf(const QImage& icon, TColor colour, QRect area = QRect())
+{
+    if (area.isNull())
+        area = icon.rect();
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += icon.pixel(x, y) == toQRgb(colour);
     return n;
 }
 
@@ -98,18 +112,25 @@ TEST(ToolIcons, BondIconsShowOneLinePerBond)
     EXPECT_EQ(inkRunsInColumn(toolIcon(fkDouble, 48), 24), 2);
 }
 
-TEST(ToolIcons, SelectionMarksAreRedAndBondsBlack)
+TEST(ToolIcons, SelectionMarksAreRed)
 {
-    const QRgb red = toQRgb(clRed);
     for (int tool : {31, 32, 34}) {
         const QImage icon = toolIcon(tool);
-        EXPECT_GT(opaqueIn(icon, icon.rect()), 0) << tool;
-        for (int y = 0; y < icon.height(); ++y)
-            for (int x = 0; x < icon.width(); ++x)
-                ASSERT_TRUE(!opaque(icon, x, y) || icon.pixel(x, y) == red) << tool << " at " << x << "," << y;
+        EXPECT_GT(pixelsOf(icon, clRed), 0) << tool;
+        EXPECT_EQ(pixelsOf(icon, clRed), opaqueIn(icon, icon.rect())) << tool;
     }
-    for (int tool : {41, 42}) {
-        const QImage icon = toolIcon(tool);
-        EXPECT_TRUE(icon.pixel(3, 20) == toQRgb(clBlack) || icon.pixel(2, 21) == toQRgb(clBlack)) << tool;
+}
+
+TEST(ToolIcons, ConnectionIconsJoinOrPartBlackBondsUnderARedMark)
+{
+    const QImage connect = toolIcon(41);
+    const QImage disconnect = toolIcon(42);
+    for (const QImage& icon : {connect, disconnect}) {
+        EXPECT_GT(pixelsOf(icon, clBlack), 20);
+        EXPECT_GT(pixelsOf(icon, clRed), 8);
     }
+    // The bonds meet in the middle column when connected and leave a gap there when not.
+    const QRect middle(12, 0, 1, 24);
+    EXPECT_GT(pixelsOf(connect, clBlack, middle), 0);
+    EXPECT_EQ(pixelsOf(disconnect, clBlack, middle), 0);
 }

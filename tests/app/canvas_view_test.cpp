@@ -1,0 +1,104 @@
+#include "document/canvas_view.h"
+
+#include "support/image_test_util.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using namespace molvane;
+using namespace molvane::test;
+
+namespace {
+
+QImage shot(CanvasView& view, const QRect& part = QRect())
+{
+    const QRect area = part.isNull() ? view.rect() : part;
+    QImage image(area.size(), QImage::Format_RGB32);
+    image.fill(Qt::magenta); // whatever is not painted stays magenta
+    view.render(&image, QPoint(), QRegion(area));
+    return image;
+}
+
+} // namespace
+
+TEST(CanvasView, ShowsTheDrawingBitmapAtTheZoom)
+{
+    Drawing drawing;
+    drawing.settings.showMasu = false;
+    drawing.bitmap().setPixel(10, 10, qRgb(0, 0, 0));
+    CanvasView view(drawing);
+    view.setZoom(200);
+    EXPECT_EQ(view.size(), QSize(3000, 2000));
+    const QImage image = shot(view, QRect(0, 0, 60, 60));
+    for (QPoint p : {QPoint(20, 20), QPoint(21, 21)})
+        EXPECT_EQ(pixelAt(image, p.x(), p.y()), clBlack);
+    EXPECT_EQ(pixelAt(image, 22, 20), clWhite);
+    EXPECT_EQ(pixelAt(image, 19, 19), clWhite);
+}
+
+TEST(CanvasView, OnlyTheExposedPartIsPainted)
+{
+    Drawing drawing;
+    CanvasView view(drawing);
+    view.setZoom(500);
+    QImage image(200, 200, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    view.render(&image, QPoint(), QRegion(3000, 2000, 100, 100));
+    EXPECT_EQ(countPixels(image, makeTColor(255, 0, 255), QRect(0, 0, 200, 200)), 200 * 200 - 100 * 100);
+    EXPECT_EQ(pixelAt(image, 50, 50) == makeTColor(255, 0, 255), false);
+}
+
+TEST(CanvasView, TheGridIsMaskedInSoDarkFiguresStayDark)
+{
+    Drawing drawing;
+    QImage& bitmap = drawing.bitmap();
+    for (int y = 0; y < 100; ++y)
+        bitmap.setPixel(23, y, qRgb(0, 0, 0));
+    CanvasView view(drawing);
+    const QImage image = shot(view, QRect(0, 0, 100, 100));
+    // The vertical line at x = 24 - 1 lies on the black column: still black. The one at 47 is dotted silver.
+    EXPECT_EQ(countPixels(image, clBlack, QRect(23, 0, 1, 100)), 100);
+    const int silver = countPixels(image, clSilver, QRect(47, 0, 1, 100));
+    EXPECT_GT(silver, 20);
+    EXPECT_LT(silver, 100);
+    drawing.settings.showMasu = false;
+    EXPECT_EQ(countPixels(shot(view, QRect(0, 0, 100, 100)), clSilver), 0);
+}
+
+TEST(CanvasView, CursorMarksInvertWhatIsUnderThemAndGoAway)
+{
+    Drawing drawing;
+    drawing.settings.showMasu = false;
+    CanvasView view(drawing);
+    view.setMarkStyle({true, false, false});
+    view.showMarks({50, 50});
+    const QImage marked = shot(view, QRect(0, 0, 100, 100));
+    EXPECT_EQ(pixelAt(marked, 45, 50), clSilver) << "the square's left edge";
+    EXPECT_EQ(pixelAt(marked, 50, 52), clWhite) << "between the diagonals";
+    EXPECT_EQ(pixelAt(marked, 47, 47), clSilver) << "a diagonal";
+    EXPECT_TRUE(view.markRegion({50, 50}).contains(QPoint(45, 50)));
+    view.eraseMarks();
+    EXPECT_EQ(countPixels(shot(view, QRect(0, 0, 100, 100)), clWhite), 100 * 100);
+    view.setMarkStyle({false, true, false});
+    view.showMarks({30, 40});
+    const QImage cross = shot(view, QRect(0, 0, 100, 100));
+    EXPECT_GT(countPixels(cross, makeTColor(0x80, 0x80, 0x80), QRect(0, 40, 100, 1)), 30);
+    EXPECT_GT(countPixels(cross, makeTColor(0x80, 0x80, 0x80), QRect(30, 0, 1, 100)), 30);
+}
+
+TEST(CanvasView, ASampleShowsThroughTheWhiteOfTheDrawing)
+{
+    Drawing drawing;
+    drawing.settings.showMasu = false;
+    drawing.bitmap().setPixel(5, 5, qRgb(0, 0, 0));
+    CanvasView view(drawing);
+    QImage sample(10, 10, QImage::Format_RGB32);
+    sample.fill(qRgb(0, 0, 255));
+    view.setSample(sample, QRect(0, 0, 20, 20), true);
+    const QImage image = shot(view, QRect(0, 0, 40, 40));
+    EXPECT_EQ(pixelAt(image, 10, 10), makeTColor(0, 0, 255));
+    EXPECT_EQ(pixelAt(image, 5, 5), clBlack);
+    EXPECT_EQ(pixelAt(image, 30, 30), clWhite);
+    view.setSample(sample, QRect(0, 0, 20, 20), false);
+    EXPECT_EQ(pixelAt(shot(view, QRect(0, 0, 40, 40)), 10, 10), clWhite);
+}
