@@ -51,17 +51,24 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return withFiles(CommandLine::Action::Dump, arguments, 1);
     if (first.startsWith(QLatin1Char('-')))
         return error(QStringLiteral("unknown option: %1").arg(first));
-    return error(QStringLiteral("unexpected argument: %1").arg(first));
+    if (arguments.size() > 1)
+        return error(QStringLiteral("unexpected argument: %1").arg(arguments[1]));
+    CommandLine c;
+    c.input = first; // a partial figure file's name, or a picture to place
+    return c;
 }
 
 QString usageText()
 {
-    return QStringLiteral("Usage: molvane [--help | --version]\n"
+    return QStringLiteral("Usage: molvane [FILE]\n"
+                          "       molvane --help | --version\n"
                           "       molvane --export IN OUT\n"
                           "       molvane --dump IN\n"
                           "\n"
                           "Molvane draws chemical structural formulas.\n"
                           "\n"
+                          "  FILE             a partial figure file (looked up by its name in the data folder's\n"
+                          "                   部分図形ファイル folder) or a .bmp/.jpg picture to place\n"
                           "  --export IN OUT  render the figure file IN (.fga or .fgb) without a window;\n"
                           "                   OUT by its extension: .bmp, .jpg, .png, or .fga/.fgb to re-encode\n"
                           "  --dump IN        print the figure file IN as one JSON document\n"

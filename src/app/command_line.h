@@ -10,7 +10,7 @@ namespace molvane {
 struct CommandLine {
     enum class Action { RunEditor, ShowHelp, ShowVersion, Export, Dump, Error };
     Action action = Action::RunEditor;
-    QString input;  // --export, --dump
+    QString input;  // --export, --dump; the editor's FILE
     QString output; // --export
     QString error;  // with Action::Error: what was wrong, for stderr
 };

@@ -43,7 +43,7 @@ int runHeadless(int argc, char** argv, const molvane::CommandLine& command)
     return molvane::dumpFigureFile(command.input, stdout, stderr);
 }
 
-int runEditor(int argc, char** argv)
+int runEditor(int argc, char** argv, const molvane::CommandLine& command)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(molvane::kApplicationName));
@@ -54,6 +54,7 @@ int runEditor(int argc, char** argv)
     molvane::QtPrompts prompts;
     molvane::ApplicationWindows windows(prompts, molvane::dataFoldersIn(dataFolder));
     prompts.setParent(&windows.form1());
+    windows.form1().openStartupFile(command.input);
     windows.form1().show();
     return QApplication::exec();
 }
@@ -84,5 +85,5 @@ int main(int argc, char** argv)
                                      "`xvfb-run -a build/molvane`\n"));
         return 1;
     }
-    return runEditor(argc, argv);
+    return runEditor(argc, argv, command);
 }

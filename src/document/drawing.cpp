@@ -40,6 +40,14 @@ void Drawing::resetHistory()
 {
     history_.reset(emptyUndoSnapshot());
     lastFigureReformable = false;
+    historyChanged();
+}
+
+void Drawing::resetHistoryToCurrent()
+{
+    history_.reset(snapshot());
+    lastFigureReformable = false;
+    historyChanged();
 }
 
 bool Drawing::pushHistory()
@@ -47,6 +55,7 @@ bool Drawing::pushHistory()
     const bool stored = history_.push(snapshot());
     if (stored)
         lastFigureReformable = false;
+    historyChanged();
     return stored;
 }
 
@@ -62,13 +71,17 @@ bool Drawing::undo(Prompts& prompts)
 {
     consumePendingChange();
     const QByteArray* state = history_.undo();
-    return state && loadState(*state, prompts);
+    const bool loaded = state && loadState(*state, prompts);
+    historyChanged();
+    return loaded;
 }
 
 bool Drawing::redo(Prompts& prompts)
 {
     const QByteArray* state = history_.redo();
-    return state && loadState(*state, prompts);
+    const bool loaded = state && loadState(*state, prompts);
+    historyChanged();
+    return loaded;
 }
 
 bool Drawing::loadState(const QByteArray& state, Prompts& prompts)

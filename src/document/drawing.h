@@ -14,6 +14,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <functional>
 
 namespace molvane {
 
@@ -47,7 +48,12 @@ public:
     // Undo history.
     QByteArray snapshot() const { return encodeUndoSnapshot(figures); }
     void resetHistory();
+    // After a save the saved drawing is where the history starts: nothing to undo, and no undo that
+    // would empty the canvas.
+    void resetHistoryToCurrent();
     void takeBaseline() { baseline_ = snapshot(); }
+    // Called whenever what can be undone or redone may have changed.
+    std::function<void()> onHistoryChanged;
     // Stores the current figures as a new state (nothing when unchanged); true when stored.
     bool pushHistory();
     bool canUndo() const { return history_.canUndo(); }
@@ -67,6 +73,11 @@ public:
 
 private:
     bool loadState(const QByteArray& state, Prompts& prompts);
+    void historyChanged()
+    {
+        if (onHistoryChanged)
+            onHistoryChanged();
+    }
 
     QImage bitmap_;
     UndoHistory history_;

@@ -39,11 +39,16 @@ TForm1::TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent)
         setFixedSize(placed.size());
     }
 
+    drawing_.onHistoryChanged = [this] { popupStates(); };
+    popupStates();
     toolCode_ = returnTool_ = fkSingle;
     toolButtons_[fkSingle]->setChecked(true);
     resetDrawingConditions(false);
     createDataFolders(folders_);
+    partPicFolder_ = folders_.partPictures;
     updateStatusPosition({0, 0});
+    loadSettingsFile();
+    setUpFileDialogs();
     // Every mouse event of the program first erases the cursor marks.
     qApp->installEventFilter(this);
 }
@@ -88,7 +93,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
-    if (!askToSaveModified()) {
+    if (!askToSaveModified() || !saveSettingsFile()) {
         e->ignore();
         return;
     }

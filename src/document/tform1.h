@@ -5,6 +5,7 @@
 
 #include "document/canvas_view.h"
 #include "document/drawing.h"
+#include "dialogs/file_dialogs.h"
 #include "document/tool_settings.h"
 #include "platform/data_folder.h"
 #include "platform/prompts.h"
@@ -57,6 +58,32 @@ public:
     void setCaptionFor(const QString& fileName);
     void updateStatusPosition(QPoint screen);
 
+    // File commands (tform1_file.cpp).
+    void mmFileNewClick();
+    void mmFileOpenClick();
+    void mmFileSaveClick();
+    bool mmFileSaveAsClick();
+    void sbLoadClick();
+    void sbSaveClick();
+    void mmChangeDataClick();
+    // A file named on the command line: a partial figure file of that name in the partial-figure folder
+    // wins; otherwise a .jpg or .bmp picture that exists waits to be placed.
+    void openStartupFile(const QString& argument);
+    // The picture waiting to be placed (a picture named at start) and its file name.
+    const QImage& pendingPicture() const { return pendingPicture_; }
+    QString pictureFileName() const { return pictureFileName_; }
+    QString partPicFolder() const { return partPicFolder_; }
+    // The contents of the 72 character buttons as their hints hold them.
+    QStringList characterButtonHints() const;
+    void applyButtonContent(int index, const QString& content);
+    // Writes the settings file; false (after saying so) when it could not be written.
+    bool saveSettingsFile();
+
+    TMyOpenDialog MyOpenDialog1, MyOpenDialog2;
+    TMySaveDialog MySaveDialog1, MySaveDialog2;
+    TMyOpenPictureDialog MyOpenPictureDialog1, MyOpenPictureDialog2, MyOpenPictureDialog3;
+    TMySavePictureDialog MySavePictureDialog1, MySavePictureDialog2;
+
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -96,7 +123,9 @@ private:
     void undoClick();
     void redoClick();
     bool askToSaveModified();
-    bool saveAs();
+    void setUpFileDialogs();
+    void loadSettingsFile();
+    bool writeWholeDrawing(const QString& name);
 
     Prompts& prompts_;
     DataFolders folders_;
@@ -117,6 +146,13 @@ private:
     int textSource_ = 1;
     QString buttonText_ = QStringLiteral("C");
     QString fileName_;
+    QString lastPartialName_;
+    QString partPicFolder_;
+    QString pictureFileName_;
+    QImage pendingPicture_;
+    QRect selRange_; // the selected range in screen pixels; empty when none
+    // A file dialog closed by a double-click leaves its button's release to come: not for the canvas.
+    bool ignoreCanvasRelease_ = false;
     QPoint startPoint_;
     QPoint currentPoint_;
 

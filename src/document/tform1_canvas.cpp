@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <utility>
 
 namespace molvane {
 
@@ -115,6 +116,8 @@ void TForm1::Image1MouseMove(QMouseEvent* e)
 
 void TForm1::Image1MouseUp(QMouseEvent* e)
 {
+    if (std::exchange(ignoreCanvasRelease_, false))
+        return; // the release of the double-click that closed a file dialog
     currentPoint_ = snap(e->position().toPoint());
     Image1->eraseMarks();
 }

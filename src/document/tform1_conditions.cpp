@@ -1,12 +1,10 @@
 // Tools, drawing conditions and the commands of the main window that act on them.
 
 #include "document/canvas_geometry.h"
-#include "document/figure_file_io.h"
 #include "document/main_window_texts.h"
 #include "document/tform1.h"
 #include "platform/cursors.h"
 
-#include <QFileInfo>
 
 namespace molvane {
 
@@ -164,44 +162,9 @@ bool TForm1::askToSaveModified()
         return true;
     prompts_.beep(BeepKind::Warning);
     switch (prompts_.message(u(texts::kAskSaveModified), MessageType::Confirmation, MessageButtons::YesNoCancel)) {
-    case Answer::Yes: return saveAs();
+    case Answer::Yes: return mmFileSaveAsClick();
     case Answer::No: return true;
     default: return false;
-    }
-}
-
-bool TForm1::saveAs()
-{
-    if (drawing_.isEmpty())
-        return false;
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::Save;
-    request.title = u("名前を付けて保存");
-    request.folder = folders_.figures;
-    request.fileName = fileName_;
-    request.filter = u("ファイル (*.fga)|*.fga");
-    request.defaultExt = QStringLiteral("fga");
-    for (;;) {
-        const FileDialogResult chosen = prompts_.fileDialog(request);
-        if (!chosen.accepted)
-            return false;
-        if (QFileInfo::exists(chosen.path)) {
-            prompts_.beep(BeepKind::Exclamation);
-            const QString question = u("ファイルはすでに存在します。上書き保存しますか。\r\n") + QFileInfo(chosen.path).fileName();
-            if (prompts_.message(question, MessageType::Confirmation, MessageButtons::YesNo) != Answer::Yes) {
-                request.fileName = chosen.path;
-                continue; // the dialog stays open for another name
-            }
-        }
-        drawing_.clearSelection();
-        const auto written = writeFigureFile(drawing_, chosen.path, FigureFileMode::Whole, drawing_.figures, {}, prompts_);
-        if (!written)
-            return false;
-        setCaptionFor(*written);
-        drawing_.resetHistory();
-        drawing_.pushHistory();
-        drawing_.takeBaseline();
-        return true;
     }
 }
 

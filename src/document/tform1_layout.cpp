@@ -2,10 +2,12 @@
 
 #include "document/canvas_geometry.h"
 #include "document/main_window_texts.h"
+#include "dialogs/help.h"
 #include "document/tform1.h"
 #include "editing/tool_icons.h"
 #include "platform/app_info.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -137,13 +139,18 @@ void TForm1::buildMenus()
     QAction* init = menuAction(file, "mmInitParam", texts::kInitParam, u(texts::kInitParam) + u(texts::kInitParamHint), QKeySequence("Ctrl+W"));
     connect(init, &QAction::triggered, this, [this] { mmInitParamClick(); });
     QAction* change = menuAction(file, "mmChangeData", texts::kChangeData, {});
-    change->setVisible(false);
+    change->setVisible(false); // a maintenance command, reached by its shortcut-less name only
+    connect(change, &QAction::triggered, this, [this] { mmChangeDataClick(); });
+    connect(fileNew, &QAction::triggered, this, [this] { mmFileNewClick(); });
+    connect(fileOpen, &QAction::triggered, this, [this] { mmFileOpenClick(); });
+    connect(fileSave, &QAction::triggered, this, [this] { mmFileSaveClick(); });
+    connect(fileSaveAs, &QAction::triggered, this, [this] { mmFileSaveAsClick(); });
     file->addSeparator();
     const QString exitHint = hinted(texts::kExit, texts::kHintSeparator) + u(kApplicationName) + u(texts::kExitHintEnd);
     QAction* exit = menuAction(file, "mmExit1", texts::kExit, exitHint);
     connect(exit, &QAction::triggered, this, &QWidget::close);
-    // The file commands arrive with the file dialogs; until then they are shown but not offered.
-    for (QAction* later : {fileNew, fileOpen, fileSave, fileSaveAs, picOpen, picSave, change})
+    // The picture commands arrive with picture export and loading.
+    for (QAction* later : {picOpen, picSave})
         later->setEnabled(false);
 
     buildPopupMenu();
@@ -153,9 +160,12 @@ void TForm1::buildMenus()
     connect(editMenu_, &QMenu::aboutToShow, this, [this] { popupStates(); });
     editMenu_->addActions(PopupMenu1->actions());
 
-    QMenu* help = menuBar()->addMenu(u(texts::kMenuHelp));
+    QAction* help = menuBar()->addAction(u(texts::kMenuHelp));
     help->setObjectName(QStringLiteral("mmHelp"));
-    help->menuAction()->setEnabled(false); // the help opens with the help files
+    connect(help, &QAction::triggered, this, [this] {
+        if (!openHelp(QCoreApplication::applicationDirPath()))
+            prompts_.message(u("ヘルプファイルが見つかりません。"), MessageType::Information, MessageButtons::Ok);
+    });
 }
 
 void TForm1::buildPopupMenu()
@@ -233,8 +243,13 @@ QWidget* TForm1::buildFileRow()
         button->setText(u(b.caption));
         button->setFixedSize(58, 34);
         setHint(button, b.hint);
-        button->setEnabled(false); // these commands come with their windows
         h->addWidget(button);
+        if (button->objectName() == QLatin1String("sbLoad"))
+            connect(button, &QToolButton::clicked, this, [this] { sbLoadClick(); });
+        else if (button->objectName() == QLatin1String("sbSave"))
+            connect(button, &QToolButton::clicked, this, [this] { sbSaveClick(); });
+        else
+            button->setEnabled(false); // these commands come with their windows
     }
     h->addSpacing(16);
     const auto numberBox = [&](const char* label, const char* editName, const char* upDownName, int lo, int hi,

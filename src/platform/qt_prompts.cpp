@@ -1,5 +1,9 @@
 #include "platform/qt_prompts.h"
 
+#include "platform/atomic_file.h"
+#include "platform/bmp_codec.h"
+#include "platform/jpeg_codec.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
@@ -8,7 +12,12 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QAbstractItemView>
+#include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
 
 namespace molvane {
 
@@ -47,6 +56,79 @@ QList<ButtonSpec> buttonsOf(MessageButtons buttons)
     return {ok};
 }
 
+// Places the dialog once, when it is first shown, on the main window's monitor (centred across, a third
+// down), and notes a double-click in its file list.
+class FileDialogWatcher : public QObject {
+public:
+    FileDialogWatcher(QFileDialog& dialog, QWidget* owner) : dialog_(dialog), owner_(owner)
+    {
+        dialog.installEventFilter(this);
+        for (QAbstractItemView* view : dialog.findChildren<QAbstractItemView*>())
+            view->viewport()->installEventFilter(this);
+    }
+    bool doubleClicked() const { return doubleClicked_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (watched == &dialog_ && e->type() == QEvent::Show && !placed_) {
+            placed_ = true;
+            const QScreen* screen = owner_ ? owner_->screen() : QGuiApplication::primaryScreen();
+            if (screen) {
+                const QRect monitor = screen->geometry();
+                const QSize size = dialog_.size();
+                dialog_.move(monitor.left() + (monitor.width() - size.width()) / 2,
+                             monitor.top() + (monitor.height() - size.height()) / 3);
+            }
+        } else if (e->type() == QEvent::MouseButtonDblClick && watched != &dialog_) {
+            doubleClicked_ = true;
+        }
+        return false;
+    }
+
+private:
+    QFileDialog& dialog_;
+    QPointer<QWidget> owner_;
+    bool placed_ = false;
+    bool doubleClicked_ = false;
+};
+
+// The picture under the cursor in the list, with its size, beside the list.
+void addPicturePreview(QFileDialog& dialog)
+{
+    auto* layout = qobject_cast<QGridLayout*>(dialog.layout());
+    if (!layout)
+        return;
+    auto* box = new QWidget(&dialog);
+    auto* column = new QVBoxLayout(box);
+    auto* picture = new QLabel(box);
+    picture->setFixedSize(160, 160);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setFrameShape(QFrame::StyledPanel);
+    auto* size = new QLabel(box);
+    size->setAlignment(Qt::AlignCenter);
+    column->addWidget(picture);
+    column->addWidget(size);
+    column->addStretch(1);
+    layout->addWidget(box, 0, layout->columnCount(), layout->rowCount(), 1);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, box, [picture, size](const QString& path) {
+        QByteArray bytes;
+        DecodedImage decoded;
+        if (QFileInfo(path).isFile() && readWholeFile(path, bytes, nullptr, qint64(64) << 20)) {
+            const QString ext = QFileInfo(path).suffix().toLower();
+            decoded = ext == QLatin1String("bmp") ? readBmp(bytes) : readJpeg(bytes);
+        }
+        if (!decoded.ok()) {
+            picture->clear();
+            size->clear();
+            return;
+        }
+        picture->setPixmap(QPixmap::fromImage(decoded.image.scaled(picture->size(), Qt::KeepAspectRatio,
+                                                                   Qt::SmoothTransformation)));
+        size->setText(QStringLiteral("%1 × %2").arg(decoded.image.width()).arg(decoded.image.height()));
+    });
+}
+
 } // namespace
 
 Answer QtPrompts::message(const QString& text, MessageType type, MessageButtons buttons,
@@ -81,6 +163,8 @@ std::optional<QString> QtPrompts::inputBox(const QString& caption, const QString
 FileDialogResult QtPrompts::fileDialog(const FileDialogRequest& request)
 {
     QFileDialog dialog(parent_, request.title, request.folder);
+    // Our own dialog (not the desktop's), so it can be placed, watched and given a preview.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     const bool save = request.mode == FileDialogRequest::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -94,6 +178,12 @@ FileDialogResult QtPrompts::fileDialog(const FileDialogRequest& request)
     dialog.setDefaultSuffix(request.defaultExt);
     if (!request.fileName.isEmpty())
         dialog.selectFile(QFileInfo(request.fileName).fileName());
+    // An open dialog forgets the typed name when the folder changes; a save dialog keeps it.
+    if (!save)
+        QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&dialog] { dialog.selectFile(QString()); });
+    if (request.picturePreview)
+        addPicturePreview(dialog);
+    FileDialogWatcher watcher(dialog, parent_);
 
     FileDialogResult result;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -101,6 +191,7 @@ FileDialogResult QtPrompts::fileDialog(const FileDialogRequest& request)
     result.accepted = true;
     result.path = dialog.selectedFiles().first();
     result.filterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    result.closedByDoubleClick = watcher.doubleClicked();
     return result;
 }
 

@@ -23,9 +23,12 @@ TEST(CommandLine, UnknownOptionsAndArgumentsAreErrorsThatNameThem)
     const CommandLine bad = parseCommandLine({"--frobnicate"});
     EXPECT_EQ(bad.action, CommandLine::Action::Error);
     EXPECT_TRUE(bad.error.contains("--frobnicate"));
-    const CommandLine extra = parseCommandLine({"drawing.fga"});
+    const CommandLine extra = parseCommandLine({"a.fgb", "drawing.fga"});
     EXPECT_EQ(extra.action, CommandLine::Action::Error);
     EXPECT_TRUE(extra.error.contains("drawing.fga"));
+    const CommandLine file = parseCommandLine({"ring.fgb"});
+    EXPECT_EQ(file.action, CommandLine::Action::RunEditor);
+    EXPECT_EQ(file.input, "ring.fgb");
 }
 
 TEST(CommandLine, ExportAndDumpTakeTheirFiles)

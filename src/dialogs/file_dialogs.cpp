@@ -1,0 +1,59 @@
+#include "dialogs/file_dialogs.h"
+
+#include <QFileInfo>
+
+namespace molvane {
+
+FileDialogRequest TFileDialogComponent::request() const
+{
+    FileDialogRequest r;
+    r.mode = mode_;
+    r.title = Title;
+    r.folder = InitialDir;
+    r.fileName = FileName;
+    r.filter = Filter;
+    r.filterIndex = FilterIndex;
+    r.defaultExt = DefaultExt;
+    r.mustExist = mode_ == FileDialogRequest::Mode::Open;
+    r.picturePreview = pictures_;
+    return r;
+}
+
+FileDialogResult TFileDialogComponent::run(Prompts& prompts)
+{
+    closedByDoubleClick_ = false;
+    const FileDialogResult result = prompts.fileDialog(request());
+    closedByDoubleClick_ = result.accepted && result.closedByDoubleClick;
+    if (result.accepted) {
+        FileName = result.path;
+        FilterIndex = result.filterIndex;
+    }
+    return result;
+}
+
+bool TFileDialogComponent::Execute(Prompts& prompts) { return run(prompts).accepted; }
+
+bool TFileDialogComponent::executeSave(Prompts& prompts)
+{
+    for (;;) {
+        if (!run(prompts).accepted)
+            return false;
+        // A name typed without its extension is saved with it.
+        if (QFileInfo(FileName).suffix().isEmpty() && !DefaultExt.isEmpty())
+            FileName += QLatin1Char('.') + DefaultExt;
+        if (confirmOverwrite(FileName, prompts))
+            return true;
+    }
+}
+
+bool confirmOverwrite(const QString& path, Prompts& prompts)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    prompts.beep(BeepKind::Exclamation);
+    const QString question =
+        QStringLiteral("ファイルはすでに存在します。上書き保存しますか。\r\n") + QFileInfo(path).fileName();
+    return prompts.message(question, MessageType::Confirmation, MessageButtons::YesNo) == Answer::Yes;
+}
+
+} // namespace molvane

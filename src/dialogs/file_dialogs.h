@@ -1,0 +1,77 @@
+#pragma once
+// The file dialog components: every file the editor opens or saves is chosen through one of them. A
+// component carries what the dialog shows (title, starting folder, filter, default extension, name)
+// and remembers whether the user closed it by double-clicking in the file list, so the main window can
+// keep the release of that double-click away from the canvas. Save components ask before replacing a
+// file. The dialogs themselves are shown through the prompts.
+
+#include "platform/prompts.h"
+
+#include <QString>
+
+namespace molvane {
+
+inline constexpr const char* kPartialFigureFilter = "部分ファイル (*.fgb)|*.fgb";
+inline constexpr const char* kFigureFilter = "ファイル (*.fga)|*.fga";
+inline constexpr const char* kPictureFilter =
+    "BMP ﾌｧｲﾙ (*.bmp)|*.bmp|JPEG ﾌｧｲﾙ (*.jpg)|*.jpg|全種類 (*.bmp, *.jpg)|*.bmp;*.jpg";
+
+class TFileDialogComponent {
+public:
+    virtual ~TFileDialogComponent() = default;
+
+    QString Title;
+    QString InitialDir;
+    QString Filter;
+    int FilterIndex = 1;
+    QString DefaultExt;
+    QString FileName;
+    // Every switch of the dialogs is on in this program: folder box, new-folder, up and back buttons,
+    // name box, typing paths, the list's menu, renaming in the list, and the kept first size.
+    bool DirChangeBox = true, DirCreateBtn = true, DirUpBtn = true, DirPrevBtn = true, DirEditBox = true,
+         DirEditPath = true, ListMenu = true, ListChangeFN = true, KeepSize = true;
+
+    // Shows the dialog; true when the user confirmed a file (then in FileName).
+    virtual bool Execute(Prompts& prompts);
+    bool closedByDoubleClick() const { return closedByDoubleClick_; }
+
+protected:
+    TFileDialogComponent(FileDialogRequest::Mode mode, bool pictures) : mode_(mode), pictures_(pictures) {}
+    FileDialogRequest request() const;
+    FileDialogResult run(Prompts& prompts);
+    // A save dialog stays open until the user confirms a name that is free or may be replaced.
+    bool executeSave(Prompts& prompts);
+
+private:
+    FileDialogRequest::Mode mode_;
+    bool pictures_;
+    bool closedByDoubleClick_ = false;
+};
+
+class TMyOpenDialog : public TFileDialogComponent {
+public:
+    TMyOpenDialog() : TFileDialogComponent(FileDialogRequest::Mode::Open, false) {}
+};
+
+class TMySaveDialog : public TFileDialogComponent {
+public:
+    TMySaveDialog() : TFileDialogComponent(FileDialogRequest::Mode::Save, false) {}
+    bool Execute(Prompts& prompts) override { return executeSave(prompts); }
+};
+
+class TMyOpenPictureDialog : public TFileDialogComponent {
+public:
+    TMyOpenPictureDialog() : TFileDialogComponent(FileDialogRequest::Mode::Open, true) {}
+};
+
+class TMySavePictureDialog : public TFileDialogComponent {
+public:
+    TMySavePictureDialog() : TFileDialogComponent(FileDialogRequest::Mode::Save, true) {}
+    bool Execute(Prompts& prompts) override { return executeSave(prompts); }
+};
+
+// Asks before an existing file is replaced: the exclamation beep, then "ファイルはすでに存在します。
+// 上書き保存しますか。" and the file's name. True when the user answers Yes (or the file does not exist).
+bool confirmOverwrite(const QString& path, Prompts& prompts);
+
+} // namespace molvane

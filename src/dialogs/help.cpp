@@ -1,0 +1,40 @@
+#include "dialogs/help.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace molvane {
+
+namespace {
+
+// The file at relativePath in folder, when it is a file (a folder of that name does not count).
+QString existingFile(const QDir& folder, const char* relativePath)
+{
+    const QFileInfo info(folder.absoluteFilePath(QString::fromUtf8(relativePath)));
+    return info.isFile() ? info.absoluteFilePath() : QString();
+}
+
+} // namespace
+
+QString helpTarget(const QString& programFolder)
+{
+    if (programFolder.isEmpty())
+        return {}; // not the current folder: the help belongs to the program
+    const QDir folder(programFolder);
+    for (const char* candidate : {kHelpFileName, kHtmlHelpIndex}) {
+        const QString path = existingFile(folder, candidate);
+        if (!path.isEmpty())
+            return path;
+    }
+    return {};
+}
+
+bool openHelp(const QString& programFolder, const std::function<bool(const QUrl&)>& opener)
+{
+    const QString target = helpTarget(programFolder);
+    if (target.isEmpty() || !opener)
+        return false;
+    return opener(QUrl::fromLocalFile(target));
+}
+
+} // namespace molvane

@@ -1,0 +1,26 @@
+#pragma once
+// The help command: which help file to open and opening it with the desktop's handler.
+// The compiled help "Molvaneヘルプ.chm" in the program's folder is preferred when it is installed;
+// otherwise the program's own HTML help, help/index.html in the program's folder, opens.
+
+#include <QDesktopServices>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+namespace molvane {
+
+inline constexpr const char* kHelpFileName = "Molvaneヘルプ.chm";
+inline constexpr const char* kHtmlHelpIndex = "help/index.html";
+
+// programFolder is the folder of the running executable (not the data folder). Returns the absolute
+// path of the help to open: the .chm when present, else help/index.html when present, else empty.
+QString helpTarget(const QString& programFolder);
+
+// Opens helpTarget(programFolder) as a file URL with opener; false when there is nothing to open or
+// the opener fails. The opener is not called when there is nothing to open.
+bool openHelp(const QString& programFolder,
+              const std::function<bool(const QUrl&)>& opener = QDesktopServices::openUrl);
+
+} // namespace molvane

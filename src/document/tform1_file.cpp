@@ -1,0 +1,258 @@
+// The file commands of the main window: new, open, save, save as, partial figure files, the settings
+// file, the old-data conversion and the file named on the command line.
+
+#include "document/figure_file_io.h"
+#include "document/geometry.h"
+#include "document/main_window_texts.h"
+#include "document/old_data_conversion.h"
+#include "document/tform1.h"
+#include "editing/character_buttons.h"
+#include "platform/atomic_file.h"
+#include "platform/bmp_codec.h"
+#include "platform/jpeg_codec.h"
+#include "settings/settings_file.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace molvane {
+
+namespace {
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+void setUp(TFileDialogComponent& d, const char* title, const QString& folder, const char* filter, int index,
+           const char* ext)
+{
+    d.Title = u(title);
+    d.InitialDir = folder;
+    d.Filter = u(filter);
+    d.FilterIndex = index;
+    d.DefaultExt = QString::fromLatin1(ext);
+}
+
+} // namespace
+
+void TForm1::setUpFileDialogs()
+{
+    setUp(MyOpenDialog1, "部分図形ファイルを開く", folders_.partFigures, kPartialFigureFilter, 1, "fgb");
+    setUp(MySaveDialog1, "部分図形ファイルとして保存", folders_.partFigures, kPartialFigureFilter, 1, "fgb");
+    setUp(MyOpenDialog2, "図形ファイルを開く", folders_.figures, kFigureFilter, 1, "fga");
+    setUp(MySaveDialog2, "名前を付けて保存", folders_.figures, kFigureFilter, 1, "fga");
+    setUp(MyOpenPictureDialog1, "部分画像ファイルを開く", partPicFolder_, kPictureFilter, 3, "bmp");
+    setUp(MySavePictureDialog1, "部分画像ファイルとして保存", partPicFolder_, kPictureFilter, 3, "bmp");
+    setUp(MyOpenPictureDialog2, "画像ファイルを開く", folders_.pictures, kPictureFilter, 3, "bmp");
+    setUp(MySavePictureDialog2, "画像ファイルとして名前を付けて保存", folders_.pictures, kPictureFilter, 3, "bmp");
+    setUp(MyOpenPictureDialog3, "見本画像として開く", partPicFolder_, kPictureFilter, 3, "bmp");
+}
+
+void TForm1::mmFileNewClick()
+{
+    if (!askToSaveModified())
+        return;
+    drawing_.figures.clear();
+    drawing_.pasteList.clear();
+    drawing_.background = QImage();
+    drawing_.pasteImage = QImage();
+    drawing_.rebuildBitmap();
+    drawing_.resetHistory();
+    drawing_.takeBaseline();
+    setLastReformPanel(false, false);
+    setCaptionFor({});
+    Image1->update();
+}
+
+void TForm1::mmFileOpenClick()
+{
+    if (!askToSaveModified())
+        return;
+    MyOpenDialog2.FileName = fileName_;
+    if (!MyOpenDialog2.Execute(prompts_))
+        return;
+    drawing_.figures.clear();
+    drawing_.pasteList.clear();
+    drawing_.background = QImage();
+    drawing_.clearSelection();
+    fileName_ = MyOpenDialog2.FileName;
+    const bool read = readFigureFile(drawing_, fileName_, FigureFileMode::Whole, prompts_);
+    if (read) {
+        drawing_.resetHistory();
+        drawing_.takeBaseline();
+        setCaptionFor(fileName_);
+        drawing_.pushHistory();
+        udWidth->setValue(drawing_.canvasSize().width());
+        udHeight->setValue(drawing_.canvasSize().height());
+        Image1->updateSize();
+    } else {
+        // What was read before the failure is not a drawing: the canvas stays empty.
+        drawing_.figures.clear();
+        drawing_.rebuildBitmap();
+    }
+    setLastReformPanel(false, false);
+    Image1->update();
+}
+
+bool TForm1::writeWholeDrawing(const QString& name)
+{
+    drawing_.clearSelection();
+    const auto written = writeFigureFile(drawing_, name, FigureFileMode::Whole, drawing_.figures, {}, prompts_);
+    if (!written)
+        return false;
+    fileName_ = *written;
+    drawing_.resetHistoryToCurrent();
+    drawing_.takeBaseline();
+    setLastReformPanel(false, false);
+    return true;
+}
+
+void TForm1::mmFileSaveClick()
+{
+    if (drawing_.isEmpty())
+        return;
+    if (fileName_.isEmpty()) {
+        mmFileSaveAsClick();
+        return;
+    }
+    prompts_.beep(BeepKind::Warning);
+    if (prompts_.message(u("図形ファイルを更新します。いいですか。"), MessageType::Confirmation, MessageButtons::YesNo) !=
+        Answer::Yes)
+        return;
+    writeWholeDrawing(fileName_);
+}
+
+bool TForm1::mmFileSaveAsClick()
+{
+    if (drawing_.isEmpty())
+        return false;
+    MySaveDialog2.FileName = fileName_;
+    if (!MySaveDialog2.Execute(prompts_))
+        return false;
+    if (!writeWholeDrawing(MySaveDialog2.FileName))
+        return false;
+    setCaptionFor(fileName_);
+    return true;
+}
+
+void TForm1::sbLoadClick()
+{
+    MyOpenDialog1.FileName = lastPartialName_;
+    if (!MyOpenDialog1.Execute(prompts_))
+        return;
+    ignoreCanvasRelease_ = MyOpenDialog1.closedByDoubleClick();
+    lastPartialName_ = MyOpenDialog1.FileName;
+    drawing_.pasteList.clear();
+    if (!readFigureFile(drawing_, lastPartialName_, FigureFileMode::Partial, prompts_)) {
+        drawing_.pasteList.clear();
+        drawing_.pasteImage = QImage();
+        return;
+    }
+    drawing_.clearSelection();
+    Image1->update();
+}
+
+void TForm1::sbSaveClick()
+{
+    if (drawing_.figures.empty() || selRange_.isEmpty())
+        return;
+    const QRect range(toModel(selRange_.topLeft(), zoom()), toModel(selRange_.bottomRight(), zoom()));
+    FigureList part;
+    for (const TFigure& f : drawing_.figures)
+        if (f.selected && range.contains(f.handle)) {
+            part.push_back(f);
+            part.back().selected = part.back().frameShown = false;
+        }
+    if (part.empty())
+        return;
+    MySaveDialog1.FileName = lastPartialName_;
+    if (!MySaveDialog1.Execute(prompts_))
+        return;
+    lastPartialName_ = MySaveDialog1.FileName;
+    const FigureRegion region{std::abs(range.right() - range.left()), std::abs(range.bottom() - range.top()),
+                              std::min(range.left(), range.right()), std::min(range.top(), range.bottom())};
+    writeFigureFile(drawing_, lastPartialName_, FigureFileMode::Partial, part, region, prompts_);
+    drawing_.clearSelection();
+    Image1->update();
+}
+
+void TForm1::mmChangeDataClick()
+{
+    convertOldData(drawing_, folders_.root, prompts_);
+    drawing_.rebuildBitmap();
+    Image1->update();
+}
+
+void TForm1::openStartupFile(const QString& argument)
+{
+    if (argument.isEmpty())
+        return;
+    const QString partial = QDir(folders_.partFigures).filePath(QFileInfo(argument).completeBaseName() + u(".fgb"));
+    if (QFileInfo::exists(partial)) {
+        lastPartialName_ = partial;
+        drawing_.pasteList.clear();
+        if (!readFigureFile(drawing_, partial, FigureFileMode::Partial, prompts_))
+            drawing_.pasteList.clear();
+        return;
+    }
+    const QString ext = QFileInfo(argument).suffix().toLower();
+    if ((ext != u("jpg") && ext != u("bmp")) || !QFileInfo(argument).isFile())
+        return;
+    QByteArray bytes;
+    if (!readWholeFile(argument, bytes))
+        return;
+    const DecodedImage picture = ext == u("bmp") ? readBmp(bytes) : readJpeg(bytes);
+    if (!picture.ok())
+        return;
+    pictureFileName_ = argument;
+    pendingPicture_ = picture.image;
+    toolCode_ = fkPicture;
+}
+
+QStringList TForm1::characterButtonHints() const
+{
+    QStringList hints;
+    for (const QToolButton* b : charButtons_)
+        hints.append(b->toolTip());
+    return hints;
+}
+
+void TForm1::applyButtonContent(int index, const QString& content)
+{
+    QToolButton* b = charButtons_.at(std::size_t(index));
+    setHint(b, characterButtonHint(content));
+    b->setText(characterButtonCaption(content));
+    const bool red = drawing_.settings.mojiBtnColor && isChangedContent(index + 1, content);
+    QPalette palette = b->palette();
+    palette.setColor(QPalette::ButtonText, red ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::ButtonText));
+    b->setPalette(palette);
+}
+
+void TForm1::loadSettingsFile()
+{
+    SettingsData data = startupSettings(folders_.partPictures);
+    data.env = drawing_.settings;
+    data.buttonHints = characterButtonHints();
+    if (loadSettings(folders_.iniFile, data, folders_.partPictures)) {
+        const int masuHaba = drawing_.settings.masuHaba; // never stored
+        drawing_.settings = data.env;
+        drawing_.settings.masuHaba = masuHaba;
+        for (int i = 0; i < kCharacterButtons; ++i)
+            if (data.buttonHints[i] != charButtons_[std::size_t(i)]->toolTip())
+                applyButtonContent(i, contentFromHint(data.buttonHints[i]));
+    }
+    partPicFolder_ = data.partPicFolder;
+}
+
+bool TForm1::saveSettingsFile()
+{
+    SettingsData data;
+    data.env = drawing_.settings;
+    data.buttonHints = characterButtonHints();
+    data.partPicFolder = partPicFolder_;
+    if (saveSettings(folders_.iniFile, data))
+        return true;
+    prompts_.message(u("%1 に書き込めません").arg(folders_.iniFile), MessageType::Error, MessageButtons::Ok);
+    return false;
+}
+
+} // namespace molvane
