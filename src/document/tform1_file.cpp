@@ -70,25 +70,24 @@ void TForm1::mmFileOpenClick()
     MyOpenDialog2.FileName = fileName_;
     if (!MyOpenDialog2.Execute(prompts_))
         return;
-    drawing_.figures.clear();
+    // The file is read on its own first: a file that turns out damaged must not cost the drawing.
+    Drawing loaded;
+    loaded.settings = drawing_.settings;
+    loaded.lineSpacing = drawing_.lineSpacing;
+    if (!readFigureFile(loaded, MyOpenDialog2.FileName, FigureFileMode::Whole, prompts_))
+        return;
+    drawing_.figures = std::move(loaded.figures);
+    drawing_.background = loaded.background;
     drawing_.pasteList.clear();
-    drawing_.background = QImage();
     drawing_.clearSelection();
-    fileName_ = MyOpenDialog2.FileName;
-    const bool read = readFigureFile(drawing_, fileName_, FigureFileMode::Whole, prompts_);
-    if (read) {
-        drawing_.resetHistory();
-        drawing_.takeBaseline();
-        setCaptionFor(fileName_);
-        drawing_.pushHistory();
-        udWidth->setValue(drawing_.canvasSize().width());
-        udHeight->setValue(drawing_.canvasSize().height());
-        Image1->updateSize();
-    } else {
-        // What was read before the failure is not a drawing: the canvas stays empty.
-        drawing_.figures.clear();
-        drawing_.rebuildBitmap();
-    }
+    udWidth->setValue(loaded.canvasSize().width());
+    udHeight->setValue(loaded.canvasSize().height());
+    applyCanvasSize();
+    drawing_.rebuildBitmap();
+    drawing_.resetHistory();
+    drawing_.takeBaseline();
+    setCaptionFor(MyOpenDialog2.FileName);
+    drawing_.pushHistory();
     setLastReformPanel(false, false);
     Image1->update();
 }

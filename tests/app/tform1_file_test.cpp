@@ -271,3 +271,23 @@ TEST_F(FileCommandsTest, TheConversionCommandAsksFirst)
         .expectMessage("No Files", MessageType::Information, MessageButtons::Ok, Answer::Ok);
     f.findChild<QAction*>("mmChangeData")->trigger();
 }
+
+TEST_F(FileCommandsTest, AFailedOpenKeepsTheDrawingItsNameAndItsHistory)
+{
+    TForm1& f = start();
+    draw(f);
+    prompts.expectFileDialog("名前を付けて保存", chosen(dir.filePath("kept.fga")));
+    f.findChild<QAction*>("mmFileSaveAs")->trigger();
+    draw(f); // modified again
+    ASSERT_TRUE(writeFileAtomically(dir.filePath("broken.fga"), QByteArray("\x01\x00\x00\x00\xFF\x00\x00\x00", 8)));
+    prompts.expectBeep(BeepKind::Warning)
+        .expectMessage(kModified, MessageType::Confirmation, MessageButtons::YesNoCancel, Answer::No)
+        .expectFileDialog("図形ファイルを開く", chosen(dir.filePath("broken.fga")))
+        .expectBeep(BeepKind::Information)
+        .expectMessage("内部データエラー", MessageType::Error, MessageButtons::Ok, Answer::Ok);
+    f.findChild<QAction*>("mmFileOpen")->trigger();
+    EXPECT_EQ(f.drawing().figures.size(), 2u) << "the drawing is still there";
+    EXPECT_EQ(f.windowTitle(), "Molvane ～ kept.fga");
+    EXPECT_TRUE(f.drawing().canUndo());
+    EXPECT_TRUE(f.drawing().isModified());
+}
