@@ -17,6 +17,8 @@ ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& fold
       moji_(create<TFormMoji>(form1_.get())), picEffect_(create<TFormPicEffect>(form1_.get())),
       selectWidth_(create<TFormSelectWidth>(form1_.get()))
 {
+    moji_->setPrompts(&prompts);
+    form1_->setTextDialog(moji_.get());
 }
 
 // The dialogs go before the main window that is their parent.

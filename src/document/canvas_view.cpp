@@ -75,20 +75,40 @@ void CanvasView::eraseMarks()
 
 void CanvasView::paintEvent(QPaintEvent* event)
 {
-    QPainter p(this);
     const QRect exposed = event->rect();
-    p.fillRect(exposed, Qt::white);
-    const bool withSample = sampleShown_ && !sample_.isNull();
-    if (withSample)
-        paintSample(p);
-    // Over a sample the drawing's white lets the sample show through.
-    paintDrawing(p, exposed, withSample);
-    if (drawing_.settings.showMasu)
-        paintGrid(p, exposed);
-    if (overlay_)
-        overlay_(p, exposed);
-    if (marksShown_)
+    if (scratch_.width() < exposed.width() || scratch_.height() < exposed.height())
+        scratch_ = QImage(exposed.size().expandedTo(scratch_.size()), QImage::Format_RGB32);
+    compose(scratch_, exposed);
+    QPainter p(this);
+    p.drawImage(exposed.topLeft(), scratch_, QRect(QPoint(0, 0), exposed.size()));
+}
+
+void CanvasView::compose(QImage& part, const QRect& exposed) const
+{
+    {
+        QPainter p(&part);
+        p.setClipRect(QRect(QPoint(0, 0), exposed.size()));
+        p.translate(-exposed.topLeft());
+        p.fillRect(exposed, Qt::white);
+        const bool withSample = sampleShown_ && !sample_.isNull();
+        if (withSample)
+            paintSample(p);
+        // Over a sample the drawing's white lets the sample show through.
+        paintDrawing(p, exposed, withSample);
+        if (drawing_.settings.showMasu)
+            paintGrid(p, exposed);
+    }
+    if (overlay_) {
+        Canvas canvas(part);
+        canvas.setOrigin(-exposed.topLeft());
+        canvas.setClipRegion(QRegion(exposed));
+        overlay_(canvas, exposed);
+    }
+    if (marksShown_) {
+        QPainter p(&part);
+        p.translate(-exposed.topLeft());
         paintMarks(p);
+    }
 }
 
 void CanvasView::setSample(const QImage& picture, const QRect& place, bool shown)

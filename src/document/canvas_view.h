@@ -4,6 +4,7 @@
 // and only its part of the drawing bitmap is scaled, so a paint costs what is shown, not the canvas.
 
 #include "document/drawing.h"
+#include "platform/canvas.h"
 
 #include <QWidget>
 #include <functional>
@@ -32,8 +33,9 @@ public:
     // picture (or shown false) shows none.
     void setSample(const QImage& picture, const QRect& place, bool shown);
 
-    // Paints over the drawing (rubber bands, frames, paste frames), in screen pixels.
-    using OverlayPainter = std::function<void(QPainter&, const QRect& exposed)>;
+    // Paints over the drawing (rubber bands, frames, drag images) on a canvas in view pixels, with the
+    // pen modes of the canvas (inverting rubber bands see what is under them).
+    using OverlayPainter = std::function<void(Canvas&, const QRect& exposed)>;
     void setOverlayPainter(OverlayPainter painter) { overlay_ = std::move(painter); }
 
     void setMarkStyle(const CursorMarkStyle& style);
@@ -42,6 +44,9 @@ public:
     void eraseMarks();
     bool marksShown() const { return marksShown_; }
     QPoint markPosition() const { return markAt_; }
+
+    // A canvas to measure text and outlines on (nothing is drawn on it).
+    Canvas& canvasForMeasuring() const { return measureCanvas_; }
 
     // The rectangle a repaint of the marks at p touches.
     QRegion markRegion(QPoint p) const;
@@ -60,6 +65,7 @@ protected:
     void leaveEvent(QEvent*) override { emit mouseLeft(); }
 
 private:
+    void compose(QImage& part, const QRect& exposed) const;
     void paintSample(QPainter& p) const;
     void paintDrawing(QPainter& p, const QRect& exposed, bool whiteTransparent) const;
     void paintGrid(QPainter& p, const QRect& exposed) const;
@@ -68,6 +74,9 @@ private:
     const Drawing& drawing_;
     int zoom_ = 100;
     OverlayPainter overlay_;
+    mutable QImage measure_{1, 1, QImage::Format_RGB32};
+    mutable Canvas measureCanvas_{measure_};
+    mutable QImage scratch_; // the exposed part is composed here, then shown in one copy
     QImage sample_;
     QRect samplePlace_;
     bool sampleShown_ = false;

@@ -44,19 +44,25 @@ QPoint handlePoint(const TFigure& f)
     }
 }
 
+QPoint wrappingSum(QPoint a, QPoint b)
+{
+    const auto add = [](int x, int y) { return int(std::uint32_t(x) + std::uint32_t(y)); };
+    return {add(a.x(), b.x()), add(a.y(), b.y())};
+}
+
 void shiftFigure(TFigure& f, int dx, int dy)
 {
     const QPoint d(dx, dy);
     for (QPoint& p : f.ends)
-        p += d;
+        p = wrappingSum(p, d);
     for (QPoint& p : f.freeEnds)
-        p += d;
-    f.handle += d;
+        p = wrappingSum(p, d);
+    f.handle = wrappingSum(f.handle, d);
     for (QPoint& p : f.extremes)
-        p += d;
+        p = wrappingSum(p, d);
     if (f.kind == fkFree)
         for (QPoint& p : f.points)
-            p += d;
+            p = wrappingSum(p, d);
 }
 
 int TDataList::indexOf(std::int32_t v) const

@@ -70,7 +70,11 @@ inline bool isConnected(const TFigure& f) { return connectionMask(f) != 0; }
 QPoint handlePoint(const TFigure& f);
 
 // Adds (dx, dy) to ends, freeEnds, handle, extremes and, for free curves only, the points.
+// Positions read from a file may be anywhere in the 32-bit range; the sums wrap around as stored
+// 32-bit values do rather than overflow.
 void shiftFigure(TFigure& f, int dx, int dy);
+// a + b, each coordinate wrapping around in 32 bits.
+QPoint wrappingSum(QPoint a, QPoint b);
 
 // The drawing: figures in painting order. Owns its members.
 using FigureList = std::vector<TFigure>;

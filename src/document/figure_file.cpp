@@ -44,21 +44,29 @@ bool readBackground(ByteReader& in, qsizetype limit, DecodedFigureFile& file)
     return true;
 }
 
+// The container's fields so far, then the figure list; the total size is written at totalAt.
+QByteArray withFigureList(QByteArray bytes, const FigureList& figures, QPoint offset, qsizetype totalAt)
+{
+    appendFigureList(bytes, figures, offset);
+    const auto total = std::uint32_t(bytes.size());
+    for (int i = 0; i < 4; ++i)
+        bytes[totalAt + i] = char((total >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
 } // namespace
 
 QByteArray encodeFigureFile(const FigureRegion& region, const QImage& background, const FigureList& figures,
                             QPoint offset)
 {
-    ByteWriter out;
+    const QByteArray picture = background.isNull() ? QByteArray() : writeBmp(background);
+    ByteWriter out(kFigureFileHeaderBytes + picture.size());
     out.writeInt32(kFigureFileFormat);
     out.writeInt32(0); // the total size, known at the end
     writeRegion(out, region);
-    const QByteArray picture = background.isNull() ? QByteArray() : writeBmp(background);
     out.writeInt32(std::int32_t(picture.size()));
     out.writeBytes(picture);
-    writeFigureList(out, figures, offset);
-    out.patchInt32(kTotalSizeOffset, std::int32_t(out.size()));
-    return out.take();
+    return withFigureList(out.take(), figures, offset, kTotalSizeOffset);
 }
 
 DecodedFigureFile decodeFigureFile(QByteArrayView bytes)
@@ -82,9 +90,7 @@ QByteArray encodeUndoSnapshot(const FigureList& figures)
 {
     ByteWriter out;
     out.writeInt32(0);
-    writeFigureList(out, figures);
-    out.patchInt32(0, std::int32_t(out.size()));
-    return out.take();
+    return withFigureList(out.take(), figures, {}, 0);
 }
 
 QByteArray emptyUndoSnapshot() { return QByteArray(8, '\0'); }
@@ -103,9 +109,7 @@ QByteArray encodeClipboard(const FigureRegion& region, const FigureList& figures
     ByteWriter out;
     out.writeInt32(0);
     writeRegion(out, region);
-    writeFigureList(out, figures, QPoint(-region.left, -region.top));
-    out.patchInt32(0, std::int32_t(out.size()));
-    return out.take();
+    return withFigureList(out.take(), figures, QPoint(-region.left, -region.top), 0);
 }
 
 DecodedClipboard decodeClipboard(QByteArrayView bytes)

@@ -5,7 +5,11 @@
 //   file), then the figure list;
 // - undo snapshot: total size, then the figure list;
 // - internal clipboard: total size, RW, RH, RL, RT, then the figure list.
-// Decoding reports how far it got; the records before a bad one are kept.
+// Decoding reports how far it got; the records before a bad one are kept. Limits: nothing is allocated
+// for a size, length or count before it is checked against the declared total and the bytes present
+// (a negative one fails); every record takes at least kSmallestFigureRecord bytes, so the work is
+// linear in the input; pictures (the background and picture records) are BMP files with readBmp's
+// limits, at most kMaxPictureDimension pixels each way. No recursion.
 
 #include "document/figure.h"
 

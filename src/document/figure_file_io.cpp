@@ -2,6 +2,7 @@
 
 #include "document/figure_stream.h"
 #include "platform/atomic_file.h"
+#include "platform/image_codec_result.h"
 
 #include <QFileInfo>
 
@@ -34,6 +35,37 @@ void joinDrawing(Drawing& drawing, const FigureRegion& region)
     drawing.rebuildBitmap();
 }
 
+// The canvas a region makes, (RL + RW) x (RT + RH), must be one the program can hold: a positive
+// size, a corner not left of or above the origin, the far edges within the largest picture.
+bool usableRegion(const FigureRegion& r)
+{
+    const auto fits = [](std::int64_t start, std::int64_t size) {
+        return start >= 0 && size > 0 && start + size <= kMaxPictureDimension;
+    };
+    return fits(r.left, r.width) && fits(r.top, r.height);
+}
+
+// When RW or RH does not fit, both take the default canvas size; then a corner that still does not
+// fit becomes 0.
+FigureRegion repairedRegion(FigureRegion r)
+{
+    // A zero width or height gives the whole default canvas, as files of old have it.
+    if (r.width == 0 || r.height == 0) {
+        r.width = kDefaultCanvasWidth;
+        r.height = kDefaultCanvasHeight;
+    }
+    const auto sizeFits = [](std::int32_t size) { return size > 0 && size <= kMaxPictureDimension; };
+    if (!sizeFits(r.width) || !sizeFits(r.height)) {
+        r.width = kDefaultCanvasWidth;
+        r.height = kDefaultCanvasHeight;
+    }
+    if (r.left < 0 || std::int64_t(r.left) + r.width > kMaxPictureDimension)
+        r.left = 0;
+    if (r.top < 0 || std::int64_t(r.top) + r.height > kMaxPictureDimension)
+        r.top = 0;
+    return r;
+}
+
 } // namespace
 
 QString regionMessage(const FigureRegion& r)
@@ -54,10 +86,9 @@ bool readFigureFile(Drawing& drawing, const QString& path, FigureFileMode mode, 
         reportInternalDataError(prompts);
         return false;
     }
-    if (file.region.width == 0 || file.region.height == 0) {
+    if (!usableRegion(file.region)) {
         showRegion(prompts, file.region);
-        file.region.width = kDefaultCanvasWidth;
-        file.region.height = kDefaultCanvasHeight;
+        file.region = repairedRegion(file.region);
     }
     if (!file.background.isNull())
         drawing.background = file.background;

@@ -21,6 +21,10 @@ QString regionMessage(const FigureRegion& region);
 // picture. Whole: the figures join the drawing at (RL, RT) with their tip connections as stored, the
 // canvas becomes (RL + RW) x (RT + RH) and the paste list is emptied. Partial: the paste list stays and
 // pasteImage shows it. RegionOnly: the region is kept for the rewrite.
+// A region that makes no usable canvas (RW or RH not positive, RL or RT negative, RL + RW or RT + RH
+// beyond kMaxPictureDimension) is shown with regionMessage() and repaired: when RW or RH is out of
+// range both take the default canvas size, then a corner out of range becomes 0. Every length and count in the file
+// is checked against the bytes present before anything is allocated (see figure_stream.h).
 bool readFigureFile(Drawing& drawing, const QString& path, FigureFileMode mode, Prompts& prompts);
 
 // The picture of a partial file's figures shown while it is placed: white, the figures, and a red

@@ -306,11 +306,17 @@ private:
     Plan plan_;
 };
 
-// Steps outward from an extreme point until the first pure white pixel; 0 when none is met.
+// Steps outward from an extreme point until the first pure white pixel; 0 when none is met. Ten steps
+// share a pixel: each pixel is read once.
 int probeMargin(const Canvas& canvas, QPoint from, double angle, bool horizontal)
 {
+    const PolarRay ray(angle);
+    QPoint read;
     for (int i = 1; i <= kMarginProbeSteps; ++i) {
-        const QPoint p = from + polar(i * 0.1, angle);
+        const QPoint p = from + ray.at(i * 0.1);
+        if (i > 1 && p == read)
+            continue;
+        read = p;
         if (canvas.pixel(p) == clWhite)
             return horizontal ? p.x() - from.x() : p.y() - from.y();
     }
@@ -443,7 +449,7 @@ FigureOutline figureOutline(const TFigure& f, const RenderTarget& target)
     RenderOptions options;
     options.outlineOnly = true;
     const Plan plan = Planner(f, target, options, scratch).make();
-    return {plan.outline, plan.main};
+    return {plan.outline, plan.main, scratch.bondLines};
 }
 
 } // namespace molvane

@@ -58,6 +58,7 @@ void renderFigure(const TFigure& f, const RenderTarget& target, RenderState& sta
 struct FigureOutline {
     QPainterPath path;
     CanvasPen pen;
+    BondLines bondLines; // a double or triple bond's second and third lines as drawn
 };
 FigureOutline figureOutline(const TFigure& f, const RenderTarget& target);
 

@@ -3,7 +3,12 @@
 #include "platform/bmp_codec.h"
 #include "platform/cp932.h"
 
+#include <QHash>
 #include <algorithm>
+#include <span>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace molvane {
 
@@ -11,167 +16,395 @@ namespace {
 
 // The order of the six ends in a record: start and end of the main, second and third line.
 constexpr int kEndsOrder[6] = {kMainStart, kMainEnd, kSecondStart, kSecondEnd, kThirdStart, kThirdEnd};
+constexpr int kPointBytes = 8;
 
 bool hasPoints(const TFigure& f) { return f.kind == fkFree || f.kind == fkNuri || f.freeForm; }
 
-void writePoint(ByteWriter& out, QPoint p)
+bool isAscii(const QString& text)
 {
-    out.writeInt32(p.x());
-    out.writeInt32(p.y());
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
-void writeText(ByteWriter& out, const QString& text)
+bool isAscii(QByteArrayView bytes)
 {
-    const QByteArray bytes = toCp932(text);
-    out.writeInt32(std::int32_t(bytes.size()));
-    out.writeBytes(bytes);
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-bool readPoint(ByteReader& in, QPoint& p)
+// At least the bytes a record takes, its picture left out: a UTF-16 unit takes at most two CP932 bytes.
+qsizetype recordBytesWithoutPicture(const TFigure& f)
 {
-    std::int32_t x, y;
-    if (!in.readInt32(x) || !in.readInt32(y))
-        return false;
-    p = {x, y};
-    return true;
+    qsizetype n = kSmallestFigureRecord + 2 * (f.fontName.size() + f.text.size());
+    if (hasPoints(f))
+        n += 4 + qsizetype(f.points.size()) * kPointBytes;
+    if (f.kind == fkPicture)
+        n += 4;
+    return n;
 }
 
-// A declared length of n bytes must fit before the limit and in what is really there.
-bool fits(const ByteReader& in, qsizetype limit, std::int64_t n)
+// Little-endian fields formatted in place. A cursor is a local value in the function that formats: a
+// pointer member written through char pointers would have to be reloaded after every byte.
+struct Cursor {
+    char* p;
+    void put8(std::uint8_t v) { *p++ = char(v); }
+    void put32(std::uint32_t v)
+    {
+        p[0] = char(v & 0xFF);
+        p[1] = char((v >> 8) & 0xFF);
+        p[2] = char((v >> 16) & 0xFF);
+        p[3] = char(v >> 24);
+        p += 4;
+    }
+    void putInt(std::int32_t v) { put32(std::uint32_t(v)); }
+    void putPoint(QPoint q)
+    {
+        putInt(q.x());
+        putInt(q.y());
+    }
+    void putBytes(QByteArrayView bytes) { p = std::copy(bytes.begin(), bytes.end(), p); }
+};
+
+// The end of a byte array being written, which grows only when a record asks for more room than is
+// left: its capacity first, then twice what is used.
+class Output {
+public:
+    explicit Output(QByteArray& bytes) : bytes_(bytes), used_(bytes.size()) {}
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+    // Cuts the array to what was written and gives back the room left over (in place).
+    ~Output()
+    {
+        bytes_.resize(used_);
+    }
+
+    // Where the next n bytes go.
+    char* room(qsizetype n)
+    {
+        if (bytes_.size() - used_ < n)
+            bytes_.resize(std::max({used_ + n, bytes_.capacity(), 2 * used_}));
+        return bytes_.data() + used_;
+    }
+    void wrote(const char* end) { used_ = end - bytes_.constData(); }
+
+private:
+    QByteArray& bytes_;
+    qsizetype used_;
+};
+
+// Writes records. Texts that are not plain ASCII go through the CP932 encoder once per distinct text
+// (a drawing repeats its font names and labels).
+class RecordWriter {
+public:
+    // Writes the record at p (with room for it) and returns its end. bmp: the picture figure's
+    // picture as a BMP file (null for no picture).
+    char* write(char* p, const TFigure& f, QPoint offset, const QByteArray& bmp)
+    {
+        Cursor w{p};
+        w.putInt(f.kind);
+        w.putInt(f.cursorPrecision);
+        w.put8(f.freeForm ? 1 : 0);
+        w.put8(f.fineMoved ? 1 : 0);
+        w.put32(f.penColor);
+        w.put32(f.auxColor);
+        w.put32(f.fillColor);
+        w.putInt(f.penStyle);
+        w.putInt(f.lineWidth);
+        w.putInt(f.shape);
+        w.putInt(f.sizeStep);
+        w.putInt(f.reserved);
+        for (int i : kEndsOrder)
+            w.putPoint(f.ends[std::size_t(i)] + offset);
+        for (int i : kEndsOrder)
+            w.putPoint(f.freeEnds[std::size_t(i)] + offset);
+        w.putPoint(f.handle + offset);
+        for (QPoint q : f.extremes)
+            w.putPoint(q + offset);
+        w.putInt(f.margins.left);
+        w.putInt(f.margins.top);
+        w.putInt(f.margins.right);
+        w.putInt(f.margins.bottom);
+        w.p = writeText(w.p, f.fontName);
+        w.p = writeText(w.p, f.text);
+        if (hasPoints(f)) {
+            // A fill's points are figure indices, not positions.
+            const QPoint shift = f.kind == fkNuri ? QPoint() : offset;
+            w.putInt(std::int32_t(f.points.size()));
+            for (QPoint q : f.points)
+                w.putPoint(q + shift);
+        }
+        if (f.kind == fkPicture) {
+            w.putInt(std::int32_t(bmp.size()));
+            w.putBytes(bmp);
+        }
+        return w.p;
+    }
+
+private:
+    char* writeText(char* p, const QString& text)
+    {
+        Cursor w{p};
+        if (isAscii(text)) { // CP932 holds ASCII as it is
+            w.putInt(std::int32_t(text.size()));
+            for (QChar c : text)
+                w.put8(std::uint8_t(c.unicode()));
+            return w.p;
+        }
+        const QByteArray& bytes = cp932Of(text);
+        w.putInt(std::int32_t(bytes.size()));
+        w.putBytes(bytes);
+        return w.p;
+    }
+
+    const QByteArray& cp932Of(const QString& text)
+    {
+        if (text != lastText_) {
+            auto known = encoded_.constFind(text);
+            if (known == encoded_.cend())
+                known = encoded_.insert(text, toCp932(text));
+            lastText_ = text;
+            lastBytes_ = *known;
+        }
+        return lastBytes_;
+    }
+
+    QHash<QString, QByteArray> encoded_;
+    QString lastText_; // the last text that was not ASCII, and its bytes
+    QByteArray lastBytes_;
+};
+
+// What a record usually takes at most: drawings with many free curves make the buffer grow once more.
+constexpr qsizetype kTypicalRecordBytes = kSmallestFigureRecord * 3 / 2;
+
+// The texts and points of the figure are separate blocks of memory: asking for them early hides the
+// wait for them while the figure before is written.
+void prefetchParts(const TFigure& f)
 {
-    return n >= 0 && in.position() + n <= limit && n <= in.remaining();
+    __builtin_prefetch(f.fontName.constData());
+    __builtin_prefetch(f.text.constData());
+    __builtin_prefetch(f.points.data());
 }
 
-bool readText(ByteReader& in, qsizetype limit, QString& text)
+// Appends the records of figures, prefixed by their count when counted, to bytes, in one pass over
+// the figures.
+void appendRecords(QByteArray& bytes, std::span<const TFigure> figures, QPoint offset, bool counted)
 {
-    std::int32_t n;
-    QByteArray bytes;
-    if (!in.readInt32(n) || !fits(in, limit, n) || !in.readBytes(n, bytes))
-        return false;
-    text = fromCp932(bytes);
-    return true;
+    bytes.reserve(bytes.size() + 4 + qsizetype(figures.size()) * kTypicalRecordBytes);
+    Output out(bytes);
+    if (counted) {
+        Cursor w{out.room(4)};
+        w.putInt(std::int32_t(figures.size()));
+        out.wrote(w.p);
+    }
+    RecordWriter writer;
+    const QByteArray noPicture;
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        const TFigure& f = figures[i];
+        if (i + 1 < figures.size())
+            prefetchParts(figures[i + 1]);
+        if (f.kind == fkPicture) {
+            const QByteArray bmp = f.picture.isNull() ? QByteArray() : writeBmp(f.picture);
+            out.wrote(writer.write(out.room(recordBytesWithoutPicture(f) + bmp.size()), f, offset, bmp));
+        } else {
+            out.wrote(writer.write(out.room(recordBytesWithoutPicture(f)), f, offset, noPicture));
+        }
+    }
 }
 
-bool readFixedPart(ByteReader& in, TFigure& f)
-{
-    std::int32_t v[4];
-    std::uint8_t freeForm, fineMoved;
-    std::uint32_t colours[3];
-    bool ok = in.readInt32(f.kind) && in.readInt32(f.cursorPrecision) && in.readUInt8(freeForm) &&
-              in.readUInt8(fineMoved) && in.readUInt32(colours[0]) && in.readUInt32(colours[1]) &&
-              in.readUInt32(colours[2]) && in.readInt32(f.penStyle) && in.readInt32(f.lineWidth) &&
-              in.readInt32(f.shape) && in.readInt32(f.sizeStep) && in.readInt32(f.reserved);
-    for (int i = 0; ok && i < 6; ++i)
-        ok = readPoint(in, f.ends[std::size_t(kEndsOrder[i])]);
-    for (int i = 0; ok && i < 6; ++i)
-        ok = readPoint(in, f.freeEnds[std::size_t(kEndsOrder[i])]);
-    ok = ok && readPoint(in, f.handle);
-    for (int i = 0; ok && i < 4; ++i)
-        ok = readPoint(in, f.extremes[std::size_t(i)]);
-    for (int i = 0; ok && i < 4; ++i)
-        ok = in.readInt32(v[i]);
-    if (!ok)
-        return false;
-    f.freeForm = freeForm != 0;
-    f.fineMoved = fineMoved != 0;
-    f.penColor = colours[0];
-    f.auxColor = colours[1];
-    f.fillColor = colours[2];
-    f.margins = {v[0], v[1], v[2], v[3]};
-    return true;
-}
+// Little-endian fields read from a view with bounds checks. The limit is an absolute position: base is
+// the absolute position of the view's first byte.
+class FieldReader {
+public:
+    FieldReader(QByteArrayView bytes, qsizetype base, qsizetype limit)
+        : p_(reinterpret_cast<const unsigned char*>(bytes.data())), size_(bytes.size()), base_(base), limit_(limit)
+    {
+    }
 
-bool readPoints(ByteReader& in, qsizetype limit, TFigure& f)
-{
-    std::int32_t m;
-    if (!in.readInt32(m) || !fits(in, limit, std::int64_t(m) * 8))
-        return false;
-    f.points.resize(std::size_t(m));
-    for (QPoint& p : f.points)
-        if (!readPoint(in, p))
+    qsizetype consumed() const { return pos_; }
+    bool has(qsizetype n) const { return n <= size_ - pos_; }
+    // A declared length of n bytes must fit before the limit and in what is really there.
+    bool fits(std::int64_t n) const { return n >= 0 && base_ + pos_ + n <= limit_ && n <= size_ - pos_; }
+
+    // Unchecked reads: the caller has made sure with has() or fits().
+    std::uint8_t get8() { return p_[pos_++]; }
+    std::uint32_t get32()
+    {
+        const unsigned char* p = p_ + pos_;
+        pos_ += 4;
+        return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
+               (std::uint32_t(p[3]) << 24);
+    }
+    std::int32_t getInt() { return std::int32_t(get32()); }
+    QPoint getPoint()
+    {
+        const std::int32_t x = getInt();
+        return {x, getInt()};
+    }
+    QByteArrayView getBytes(qsizetype n)
+    {
+        const QByteArrayView v(p_ + pos_, n);
+        pos_ += n;
+        return v;
+    }
+
+    bool readInt(std::int32_t& v)
+    {
+        if (!has(4))
             return false;
-    return true;
-}
-
-bool readPicture(ByteReader& in, qsizetype limit, TFigure& f)
-{
-    std::int32_t k;
-    QByteArrayView bytes;
-    if (!in.readInt32(k) || !fits(in, limit, k) || !in.peekView(k, bytes))
-        return false;
-    in.skip(k);
-    if (k == 0)
+        v = getInt();
         return true;
-    DecodedImage picture = readBmp(bytes);
-    if (!picture.ok())
-        return false;
-    f.picture = std::move(picture.image);
-    return true;
-}
+    }
+
+private:
+    const unsigned char* p_;
+    qsizetype size_;
+    qsizetype pos_ = 0;
+    qsizetype base_;
+    qsizetype limit_;
+};
+
+// Reads records from the rest of a ByteReader, which is moved past what was read when done. Texts that
+// are not plain ASCII go through the CP932 decoder once per distinct byte sequence; the texts read share
+// their storage.
+class RecordReader {
+public:
+    RecordReader(ByteReader& in, qsizetype limit) : in_(in), r_(rest(in), in.position(), limit) {}
+    ~RecordReader() { in_.skip(r_.consumed()); }
+    RecordReader(const RecordReader&) = delete;
+    RecordReader& operator=(const RecordReader&) = delete;
+
+    FieldReader& fields() { return r_; }
+
+    // f must be a default figure.
+    bool read(TFigure& f)
+    {
+        if (!readFixedPart(f))
+            return false;
+        if (!readText(f.fontName) || !readText(f.text))
+            return false;
+        if (hasPoints(f) && !readPoints(f))
+            return false;
+        if (f.kind == fkPicture && !readPicture(f))
+            return false;
+        return true;
+    }
+
+private:
+    static QByteArrayView rest(const ByteReader& in)
+    {
+        QByteArrayView v;
+        in.peekView(in.remaining(), v);
+        return v;
+    }
+
+    bool readFixedPart(TFigure& f)
+    {
+        if (!r_.has(kFigureFixedBytes))
+            return false;
+        f.kind = r_.getInt();
+        f.cursorPrecision = r_.getInt();
+        f.freeForm = r_.get8() != 0;
+        f.fineMoved = r_.get8() != 0;
+        f.penColor = r_.get32();
+        f.auxColor = r_.get32();
+        f.fillColor = r_.get32();
+        f.penStyle = r_.getInt();
+        f.lineWidth = r_.getInt();
+        f.shape = r_.getInt();
+        f.sizeStep = r_.getInt();
+        f.reserved = r_.getInt();
+        for (int i : kEndsOrder)
+            f.ends[std::size_t(i)] = r_.getPoint();
+        for (int i : kEndsOrder)
+            f.freeEnds[std::size_t(i)] = r_.getPoint();
+        f.handle = r_.getPoint();
+        for (QPoint& p : f.extremes)
+            p = r_.getPoint();
+        f.margins.left = r_.getInt();
+        f.margins.top = r_.getInt();
+        f.margins.right = r_.getInt();
+        f.margins.bottom = r_.getInt();
+        return true;
+    }
+
+    bool readText(QString& text)
+    {
+        std::int32_t n;
+        if (!r_.readInt(n) || !r_.fits(n))
+            return false;
+        if (n == 0)
+            return true;
+        const QByteArrayView bytes = r_.getBytes(n);
+        if (isAscii(bytes)) // CP932 holds ASCII as it is
+            text = QString::fromLatin1(bytes);
+        else
+            text = decoded(bytes);
+        return true;
+    }
+
+    const QString& decoded(QByteArrayView bytes)
+    {
+        // The keys view the input, which outlives the reader.
+        const std::string_view key(bytes.data(), std::size_t(bytes.size()));
+        auto known = decoded_.find(key);
+        if (known == decoded_.end())
+            known = decoded_.emplace(key, fromCp932(bytes)).first;
+        return known->second;
+    }
+
+    bool readPoints(TFigure& f)
+    {
+        std::int32_t m;
+        if (!r_.readInt(m) || !r_.fits(std::int64_t(m) * kPointBytes))
+            return false;
+        f.points.resize(std::size_t(m));
+        for (QPoint& p : f.points)
+            p = r_.getPoint();
+        return true;
+    }
+
+    bool readPicture(TFigure& f)
+    {
+        std::int32_t k;
+        if (!r_.readInt(k) || !r_.fits(k))
+            return false;
+        if (k == 0)
+            return true;
+        DecodedImage picture = readBmp(r_.getBytes(k));
+        if (!picture.ok())
+            return false;
+        f.picture = std::move(picture.image);
+        return true;
+    }
+
+    ByteReader& in_;
+    FieldReader r_;
+    std::unordered_map<std::string_view, QString> decoded_;
+};
 
 } // namespace
 
 void writeFigureRecord(ByteWriter& out, const TFigure& f, QPoint offset)
 {
-    out.writeInt32(f.kind);
-    out.writeInt32(f.cursorPrecision);
-    out.writeUInt8(f.freeForm ? 1 : 0);
-    out.writeUInt8(f.fineMoved ? 1 : 0);
-    out.writeUInt32(f.penColor);
-    out.writeUInt32(f.auxColor);
-    out.writeUInt32(f.fillColor);
-    out.writeInt32(f.penStyle);
-    out.writeInt32(f.lineWidth);
-    out.writeInt32(f.shape);
-    out.writeInt32(f.sizeStep);
-    out.writeInt32(f.reserved);
-    for (int i : kEndsOrder)
-        writePoint(out, f.ends[std::size_t(i)] + offset);
-    for (int i : kEndsOrder)
-        writePoint(out, f.freeEnds[std::size_t(i)] + offset);
-    writePoint(out, f.handle + offset);
-    for (QPoint p : f.extremes)
-        writePoint(out, p + offset);
-    out.writeInt32(f.margins.left);
-    out.writeInt32(f.margins.top);
-    out.writeInt32(f.margins.right);
-    out.writeInt32(f.margins.bottom);
-    writeText(out, f.fontName);
-    writeText(out, f.text);
-    if (hasPoints(f)) {
-        // A fill's points are figure indices, not positions.
-        const QPoint shift = f.kind == fkNuri ? QPoint() : offset;
-        out.writeInt32(std::int32_t(f.points.size()));
-        for (QPoint p : f.points)
-            writePoint(out, p + shift);
-    }
-    if (f.kind == fkPicture) {
-        const QByteArray bmp = f.picture.isNull() ? QByteArray() : writeBmp(f.picture);
-        out.writeInt32(std::int32_t(bmp.size()));
-        out.writeBytes(bmp);
-    }
+    QByteArray bytes;
+    appendRecords(bytes, {&f, 1}, offset, false);
+    out.writeBytes(bytes);
 }
 
 bool readFigureRecord(ByteReader& in, qsizetype limit, TFigure& f)
 {
     f = TFigure();
-    if (!readFixedPart(in, f))
-        return false;
-    if (!readText(in, limit, f.fontName) || !readText(in, limit, f.text))
-        return false;
-    if (hasPoints(f) && !readPoints(in, limit, f))
-        return false;
-    if (f.kind == fkPicture && !readPicture(in, limit, f))
-        return false;
-    f.selected = f.frameShown = false;
-    return true;
+    return RecordReader(in, limit).read(f);
 }
 
 void writeFigureList(ByteWriter& out, const FigureList& list, QPoint offset)
 {
-    out.writeInt32(std::int32_t(list.size()));
-    for (const TFigure& f : list)
-        writeFigureRecord(out, f, offset);
+    QByteArray bytes;
+    appendFigureList(bytes, list, offset);
+    out.writeBytes(bytes);
+}
+
+void appendFigureList(QByteArray& bytes, const FigureList& list, QPoint offset)
+{
+    appendRecords(bytes, list, offset, true);
 }
 
 FigureListRead readFigureList(ByteReader& in, qsizetype limit, FigureList& out)
@@ -188,13 +421,14 @@ FigureListRead readFigureList(ByteReader& in, qsizetype limit, FigureList& out)
     const std::int64_t possible = std::max<std::int64_t>(0, std::min<std::int64_t>(limit - in.position(), in.remaining())) /
                                   kSmallestFigureRecord;
     out.reserve(out.size() + std::size_t(std::min<std::int64_t>(count, possible)));
+    RecordReader reader(in, limit);
     for (int i = 0; i < count; ++i) {
-        TFigure f;
-        if (!readFigureRecord(in, limit, f)) {
+        // Read in place: a figure is large, and moving it would cost as much as reading it.
+        if (!reader.read(out.emplace_back())) {
+            out.pop_back();
             result.ok = false;
             return result;
         }
-        out.push_back(std::move(f));
     }
     return result;
 }

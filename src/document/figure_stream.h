@@ -23,6 +23,8 @@ bool readFigureRecord(ByteReader& in, qsizetype limit, TFigure& f);
 
 // int32 count, then the records in order.
 void writeFigureList(ByteWriter& out, const FigureList& list, QPoint offset = {});
+// The same appended to bytes, which grows once for the whole list.
+void appendFigureList(QByteArray& bytes, const FigureList& list, QPoint offset = {});
 
 struct FigureListRead {
     bool ok = true;

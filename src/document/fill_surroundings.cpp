@@ -3,6 +3,9 @@
 #include "document/geometry.h"
 #include "platform/canvas.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace molvane {
 
 namespace {
@@ -18,8 +21,14 @@ TColor colourAt(const QImage& bitmap, QPoint p)
 
 QPoint probeBoundary(const QImage& bitmap, QPoint from, double angle, TColor colour)
 {
+    // Ten steps share a pixel: each pixel is read once.
+    const PolarRay ray(angle);
+    QPoint read;
     for (int i = 1; i <= kBoundaryProbeSteps; ++i) {
-        const QPoint p = from + polar(i * 0.1, angle);
+        const QPoint p = from + ray.at(i * 0.1);
+        if (i > 1 && p == read)
+            continue;
+        read = p;
         if (colourAt(bitmap, p) != colour)
             return p;
     }
@@ -36,7 +45,7 @@ std::array<QPoint, 8> fillBoundary(const QImage& bitmap, QPoint seed)
     return boundary;
 }
 
-bool outlineContains(const TFigure& f, QPoint pixel)
+bool outlineContainsAny(const TFigure& f, std::span<const QPoint> pixels)
 {
     // A text's outline is the bare diagonal of its box, which holds no pixel; pictures have none.
     if (!isLineKind(f.kind))
@@ -45,15 +54,23 @@ bool outlineContains(const TFigure& f, QPoint pixel)
     Canvas scratch(none); // outlines are computed, never drawn
     const FigureOutline outline = figureOutline(f, {scratch, false, 100});
     const int reach = outline.pen.width / 2 + 2;
-    if (!outline.path.boundingRect().adjusted(-reach, -reach, reach, reach).contains(QPointF(pixel)))
+    const QRectF near = outline.path.boundingRect().adjusted(-reach, -reach, reach, reach);
+    std::vector<QPoint> candidates;
+    for (QPoint p : pixels)
+        if (near.contains(QPointF(p)))
+            candidates.push_back(p);
+    if (candidates.empty())
         return false;
     // Dashes do not make holes in an outline: a fill that ends in a dash's gap is still bounded by it.
     // Half a pixel more on each side takes in the pixels a thin diagonal stroke steps through.
     CanvasPen solid = outline.pen;
     solid.style = PenStyle::Solid;
     solid.width += 1;
-    return strokeCovers(widenPath(outline.path, solid), pixel);
+    const QPainterPath widened = widenPath(outline.path, solid);
+    return std::any_of(candidates.begin(), candidates.end(), [&](QPoint p) { return strokeCovers(widened, p); });
 }
+
+bool outlineContains(const TFigure& f, QPoint pixel) { return outlineContainsAny(f, {&pixel, 1}); }
 
 TDataList surroundingFigures(const QImage& bitmap, const FigureList& list, QPoint seed)
 {
@@ -61,14 +78,8 @@ TDataList surroundingFigures(const QImage& bitmap, const FigureList& list, QPoin
     TDataList result;
     for (int j = 0; j < int(list.size()); ++j) {
         const TFigure& f = list[std::size_t(j)];
-        if (f.kind == fkNuri || result.indexOf(j) >= 0)
-            continue;
-        for (QPoint p : boundary) {
-            if (outlineContains(f, p)) {
-                result.add(j);
-                break;
-            }
-        }
+        if (f.kind != fkNuri && outlineContainsAny(f, boundary))
+            result.add(j);
     }
     return result;
 }

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <array>
+#include <span>
 
 namespace molvane {
 
@@ -23,6 +24,8 @@ std::array<QPoint, 8> fillBoundary(const QImage& bitmap, QPoint seed);
 // Whether the pixel lies in the figure's outline: its path widened by its pen (drawn solid). Texts,
 // pictures and fills have no outline that holds a pixel.
 bool outlineContains(const TFigure& f, QPoint pixel);
+// Whether it holds any of the pixels (the outline is worked out once).
+bool outlineContainsAny(const TFigure& f, std::span<const QPoint> pixels);
 
 // The indices (in list order) of the figures of list that surround the fill seeded at seed.
 TDataList surroundingFigures(const QImage& bitmap, const FigureList& list, QPoint seed);

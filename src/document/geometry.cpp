@@ -3,12 +3,6 @@
 
 namespace molvane {
 
-int roundEven(double x)
-{
-    // nearbyint follows the current rounding mode, which is round-to-nearest-even unless changed.
-    return int(std::nearbyint(x));
-}
-
 int roundHalfAway(double x) { return int(x >= 0 ? std::trunc(x + 0.5) : std::trunc(x - 0.5)); }
 
 int roundGenerous(double x) { return int(x >= 0 ? std::trunc(x + 0.9) : std::trunc(x - 0.9)); }
@@ -23,11 +17,14 @@ QPoint toModel(QPoint p, int zoom) { return {toModel(p.x(), zoom), toModel(p.y()
 
 double dir(QPoint a, QPoint b) { return std::atan2(double(a.y() - b.y()), double(b.x() - a.x())) * 180.0 / kPi; }
 
-QPoint polar(double r, double angleDegrees)
+PolarRay::PolarRay(double angleDegrees)
 {
     const double a = angleDegrees * kPi / 180.0;
-    return {roundEven(r * std::cos(a)), roundEven(-r * std::sin(a))};
+    cos_ = std::cos(a);
+    sin_ = std::sin(a);
 }
+
+QPoint polar(double r, double angleDegrees) { return PolarRay(angleDegrees).at(r); }
 
 double distance(QPoint a, QPoint b) { return std::hypot(double(b.x() - a.x()), double(b.y() - a.y())); }
 

@@ -7,10 +7,24 @@
 #include <QPointF>
 #include <cmath>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace molvane {
 
-// Nearest integer, ties to even (2.5 -> 2, 3.5 -> 4).
-int roundEven(double x);
+// Nearest integer, ties to even (2.5 -> 2, 3.5 -> 4). Inline: the renderer's probes round thousands of
+// times per figure.
+inline int roundEven(double x)
+{
+#if defined(__SSE2__)
+    // Rounds in the current rounding mode, which is what nearbyint does.
+    return _mm_cvtsd_si32(_mm_set_sd(x));
+#else
+    // nearbyint follows the current rounding mode, which is round-to-nearest-even unless changed.
+    return int(std::nearbyint(x));
+#endif
+}
 // trunc(x + 0.5) for x >= 0, trunc(x - 0.5) below: ties away from zero.
 int roundHalfAway(double x);
 // trunc(x + 0.9) for x >= 0, trunc(x - 0.9) below: anything from .1 up counts as a whole.
@@ -28,6 +42,17 @@ inline constexpr double kPi = 3.14159265358979323846;
 double dir(QPoint a, QPoint b);
 // The point at distance r and angle a (degrees) from the origin: (round(r cos a), round(-r sin a)).
 QPoint polar(double r, double angleDegrees);
+
+// polar(r, a) for many distances along one angle, the cosine and sine worked out once.
+class PolarRay {
+public:
+    explicit PolarRay(double angleDegrees);
+    QPoint at(double r) const { return {roundEven(r * cos_), roundEven(-r * sin_)}; }
+
+private:
+    double cos_;
+    double sin_;
+};
 double distance(QPoint a, QPoint b);
 
 } // namespace molvane

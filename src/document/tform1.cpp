@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 namespace molvane {
@@ -43,6 +44,7 @@ TForm1::TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent)
     popupStates();
     toolCode_ = returnTool_ = fkSingle;
     toolButtons_[fkSingle]->setChecked(true);
+    lastToolButton_ = toolButtons_[fkSingle];
     resetDrawingConditions(false);
     createDataFolders(folders_);
     partPicFolder_ = folders_.partPictures;
@@ -78,10 +80,33 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove:
-        if (watched != Image1)
+        if (watched != Image1) {
             Image1->eraseMarks();
+            // Moving over the window outside the canvas forgets a popup just shown.
+            if (e->type() == QEvent::MouseMove && (watched == this || watched == ScrollBox1->viewport()))
+                popupJustShown_ = false;
+        }
         break;
     default: break;
+    }
+    if (e->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(e);
+        if (auto* tool = qobject_cast<QToolButton*>(watched); tool && toolButtons_.key(tool, -1) >= 0)
+            return toolButtonMouse(tool, mouse);
+        for (std::size_t i = 0; i < charButtons_.size(); ++i)
+            if (watched == charButtons_[i])
+                return charButtonMouse(int(i), mouse);
+        if (watched == sbStr && mouse->button() != Qt::RightButton)
+            for (QToolButton* b : charButtons_)
+                b->setChecked(false);
+        // Clicking "変形" arms or disarms the reform of the last figure, while there is one.
+        if (watched == pnLastReform && mouse->button() == Qt::LeftButton && lastFigureExists_) {
+            setLastReformPanel(true, !lastReformArmed_);
+            return true;
+        }
+        // Typing into the short-text memo chooses the short text.
+        if (watched == edStr->viewport() && !sbStr->isChecked())
+            sbStrClick();
     }
     const bool onStatusBar = watched == statusBar() || watched == statusPanel1_ || watched == statusPanel2_;
     if (onStatusBar && e->type() == QEvent::MouseButtonPress) {

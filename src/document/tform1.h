@@ -5,6 +5,7 @@
 
 #include "document/canvas_view.h"
 #include "document/drawing.h"
+#include "document/figure_creation.h"
 #include "dialogs/file_dialogs.h"
 #include "document/tool_settings.h"
 #include "platform/data_folder.h"
@@ -55,6 +56,13 @@ public:
     void applyCanvasSize();
     // Loads the tool's settings into the reform controls and the canvas pen and brush.
     void selectToolSettings(int tool);
+    // The text-input dialog that "編集" opens for the short text.
+    void setTextDialog(class TFormMoji* dialog) { textDialog_ = dialog; }
+    bool isDragging() const { return dragging_; }
+    QString buttonText() const { return buttonText_; }
+    int textSource() const { return textSource_; }
+    bool popupJustShown() const { return popupJustShown_; }
+    QMenu* popupMenu() const { return PopupMenu1; }
     void setCaptionFor(const QString& fileName);
     void updateStatusPosition(QPoint screen);
 
@@ -108,11 +116,33 @@ private:
     void setHint(QWidget* w, const QString& hint);
 
     // Canvas (tform1_canvas.cpp).
+    CursorMarkStyle markStyleFor(int tool) const;
+    void setZoomValue(int zoom);
+
+    // Drawing on the canvas (tform1_drawing.cpp).
     void Image1MouseDown(QMouseEvent* e);
     void Image1MouseMove(QMouseEvent* e);
     void Image1MouseUp(QMouseEvent* e);
-    CursorMarkStyle markStyleFor(int tool) const;
-    void setZoomValue(int zoom);
+    void canvasRightPress(QPoint at);
+    void pressText(QPoint point);
+    void pressFill(QPoint point);
+    DrawingConditions currentConditions() const;
+    TFigure workingFigure() const;
+    void showWorking(bool shown);
+    QRect workingRect() const;
+    void paintOverlays(Canvas& canvas, const QRect& exposed);
+    void commitWorking();
+    bool textIsEmpty() const;
+    void setCanvasHint(const char* hint);
+
+    // Tool and character buttons (tform1_tools.cpp).
+    bool toolButtonMouse(QToolButton* button, QMouseEvent* e);
+    bool charButtonMouse(int index, QMouseEvent* e);
+    void charButtonClick(int index);
+    void editCharButton(int index);
+    void sbStrClick();
+    void sbEditStrClick();
+    void storeToolValue();
 
     // Conditions and tools (tform1_conditions.cpp).
     void toolButtonClicked(int tag);
@@ -155,6 +185,17 @@ private:
     bool ignoreCanvasRelease_ = false;
     QPoint startPoint_;
     QPoint currentPoint_;
+    bool dragging_ = false;
+    bool rightStyleFlag_ = false;
+    int continueSelect_ = 0;
+    bool popupJustShown_ = false;
+    bool microMoveActive_ = false;
+    TDynamicPtArray pointBuffer_;
+    bool workingShown_ = false;
+    QRect workingRect_;          // where the working figure was last shown, in view pixels
+    RenderState screenState_;    // what the live drawing on the view last computed
+    QAbstractButton* lastToolButton_ = nullptr;
+    class TFormMoji* textDialog_ = nullptr;
 
     // Controls, named as the window's description names them.
     QScrollArea* ScrollBox1 = nullptr;

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <utility>
 
 namespace molvane {
 
@@ -34,6 +33,10 @@ QString toolName(int tool, const QMap<int, QToolButton*>& buttons)
 
 double TForm1::snapStepNow() const
 {
+    // Keyboard pointing, free curves, fills and tip picking go pixel by pixel.
+    const int t = toolCode_;
+    if (microMoveActive_ || t == fkFree || t == fkNuri || t == 41 || t == 42)
+        return 1.0;
     return snapStep(drawing_.settings.masuHaba, zoom(), precision());
 }
 
@@ -97,29 +100,6 @@ void TForm1::updateStatusPosition(QPoint screen)
                                .arg(0)
                                .arg(0)
                                .arg(toolName(returnTool_, toolButtons_)));
-}
-
-void TForm1::Image1MouseDown(QMouseEvent* e)
-{
-    Image1->setFocus();
-    Image1->eraseMarks();
-    currentPoint_ = startPoint_ = snap(e->position().toPoint());
-}
-
-void TForm1::Image1MouseMove(QMouseEvent* e)
-{
-    currentPoint_ = snap(e->position().toPoint());
-    Image1->setMarkStyle(markStyleFor(toolCode_));
-    Image1->showMarks(currentPoint_);
-    updateStatusPosition(currentPoint_);
-}
-
-void TForm1::Image1MouseUp(QMouseEvent* e)
-{
-    if (std::exchange(ignoreCanvasRelease_, false))
-        return; // the release of the double-click that closed a file dialog
-    currentPoint_ = snap(e->position().toPoint());
-    Image1->eraseMarks();
 }
 
 } // namespace molvane

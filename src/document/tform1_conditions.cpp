@@ -68,18 +68,23 @@ void TForm1::toolButtonClicked(int tag)
 {
     // A fill needs something to fill: on an empty drawing the previous tool stays.
     if (tag == fkNuri && drawing_.figures.empty()) {
-        if (QToolButton* previous = toolButtons_.value(returnTool_))
-            previous->setChecked(true);
+        // The tool before stays: a character button or the short text stand for the text tool.
+        auto* last = static_cast<QToolButton*>(lastToolButton_);
+        toolButtons_.values().contains(last) ? last->setChecked(true) : toolButtons_[fkMoji]->setChecked(true);
         return;
     }
-    currentLineStyle_ = leftStyle_;
+    drawing_.consumePendingChange();
     returnTool_ = tag;
     drawing_.clearSelection();
     if (tag != toolCode_)
         setLastReformPanel(true, false);
     toolCode_ = tag;
     Image1->update();
+    // The new tool's own styles first, then the one its click chose.
     selectToolSettings(tag);
+    currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
+    if (tag < 31 || tag > 34)
+        lastToolButton_ = toolButtons_.value(tag);
     updateStatusPosition(currentPoint_);
 }
 

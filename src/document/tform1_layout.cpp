@@ -388,11 +388,18 @@ QWidget* TForm1::buildReformPanel()
     UpDown4->setRange(0, 50);
     numberBox("形状", "Edit3", "UpDown3", u(texts::kShapeHint), UpDown3, Edit3);
     UpDown3->setRange(-50, 50);
+    // A change made while drawing is the current tool's own from then on.
+    connect(UpDown4, &TUpDown::clicked, this, [this](bool) { storeToolValue(); });
+    connect(UpDown3, &TUpDown::clicked, this, [this](bool) { storeToolValue(); });
     sbPlusMinus = new QToolButton(panel);
     sbPlusMinus->setObjectName(QStringLiteral("sbPlusMinus"));
     sbPlusMinus->setText(u("±"));
     sbPlusMinus->setFixedSize(22, 22);
     setHint(sbPlusMinus, u(texts::kPlusMinusHint));
+    connect(sbPlusMinus, &QToolButton::clicked, this, [this] {
+        UpDown3->setValue(-UpDown3->value());
+        storeToolValue();
+    });
     h->addWidget(sbPlusMinus);
     h->addSpacing(4);
 
@@ -456,6 +463,7 @@ QWidget* TForm1::buildCharacterArea()
         setHint(b, u(texts::kCharButtonHintPrefix) + contents[i]);
         grid->addWidget(b, i / kCharButtonsPerRow, i % kCharButtonsPerRow);
         charButtons_.push_back(b);
+        connect(b, &QToolButton::clicked, this, [this, i] { charButtonClick(i); });
     }
     charButtons_[2]->setChecked(true); // "C"
     h->addLayout(grid);
@@ -469,12 +477,13 @@ QWidget* TForm1::buildCharacterArea()
     sbStr->setProperty("tag", 2);
     sbStr->setFixedSize(44, kCharButtonHeight);
     setHint(sbStr, u(texts::kStrHint));
+    connect(sbStr, &QToolButton::clicked, this, [this] { sbStrClick(); });
     auto* editStr = new QToolButton(area);
     editStr->setObjectName(QStringLiteral("sbEditStr"));
     editStr->setText(u(texts::kEditStrCaption));
     editStr->setFixedSize(44, kCharButtonHeight);
-    editStr->setEnabled(false); // opens the text-input dialog once it has its contents
     setHint(editStr, u(texts::kEditStrHint));
+    connect(editStr, &QToolButton::clicked, this, [this] { sbEditStrClick(); });
     strColumn->addWidget(sbStr);
     strColumn->addWidget(editStr);
     strColumn->addStretch(1);
@@ -509,6 +518,7 @@ void TForm1::buildCanvas()
     connect(Image1, &CanvasView::mouseMoved, this, [this](QMouseEvent* e) { Image1MouseMove(e); });
     connect(Image1, &CanvasView::mouseReleased, this, [this](QMouseEvent* e) { Image1MouseUp(e); });
     connect(Image1, &CanvasView::mouseLeft, this, [this] { Image1->eraseMarks(); });
+    Image1->setOverlayPainter([this](Canvas& canvas, const QRect& exposed) { paintOverlays(canvas, exposed); });
 }
 
 void TForm1::buildStatusBar()

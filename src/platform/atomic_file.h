@@ -1,6 +1,8 @@
 #pragma once
 // Writing a whole file safely: the bytes go to a temporary file in the same folder, which is renamed
-// over the target only when complete. A failure leaves the previous file as it was.
+// over the target only when complete. A failure at any step (no folder, a folder in the target's
+// place, a short write, a failed rename) removes the temporary file and leaves the previous file as it
+// was, byte for byte. atomic_file_testing.h lets tests make a write fail half-way.
 
 #include <QByteArray>
 #include <QString>

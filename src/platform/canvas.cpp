@@ -111,10 +111,17 @@ QPainter& Canvas::painter()
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&target_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->translate(origin_);
         if (clipped_)
             painter_->setClipRegion(clip_);
     }
     return *painter_;
+}
+
+void Canvas::setOrigin(QPoint origin)
+{
+    flush();
+    origin_ = origin;
 }
 
 void Canvas::setClipRegion(const QRegion& region)
@@ -271,15 +278,17 @@ void Canvas::fillPath(const QPainterPath& path, TColor color)
     p.fillPath(path, toQColor(color));
 }
 
-TColor Canvas::pixel(QPoint p) const
+TColor Canvas::pixel(QPoint at) const
 {
+    const QPoint p = at + origin_;
     if (!target_.rect().contains(p))
         return kNoColour;
     return fromQRgb(reinterpret_cast<const QRgb*>(target_.constScanLine(p.y()))[p.x()]);
 }
 
-void Canvas::setPixel(QPoint p, TColor color)
+void Canvas::setPixel(QPoint at, TColor color)
 {
+    const QPoint p = at + origin_;
     if (!target_.rect().contains(p))
         return;
     flush();
@@ -305,7 +314,7 @@ void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRec
 void Canvas::floodFill(QPoint seed, TColor color)
 {
     flush();
-    floodFillSurface(target_, seed, toQRgb(color));
+    floodFillSurface(target_, seed + origin_, toQRgb(color));
 }
 
 QList<QPolygon> flattenPath(const QPainterPath& path)

@@ -76,6 +76,11 @@ public:
     void setPenMode(PenMode mode) { mode_ = mode; }
     PenMode penMode() const { return mode_; }
 
+    // Where canvas point (0, 0) lies in the image: drawing, clipping and pixel reads are shifted by it.
+    // A view paints a part of itself through a canvas over just that part.
+    void setOrigin(QPoint origin);
+    QPoint origin() const { return origin_; }
+
     void setClipRegion(const QRegion& region);
     void clearClip();
     bool hasClip() const { return clipped_; }
@@ -135,6 +140,7 @@ private:
     PenMode mode_ = PenMode::Copy;
     QRegion clip_;
     bool clipped_ = false;
+    QPoint origin_;
     bool recording_ = false;
     QPainterPath path_;
 };

@@ -1,6 +1,11 @@
 #include "platform/flood_fill.h"
 
+#include <algorithm>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace molvane {
 
@@ -18,8 +23,8 @@ struct Span {
 class SurfaceFill {
 public:
     SurfaceFill(QImage& image, QRgb target, QRgb fill)
-        : image_(image), width_(image.width()), height_(image.height()), target_(target & kColourMask),
-          fill_(fill | 0xFF000000u)
+        : bits_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / qsizetype(sizeof(QRgb))),
+          width_(image.width()), height_(image.height()), target_(target & kColourMask), fill_(fill | 0xFF000000u)
     {
     }
 
@@ -37,21 +42,56 @@ public:
 
 private:
     // A painted pixel no longer matches, because the fill colour differs from the target colour.
-    bool matches(int x, int y) const { return (row(y)[x] & kColourMask) == target_; }
-    QRgb* row(int y) const { return reinterpret_cast<QRgb*>(image_.scanLine(y)); }
+    bool matches(QRgb pixel) const { return (pixel & kColourMask) == target_; }
+    QRgb* row(int y) const { return bits_ + y * stride_; }
 
-    // Paints the run through (x, y) and returns its extent.
+#if defined(__SSE2__)
+    // Four pixels at a time: paints them and returns true when all four match.
+    bool paintQuad(QRgb* p) const
+    {
+        auto* q = reinterpret_cast<__m128i*>(p);
+        const __m128i colours = _mm_and_si128(_mm_loadu_si128(q), _mm_set1_epi32(int(kColourMask)));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(colours, _mm_set1_epi32(int(target_)))) != 0xFFFF)
+            return false;
+        _mm_storeu_si128(q, _mm_set1_epi32(int(fill_)));
+        return true;
+    }
+#else
+    bool paintQuad(QRgb* p) const
+    {
+        if (!(matches(p[0]) && matches(p[1]) && matches(p[2]) && matches(p[3])))
+            return false;
+        std::fill(p, p + 4, fill_);
+        return true;
+    }
+#endif
+
+    // Paints the run of matching pixels from the matching pixel x rightwards; returns its last x.
+    int paintRight(QRgb* line, int x) const
+    {
+        while (x + 4 <= width_ && paintQuad(line + x))
+            x += 4;
+        while (x < width_ && matches(line[x]))
+            line[x++] = fill_;
+        return x - 1;
+    }
+
+    // Paints the run of matching pixels left of x; returns its first x (x when there are none).
+    int paintLeft(QRgb* line, int x) const
+    {
+        while (x - 4 >= 0 && paintQuad(line + x - 4))
+            x -= 4;
+        while (x > 0 && matches(line[x - 1]))
+            line[--x] = fill_;
+        return x;
+    }
+
+    // Paints the run through the matching pixel (x, y) and returns its extent.
     std::pair<int, int> fillRow(int x, int y)
     {
-        int l = x;
-        while (l > 0 && matches(l - 1, y))
-            --l;
-        int r = x;
-        while (r + 1 < width_ && matches(r + 1, y))
-            ++r;
         QRgb* line = row(y);
-        for (int i = l; i <= r; ++i)
-            line[i] = fill_;
+        const int l = paintLeft(line, x);
+        const int r = paintRight(line, x);
         painted_ += r - l + 1;
         return {l, r};
     }
@@ -67,9 +107,10 @@ private:
     // Fills every run of row s.y that touches columns s.left..s.right, queueing the rows beyond.
     void scanRow(const Span& s)
     {
+        const QRgb* line = row(s.y);
         int x = s.left;
         while (x <= s.right) {
-            if (!matches(x, s.y)) {
+            if (!matches(line[x])) {
                 ++x;
                 continue;
             }
@@ -89,7 +130,8 @@ private:
         }
     }
 
-    QImage& image_;
+    QRgb* bits_; // detached once, up front
+    qsizetype stride_;
     int width_;
     int height_;
     QRgb target_;

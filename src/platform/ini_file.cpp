@@ -1,11 +1,10 @@
 #include "platform/ini_file.h"
 
+#include "platform/atomic_file.h"
 #include "platform/cp932.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <optional>
@@ -120,10 +119,8 @@ IniFile IniFile::fromText(const QString& text)
 
 IniFile IniFile::load(const QString& path, bool* ok)
 {
-    QFile file(path);
-    const bool opened = file.open(QIODevice::ReadOnly);
-    const QByteArray bytes = opened ? file.readAll() : QByteArray();
-    const bool readFine = opened && file.error() == QFileDevice::NoError;
+    QByteArray bytes;
+    const bool readFine = readWholeFile(path, bytes, nullptr, kMaxIniFileBytes);
     if (ok)
         *ok = readFine;
     return readFine ? fromText(decodeSettingsBytes(bytes)) : IniFile();
@@ -213,17 +210,12 @@ QByteArray IniFile::toBytes() const
 
 bool IniFile::save(const QString& path, QString* error) const
 {
-    // QSaveFile writes a temporary file beside the target and renames it over the target on commit();
-    // direct-write fallback stays off, so a folder that allows no temporary file fails instead of
-    // having the old file overwritten in place.
-    QSaveFile file(path);
-    const QByteArray bytes = toBytes();
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    if (written && file.commit())
+    QString why;
+    if (writeFileAtomically(path, toBytes(), &why))
         return true;
     if (error)
-        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-    return false; // an uncommitted QSaveFile discards its temporary file
+        *error = QStringLiteral("%1: %2").arg(path, why);
+    return false;
 }
 
 QString readProfileString(const QString& path, const QString& section, const QString& key,

@@ -5,11 +5,15 @@
 // of the file); every other line, comments and blank lines included, is kept as it was.
 // Files are read as UTF-8 (with or without BOM) when they are valid UTF-8, otherwise as CP932; they
 // are always written as CP932 with CR LF line ends, atomically (temporary file, then rename).
+// Limits: a file larger than kMaxIniFileBytes reads as unreadable (and is then never written over);
+// parsing is one pass over the text, without recursion.
 
 #include <QString>
 #include <QStringList>
 
 namespace molvane {
+
+inline constexpr qint64 kMaxIniFileBytes = qint64(16) << 20;
 
 class IniFile {
 public:

@@ -41,6 +41,21 @@ void emitMessage(j_common_ptr info, int level)
 
 void outputNothing(j_common_ptr) {}
 
+// Each scan of a progressive file walks every block of the picture again, even when it holds no data;
+// a small file repeating its scans thousands of times would keep the decoder busy for minutes. Real
+// files have a dozen scans or so.
+constexpr int kMaxScans = 500;
+
+void limitScans(j_common_ptr info)
+{
+    if (!info->is_decompressor ||
+        reinterpret_cast<j_decompress_ptr>(info)->input_scan_number <= kMaxScans)
+        return;
+    auto* bridge = reinterpret_cast<ErrorBridge*>(info->err);
+    std::snprintf(bridge->message, sizeof bridge->message, "more than %d scans", kMaxScans);
+    std::longjmp(bridge->jump, 1);
+}
+
 void installBridge(ErrorBridge& bridge)
 {
     jpeg_std_error(&bridge.manager);
@@ -61,6 +76,7 @@ struct DecodeJob {
     QByteArrayView file;
     jpeg_decompress_struct info{}; // zeroed: jpeg_destroy is safe even if creation failed
     ErrorBridge bridge;
+    jpeg_progress_mgr progress{};
     QImage image;
     QString refusal; // our own reason, when libjpeg itself had no complaint
 };
@@ -110,6 +126,8 @@ bool decode(DecodeJob& job)
         return false;
     jpeg_create_decompress(&info);
     info.mem->max_memory_to_use = kLibjpegMemoryLimit;
+    job.progress.progress_monitor = limitScans;
+    info.progress = &job.progress;
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(job.file.data()),
                  static_cast<unsigned long>(job.file.size()));
     jpeg_read_header(&info, TRUE);
@@ -145,7 +163,8 @@ bool decode(DecodeJob& job)
 }
 
 struct EncodeJob {
-    QImage rgb; // Format_RGB888: its rows are exactly libjpeg's JCS_RGB rows
+    QImage rows; // rows libjpeg reads as they are: Format_RGB32 as JCS_EXT_BGRX, or Format_RGB888 as JCS_RGB
+    J_COLOR_SPACE rowSpace = JCS_RGB;
     int quality = 100;
     jpeg_compress_struct info{};
     ErrorBridge bridge;
@@ -173,17 +192,17 @@ bool encode(EncodeJob& job)
     job.out = job.buffer;
     job.outSize = job.capacity;
     jpeg_mem_dest(&info, &job.out, &job.outSize);
-    info.image_width = JDIMENSION(job.rgb.width());
-    info.image_height = JDIMENSION(job.rgb.height());
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
+    info.image_width = JDIMENSION(job.rows.width());
+    info.image_height = JDIMENSION(job.rows.height());
+    info.input_components = job.rowSpace == JCS_RGB ? 3 : 4;
+    info.in_color_space = job.rowSpace;
     jpeg_set_defaults(&info); // YCbCr with 2x2 chroma, Huffman, sequential
     jpeg_set_quality(&info, job.quality, TRUE);
     info.write_JFIF_header = TRUE;
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         // libjpeg never writes through its input rows; the cast only satisfies its C signature.
-        JSAMPROW row = const_cast<JSAMPROW>(job.rgb.constScanLine(int(info.next_scanline)));
+        JSAMPROW row = const_cast<JSAMPROW>(job.rows.constScanLine(int(info.next_scanline)));
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);
@@ -215,11 +234,18 @@ EncodedJpeg writeJpeg(const QImage& image, int quality)
                     .arg(image.width())
                     .arg(image.height())};
     EncodeJob job;
-    job.rgb = image.convertToFormat(QImage::Format_RGB888);
+    // libjpeg-turbo reads 32-bit rows itself with the same colour conversion, so the drawing bitmap is
+    // not copied first.
+    if (image.format() == QImage::Format_RGB32 && Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+        job.rows = image;
+        job.rowSpace = JCS_EXT_BGRX;
+    } else {
+        job.rows = image.convertToFormat(QImage::Format_RGB888);
+    }
     job.quality = std::clamp(quality, 1, 100);
     job.capacity = worstCaseSize(image.width(), image.height());
     job.buffer = static_cast<unsigned char*>(std::malloc(job.capacity));
-    if (job.rgb.isNull() || !job.buffer) {
+    if (job.rows.isNull() || !job.buffer) {
         std::free(job.buffer);
         return {{}, QStringLiteral("JPEG: out of memory for encoding")};
     }

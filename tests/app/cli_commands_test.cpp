@@ -3,10 +3,12 @@
 #include "document/drawing.h"
 #include "document/figure_file_io.h"
 #include "platform/atomic_file.h"
+#include "platform/atomic_file_testing.h"
 #include "platform/bmp_codec.h"
 #include "support/image_test_util.h"
 #include "support/scripted_prompts.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -139,6 +141,27 @@ TEST(ExportCommand, BadInputsExitWithTwoAndSayWhy)
     const QString said = QString::fromLocal8Bit(bad.text());
     EXPECT_TRUE(said.contains("内部データエラー")) << said.toStdString();
     EXPECT_TRUE(said.contains("bad.fga"));
+}
+
+TEST(ExportCommand, APictureFailingHalfWayKeepsTheOldPictureByteForByte)
+{
+    QTemporaryDir dir;
+    Drawing d;
+    const QString in = writeSample(dir, d);
+    for (const char* name : {"old.bmp", "old.jpg", "old.png", "old.fga"}) {
+        const QByteArray before = QByteArray("the previous ") + name;
+        ASSERT_TRUE(writeFileAtomically(dir.filePath(name), before));
+        Capture err;
+        {
+            AtomicWriteFailure failure(100);
+            EXPECT_EQ(exportFigureFile(in, dir.filePath(name), err.file()), kExitFailure) << name;
+            EXPECT_EQ(failure.failures(), 1) << name;
+        }
+        EXPECT_EQ(bytesOf(dir.filePath(name)), before) << name;
+        EXPECT_TRUE(QString::fromLocal8Bit(err.text()).contains("No space left on device")) << name;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"old.bmp", "old.fga", "old.jpg", "old.png", "sample.fga"}));
 }
 
 TEST(DumpCommand, PrintsTheHeaderAndEveryRecordAsStored)

@@ -108,7 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
                       dialogCase<TFormPictureSelect>("FormPictureSelect", "画像の取り込み", true),
                       dialogCase<TFormShowMasu>("FormShowMasu", "罫線の表示"),
                       dialogCase<TForm2>("Form2", "図形の線種変更"),
-                      dialogCase<TFormMoji>("FormMoji", "文字入力"),
                       dialogCase<TFormPicEffect>("FormPicEffect", "画像の調整"),
                       dialogCase<TFormSelectWidth>("FormSelectWidth", "線の幅")),
     [](const ::testing::TestParamInfo<DialogCase>& info) { return std::string(info.param.objectName); });

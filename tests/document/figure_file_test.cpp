@@ -3,9 +3,11 @@
 #include "document/figure_stream.h"
 
 #include "platform/atomic_file.h"
+#include "platform/atomic_file_testing.h"
 #include "support/image_test_util.h"
 #include "support/scripted_prompts.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -168,6 +170,29 @@ TEST(FigureFiles, AFailedWriteIsReportedWithTheFileName)
     prompts.expectMessageStartingWith(QString("%1 に書き込めません\n").arg(missing), MessageType::Error,
                                       MessageButtons::Ok, Answer::Ok);
     EXPECT_FALSE(writeFigureFile(drawing, missing, FigureFileMode::Whole, drawing.figures, {}, prompts));
+}
+
+TEST(FigureFiles, AWriteFailingHalfWayKeepsTheOldFileByteForByte)
+{
+    QTemporaryDir dir;
+    Drawing drawing;
+    drawing.figures = {bondAt({1, 1}, {2, 2})};
+    ScriptedPrompts prompts;
+    const QString name = dir.filePath("keep.fga");
+    ASSERT_TRUE(writeFigureFile(drawing, name, FigureFileMode::Whole, drawing.figures, {}, prompts));
+    const QByteArray before = fileBytes(name);
+
+    drawing.figures.push_back(bondAt({3, 3}, {40, 40}));
+    for (const FigureFileMode mode : {FigureFileMode::Whole, FigureFileMode::Partial}) {
+        prompts.expectMessage(QString("%1 に書き込めません\nNo space left on device").arg(name), MessageType::Error,
+                              MessageButtons::Ok, Answer::Ok);
+        AtomicWriteFailure failure(before.size() / 2);
+        EXPECT_FALSE(writeFigureFile(drawing, name, mode, drawing.figures, {50, 50, 0, 0}, prompts));
+        EXPECT_EQ(failure.failures(), 1);
+    }
+    EXPECT_EQ(fileBytes(name), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"keep.fga"});
 }
 
 TEST(FigureFiles, UnmappableCharactersAreNamedBeforeTheyAreStoredAsQuestionMarks)

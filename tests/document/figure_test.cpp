@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace molvane;
 
 namespace {
@@ -75,6 +77,19 @@ TEST(Figure, ShiftMovesEveryPointButLeavesMarginsAndFillIndices)
     fill.points = {{0, 0}, {3, 0}};
     shiftFigure(fill, 7, 7);
     EXPECT_EQ(fill.points[1], QPoint(3, 0));
+}
+
+TEST(Figure, ShiftingPositionsFromAFileWrapsAroundInsteadOfOverflowing)
+{
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    TFigure free = figureOf(fkFree, {kMax, kMin}, {kMax - 1, 0});
+    free.points = {{kMax, kMin}};
+    shiftFigure(free, 2, -1);
+    EXPECT_EQ(free.ends[kMainStart], QPoint(kMin + 1, kMax));
+    EXPECT_EQ(free.freeEnds[kMainEnd], QPoint(kMin, -1));
+    EXPECT_EQ(free.points[0], QPoint(kMin + 1, kMax));
+    EXPECT_EQ(wrappingSum({kMin, 5}, {-1, -6}), QPoint(kMax, -1));
 }
 
 TEST(Figure, CopiesAreDeep)

@@ -1,11 +1,40 @@
 #include "platform/atomic_file.h"
+#include "platform/atomic_file_testing.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace molvane;
+
+namespace {
+
+// Everything in a folder, hidden files included: a temporary file left behind would show here.
+QStringList everything(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+QByteArray contents(const QString& path)
+{
+    QByteArray back;
+    EXPECT_TRUE(readWholeFile(path, back));
+    return back;
+}
+
+// An old version with every byte value, so a partial overwrite could not go unnoticed.
+QByteArray oldVersion()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 3000; ++i)
+        bytes.append(char((i * 7) & 0xFF));
+    return bytes;
+}
+
+} // namespace
 
 TEST(AtomicFile, ReplacesTheWholeFileAndLeavesNoTemporaryBehind)
 {
@@ -13,24 +42,95 @@ TEST(AtomicFile, ReplacesTheWholeFileAndLeavesNoTemporaryBehind)
     const QString path = dir.filePath("a.bin");
     ASSERT_TRUE(writeFileAtomically(path, "first version, long"));
     ASSERT_TRUE(writeFileAtomically(path, "second"));
-    QByteArray back;
-    ASSERT_TRUE(readWholeFile(path, back));
-    EXPECT_EQ(back, "second");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.bin"});
+    EXPECT_EQ(contents(path), "second");
+    EXPECT_EQ(everything(dir.path()), QStringList{"a.bin"});
 }
 
-TEST(AtomicFile, AFailedWriteKeepsTheOldFileAndSaysWhy)
+TEST(AtomicFile, AnEmptyFileIsAFileToo)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("keep.bin");
-    ASSERT_TRUE(writeFileAtomically(path, "precious"));
+    const QString path = dir.filePath("empty.bin");
+    ASSERT_TRUE(writeFileAtomically(path, oldVersion()));
+    ASSERT_TRUE(writeFileAtomically(path, QByteArray()));
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(QFileInfo(path).size(), 0);
+}
+
+TEST(AtomicFile, AFolderThatDoesNotExistFailsWithAReasonAndCreatesNothing)
+{
+    QTemporaryDir dir;
+    const QString keep = dir.filePath("keep.bin");
+    ASSERT_TRUE(writeFileAtomically(keep, oldVersion()));
     QString error;
-    // A folder where the file should be: the rename cannot succeed.
     EXPECT_FALSE(writeFileAtomically(dir.filePath("missing/inner.bin"), "x", &error));
     EXPECT_FALSE(error.isEmpty());
-    QByteArray back;
-    ASSERT_TRUE(readWholeFile(path, back));
-    EXPECT_EQ(back, "precious");
+    EXPECT_EQ(contents(keep), oldVersion());
+    EXPECT_EQ(everything(dir.path()), QStringList{"keep.bin"});
+}
+
+TEST(AtomicFile, ATargetThatIsAFolderStaysAFolderWithItsContents)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.fga"));
+    const QString inside = dir.filePath("taken.fga/old.bin");
+    ASSERT_TRUE(writeFileAtomically(inside, oldVersion()));
+    QString error;
+    EXPECT_FALSE(writeFileAtomically(dir.filePath("taken.fga"), "new bytes", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(QFileInfo(dir.filePath("taken.fga")).isDir());
+    EXPECT_EQ(contents(inside), oldVersion());
+    EXPECT_EQ(everything(dir.path()), QStringList{"taken.fga"});
+    EXPECT_EQ(everything(dir.filePath("taken.fga")), QStringList{"old.bin"});
+}
+
+// Failing after none, some or all of the new bytes: the old file stays byte for byte, and the
+// temporary file with the partial new one is gone.
+class AtomicFileFailingHalfWay : public ::testing::TestWithParam<qint64> {};
+
+TEST_P(AtomicFileFailingHalfWay, KeepsTheOldFileAndRemovesTheTemporaryOne)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("drawing.fga");
+    ASSERT_TRUE(writeFileAtomically(path, oldVersion()));
+    const QByteArray newVersion(5000, 'n');
+    QString error;
+    {
+        AtomicWriteFailure failure(GetParam());
+        EXPECT_FALSE(writeFileAtomically(path, newVersion, &error));
+        EXPECT_EQ(failure.failures(), 1);
+    }
+    EXPECT_EQ(error, "No space left on device");
+    EXPECT_EQ(contents(path), oldVersion());
+    EXPECT_EQ(everything(dir.path()), QStringList{"drawing.fga"});
+
+    // Once the failure is gone the same write goes through.
+    ASSERT_TRUE(writeFileAtomically(path, newVersion));
+    EXPECT_EQ(contents(path), newVersion);
+    EXPECT_EQ(everything(dir.path()), QStringList{"drawing.fga"});
+}
+
+INSTANTIATE_TEST_SUITE_P(AfterBytes, AtomicFileFailingHalfWay, ::testing::Values(0, 1, 2500, 4999, 5000));
+
+TEST(AtomicFile, AFailedFirstWriteLeavesNoFileAtAll)
+{
+    QTemporaryDir dir;
+    AtomicWriteFailure failure(10);
+    EXPECT_FALSE(writeFileAtomically(dir.filePath("new.bin"), QByteArray(100, 'x')));
+    EXPECT_TRUE(everything(dir.path()).isEmpty());
+}
+
+TEST(AtomicFile, FailuresNestAndEndWithTheirScope)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.bin");
+    AtomicWriteFailure outer(0);
+    {
+        AtomicWriteFailure inner(1);
+        EXPECT_FALSE(writeFileAtomically(path, "abc"));
+        EXPECT_EQ(inner.failures(), 1);
+    }
+    EXPECT_FALSE(writeFileAtomically(path, "abc"));
+    EXPECT_EQ(outer.failures(), 1);
 }
 
 TEST(AtomicFile, ReadingRefusesMissingAndOversizedFiles)

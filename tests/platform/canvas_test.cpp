@@ -356,3 +356,19 @@ TEST(Canvas, StretchedCopiesPlainSmoothAndWithWhiteTransparent)
     EXPECT_EQ(pixelAt(keyed, 35, 5), clSilver) << "white lets the destination show";
     EXPECT_EQ(pixelAt(keyed, 5, 5), clBlack);
 }
+
+TEST(Canvas, AnOriginShiftsDrawingPixelReadsAndFills)
+{
+    QImage image = whiteImage(50, 50);
+    Canvas c(image);
+    c.setOrigin({-100, -200}); // the image shows canvas points (100, 200) .. (149, 249)
+    c.setPen(pen(1));
+    c.rectangle({110, 210}, {130, 230});
+    c.floodFill({120, 220}, clSilver);
+    c.flush();
+    EXPECT_EQ(pixelAt(image, 10, 10), clBlack);
+    EXPECT_EQ(pixelAt(image, 20, 20), clSilver);
+    EXPECT_EQ(c.pixel({120, 220}), clSilver);
+    EXPECT_EQ(c.pixel({5, 5}), 0xFFFFFFFFu) << "outside the part the image holds";
+    EXPECT_EQ(pixelAt(image, 40, 40), clWhite);
+}

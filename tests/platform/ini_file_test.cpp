@@ -1,7 +1,10 @@
 #include "platform/ini_file.h"
 
+#include "platform/atomic_file_testing.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -201,6 +204,46 @@ TEST_F(IniFileOnDisk, WritingIntoAMissingFolderFails)
     // A folder where the file should be cannot be read, so it is not replaced either.
     ASSERT_TRUE(QDir(dir_.path()).mkdir(u"taken.ini"_s));
     EXPECT_FALSE(molvane::writeProfileString(path(u"taken.ini"_s), u"a"_s, u"b"_s, u"c"_s));
+}
+
+TEST_F(IniFileOnDisk, AFailedSaveKeepsTheOldFileByteForByte)
+{
+    const QByteArray old = kCp932Display + "; kept\r\n";
+    writeBytes(u"molvane.ini"_s, old);
+    IniFile ini = IniFile::load(path(u"molvane.ini"_s));
+    ini.setValue(u"表示"_s, u"罫線色"_s, u"255"_s);
+    QString error;
+    {
+        molvane::AtomicWriteFailure failure(12);
+        EXPECT_FALSE(ini.save(path(u"molvane.ini"_s), &error));
+        EXPECT_FALSE(molvane::writeProfileString(path(u"molvane.ini"_s), u"a"_s, u"b"_s, u"c"_s));
+        EXPECT_EQ(failure.failures(), 2);
+    }
+    EXPECT_EQ(error, path(u"molvane.ini"_s) + u": No space left on device"_s);
+    EXPECT_EQ(readBytes(u"molvane.ini"_s).toHex(), old.toHex());
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{u"molvane.ini"_s});
+}
+
+TEST_F(IniFileOnDisk, AFileTooLargeToBeSettingsReadsAsUnreadableAndIsNotWrittenOver)
+{
+    const QString file = path(u"huge.ini"_s);
+    writeBytes(u"huge.ini"_s, kCp932Display);
+    {
+        QFile grow(file);
+        ASSERT_TRUE(grow.resize(molvane::kMaxIniFileBytes + 1)); // sparse: costs no disk space
+    }
+    bool ok = true;
+    EXPECT_EQ(IniFile::load(file, &ok).toText(), QString());
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(molvane::readProfileString(file, u"表示"_s, u"罫線色"_s, u"dflt"_s), u"dflt"_s);
+    EXPECT_FALSE(molvane::writeProfileString(file, u"表示"_s, u"罫線色"_s, u"1"_s));
+    EXPECT_EQ(QFileInfo(file).size(), molvane::kMaxIniFileBytes + 1);
+
+    QFile shrink(file);
+    ASSERT_TRUE(shrink.resize(molvane::kMaxIniFileBytes));
+    EXPECT_EQ(IniFile::load(file, &ok).value(u"表示"_s, u"罫線色"_s), u"12632256"_s);
+    EXPECT_TRUE(ok) << "the limit itself is still a settings file";
 }
 
 } // namespace

@@ -119,6 +119,56 @@ QByteArray encodeWithLibjpeg(int width, int height, J_COLOR_SPACE space, int com
     return out;
 }
 
+// A progressive picture (libjpeg's standard scan script: ten scans for YCbCr).
+QByteArray encodeProgressive(const QImage& image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    jpeg_compress_struct info;
+    jpeg_error_mgr err;
+    info.err = jpeg_std_error(&err);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(rgb.width());
+    info.image_height = JDIMENSION(rgb.height());
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(int(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray out(reinterpret_cast<const char*>(buffer), qsizetype(size));
+    std::free(buffer);
+    return out;
+}
+
+// The first scan (its SOS segment and its entropy-coded data) repeated copies more times right after
+// itself. The first scan of a progressive file carries the DC values, which decode the same way
+// each time: the repeats cost decoding time and change nothing.
+QByteArray withFirstScanRepeated(const QByteArray& jpeg, int copies)
+{
+    const std::vector<Segment> segments = headerSegments(jpeg);
+    EXPECT_FALSE(segments.empty());
+    EXPECT_EQ(segments.back().marker, 0xDA);
+    const qsizetype start = segments.back().payload - 4;
+    qsizetype end = segments.back().payload + segments.back().length;
+    const auto byte = [&](qsizetype i) { return std::uint8_t(jpeg[i]); };
+    // The data ends at the next marker: FF followed by neither a stuffed 00 nor a restart marker.
+    while (end + 1 < jpeg.size() && !(byte(end) == 0xFF && byte(end + 1) != 0 && (byte(end + 1) & 0xF8) != 0xD0))
+        ++end;
+    const QByteArray scan = jpeg.mid(start, end - start);
+    QByteArray out = jpeg.left(end);
+    for (int i = 0; i < copies; ++i)
+        out += scan;
+    return out + jpeg.mid(end);
+}
+
 // Rewrites the frame size in the SOF0 segment.
 QByteArray withFrameSize(QByteArray jpeg, int width, int height)
 {
@@ -334,6 +384,23 @@ TEST(JpegRefuse, ATinyFileCannotClaimAHugePicture)
     const DecodedImage mega = readJpeg(withFrameSize(small, 1000, 1000));
     EXPECT_FALSE(mega.ok());
     EXPECT_FALSE(mega.error.contains("cannot be in"));
+}
+
+TEST(JpegRefuse, AProgressiveFileRepeatingItsScansIsRefusedPastFiveHundredScans)
+{
+    const QImage source = smoothImage(40, 24);
+    const QByteArray progressive = encodeProgressive(source);
+    ASSERT_TRUE(progressive.contains("\xFF\xC2")) << "a progressive frame";
+    const DecodedImage plain = readJpeg(progressive);
+    ASSERT_TRUE(plain.ok()) << plain.error.toStdString();
+    EXPECT_LE(maxChannelDifference(plain.image, source), 12);
+
+    // Ten scans of its own: 490 more is 500 in all, one more is too many.
+    const DecodedImage atLimit = readJpeg(withFirstScanRepeated(progressive, 490));
+    ASSERT_TRUE(atLimit.ok()) << atLimit.error.toStdString();
+    EXPECT_EQ(atLimit.image, plain.image) << "the repeated scans change nothing";
+    expectFailure(withFirstScanRepeated(progressive, 491), "more than 500 scans");
+    expectFailure(withFirstScanRepeated(progressive, 5000), "more than 500 scans");
 }
 
 TEST(JpegRefuse, CmykIsRefusedWithAReason)

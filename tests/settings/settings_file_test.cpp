@@ -1,10 +1,12 @@
 #include "settings/settings_file.h"
 
 #include "editing/character_buttons.h"
+#include "platform/atomic_file_testing.h"
 #include "platform/cp932.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -205,6 +207,24 @@ TEST_F(SettingsSave, FailsInAMissingFolderAndWritesNothing)
     EXPECT_FALSE(saveSettings(target, startupSettings(kStandardFolder), &failedPath));
     EXPECT_EQ(failedPath, target);
     EXPECT_FALSE(QFileInfo::exists(path(u"ない"_s)));
+}
+
+TEST_F(SettingsSave, AWriteFailingHalfWayKeepsTheOldFileByteForByte)
+{
+    writeIni(u"; 手で書いた行\r\n[表示]\r\n罫線色=255\r\n"_s);
+    const QByteArray before = iniBytes();
+    SettingsData data = startupSettings(kStandardFolder);
+    data.env.masuColor = 0x123456;
+    QString failedPath;
+    {
+        AtomicWriteFailure failure(40);
+        EXPECT_FALSE(saveSettings(path(), data, &failedPath));
+        EXPECT_EQ(failure.failures(), 1);
+    }
+    EXPECT_EQ(failedPath, path());
+    EXPECT_EQ(iniBytes().toHex(), before.toHex());
+    EXPECT_EQ(QFileInfo(path()).dir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{u"設定ファイル.ini"_s});
 }
 
 TEST_F(SettingsSave, FileIsWrittenInCp932)

@@ -1,0 +1,95 @@
+#!/usr/bin/env python3
+"""Prints the benchmark table: each case, its median, its physical-limit twin's median, the ratio of the
+two medians, the target ratio and whether it is met. Reads the JSON files the benchmark executables
+wrote with --benchmark_repetitions and --benchmark_report_aggregates_only."""
+
+import argparse
+import json
+
+# (case, benchmark, twin, twin benchmark, target ratio)
+PAIRS = [
+    ("rebuild drawing bitmap, big (1,000 figures)", "rebuild/big",
+     "same strokes, texts and fills, bare QPainter", "rebuild/big/bare_qpainter", 1.5),
+    ("finish a width-50 bond, extent recorded", "finish/bond_w50",
+     "render the same bond, no recording", "finish/bond_w50/render_only", 3.0),
+    ("undo push, big, unchanged", "undo_push/big/unchanged",
+     "memcpy + memcmp of the snapshot's size", "undo_push/big/memcpy_memcmp", 4.0),
+    ("undo push, big, changed", "undo_push/big/changed",
+     "memcpy + memcmp of the snapshot's size", "undo_push/big/memcpy_memcmp", 4.0),
+    ("write .fga, huge (10,000 figures)", "fga/huge/write",
+     "write as many bytes to a memory buffer", "fga/huge/write/memory_buffer", 3.0),
+    ("read .fga, huge (freeing not timed)", "fga/huge/read",
+     "read as many bytes from a memory buffer", "fga/huge/read/memory_buffer", 3.0),
+    ("flood fill, empty 1500 x 1000", "flood_fill/1500x1000",
+     "QImage::fill of the same canvas", "flood_fill/1500x1000/qimage_fill", 6.0),
+    ("view paint at 25 % (all of the 500 x 375 view)", "view_paint/25",
+     "one drawImage of a prescaled image", "view_paint/prescaled_draw_image/25", 1.5),
+    ("view paint 1600 x 900 at 100 %", "view_paint/100",
+     "one drawImage of a prescaled image", "view_paint/prescaled_draw_image/100", 1.5),
+    ("view paint 1600 x 900 at 500 %", "view_paint/500",
+     "one drawImage of a prescaled image", "view_paint/prescaled_draw_image/500", 1.5),
+    ("JPEG write 1500 x 1000, quality 100", "jpeg/1500x1000/q100",
+     "libjpeg alone on the same rows", "jpeg/1500x1000/q100/libjpeg", 1.1),
+]
+NOT_YET_MEASURED = ["the drawing tools' rubber band (one mouse move while dragging)"]
+
+TO_NS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
+
+
+def medians(paths, key):
+    found = {}
+    for path in paths:
+        with open(path, encoding="utf-8") as f:
+            data = json.load(f)
+        for b in data["benchmarks"]:
+            if b.get("aggregate_name") != "median":
+                continue
+            name = b["run_name"]
+            if name.endswith("/real_time"):
+                name = name[: -len("/real_time")]
+            found[name] = None if b.get("error_occurred") else b[key] * TO_NS[b["time_unit"]]
+    return found
+
+
+def shown(ns):
+    if ns is None:
+        return "-"
+    for unit, scale in (("s", 1e9), ("ms", 1e6), ("µs", 1e3)):
+        if ns >= scale:
+            return f"{ns / scale:.3g} {unit}"
+    return f"{ns:.3g} ns"
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("json", nargs="+")
+    parser.add_argument("--time", choices=["cpu", "real"], default="cpu",
+                        help="which median to compare (default: CPU time, steadier on a shared machine)")
+    args = parser.parse_args()
+    m = medians(args.json, "cpu_time" if args.time == "cpu" else "real_time")
+
+    rows = [("case", "median", "twin (physical limit)", "twin median", "ratio", "target", "")]
+    missed = 0
+    for case, name, twin, twin_name, target in PAIRS:
+        a, b = m.get(name), m.get(twin_name)
+        if a is None or b is None or b == 0:
+            rows.append((case, shown(a), twin, shown(b), "-", f"≤ {target:g}×", "not run"))
+            missed += 1
+            continue
+        ratio = a / b
+        ok = ratio <= target
+        missed += not ok
+        rows.append((case, shown(a), twin, shown(b), f"{ratio:.2f}×", f"≤ {target:g}×", "ok" if ok else "MISS"))
+    widths = [max(len(r[i]) for r in rows) for i in range(len(rows[0]))]
+    line = lambda r: "| " + " | ".join(c.ljust(w) for c, w in zip(r, widths)) + " |"
+    print(line(rows[0]))
+    print("|" + "|".join("-" * (w + 2) for w in widths) + "|")
+    for r in rows[1:]:
+        print(line(r))
+    for what in NOT_YET_MEASURED:
+        print(f"\nnot yet measured: {what}")
+    print(f"\nmedians of {args.time} time; {len(PAIRS) - missed} of {len(PAIRS)} cases within their targets")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,278 @@
+// Drawing on the canvas: press, drag and release of every figure tool, the rubber band on the view,
+// and committing the figure to the drawing.
+
+#include "document/canvas_geometry.h"
+#include "document/figure_commit.h"
+#include "document/geometry.h"
+#include "document/main_window_texts.h"
+#include "document/text_figure.h"
+#include "document/tform1.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <utility>
+
+namespace molvane {
+
+namespace {
+
+// Tools whose press only clears the flag of a popup just closed (its closing click draws nothing).
+bool swallowsPopupClick(int tool)
+{
+    return tool == fkMoji || tool == fkFree || tool == fkPai || tool == fkCircle || tool == fkNuri || tool == 41 ||
+           tool == 42;
+}
+
+bool isRubberBandTool(int tool) { return (tool >= fkSingle && tool <= fkStereo) || tool == fkPai || tool == fkCircle; }
+
+constexpr const char* kDraggingHint =
+    "【描画中・移動中】通常のﾏｳｽﾄﾞﾗｯｸﾞか，または微動操作ができます。（ﾏｳｽﾎﾞﾀﾝを押したままマウスを動かさずに，<←・A>，<→・D>，<↑・W>，<↓・S,Z,X>ｷｰを押す）";
+
+} // namespace
+
+DrawingConditions TForm1::currentConditions() const
+{
+    DrawingConditions c;
+    c.kind = toolCode_;
+    c.width = UpDown4->value();
+    c.shape = UpDown3->value();
+    c.sizeStep = std::max(0, rgSize->checkedId());
+    c.penStyle = currentLineStyle_;
+    c.penColor = penColor_;
+    c.auxColor = styleFillColor_;
+    c.fillColor = brushColor_;
+    c.fontName = canvasFont_.name;
+    // Lines of a short text are kept with CR LF between them.
+    c.text = textSource_ == 1 ? buttonText_ : edStr->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    c.zoom = zoom();
+    return c;
+}
+
+TFigure TForm1::workingFigure() const
+{
+    TFigure f = createFigure(currentConditions(), startPoint_, currentPoint_);
+    if (f.kind == fkMoji)
+        f.ends[kMainStart] = f.ends[kMainEnd] = currentPoint_;
+    return f;
+}
+
+bool TForm1::textIsEmpty() const
+{
+    const QString text = textSource_ == 1 ? buttonText_ : edStr->toPlainText();
+    return text.trimmed().isEmpty();
+}
+
+void TForm1::setCanvasHint(const char* hint)
+{
+    setHint(Image1, QString::fromUtf8(hint));
+    setHint(ScrollBox1, QString::fromUtf8(hint));
+}
+
+QRect TForm1::workingRect() const
+{
+    const TFigure f = workingFigure();
+    const RenderTarget target{Image1->canvasForMeasuring(), true, zoom(), drawing_.renderSettings()};
+    QRect box;
+    if (f.kind == fkMoji) {
+        const TextLayout layout = layoutText(f, target);
+        box = QRect(layout.origin, QSize(std::max(layout.boxWidth, layout.width), layout.height));
+    } else if (f.kind == fkFree) {
+        for (QPoint p : pointBuffer_)
+            box |= QRect(p, QSize(1, 1));
+    } else {
+        box = figureOutline(f, target).path.boundingRect().toAlignedRect();
+    }
+    // Pen widths reach up to 250 model pixels; the arrow head and round caps beyond the outline.
+    const int reach = toScreen(mappedPenWidth(std::min(50, std::abs(UpDown4->value()))), zoom()) + 8;
+    return box.adjusted(-reach, -reach, reach, reach);
+}
+
+void TForm1::showWorking(bool shown)
+{
+    QRegion dirty;
+    if (workingShown_)
+        dirty += workingRect_;
+    workingShown_ = shown;
+    if (shown) {
+        workingRect_ = workingRect();
+        dirty += workingRect_;
+    }
+    Image1->update(dirty);
+}
+
+void TForm1::paintOverlays(Canvas& canvas, const QRect& exposed)
+{
+    if (!workingShown_ || !exposed.intersects(workingRect_))
+        return;
+    const TFigure f = workingFigure();
+    RenderOptions options;
+    // Rubber bands invert what is under them; the free curve is inked and the character shown as drawn.
+    options.mode = isRubberBandTool(f.kind) ? PenMode::NotXor : PenMode::Copy;
+    if (f.kind == fkFree)
+        options.dragged = &pointBuffer_;
+    renderFigure(f, {canvas, true, zoom(), drawing_.renderSettings()}, screenState_, options);
+}
+
+void TForm1::Image1MouseDown(QMouseEvent* e)
+{
+    const QPoint at = e->position().toPoint();
+    if (e->button() == Qt::RightButton) {
+        canvasRightPress(at);
+        return;
+    }
+    if (e->button() != Qt::LeftButton)
+        return;
+    Image1->setFocus();
+    Image1->eraseMarks();
+    currentPoint_ = snap(at);
+    drawing_.consumePendingChange();
+    startPoint_ = currentPoint_;
+    if (swallowsPopupClick(toolCode_) && std::exchange(popupJustShown_, false))
+        return;
+    popupJustShown_ = false;
+    if (toolCode_ == fkPicture) {
+        toolCode_ = returnTool_;
+        selectToolSettings(toolCode_);
+    }
+    switch (toolCode_) {
+    case fkMoji: pressText(at); break;
+    case fkFree:
+        pointBuffer_ = {startPoint_};
+        dragging_ = true;
+        showWorking(true);
+        break;
+    case fkNuri: pressFill(at); break;
+    default:
+        if (isRubberBandTool(toolCode_)) {
+            dragging_ = true;
+            showWorking(true);
+        }
+        break;
+    }
+    if (dragging_)
+        setCanvasHint(kDraggingHint);
+}
+
+void TForm1::pressText(QPoint point)
+{
+    if (textIsEmpty())
+        return;
+    // A character is placed with the plain snap: the free-curve and fill exceptions do not apply.
+    currentPoint_ = startPoint_ = snapPoint(point, snapStep(drawing_.settings.masuHaba, zoom(), precision()));
+    dragging_ = true;
+    showWorking(true);
+}
+
+void TForm1::pressFill(QPoint point)
+{
+    QImage& bitmap = drawing_.bitmap();
+    const QRgb corner = bitmap.pixel(0, 0);
+    startPoint_ = currentPoint_ = point;
+    const TFigure fill = workingFigure();
+    {
+        Canvas canvas(bitmap);
+        RenderState scratch;
+        renderFigure(fill, {canvas, false, 100, drawing_.renderSettings()}, scratch, {});
+    }
+    if (bitmap.pixel(0, 0) != corner) {
+        // The fill ran out to the corner of the canvas: it was not enclosed, and it is dropped.
+        drawing_.rebuildBitmap();
+        Image1->update();
+        return;
+    }
+    commitWorking();
+}
+
+void TForm1::Image1MouseMove(QMouseEvent* e)
+{
+    const QPoint at = e->position().toPoint();
+    const QPoint point = (toolCode_ == fkFree || toolCode_ == fkNuri) ? at : snap(at);
+    if (dragging_ && (e->buttons() & Qt::LeftButton)) {
+        if (toolCode_ == fkFree) {
+            if (pointBuffer_.empty() || pointBuffer_.back() != point)
+                pointBuffer_.push_back(point);
+            currentPoint_ = point;
+            showWorking(true);
+        } else if (point != currentPoint_) {
+            currentPoint_ = point;
+            showWorking(true);
+        }
+    }
+    currentPoint_ = dragging_ ? currentPoint_ : point;
+    Image1->setMarkStyle(markStyleFor(toolCode_));
+    Image1->showMarks(point);
+    updateStatusPosition(point);
+}
+
+void TForm1::Image1MouseUp(QMouseEvent* e)
+{
+    if (std::exchange(ignoreCanvasRelease_, false))
+        return; // the release of the double-click that closed a file dialog
+    if (e->button() != Qt::LeftButton)
+        return;
+    const QPoint at = e->position().toPoint();
+    if (dragging_) {
+        if (toolCode_ != fkFree && toolCode_ != fkMoji)
+            currentPoint_ = snap(at);
+        showWorking(false);
+        bool commit = false;
+        switch (toolCode_) {
+        case fkMoji: commit = !textIsEmpty(); break;
+        case fkFree: commit = !pointBuffer_.empty(); break;
+        case fkPai:
+        case fkCircle: commit = true; break;
+        default: commit = isRubberBandTool(toolCode_) && currentPoint_ != startPoint_; break;
+        }
+        if (commit)
+            commitWorking();
+    }
+    pointBuffer_.clear();
+    Image1->eraseMarks();
+    dragging_ = false;
+    microMoveActive_ = false;
+    setCanvasHint(texts::kCanvasHint);
+}
+
+void TForm1::commitWorking()
+{
+    const TFigure working = workingFigure();
+    FinishInputs in;
+    in.zoom = zoom();
+    in.mouseDown = working.ends[kMainStart];
+    in.mouseUp = working.ends[kMainEnd]; // a fill's are model pixels already, and stay as they are
+    const BondLines lines = figureOutline(working, {Image1->canvasForMeasuring(), true, zoom()}).bondLines;
+    in.secondStart = lines.secondStart;
+    in.secondEnd = lines.secondEnd;
+    in.thirdStart = lines.thirdStart;
+    in.thirdEnd = lines.thirdEnd;
+    in.fineMoveActive = microMoveActive_ && drawing_.settings.smallMoveOneDot;
+    in.draggedPoints = pointBuffer_;
+    in.cursorPrecision = precision();
+    commitFinishedFigure(drawing_.figures, drawing_.bitmap(), finishFigure(working, in), drawing_.renderState,
+                         drawing_.renderSettings());
+    drawing_.pushHistory();
+    toolCode_ = returnTool_;
+    setLastReformPanel(true, true);
+    Image1->update();
+}
+
+void TForm1::canvasRightPress(QPoint at)
+{
+    const bool wasDragging = dragging_;
+    if (dragging_) {
+        // A right press while dragging cancels the figure.
+        showWorking(false);
+        pointBuffer_.clear();
+        drawing_.clearSelection();
+    }
+    dragging_ = false;
+    setCanvasHint(texts::kCanvasHint);
+    if (wasDragging)
+        return;
+    selectToolSettings(toolCode_);
+    popupStates();
+    PopupMenu1->popup(Image1->mapToGlobal(at));
+    popupJustShown_ = true;
+}
+
+} // namespace molvane

@@ -1,0 +1,129 @@
+// The tool buttons, the character buttons and the short text.
+
+#include "document/main_window_texts.h"
+#include "document/tform1.h"
+#include "editing/character_buttons.h"
+#include "picture_editor/tform_moji.h"
+
+#include <QMouseEvent>
+
+namespace molvane {
+
+namespace {
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+bool hasOwnSettings(int tool) { return (tool >= fkMoji && tool <= fkFree) || tool == fkPai || tool == fkCircle; }
+
+} // namespace
+
+bool TForm1::toolButtonMouse(QToolButton* button, QMouseEvent* e)
+{
+    if (e->type() != QEvent::MouseButtonPress)
+        return false;
+    const int tag = toolButtons_.key(button, -1);
+    if (tag < 0 || !button->isEnabled())
+        return false;
+    if (e->button() == Qt::RightButton) {
+        // A right press chooses the tool with its right-click line style (a selection button: keeps
+        // the selection mode going).
+        const bool selection = tag == 31 || tag == 32 || tag == 34;
+        rightStyleFlag_ = !selection;
+        continueSelect_ = selection ? (tag == 34 ? 1 : tag == 31 ? 2 : 3) : 0;
+        button->setChecked(true);
+        toolButtonClicked(tag);
+        return true;
+    }
+    rightStyleFlag_ = false;
+    continueSelect_ = 0;
+    return false;
+}
+
+bool TForm1::charButtonMouse(int index, QMouseEvent* e)
+{
+    if (e->type() != QEvent::MouseButtonPress)
+        return false;
+    if (e->button() == Qt::RightButton) {
+        editCharButton(index);
+        return true;
+    }
+    // With the left or middle button, the buttons that are down come up: at most this one stays.
+    for (QToolButton* b : charButtons_)
+        if (b != charButtons_[std::size_t(index)])
+            b->setChecked(false);
+    sbStr->setChecked(false);
+    return false;
+}
+
+void TForm1::charButtonClick(int index)
+{
+    QToolButton* b = charButtons_[std::size_t(index)];
+    b->setChecked(true);
+    drawing_.consumePendingChange();
+    drawing_.clearSelection();
+    textSource_ = 1;
+    buttonText_ = contentFromHint(b->toolTip());
+    returnTool_ = fkMoji;
+    if (toolCode_ != fkMoji)
+        setLastReformPanel(true, false);
+    toolCode_ = fkMoji;
+    toolButtons_[fkMoji]->setChecked(true);
+    selectToolSettings(fkMoji);
+    currentLineStyle_ = leftStyle_;
+    lastToolButton_ = b;
+    updateStatusPosition(currentPoint_);
+}
+
+void TForm1::editCharButton(int index)
+{
+    QToolButton* b = charButtons_[std::size_t(index)];
+    const QString current = contentFromHint(b->toolTip());
+    const std::optional<QString> typed = prompts_.inputBox(u("ボタン文字の設定"), u("文字または短文を入力して下さい。"), current);
+    if (typed && !typed->isEmpty()) {
+        applyButtonContent(index, *typed);
+        if (b->isChecked())
+            buttonText_ = *typed; // the next character drawn uses it at once
+    }
+    Image1->update();
+}
+
+void TForm1::sbStrClick()
+{
+    for (QToolButton* b : charButtons_)
+        b->setChecked(false);
+    sbStr->setChecked(true);
+    drawing_.consumePendingChange();
+    drawing_.clearSelection();
+    textSource_ = 2;
+    returnTool_ = fkMoji;
+    if (toolCode_ != fkMoji)
+        setLastReformPanel(true, false);
+    toolCode_ = fkMoji;
+    toolButtons_[fkMoji]->setChecked(true);
+    selectToolSettings(fkMoji);
+    currentLineStyle_ = leftStyle_;
+    lastToolButton_ = sbStr;
+    edStr->setFocus();
+}
+
+void TForm1::sbEditStrClick()
+{
+    if (!textDialog_)
+        return;
+    textDialog_->setFontButtonEnabled(false);
+    textDialog_->setText(edStr->toPlainText());
+    if (textDialog_->exec() == QDialog::Accepted)
+        edStr->setPlainText(textDialog_->text());
+}
+
+void TForm1::storeToolValue()
+{
+    if (toolCode_ == 32 || !(hasOwnSettings(toolCode_) || toolCode_ == fkPicture))
+        return;
+    ToolSettings t = toolSettings_.at(toolCode_);
+    t.width = UpDown4->value();
+    t.shape = UpDown3->value();
+    toolSettings_.store(toolCode_, t);
+}
+
+} // namespace molvane

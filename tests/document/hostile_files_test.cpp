@@ -1,0 +1,487 @@
+// Hostile files: figure files and pictures made by hand to break the readers (counts and lengths that
+// are negative or far past the end, a 2 GB text, pictures that claim 100000 x 100000 pixels, files cut
+// short). They are written into a temporary folder under the names below and opened the way the
+// editor opens them: a figure file through readFigureFile into a drawing of its own, a picture
+// through readBmp / readJpeg. Each must fail with the user's message (or open after the region
+// message) without touching the drawing that was open before.
+#include "document/figure_file.h"
+#include "document/figure_file_io.h"
+#include "document/figure_stream.h"
+#include "platform/atomic_file.h"
+#include "platform/bmp_codec.h"
+#include "platform/byte_stream.h"
+#include "platform/jpeg_codec.h"
+#include "support/image_test_util.h"
+#include "support/scripted_prompts.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <optional>
+#include <vector>
+
+using namespace molvane;
+using namespace molvane::test;
+
+namespace {
+
+constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+
+// Where the variable part of a record starts: the font name's length, the text's length, then the
+// point count or the picture's size.
+constexpr int kFontLengthAt = 194;
+constexpr int kTextLengthAt = 198;
+constexpr int kAfterTextsAt = 202;
+
+TFigure bond(QPoint a, QPoint b)
+{
+    TFigure f;
+    f.kind = fkSingle;
+    f.lineWidth = 2;
+    f.ends[kMainStart] = a;
+    f.ends[kMainEnd] = b;
+    f.freeEnds = f.ends;
+    f.handle = handlePoint(f);
+    f.extremes = {a, a, b, b};
+    return f;
+}
+
+TFigure ofKind(int kind)
+{
+    TFigure f = bond({20, 20}, {60, 20});
+    f.kind = kind;
+    return f;
+}
+
+QByteArray record(const TFigure& f)
+{
+    ByteWriter out;
+    writeFigureRecord(out, f);
+    return out.take();
+}
+
+void putInt32(QByteArray& bytes, qsizetype at, std::int32_t v)
+{
+    const auto u = std::uint32_t(v);
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = char((u >> (8 * i)) & 0xFF);
+}
+
+QByteArray withInt32(QByteArray bytes, qsizetype at, std::int32_t v)
+{
+    putInt32(bytes, at, v);
+    return bytes;
+}
+
+QByteArray int32Bytes(std::int32_t v)
+{
+    return withInt32(QByteArray(4, '\0'), 0, v);
+}
+
+// A picture record whose picture is the given bytes, whatever they are.
+QByteArray pictureRecord(const QByteArray& bmp)
+{
+    QByteArray r = record(ofKind(fkPicture)); // a null picture: size 0 as the last field
+    r.chop(4);
+    return r + int32Bytes(std::int32_t(bmp.size())) + bmp;
+}
+
+// The parts of a figure file, each as stored unless set otherwise.
+class FileParts {
+public:
+    FileParts& region(FigureRegion r)
+    {
+        region_ = r;
+        return *this;
+    }
+    // The bytes after B, B being their count unless backgroundSize is set.
+    FileParts& background(QByteArray bytes)
+    {
+        background_ = std::move(bytes);
+        return *this;
+    }
+    FileParts& backgroundSize(std::int32_t b)
+    {
+        backgroundSize_ = b;
+        return *this;
+    }
+    FileParts& records(std::vector<QByteArray> r)
+    {
+        records_ = std::move(r);
+        return *this;
+    }
+    // The number of records, when not how many there are.
+    FileParts& count(std::int32_t n)
+    {
+        count_ = n;
+        return *this;
+    }
+    // The total size, when not the real one.
+    FileParts& total(std::int32_t t)
+    {
+        total_ = t;
+        return *this;
+    }
+
+    QByteArray bytes() const
+    {
+        ByteWriter out;
+        out.writeInt32(kFigureFileFormat);
+        out.writeInt32(0);
+        out.writeInt32(region_.width);
+        out.writeInt32(region_.height);
+        out.writeInt32(region_.left);
+        out.writeInt32(region_.top);
+        out.writeInt32(backgroundSize_.value_or(std::int32_t(background_.size())));
+        out.writeBytes(background_);
+        out.writeInt32(count_.value_or(std::int32_t(records_.size())));
+        for (const QByteArray& r : records_)
+            out.writeBytes(r);
+        QByteArray bytes = out.take();
+        putInt32(bytes, 4, total_.value_or(std::int32_t(bytes.size())));
+        return bytes;
+    }
+
+private:
+    FigureRegion region_{300, 200, 0, 0};
+    QByteArray background_;
+    std::optional<std::int32_t> backgroundSize_;
+    std::vector<QByteArray> records_;
+    std::optional<std::int32_t> count_;
+    std::optional<std::int32_t> total_;
+};
+
+// The headers of a BMP file and nothing else: no palette, no pixel rows.
+QByteArray bmpHeaders(std::int32_t width, std::int32_t height, int bits = 24, std::uint32_t colours = 0,
+                      std::uint32_t pixelOffset = 54)
+{
+    ByteWriter out;
+    out.writeUInt8('B');
+    out.writeUInt8('M');
+    out.writeUInt32(54);
+    out.writeUInt32(0);
+    out.writeUInt32(pixelOffset);
+    out.writeUInt32(40);
+    out.writeInt32(width);
+    out.writeInt32(height);
+    out.writeUInt16(1);
+    out.writeUInt16(std::uint16_t(bits));
+    out.writeUInt32(0);
+    out.writeUInt32(0);
+    out.writeInt32(2835);
+    out.writeInt32(2835);
+    out.writeUInt32(colours);
+    out.writeUInt32(0);
+    return out.take();
+}
+
+QImage pattern(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 4 & 0xFF, y * 4 & 0xFF, (x ^ y) & 0xFF));
+    return image;
+}
+
+enum class Outcome {
+    InternalDataError, // beep and "内部データエラー"; readFigureFile fails
+    RegionRepaired,    // beep and "RW=..., RH=..., RL=..., RT=..."; the file opens
+    Opens,             // opens without a word
+};
+
+struct HostileFigureFile {
+    const char* name;
+    QByteArray bytes;
+    Outcome outcome;
+    int recordsKept = 0; // InternalDataError: the records read before the bad one
+    QString regionText;  // RegionRepaired: the message
+    QSize canvas;        // RegionRepaired, Opens: the canvas the file makes
+};
+
+std::vector<HostileFigureFile> hostileFigureFiles()
+{
+    const QByteArray good = record(bond({10, 10}, {50, 10}));
+    QByteArray moji = record(ofKind(fkMoji));
+    const QByteArray freeCurve = record(ofKind(fkFree)); // no points: the count 0 is last
+    const QByteArray plain = FileParts().records({good, good}).bytes();
+
+    std::vector<HostileFigureFile> files;
+    const auto fails = [&](const char* name, const QByteArray& bytes, int kept) {
+        files.push_back({name, bytes, Outcome::InternalDataError, kept, {}, {}});
+    };
+    fails("empty.fga", QByteArray(), 0);
+    fails("truncated-header.fga", plain.left(kFigureFileHeaderBytes - 8), 0);
+    fails("header-without-count.fga", plain.left(kFigureFileHeaderBytes + 2), 0);
+    fails("negative-count.fga", FileParts().count(-1).records({good}).bytes(), 0);
+    fails("count-2g.fga", FileParts().count(kInt32Max).records({good}).bytes(), 1);
+    fails("count-past-total.fga",
+          FileParts().count(3).records({good, good, good}).total(32 + 202 + 100).bytes(), 1);
+    fails("negative-total.fga", FileParts().records({good}).total(-1).bytes(), 0);
+    fails("length-past-end.fga",
+          FileParts().records({good, withInt32(moji, kFontLengthAt, 1000) + "MS"}).bytes(), 1);
+    fails("negative-text-length.fga", FileParts().records({good, withInt32(moji, kTextLengthAt, -1)}).bytes(),
+          1);
+    fails("text-2gb.fga",
+          FileParts()
+              .records({good, withInt32(moji, kTextLengthAt, kInt32Max) + "CH3"})
+              .total(kInt32Max)
+              .bytes(),
+          1);
+    fails("points-2g.fga", FileParts().records({withInt32(freeCurve, kAfterTextsAt, kInt32Max)}).bytes(), 0);
+    fails("negative-points.fga", FileParts().records({good, withInt32(freeCurve, kAfterTextsAt, -1)}).bytes(),
+          1);
+    fails("picture-100000.fga",
+          FileParts().records({good, pictureRecord(bmpHeaders(100000, 100000) + "pixels")}).bytes(), 1);
+    fails("picture-rows-missing.fga",
+          FileParts()
+              .records({good, pictureRecord(bmpHeaders(kMaxPictureDimension, kMaxPictureDimension, 1))})
+              .bytes(),
+          1);
+    fails("picture-bmp-cut-in-half.fga",
+          FileParts().records({good, pictureRecord(writeBmp(pattern(30, 20)).first(900))}).bytes(), 1);
+    fails("picture-not-a-bmp.fga",
+          FileParts().records({good, pictureRecord(QByteArray("GIF89a\x01\x00\x01\x00", 10))}).bytes(), 1);
+    fails("picture-length-past-end.fga",
+          FileParts()
+              .records({good, withInt32(pictureRecord("BM"), kAfterTextsAt, kInt32Max)})
+              .total(kInt32Max)
+              .bytes(),
+          1);
+    fails("background-100000.fga", FileParts().background(bmpHeaders(100000, 100000)).records({good}).bytes(),
+          0);
+    fails("background-negative-size.fga", FileParts().backgroundSize(-54).records({good}).bytes(), 0);
+    fails("background-past-end.fga",
+          FileParts().background(writeBmp(pattern(4, 4))).backgroundSize(kInt32Max).total(kInt32Max).bytes(),
+          0);
+    fails("background-past-total.fga", FileParts().background(writeBmp(pattern(4, 4))).total(40).bytes(), 0);
+
+    const auto repaired = [&](const char* name, FigureRegion region, QSize canvas) {
+        files.push_back({name, FileParts().region(region).records({good}).bytes(), Outcome::RegionRepaired, 0,
+                         regionMessage(region), canvas});
+    };
+    repaired("region-100000.fga", {100000, 100000, 0, 0}, {1500, 1000});
+    repaired("region-negative.fga", {-300, 200, -5, 7}, {1500, 1007});
+    repaired("region-corner-at-int-max.fga", {10, 20, kInt32Max, kInt32Max}, {10, 20});
+    repaired("region-past-the-largest-canvas.fga", {kMaxPictureDimension, 100, 1, 0},
+             {kMaxPictureDimension, 100});
+
+    // Not every oddity is damage: a declared total past the end, or a fill naming figures that are not
+    // there (pasted from another drawing), reads as it is.
+    TFigure fill = ofKind(fkNuri);
+    fill.points = {{5000, 0}, {-3, 0}, {kInt32Max, 0}};
+    files.push_back({"total-past-end.fga",
+                     FileParts().records({good}).total(kInt32Max).bytes(),
+                     Outcome::Opens,
+                     0,
+                     {},
+                     {300, 200}});
+    files.push_back({"fill-of-foreign-figures.fga",
+                     FileParts().records({good, record(fill)}).bytes(),
+                     Outcome::Opens,
+                     0,
+                     {},
+                     {300, 200}});
+    return files;
+}
+
+// The drawing open in the editor before each hostile file, read from a good file as Open reads it.
+class HostileFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        Drawing made;
+        made.figures = {bond({10, 10}, {120, 60}), bond({120, 60}, {200, 10})};
+        TFigure text = ofKind(fkMoji);
+        text.ends[kMainEnd] = text.ends[kMainStart] = {60, 100};
+        text.shape = 24;
+        text.fontName = "ＭＳ Ｐゴシック";
+        text.text = "OH";
+        made.figures.push_back(text);
+        made.setCanvasSize({260, 160});
+        made.background = pattern(16, 8);
+        ScriptedPrompts quiet;
+        const auto written =
+            writeFigureFile(made, dir_.filePath("open.fga"), FigureFileMode::Whole, made.figures, {}, quiet);
+        ASSERT_TRUE(written);
+        ASSERT_TRUE(readFigureFile(open_, *written, FigureFileMode::Whole, quiet));
+        snapshot_ = open_.snapshot();
+        bitmap_ = open_.bitmap().copy();
+    }
+
+    QString put(const char* name, const QByteArray& bytes)
+    {
+        const QString path = dir_.filePath(QString::fromLatin1(name));
+        EXPECT_TRUE(writeFileAtomically(path, bytes));
+        return path;
+    }
+
+    void expectOpenDrawingIntact() const
+    {
+        EXPECT_EQ(open_.snapshot(), snapshot_);
+        EXPECT_EQ(open_.figures.size(), 3u);
+        EXPECT_TRUE(open_.pasteList.empty());
+        EXPECT_EQ(open_.canvasSize(), QSize(260, 160));
+        EXPECT_EQ(open_.background.size(), QSize(16, 8));
+        EXPECT_EQ(open_.bitmap(), bitmap_);
+    }
+
+    // What Open does: a drawing of its own for the file, with the open drawing's settings.
+    Drawing freshDrawing() const
+    {
+        Drawing loaded;
+        loaded.settings = open_.settings;
+        loaded.lineSpacing = open_.lineSpacing;
+        return loaded;
+    }
+
+    QTemporaryDir dir_;
+    Drawing open_;
+    QByteArray snapshot_;
+    QImage bitmap_;
+};
+
+void expectInternalDataError(ScriptedPrompts& prompts)
+{
+    prompts.expectBeep(BeepKind::Information)
+        .expectMessage("内部データエラー", MessageType::Error, MessageButtons::Ok, Answer::Ok);
+}
+
+} // namespace
+
+TEST_F(HostileFiles, EveryDamagedFigureFileFailsWithTheMessageAndKeepsTheOpenDrawing)
+{
+    for (const HostileFigureFile& file : hostileFigureFiles()) {
+        SCOPED_TRACE(file.name);
+        const QString path = put(file.name, file.bytes);
+        Drawing loaded = freshDrawing();
+        ScriptedPrompts prompts;
+        switch (file.outcome) {
+        case Outcome::InternalDataError:
+            expectInternalDataError(prompts);
+            EXPECT_FALSE(readFigureFile(loaded, path, FigureFileMode::Whole, prompts));
+            EXPECT_EQ(int(loaded.pasteList.size()), file.recordsKept) << "the records before the bad one";
+            EXPECT_TRUE(loaded.figures.empty());
+            EXPECT_TRUE(loaded.background.isNull());
+            EXPECT_EQ(loaded.canvasSize(), QSize(kDefaultCanvasWidth, kDefaultCanvasHeight));
+            break;
+        case Outcome::RegionRepaired:
+            prompts.expectBeep(BeepKind::Information)
+                .expectMessage(file.regionText, MessageType::Information, MessageButtons::Ok, Answer::Ok);
+            [[fallthrough]];
+        case Outcome::Opens:
+            EXPECT_TRUE(readFigureFile(loaded, path, FigureFileMode::Whole, prompts));
+            EXPECT_EQ(loaded.canvasSize(), file.canvas);
+            EXPECT_FALSE(loaded.figures.empty());
+            EXPECT_TRUE(loaded.pasteList.empty());
+            break;
+        }
+        EXPECT_EQ(prompts.pendingCount(), 0);
+        expectOpenDrawingIntact();
+    }
+}
+
+TEST_F(HostileFiles, TheRegionMessageNamesTheValuesAsStored)
+{
+    EXPECT_EQ(regionMessage({100000, 100000, 0, 0}), "RW=100000, RH=100000, RL=0, RT=0");
+    EXPECT_EQ(regionMessage({-300, 200, -5, 7}), "RW=-300, RH=200, RL=-5, RT=7");
+}
+
+TEST_F(HostileFiles, ARepairedCornerMovesTheFiguresWithIt)
+{
+    // The corner at INT_MAX becomes 0: the figures stay where they are stored, not 2^31 pixels away.
+    const QString path =
+        put("region-corner-at-int-max.fga",
+            FileParts().region({100, 50, kInt32Max, 3}).records({record(bond({7, 8}, {30, 8}))}).bytes());
+    Drawing loaded = freshDrawing();
+    ScriptedPrompts prompts;
+    prompts.expectBeep(BeepKind::Information)
+        .expectMessage("RW=100, RH=50, RL=2147483647, RT=3", MessageType::Information, MessageButtons::Ok,
+                       Answer::Ok);
+    ASSERT_TRUE(readFigureFile(loaded, path, FigureFileMode::Whole, prompts));
+    EXPECT_EQ(loaded.canvasSize(), QSize(100, 53));
+    ASSERT_EQ(loaded.figures.size(), 1u);
+    EXPECT_EQ(loaded.figures[0].ends[kMainStart], QPoint(7, 11));
+    EXPECT_EQ(pixelAt(loaded.bitmap(), 20, 11), clBlack);
+}
+
+TEST_F(HostileFiles, ATruncatedPartialFileKeepsTheRecordsBeforeTheCut)
+{
+    ScriptedPrompts quiet;
+    const FigureList part{bond({110, 60}, {180, 60}), bond({110, 70}, {180, 70})};
+    Drawing maker;
+    const auto written = writeFigureFile(maker, dir_.filePath("whole.fgb"), FigureFileMode::Partial, part,
+                                         {100, 50, 100, 40}, quiet);
+    ASSERT_TRUE(written);
+    QByteArray bytes;
+    ASSERT_TRUE(readWholeFile(*written, bytes));
+    const QString path = put("truncated-record.fgb", bytes.first(32 + 202 + 101));
+
+    Drawing loaded = freshDrawing();
+    ScriptedPrompts prompts;
+    expectInternalDataError(prompts);
+    EXPECT_FALSE(readFigureFile(loaded, path, FigureFileMode::Partial, prompts));
+    ASSERT_EQ(loaded.pasteList.size(), 1u);
+    EXPECT_EQ(loaded.pasteList[0].ends[kMainStart], QPoint(10, 20));
+    EXPECT_TRUE(loaded.pasteImage.isNull()) << "nothing to place";
+    expectOpenDrawingIntact();
+}
+
+TEST_F(HostileFiles, TheHeadlessDumpRefusesTheSameFiles)
+{
+    for (const HostileFigureFile& file : hostileFigureFiles()) {
+        SCOPED_TRACE(file.name);
+        const DecodedFigureFile decoded = decodeFigureFile(file.bytes);
+        EXPECT_EQ(decoded.ok(), file.outcome != Outcome::InternalDataError);
+        EXPECT_LE(qsizetype(decoded.figures.size()) * kSmallestFigureRecord, file.bytes.size());
+    }
+}
+
+TEST_F(HostileFiles, DamagedPicturesFailWithAReason)
+{
+    const QByteArray jpeg = writeJpeg(pattern(64, 48)).bytes;
+    ASSERT_TRUE(readJpeg(jpeg).ok());
+    const QByteArray bmp = writeBmp(pattern(20, 10));
+    ASSERT_TRUE(readBmp(bmp).ok());
+    // SOF0: FF C0, length, precision, then height and width.
+    const qsizetype sof = jpeg.indexOf("\xFF\xC0");
+    ASSERT_GT(sof, 0);
+    QByteArray jpeg30000 = jpeg;
+    jpeg30000[sof + 5] = char(30000 >> 8);
+    jpeg30000[sof + 6] = char(30000 & 0xFF);
+    jpeg30000[sof + 7] = char(30000 >> 8);
+    jpeg30000[sof + 8] = char(30000 & 0xFF);
+
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* reason;
+    } pictures[] = {
+        {"jpeg-cut-in-half.jpg", jpeg.first(jpeg.size() / 2), "Premature end"},
+        {"jpeg-header-only.jpg", jpeg.first(jpeg.indexOf("\xFF\xDA") + 2), ""},
+        {"jpeg-30000.jpg", jpeg30000, "exceeds the limit"},
+        {"jpeg-not-a-jpeg.jpg", bmp, ""},
+        {"bmp-truncated.bmp", bmp.first(bmp.size() / 2), "truncated pixel data"},
+        {"bmp-100000.bmp", bmpHeaders(100000, 100000) + QByteArray(1000, '\x55'), "exceeds the limit"},
+        {"bmp-rows-missing.bmp", bmpHeaders(kMaxPictureDimension, kMaxPictureDimension, 1), "truncated"},
+        {"bmp-negative-width.bmp", bmpHeaders(-5, 5) + QByteArray(100, '\0'), "not positive"},
+        {"bmp-height-int-min.bmp", bmpHeaders(5, std::numeric_limits<std::int32_t>::min()), "invalid"},
+        {"bmp-palette-of-4g-colours.bmp", bmpHeaders(4, 4, 8, 0xFFFFFFFF), "truncated palette"},
+        {"bmp-pixels-past-end.bmp", bmpHeaders(4, 4, 24, 0, 0xFFFFFFF0) + QByteArray(64, '\0'),
+         "beyond the end"},
+        {"bmp-header-cut.bmp", bmp.first(20), "truncated"},
+    };
+    for (const auto& picture : pictures) {
+        SCOPED_TRACE(picture.name);
+        QByteArray back;
+        ASSERT_TRUE(readWholeFile(put(picture.name, picture.bytes), back));
+        const bool isJpeg = QByteArrayView(picture.name).endsWith(".jpg");
+        const DecodedImage decoded = isJpeg ? readJpeg(back) : readBmp(back);
+        EXPECT_FALSE(decoded.ok());
+        EXPECT_TRUE(decoded.image.isNull());
+        EXPECT_FALSE(decoded.error.isEmpty());
+        EXPECT_TRUE(decoded.error.contains(QLatin1StringView(picture.reason))) << decoded.error.toStdString();
+    }
+}
