@@ -120,6 +120,8 @@ inline constexpr const char* kShowMihonHint =
 inline constexpr const char* kPicSaveHint = "部分画像ファイルとして保存 … 選択モード（四角・自由範囲）で選択した範囲を，画像として保存します。";
 
 // Canvas hints.
+inline constexpr const char* kSelectingHint =
+    "【選択モード中】●図形の選択や解除は，図形の選択枠をｸﾘｯｸして，赤色にする/しないで行います。●移動はﾏｳｽﾄﾞﾗｯｸﾞで行います。（+<Ctrl>ｷｰで複製）●選択した図形は，変形ﾎﾞﾀﾝや右ｸﾘｯｸﾒﾆｭｰが使えます。";
 inline constexpr const char* kCanvasHint =
     "●図形ﾎﾞﾀﾝで描画する図形を決めます。●選択モードで図形を選択する（選択枠を赤色にする）と，右ｸﾘｯｸﾒﾆｭｰ・変形・移動（ﾏｳｽﾄﾞﾗｯｸﾞ）などの操作ができます。●右ｸﾘｯｸでｷｬﾝｾﾙできます。";
 

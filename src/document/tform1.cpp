@@ -10,7 +10,10 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QVBoxLayout>
 
 namespace molvane {
@@ -89,6 +92,22 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
         break;
     default: break;
     }
+    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
+        if (keyForThisWindow(watched)) {
+            auto* key = static_cast<QKeyEvent*>(e);
+            const bool used = e->type() == QEvent::KeyPress
+                                  ? FormKeyDown(key->key(), key->modifiers(), key->isAutoRepeat())
+                                  : FormKeyUp(key->key(), key->modifiers(), key->isAutoRepeat());
+            if (used)
+                return true;
+        }
+    }
+    if (e->type() == QEvent::Wheel && (watched == Image1 || watched == ScrollBox1->viewport())) {
+        auto* wheel = static_cast<QWheelEvent*>(e);
+        const QPoint pointer = ScrollBox1->viewport()->mapFromGlobal(wheel->globalPosition().toPoint());
+        if (FormMouseWheel(pointer, wheel->angleDelta().y()))
+            return true;
+    }
     if (e->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(e);
         if (auto* tool = qobject_cast<QToolButton*>(watched); tool && toolButtons_.key(tool, -1) >= 0)
@@ -114,6 +133,20 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
         statusPanel2_->setAlignment((left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
     return QMainWindow::eventFilter(watched, e);
+}
+
+bool TForm1::keyForThisWindow(QObject* watched) const
+{
+    // A key reaches the window once, through the control that has the focus; text boxes keep their
+    // keys, as do the dialogs.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus ? widget != focus : widget != this)
+        return false;
+    return !qobject_cast<QLineEdit*>(widget) && !qobject_cast<QPlainTextEdit*>(widget) &&
+           !(widget->parentWidget() && qobject_cast<QPlainTextEdit*>(widget->parentWidget()));
 }
 
 void TForm1::closeEvent(QCloseEvent* e)

@@ -8,6 +8,7 @@
 #include "document/figure_creation.h"
 #include "dialogs/file_dialogs.h"
 #include "document/tool_settings.h"
+#include "editing/key_move.h"
 #include "platform/data_folder.h"
 #include "platform/prompts.h"
 #include "platform/up_down.h"
@@ -18,6 +19,7 @@
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QTimer>
 #include <QToolButton>
 #include <vector>
 
@@ -87,6 +89,31 @@ public:
     // Writes the settings file; false (after saying so) when it could not be written.
     bool saveSettingsFile();
 
+    // Selecting (tform1_selection.cpp).
+    QRect selRange() const { return selRange_; }
+    bool freeRange() const { return freeRange_; }
+    int selectedCount() const { return selectedCount_; }
+    void pmKobetuClick();
+    void pmHaniRectClick();
+    void pmHaniFreeClick();
+    void SelectAll1Click();
+    // Ends the selection: clears the marks; unless the selection mode is kept, returns to the last tool.
+    void resetSelection();
+
+    // Moving, the keyboard, auto-scroll and the wheel (tform1_move.cpp). The keys reach the window
+    // before the focused control; each returns whether it used the key.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false);
+    bool FormKeyUp(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false);
+    // One tick of the key-move timer (it runs every 100 ms while keys move the selection).
+    void tmKeyMoveTimer();
+    bool keyMoveRunning() const { return tmKeyMove->isActive(); }
+    // One pass of the auto-scroll while dragging; pointer in the scroll box's viewport coordinates.
+    bool autoScrollStep(QPoint pointer);
+    // The wheel over the view at pointer (viewport coordinates); false when it is not over the view.
+    bool FormMouseWheel(QPoint pointer, int delta);
+    const FigureList& moveList() const { return moveList_; }
+    int dragImageCount() const { return int(dragImages_.size()); }
+
     TMyOpenDialog MyOpenDialog1, MyOpenDialog2;
     TMySaveDialog MySaveDialog1, MySaveDialog2;
     TMyOpenPictureDialog MyOpenPictureDialog1, MyOpenPictureDialog2, MyOpenPictureDialog3;
@@ -96,6 +123,7 @@ protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool keyForThisWindow(QObject* watched) const;
 
 private:
     // Layout (tform1_layout.cpp).
@@ -124,6 +152,7 @@ private:
     void Image1MouseMove(QMouseEvent* e);
     void Image1MouseUp(QMouseEvent* e);
     void canvasRightPress(QPoint at);
+    void dragTo(QPoint point, Qt::KeyboardModifiers modifiers);
     void pressText(QPoint point);
     void pressFill(QPoint point);
     DrawingConditions currentConditions() const;
@@ -134,6 +163,41 @@ private:
     void commitWorking();
     bool textIsEmpty() const;
     void setCanvasHint(const char* hint);
+
+    // Selecting (tform1_selection.cpp).
+    bool selectionPress(QPoint at);
+    bool selectionRelease(QPoint point, Qt::KeyboardModifiers modifiers);
+    void rangePress(QPoint point);
+    void rangeMove(QPoint point);
+    void rangeRelease();
+    bool insideRange(QPoint screen) const;
+    int countSelected();
+    void clearRange();
+    void pressSelectionButton(int button);
+    void loadFigureValues(const TFigure& f);
+    void paintSelection(Canvas& canvas, const QRect& exposed);
+    void selectionPopupStates();
+    void updateCanvasHintForTool();
+
+    // Moving (tform1_move.cpp).
+    struct DragImage {
+        QImage image;     // the figure at the zoom, white made transparent
+        QPoint topLeft;   // where it stands on the view before any offset
+        bool centred = false;
+    };
+    void beginMove(bool duplicating);
+    void placeDragImages(QPoint offset);
+    QRect dragImagesRect(QPoint offset) const;
+    DragImage dragImageFor(const TFigure& f) const;
+    void renderWithoutSelected();
+    void endMove(QPoint offset, bool duplicate);
+    void checkFillLeaks(QRgb cornerBefore);
+    void moveSelectedBy(QPoint screenOffset);
+    void pointerKey(int key);
+    bool keyMoveMode() const;
+    void scrollByKey(int key);
+    int pointerStep() const;
+    void startAutoScroll();
 
     // Tool and character buttons (tform1_tools.cpp).
     bool toolButtonMouse(QToolButton* button, QMouseEvent* e);
@@ -181,6 +245,25 @@ private:
     QString pictureFileName_;
     QImage pendingPicture_;
     QRect selRange_; // the selected range in screen pixels; empty when none
+    bool freeRange_ = false;
+    QPoint rangeShift_;
+    int selectedCount_ = 0;
+    bool duplicateKey_ = false;
+    int pressedFrame_ = -1; // the frame a selection press landed on
+    bool pressedInRange_ = false;
+    FigureList moveList_;
+    std::vector<DragImage> dragImages_;
+    QPoint dragOffset_;
+    bool dragImagesShown_ = false;
+    QTimer* tmKeyMove = nullptr;
+    QTimer* autoScrollTimer_ = nullptr;
+    KeyMover keyMover_;
+    QPoint keyPos_;
+    bool keyDuplicate_ = false;
+    bool autoScrolled_ = false;
+    bool spaceHeld_ = false;
+    bool synthesizingMove_ = false; // a keyboard step of the pointer is being handled
+    QRgb cornerBeforeMove_ = 0;
     // A file dialog closed by a double-click leaves its button's release to come: not for the canvas.
     bool ignoreCanvasRelease_ = false;
     QPoint startPoint_;

@@ -35,7 +35,7 @@ double TForm1::snapStepNow() const
 {
     // Keyboard pointing, free curves, fills and tip picking go pixel by pixel.
     const int t = toolCode_;
-    if (microMoveActive_ || t == fkFree || t == fkNuri || t == 41 || t == 42)
+    if (microMoveActive_ || t == fkFree || t == fkNuri || t == 41 || t == 42 || (t == 31 && freeRange_ && dragging_))
         return 1.0;
     return snapStep(drawing_.settings.masuHaba, zoom(), precision());
 }
@@ -94,11 +94,20 @@ CursorMarkStyle TForm1::markStyleFor(int tool) const
 
 void TForm1::updateStatusPosition(QPoint screen)
 {
+    QPoint at = screen;
+    QSize size(0, 0);
+    if (!selRange_.isNull()) {
+        // The range where it stands, or where it is being dragged to.
+        at = selRange_.topLeft() + (toolCode_ == 64 && dragging_ ? currentPoint_ - startPoint_ : QPoint());
+        size = selRange_.size();
+    } else if (toolCode_ == 31 && dragging_) {
+        size = QSize(std::abs(currentPoint_.x() - startPoint_.x()), std::abs(currentPoint_.y() - startPoint_.y()));
+    }
     statusPanel1_->setText(QStringLiteral("X=%1, Y=%2, W=%3, H=%4, %5")
-                               .arg(screen.x())
-                               .arg(screen.y())
-                               .arg(0)
-                               .arg(0)
+                               .arg(at.x())
+                               .arg(at.y())
+                               .arg(size.width())
+                               .arg(size.height())
                                .arg(toolName(returnTool_, toolButtons_)));
 }
 

@@ -3,6 +3,7 @@
 #include "document/canvas_geometry.h"
 #include "document/main_window_texts.h"
 #include "document/tform1.h"
+#include "editing/selection.h"
 #include "platform/cursors.h"
 
 
@@ -66,25 +67,38 @@ void TForm1::setLastReformPanel(bool exists, bool armed)
 
 void TForm1::toolButtonClicked(int tag)
 {
-    // A fill needs something to fill: on an empty drawing the previous tool stays.
-    if (tag == fkNuri && drawing_.figures.empty()) {
+    // Selecting and filling need something to act on: on an empty drawing the previous tool stays.
+    const bool selection = tag == 31 || tag == 32 || tag == 34;
+    if ((tag == fkNuri || selection) && drawing_.figures.empty()) {
         // The tool before stays: a character button or the short text stand for the text tool.
         auto* last = static_cast<QToolButton*>(lastToolButton_);
         toolButtons_.values().contains(last) ? last->setChecked(true) : toolButtons_[fkMoji]->setChecked(true);
         return;
     }
+    const int code = tag == 32 ? 31 : tag; // both range buttons draw a range
     drawing_.consumePendingChange();
-    returnTool_ = tag;
+    tmKeyMove->stop();
+    keyMover_.reset();
+    moveList_.clear();
+    dragImages_.clear();
+    dragImagesShown_ = false;
+    currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
+    returnTool_ = code;
     drawing_.clearSelection();
-    if (tag != toolCode_)
+    clearRange();
+    selectedCount_ = 0;
+    if (code != toolCode_)
         setLastReformPanel(true, false);
-    toolCode_ = tag;
+    toolCode_ = code;
+    if (code == 34)
+        showAllFrames(drawing_.figures, true);
     Image1->update();
     // The new tool's own styles first, then the one its click chose.
-    selectToolSettings(tag);
+    selectToolSettings(code);
     currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
-    if (tag < 31 || tag > 34)
+    if (!selection)
         lastToolButton_ = toolButtons_.value(tag);
+    updateCanvasHintForTool();
     updateStatusPosition(currentPoint_);
 }
 
@@ -139,6 +153,7 @@ void TForm1::popupStates()
 {
     popupUndo_->setEnabled(drawing_.canUndo());
     popupRedo_->setEnabled(drawing_.canRedo());
+    selectionPopupStates();
 }
 
 void TForm1::undoClick()

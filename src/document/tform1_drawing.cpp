@@ -102,6 +102,13 @@ void TForm1::showWorking(bool shown)
 
 void TForm1::paintOverlays(Canvas& canvas, const QRect& exposed)
 {
+    paintSelection(canvas, exposed);
+    if (dragImagesShown_)
+        for (const DragImage& d : dragImages_) {
+            const QRect at(d.topLeft + dragOffset_, d.image.size());
+            if (at.intersects(exposed))
+                canvas.drawImage(at, d.image);
+        }
     if (!workingShown_ || !exposed.intersects(workingRect_))
         return;
     const TFigure f = workingFigure();
@@ -134,6 +141,13 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
         toolCode_ = returnTool_;
         selectToolSettings(toolCode_);
     }
+    if (selectionPress(at)) {
+        if (dragging_) {
+            setCanvasHint(kDraggingHint);
+            startAutoScroll();
+        }
+        return;
+    }
     switch (toolCode_) {
     case fkMoji: pressText(at); break;
     case fkFree:
@@ -149,8 +163,10 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
         }
         break;
     }
-    if (dragging_)
+    if (dragging_) {
         setCanvasHint(kDraggingHint);
+        startAutoScroll();
+    }
 }
 
 void TForm1::pressText(QPoint point)
@@ -186,22 +202,54 @@ void TForm1::pressFill(QPoint point)
 void TForm1::Image1MouseMove(QMouseEvent* e)
 {
     const QPoint at = e->position().toPoint();
-    const QPoint point = (toolCode_ == fkFree || toolCode_ == fkNuri) ? at : snap(at);
-    if (dragging_ && (e->buttons() & Qt::LeftButton)) {
-        if (toolCode_ == fkFree) {
-            if (pointBuffer_.empty() || pointBuffer_.back() != point)
-                pointBuffer_.push_back(point);
-            currentPoint_ = point;
-            showWorking(true);
-        } else if (point != currentPoint_) {
-            currentPoint_ = point;
-            showWorking(true);
-        }
-    }
+    const QPoint point = snap(at);
+    // A mouse move of more than two pixels ends keyboard pointing.
+    const QPoint travelled = point - currentPoint_;
+    if (!synthesizingMove_ && (std::abs(travelled.x()) > 2 || std::abs(travelled.y()) > 2))
+        microMoveActive_ = false;
+    if (dragging_ && (e->buttons() & Qt::LeftButton))
+        dragTo(point, e->modifiers());
     currentPoint_ = dragging_ ? currentPoint_ : point;
     Image1->setMarkStyle(markStyleFor(toolCode_));
     Image1->showMarks(point);
     updateStatusPosition(point);
+}
+
+void TForm1::dragTo(QPoint point, Qt::KeyboardModifiers modifiers)
+{
+    switch (toolCode_) {
+    case fkFree:
+        if (pointBuffer_.empty() || pointBuffer_.back() != point)
+            pointBuffer_.push_back(point);
+        currentPoint_ = point;
+        showWorking(true);
+        break;
+    case 31:
+        if (!autoScrolled_)
+            rangeMove(point);
+        break;
+    case 32:
+    case 34:
+        currentPoint_ = point;
+        if (point != startPoint_) {
+            toolCode_ = 64;
+            beginMove(duplicateKey_ || (modifiers & Qt::ControlModifier));
+            placeDragImages(currentPoint_ - startPoint_);
+        }
+        break;
+    case 64:
+        if (!autoScrolled_ && selectedCount_ > 0) {
+            currentPoint_ = point;
+            placeDragImages(currentPoint_ - startPoint_);
+        }
+        break;
+    default:
+        if (point != currentPoint_ && !autoScrolled_) {
+            currentPoint_ = point;
+            showWorking(true);
+        }
+        break;
+    }
 }
 
 void TForm1::Image1MouseUp(QMouseEvent* e)
@@ -211,7 +259,9 @@ void TForm1::Image1MouseUp(QMouseEvent* e)
     if (e->button() != Qt::LeftButton)
         return;
     const QPoint at = e->position().toPoint();
-    if (dragging_) {
+    if (dragging_ && selectionRelease(snap(at), e->modifiers())) {
+        // handled by the selection modes
+    } else if (dragging_) {
         if (toolCode_ != fkFree && toolCode_ != fkMoji)
             currentPoint_ = snap(at);
         showWorking(false);
@@ -226,11 +276,13 @@ void TForm1::Image1MouseUp(QMouseEvent* e)
         if (commit)
             commitWorking();
     }
-    pointBuffer_.clear();
+    if (toolCode_ != 31 && toolCode_ != 32 && toolCode_ != 34)
+        pointBuffer_.clear(); // the lasso of a range stays with it
     Image1->eraseMarks();
     dragging_ = false;
+    autoScrollTimer_->stop();
     microMoveActive_ = false;
-    setCanvasHint(texts::kCanvasHint);
+    updateCanvasHintForTool();
 }
 
 void TForm1::commitWorking()
@@ -259,14 +311,23 @@ void TForm1::commitWorking()
 void TForm1::canvasRightPress(QPoint at)
 {
     const bool wasDragging = dragging_;
-    if (dragging_) {
-        // A right press while dragging cancels the figure.
+    const bool selecting = toolCode_ == 31 || toolCode_ == 32 || toolCode_ == 34 || toolCode_ == 64;
+    if (countSelected() == 0 || dragging_ || tmKeyMove->isActive()) {
+        // A right press cancels: the figure being drawn, the move, the selection.
         showWorking(false);
-        pointBuffer_.clear();
-        drawing_.clearSelection();
+        tmKeyMove->stop();
+        keyMover_.reset();
+        dragImagesShown_ = false;
+        if (selecting) {
+            resetSelection();
+        } else {
+            pointBuffer_.clear();
+            drawing_.clearSelection();
+        }
     }
     dragging_ = false;
-    setCanvasHint(texts::kCanvasHint);
+    autoScrollTimer_->stop();
+    updateCanvasHintForTool();
     if (wasDragging)
         return;
     selectToolSettings(toolCode_);

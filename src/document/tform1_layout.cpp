@@ -8,6 +8,7 @@
 #include "platform/app_info.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <string_view>
 
 namespace molvane {
 
@@ -212,6 +214,22 @@ void TForm1::buildPopupMenu()
         // These commands come with the selection, clipboard and tip tools.
         menuAction(PopupMenu1, item.name, item.caption, u(item.hint), QKeySequence(u(item.shortcut)))->setEnabled(false);
     }
+    const std::pair<const char*, void (TForm1::*)()> selectionCommands[] = {
+        {"pmKobetu", &TForm1::pmKobetuClick},
+        {"SelectAll1", &TForm1::SelectAll1Click},
+        {"pmHaniRect", &TForm1::pmHaniRectClick},
+        {"pmHaniFree", &TForm1::pmHaniFreeClick},
+    };
+    for (const auto& [name, command] : selectionCommands) {
+        QAction* a = PopupMenu1->findChild<QAction*>(QString::fromLatin1(name));
+        a->setCheckable(std::string_view(name) != "SelectAll1");
+        connect(a, &QAction::triggered, this, [this, a, command = command] {
+            // A shortcut of a disabled item does nothing: the states are those of the menu now.
+            popupStates();
+            if (a->isEnabled())
+                (this->*command)();
+        });
+    }
     for (QAction* a : PopupMenu1->actions())
         a->setShortcutVisibleInContextMenu(true);
     addActions(PopupMenu1->actions()); // the shortcuts work while the menu is closed
@@ -350,8 +368,6 @@ QWidget* TForm1::buildToolPanel()
     add(31, QStringLiteral("sbBubun"), u(texts::kSelectRectHint) + u(texts::kContinueSelectHint), {});
     add(32, QStringLiteral("sbFreeBubun"), u(texts::kSelectFreeHint) + u(texts::kContinueSelectHint), {});
     toolButtons_[32]->setProperty("tag", 31); // both range buttons enter the range mode
-    for (int tag : {34, 31, 32})
-        toolButtons_[tag]->setEnabled(false); // selecting comes with the selection modes
     h->addSpacing(6);
     for (const auto& [tag, name, hint] : {std::tuple{41, "sbConnect", texts::kConnect}, std::tuple{42, "sbConnectCancel", texts::kConnectCancel}}) {
         QToolButton* b = toolButton(QString::fromLatin1(name), u(hint), toolIcon(tag, 24));
@@ -519,6 +535,15 @@ void TForm1::buildCanvas()
     connect(Image1, &CanvasView::mouseReleased, this, [this](QMouseEvent* e) { Image1MouseUp(e); });
     connect(Image1, &CanvasView::mouseLeft, this, [this] { Image1->eraseMarks(); });
     Image1->setOverlayPainter([this](Canvas& canvas, const QRect& exposed) { paintOverlays(canvas, exposed); });
+    tmKeyMove = new QTimer(this);
+    tmKeyMove->setObjectName(QStringLiteral("tmKeyMove"));
+    tmKeyMove->setInterval(100);
+    connect(tmKeyMove, &QTimer::timeout, this, [this] { tmKeyMoveTimer(); });
+    // The auto-scroll runs while the pointer is dragging, as often as the event loop is idle.
+    autoScrollTimer_ = new QTimer(this);
+    autoScrollTimer_->setInterval(15);
+    connect(autoScrollTimer_, &QTimer::timeout, this,
+            [this] { autoScrollStep(ScrollBox1->viewport()->mapFromGlobal(QCursor::pos())); });
 }
 
 void TForm1::buildStatusBar()

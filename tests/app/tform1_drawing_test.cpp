@@ -6,6 +6,7 @@
 #include "platform/atomic_file.h"
 #include "support/image_test_util.h"
 #include "support/scripted_prompts.h"
+#include "main_window_driver.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -19,62 +20,7 @@ using namespace molvane::test;
 
 namespace {
 
-class DrawingToolsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        folders = dataFoldersIn(dir.filePath("Molvane"));
-        form = std::make_unique<TForm1>(prompts, folders);
-        view = form->canvasView();
-    }
-    void TearDown() override
-    {
-        prompts.setIgnoreBeeps(true);
-        form->drawing().takeBaseline();
-        form.reset();
-    }
-
-    void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
-    {
-        QMouseEvent e(type, QPointF(at), view->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
-        QApplication::sendEvent(view, &e);
-    }
-    void press(QPoint at, Qt::MouseButton b = Qt::LeftButton) { send(QEvent::MouseButtonPress, at, b, b); }
-    void move(QPoint at, Qt::MouseButtons held = Qt::LeftButton) { send(QEvent::MouseMove, at, Qt::NoButton, held); }
-    void release(QPoint at) { send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); }
-    void drag(QPoint from, QPoint to)
-    {
-        press(from);
-        move((from + to) / 2);
-        move(to);
-        release(to);
-    }
-    QToolButton* button(const char* name) { return form->findChild<QToolButton*>(QString::fromLatin1(name)); }
-    void rightPress(QToolButton* b)
-    {
-        QMouseEvent e(QEvent::MouseButtonPress, QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)), Qt::RightButton,
-                      Qt::RightButton, Qt::NoModifier);
-        QApplication::sendEvent(b, &e);
-        QMouseEvent up(QEvent::MouseButtonRelease, QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)), Qt::RightButton,
-                       Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(b, &up);
-    }
-    void leftClick(QToolButton* b)
-    {
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QMouseEvent e(type, QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(b, &e);
-        }
-    }
-    FigureList& figures() { return form->drawing().figures; }
-
-    QTemporaryDir dir;
-    DataFolders folders;
-    ScriptedPrompts prompts;
-    std::unique_ptr<TForm1> form;
-    CanvasView* view = nullptr;
-};
+using DrawingToolsTest = MainWindowDriver;
 
 } // namespace
 

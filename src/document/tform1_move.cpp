@@ -1,0 +1,438 @@
+// Moving and duplicating the selection with the mouse or the keyboard, stepping the pointer from the
+// keyboard while dragging, scrolling by itself at the view's edges, and the mouse wheel.
+
+#include "document/canvas_geometry.h"
+#include "document/figure_commit.h"
+#include "document/fill_surroundings.h"
+#include "document/geometry.h"
+#include "document/tform1.h"
+#include "editing/move_logic.h"
+#include "editing/selection.h"
+#include "editing/wheel.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace molvane {
+
+namespace {
+
+constexpr int kDragImagePad = 2;
+
+bool isArrow(int key) { return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down; }
+
+// The arrow key a micro-move letter stands for.
+int arrowFor(int key)
+{
+    switch (keyDirection(key).value_or(KeyDirection::Left)) {
+    case KeyDirection::Left: return Qt::Key_Left;
+    case KeyDirection::Right: return Qt::Key_Right;
+    case KeyDirection::Up: return Qt::Key_Up;
+    case KeyDirection::Down: return Qt::Key_Down;
+    }
+    return Qt::Key_Left;
+}
+
+QPoint arrowOffset(int arrow, int step)
+{
+    switch (arrow) {
+    case Qt::Key_Left: return {-step, 0};
+    case Qt::Key_Right: return {step, 0};
+    case Qt::Key_Up: return {0, -step};
+    default: return {0, step};
+    }
+}
+
+// White is the paper: it lets the drawing under a drag image show through.
+QImage whiteTransparent(const QImage& rgb)
+{
+    QImage argb = rgb.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(argb.scanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == 0xFFFFFF)
+                line[x] = 0;
+    }
+    return argb;
+}
+
+} // namespace
+
+int TForm1::pointerStep() const
+{
+    if (drawing_.settings.smallMoveOneDot)
+        return 1;
+    return std::max(1, int(snapStep(drawing_.settings.masuHaba, zoom(), 1)) / std::max(1, precision()));
+}
+
+bool TForm1::keyMoveMode() const
+{
+    const int t = toolCode_;
+    return t == 32 || t == 51 || t == 55 || t == 64 || t == 66;
+}
+
+TForm1::DragImage TForm1::dragImageFor(const TFigure& f) const
+{
+    const QRect model = f.occupiedRect();
+    const QPoint topLeft = toScreen(model.topLeft(), zoom()) - QPoint(kDragImagePad, kDragImagePad);
+    const QPoint bottomRight = toScreen(model.bottomRight() + QPoint(1, 1), zoom()) + QPoint(kDragImagePad, kDragImagePad);
+    DragImage d;
+    d.topLeft = topLeft;
+    QImage rgb(QSize(std::max(1, bottomRight.x() - topLeft.x()), std::max(1, bottomRight.y() - topLeft.y())),
+               QImage::Format_RGB32);
+    rgb.fill(Qt::white);
+    {
+        Canvas canvas(rgb);
+        canvas.setOrigin(-topLeft);
+        RenderState scratch;
+        TFigure shown = f;
+        shown.selected = false;
+        renderFigure(shown, {canvas, true, zoom(), drawing_.renderSettings()}, scratch, {});
+    }
+    d.image = whiteTransparent(rgb);
+    d.centred = f.kind == fkMoji;
+    return d;
+}
+
+QRect TForm1::dragImagesRect(QPoint offset) const
+{
+    QRect r;
+    for (const DragImage& d : dragImages_)
+        r |= QRect(d.topLeft + offset, d.image.size());
+    return r;
+}
+
+void TForm1::renderWithoutSelected()
+{
+    RebuildOptions options;
+    options.includeSelected = false;
+    options.movingSelection = true;
+    drawing_.rebuildBitmap(options);
+}
+
+void TForm1::beginMove(bool duplicating)
+{
+    captureFillsForMove(drawing_.figures);
+    countSelected();
+    cornerBeforeMove_ = drawing_.bitmap().pixel(0, 0);
+    // Moved figures are shown only by their drag images; duplicated ones stay where they were.
+    if (!duplicating)
+        renderWithoutSelected();
+    moveList_.clear();
+    dragImages_.clear();
+    for (const TFigure& f : drawing_.figures) {
+        if (!f.selected)
+            continue;
+        if (f.kind != fkNuri)
+            dragImages_.push_back(dragImageFor(f));
+        moveList_.push_back(f);
+    }
+    dragOffset_ = {};
+    dragImagesShown_ = true;
+    Image1->update();
+}
+
+void TForm1::placeDragImages(QPoint offset)
+{
+    if (offset == dragOffset_)
+        return;
+    QRegion dirty;
+    for (const DragImage& d : dragImages_) {
+        dirty += QRect(d.topLeft + dragOffset_, d.image.size());
+        dirty += QRect(d.topLeft + offset, d.image.size());
+    }
+    dragOffset_ = offset;
+    Image1->update(dirty);
+}
+
+void TForm1::moveSelectedBy(QPoint screenOffset)
+{
+    const bool fine = drawing_.settings.smallMoveOneDot && microMoveActive_;
+    if (fine)
+        for (TFigure& f : drawing_.figures)
+            if (f.selected)
+                f.fineMoved = true;
+    moveSelected(drawing_.figures, toModel(screenOffset, zoom()));
+}
+
+void TForm1::checkFillLeaks(QRgb cornerBefore)
+{
+    FigureList& list = drawing_.figures;
+    if (drawing_.bitmap().pixel(0, 0) == cornerBefore)
+        return;
+    // Some fill now runs out to the corner: the fills around the moved figures lost their ring.
+    std::vector<int> broken;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].kind != fkNuri)
+            continue;
+        for (QPoint p : list[i].points)
+            if (p.x() >= 0 && p.x() < int(list.size()) && list[std::size_t(p.x())].selected)
+                broken.push_back(int(i));
+    }
+    removeFigures(list, broken);
+    drawing_.rebuildBitmap();
+    if (drawing_.bitmap().pixel(0, 0) != cornerBefore) {
+        removeFigures(list, leakingFills(list, drawing_.bitmap(), drawing_.background, drawing_.renderSettings()));
+        drawing_.rebuildBitmap();
+    }
+    for (TFigure& f : list)
+        if (f.kind == fkNuri)
+            updateSurroundings(f, drawing_.bitmap(), list);
+}
+
+void TForm1::endMove(QPoint offset, bool duplicate)
+{
+    dragImagesShown_ = false;
+    Image1->update(dragImagesRect(dragOffset_));
+    if (duplicate) {
+        drawing_.clearSelection();
+        if (!offset.isNull())
+            placeFigures(drawing_.figures, drawing_.bitmap(), moveList_, offset, zoom(),
+                         drawing_.settings.smallMoveOneDot && microMoveActive_, drawing_.renderState,
+                         drawing_.renderSettings());
+    } else {
+        moveSelectedBy(offset);
+        drawing_.rebuildBitmap();
+    }
+    checkFillLeaks(cornerBeforeMove_);
+    if (!selRange_.isNull()) {
+        // The range follows the figures.
+        toolCode_ = 32;
+        selRange_.translate(offset);
+        for (QPoint& p : pointBuffer_)
+            p += offset;
+    } else {
+        toolCode_ = returnTool_;
+    }
+    drawing_.pushHistory();
+    if (returnTool_ == 34) {
+        for (TFigure& f : drawing_.figures)
+            f.selected = false;
+        countSelected();
+    } else if (selRange_.isNull()) {
+        resetSelection();
+    }
+    moveList_.clear();
+    dragImages_.clear();
+    dragOffset_ = {};
+    Image1->update();
+}
+
+bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
+{
+    if (sbStr->isChecked() && edStr->hasFocus())
+        return false; // the short text keeps its keys
+    if (key == Qt::Key_Control) {
+        if (!duplicateKey_ && toolCode_ == 64 && (dragging_ || tmKeyMove->isActive())) {
+            // Duplicating after all: the originals come back where they were.
+            drawing_.rebuildBitmap();
+            Image1->update();
+        }
+        duplicateKey_ = true;
+        return false;
+    }
+    if (key == Qt::Key_Space) {
+        if (!tmKeyMove->isActive() || autoRepeat)
+            return false;
+        spaceHeld_ = true;
+        if (drawing_.settings.smallMoveOneDot) {
+            keyMover_.keyDown(Qt::Key_Space);
+            microMoveActive_ = keyMover_.oneDot();
+        }
+        return true;
+    }
+    const bool letter = !isArrow(key) && keyDirection(key).has_value();
+    if (!isArrow(key) && !letter)
+        return false;
+    if (modifiers & Qt::ShiftModifier)
+        return false;
+    if (dragging_) {
+        pointerKey(isArrow(key) ? key : arrowFor(key));
+        return true;
+    }
+    if (keyMoveMode()) {
+        if (autoRepeat)
+            return true;
+        if (!tmKeyMove->isActive()) {
+            keyMover_.reset();
+            keyMover_.setOneDot(drawing_.settings.smallMoveOneDot);
+            keyDuplicate_ = false;
+            tmKeyMove->start();
+        }
+        keyMover_.setStep(std::max(1, int(snapStep(drawing_.settings.masuHaba, zoom(), 1)) / std::max(1, precision())));
+        keyMover_.keyDown(key);
+        microMoveActive_ = true;
+        return true;
+    }
+    if (letter)
+        return false;
+    scrollByKey(key);
+    Image1->eraseMarks();
+    return true;
+}
+
+bool TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
+{
+    if (autoRepeat)
+        return false;
+    bool used = false;
+    if (key == Qt::Key_Control) {
+        if (keyMover_.held().empty())
+            keyDuplicate_ = true;
+        const bool moving = toolCode_ == 64 && (dragging_ || tmKeyMove->isActive());
+        duplicateKey_ = false;
+        if (moving) {
+            // Moving after all: the originals leave their place again.
+            renderWithoutSelected();
+            Image1->update();
+        }
+    } else if (key == Qt::Key_Space) {
+        spaceHeld_ = false;
+    } else if (tmKeyMove->isActive() && keyDirection(key)) {
+        keyMover_.keyUp(key, modifiers);
+        used = true;
+    }
+    if (tmKeyMove->isActive() && keyMover_.held().empty() && !duplicateKey_ && !spaceHeld_) {
+        tmKeyMove->stop();
+        tmKeyMoveTimer(); // the final tick commits the move
+    }
+    return used;
+}
+
+void TForm1::pointerKey(int arrow)
+{
+    // The pointer goes to the snapped point first; after that each key steps it.
+    const QPoint next = microMoveActive_ ? currentPoint_ + arrowOffset(arrow, pointerStep()) : currentPoint_;
+    microMoveActive_ = true;
+    if (Image1->isVisible())
+        QCursor::setPos(Image1->mapToGlobal(next));
+    QMouseEvent move(QEvent::MouseMove, QPointF(next), Image1->mapToGlobal(QPointF(next)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    synthesizingMove_ = true;
+    Image1MouseMove(&move);
+    synthesizingMove_ = false;
+}
+
+void TForm1::scrollByKey(int key)
+{
+    QScrollBar* bar = (key == Qt::Key_Left || key == Qt::Key_Right) ? ScrollBox1->horizontalScrollBar()
+                                                                     : ScrollBox1->verticalScrollBar();
+    const int sign = (key == Qt::Key_Left || key == Qt::Key_Up) ? -1 : 1;
+    bar->setValue(bar->value() + sign * bar->singleStep());
+}
+
+void TForm1::tmKeyMoveTimer()
+{
+    const bool running = tmKeyMove->isActive();
+    if (toolCode_ == 32) {
+        // The first tick (or a tap committed before any tick): the move starts from nothing.
+        Image1->eraseMarks();
+        countSelected();
+        if (drawing_.settings.smallMoveOneDot)
+            for (TFigure& f : drawing_.figures)
+                if (f.selected)
+                    f.fineMoved = true;
+        startPoint_ = {};
+        keyPos_ = {};
+        toolCode_ = 64;
+        beginMove(duplicateKey_);
+        keyPos_ += keyMover_.tick();
+        placeDragImages(keyPos_);
+    } else if (toolCode_ == 64 && running) {
+        if (!autoScrolled_ && selectedCount_ > 0) {
+            keyPos_ += keyMover_.tick();
+            placeDragImages(keyPos_);
+        }
+    }
+    if (running || toolCode_ != 64)
+        return;
+    // Every key is up: commit.
+    const QPoint offset = keyPos_ - startPoint_;
+    if (selectedCount_ > 0) {
+        endMove(offset, keyDuplicate_);
+    } else {
+        dragImagesShown_ = false;
+        resetSelection();
+    }
+    keyMover_.reset();
+    moveList_.clear();
+    dragImages_.clear();
+    microMoveActive_ = false;
+}
+
+void TForm1::startAutoScroll()
+{
+    if (!autoScrollTimer_->isActive())
+        autoScrollTimer_->start();
+}
+
+bool TForm1::autoScrollStep(QPoint pointer)
+{
+    if (!dragging_) {
+        autoScrollTimer_->stop();
+        return false;
+    }
+    const int step = drawing_.settings.autoScrollSpeed + (zoom() > 100 ? drawing_.settings.masuHaba : 0);
+    QScrollBar* h = ScrollBox1->horizontalScrollBar();
+    QScrollBar* v = ScrollBox1->verticalScrollBar();
+    const QPoint before(h->value(), v->value());
+    const QSize client = ScrollBox1->viewport()->size();
+    if (pointer.x() < 0)
+        h->setValue(h->value() - step);
+    else if (pointer.x() > client.width())
+        h->setValue(h->value() + step);
+    if (pointer.y() < 0)
+        v->setValue(v->value() - step);
+    else if (pointer.y() > client.height())
+        v->setValue(v->value() + step);
+    const bool wasScrolled = autoScrolled_;
+    autoScrolled_ = QPoint(h->value(), v->value()) != before;
+    if (!autoScrolled_ && !wasScrolled)
+        return false;
+    // Follow the pointer with the figure being drawn or moved.
+    const QPoint onCanvas = snap(Image1->mapFrom(ScrollBox1->viewport(), pointer));
+    if (toolCode_ == 64) {
+        currentPoint_ = onCanvas;
+        placeDragImages(currentPoint_ - startPoint_);
+    } else if (toolCode_ == 31) {
+        rangeMove(onCanvas);
+    } else if (toolCode_ != fkFree) {
+        currentPoint_ = onCanvas;
+        showWorking(true);
+    }
+    return autoScrolled_;
+}
+
+bool TForm1::FormMouseWheel(QPoint pointer, int delta)
+{
+    const QSize view = ScrollBox1->viewport()->size();
+    if (!QRect(QPoint(0, 0), view).contains(pointer))
+        return false;
+    const WheelEffect effect = wheelEffect(view, pointer, delta);
+    if (effect.zoomStep != 0) {
+        UpDown2->step(effect.zoomStep > 0);
+        return true;
+    }
+    const QScrollBar* v = ScrollBox1->verticalScrollBar();
+    const QScrollBar* h = ScrollBox1->horizontalScrollBar();
+    // A corner moves both ways, but not past an edge the view already stands at.
+    if (effect.dx != 0 && effect.dy != 0) {
+        const bool atTop = v->value() <= v->minimum(), atBottom = v->value() >= v->maximum();
+        const bool atLeft = h->value() <= h->minimum(), atRight = h->value() >= h->maximum();
+        if ((effect.dy < 0 && atTop) || (effect.dy > 0 && atBottom) || (effect.dx > 0 && atRight) ||
+            (effect.dx < 0 && effect.dy > 0 && atLeft))
+            return true;
+    }
+    const auto tap = [this](int key) {
+        FormKeyDown(key, Qt::NoModifier);
+        FormKeyUp(key, Qt::NoModifier);
+    };
+    if (effect.dy != 0)
+        tap(effect.dy < 0 ? Qt::Key_Up : Qt::Key_Down);
+    if (effect.dx != 0)
+        tap(effect.dx < 0 ? Qt::Key_Left : Qt::Key_Right);
+    return true;
+}
+
+} // namespace molvane

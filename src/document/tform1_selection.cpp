@@ -1,0 +1,278 @@
+// Selecting figures on the canvas: the individual mode with every frame shown, the rectangle and free
+// ranges, select all, the frames and the range outline on the view, and the selection commands.
+
+#include "document/canvas_geometry.h"
+#include "document/geometry.h"
+#include "document/main_window_texts.h"
+#include "document/selection_frames.h"
+#include "document/tform1.h"
+#include "editing/selection.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace molvane {
+
+namespace {
+
+constexpr int kIndividualButton = 34;
+constexpr int kRectButton = 31;
+constexpr int kFreeButton = 32; // the free range button; its tool code is the range's, 31
+
+bool showsFrames(int tool) { return tool == 31 || tool == 32 || tool == 34 || tool == 61; }
+
+} // namespace
+
+int TForm1::countSelected()
+{
+    selectedCount_ = molvane::countSelected(drawing_.figures);
+    return selectedCount_;
+}
+
+void TForm1::clearRange()
+{
+    selRange_ = {};
+    rangeShift_ = {};
+    pointBuffer_.clear();
+    freeRange_ = false;
+}
+
+bool TForm1::insideRange(QPoint screen) const
+{
+    if (selRange_.isNull())
+        return false;
+    if (freeRange_)
+        return QPolygon(QList<QPoint>(pointBuffer_.begin(), pointBuffer_.end())).containsPoint(screen, Qt::OddEvenFill);
+    return selRange_.contains(screen);
+}
+
+void TForm1::loadFigureValues(const TFigure& f)
+{
+    selectToolSettings(f.kind == fkPicture ? fkPicture : f.kind);
+    UpDown4->setValue(f.lineWidth);
+    UpDown3->setValue(f.shape);
+    currentLineStyle_ = f.penStyle;
+}
+
+void TForm1::updateCanvasHintForTool()
+{
+    setCanvasHint(toolCode_ == 31 || toolCode_ == 32 ? texts::kSelectingHint : texts::kCanvasHint);
+}
+
+bool TForm1::selectionPress(QPoint at)
+{
+    switch (toolCode_) {
+    case 31: rangePress(currentPoint_); return true;
+    case 32:
+    case 34: break;
+    default: return false;
+    }
+    countSelected();
+    pressedFrame_ = frameHit(drawing_.figures, at, zoom(), toolCode_ == 32);
+    pressedInRange_ = false;
+    if (pressedFrame_ >= 0) {
+        loadFigureValues(drawing_.figures[std::size_t(pressedFrame_)]);
+        dragging_ = true;
+    } else if (toolCode_ == 32 && insideRange(at)) {
+        pressedInRange_ = true;
+        dragging_ = true;
+    } else if (!(toolCode_ == 32 && duplicateKey_)) {
+        const int mode = toolCode_;
+        resetSelection();
+        if (mode == 34 && continueSelect_ == 1)
+            pressSelectionButton(kIndividualButton);
+        else if (mode == 32 && (continueSelect_ == 2 || continueSelect_ == 3))
+            pressSelectionButton(continueSelect_ == 2 ? kRectButton : kFreeButton);
+    }
+    return true;
+}
+
+bool TForm1::selectionRelease(QPoint point, Qt::KeyboardModifiers modifiers)
+{
+    switch (toolCode_) {
+    case 31:
+        currentPoint_ = freeRange_ ? currentPoint_ : point;
+        rangeRelease();
+        return true;
+    case 32:
+    case 34:
+        // A release without a move: a click on a frame flips that figure.
+        if (pressedFrame_ >= 0 && pressedFrame_ < int(drawing_.figures.size())) {
+            toggleSelected(drawing_.figures, pressedFrame_);
+            countSelected();
+            Image1->update();
+        }
+        break;
+    case 64:
+        currentPoint_ = point;
+        if (selectedCount_ == 0) {
+            dragImagesShown_ = false;
+            resetSelection();
+            if (continueSelect_ != 0)
+                pressSelectionButton(continueSelect_ == 1 ? kIndividualButton
+                                                          : continueSelect_ == 2 ? kRectButton : kFreeButton);
+        } else {
+            endMove(currentPoint_ - startPoint_, duplicateKey_ || (modifiers & Qt::ControlModifier));
+        }
+        break;
+    default: return false;
+    }
+    pressedFrame_ = -1;
+    pressedInRange_ = false;
+    return true;
+}
+
+void TForm1::rangePress(QPoint point)
+{
+    freeRange_ = toolButtons_[kFreeButton]->isChecked();
+    pointBuffer_.clear();
+    selRange_ = {};
+    dragging_ = true;
+    if (freeRange_) {
+        pointBuffer_.push_back(point);
+        selRange_ = QRect(point, QSize(1, 1));
+        return;
+    }
+    showWorking(true);
+}
+
+void TForm1::rangeMove(QPoint point)
+{
+    if (!freeRange_) {
+        currentPoint_ = point;
+        showWorking(true);
+        return;
+    }
+    if (!pointBuffer_.empty() && pointBuffer_.back() == point)
+        return;
+    const QPoint previous = pointBuffer_.empty() ? point : pointBuffer_.back();
+    pointBuffer_.push_back(point);
+    selRange_ |= QRect(point, QSize(1, 1));
+    currentPoint_ = point;
+    Image1->update(rangeRect(previous, point).adjusted(-2, -2, 2, 2));
+}
+
+void TForm1::rangeRelease()
+{
+    showWorking(false);
+    int taken = 0;
+    if (freeRange_) {
+        // The lasso's bounds take the plain snap; its points stay as drawn.
+        const double step = microMoveActive_ ? 1.0 : snapStep(drawing_.settings.masuHaba, zoom(), precision());
+        selRange_ = QRect(snapPoint(selRange_.topLeft(), step), snapPoint(selRange_.bottomRight(), step));
+        taken = selectByRange(drawing_.figures, QPolygon(QList<QPoint>(pointBuffer_.begin(), pointBuffer_.end())), zoom());
+    } else {
+        if (currentPoint_ != startPoint_)
+            selRange_ = rangeRect(startPoint_, currentPoint_);
+        taken = selRange_.isNull() ? 0 : selectByRange(drawing_.figures, selRange_, zoom());
+    }
+    selectedCount_ = taken;
+    if (taken == 0) {
+        clearRange();
+        toolCode_ = returnTool_;
+    } else {
+        toolCode_ = 32;
+        if (taken == 1)
+            for (const TFigure& f : drawing_.figures)
+                if (f.selected)
+                    loadFigureValues(f);
+    }
+    Image1->update();
+}
+
+void TForm1::resetSelection()
+{
+    drawing_.clearSelection();
+    selectedCount_ = 0;
+    moveList_.clear();
+    dragImages_.clear();
+    dragImagesShown_ = false;
+    drawing_.rebuildBitmap();
+    popupJustShown_ = false;
+    if (continueSelect_ != 0) {
+        if (toolCode_ == 32 || toolCode_ == 64)
+            toolCode_ = returnTool_;
+        if (toolCode_ == 34)
+            showAllFrames(drawing_.figures, true);
+        Image1->update();
+        return;
+    }
+    clearRange();
+    toolCode_ = returnTool_;
+    if (lastToolButton_) {
+        lastToolButton_->setChecked(true);
+        lastToolButton_->click();
+    }
+    Image1->update();
+}
+
+void TForm1::pressSelectionButton(int button)
+{
+    QToolButton* b = toolButtons_.value(button);
+    if (!b)
+        return;
+    b->setChecked(true);
+    toolButtonClicked(button);
+}
+
+void TForm1::pmKobetuClick() { pressSelectionButton(kIndividualButton); }
+void TForm1::pmHaniRectClick() { pressSelectionButton(kRectButton); }
+void TForm1::pmHaniFreeClick() { pressSelectionButton(kFreeButton); }
+
+void TForm1::SelectAll1Click()
+{
+    pmKobetuClick();
+    if (toolCode_ != 34)
+        return; // refused: the drawing is empty
+    selectAll(drawing_.figures);
+    countSelected();
+    if (drawing_.figures.size() == 1)
+        loadFigureValues(drawing_.figures.front());
+    Image1->update();
+}
+
+void TForm1::selectionPopupStates()
+{
+    const bool any = !drawing_.figures.empty();
+    for (const char* name : {"pmKobetu", "SelectAll1", "pmHaniRect", "pmHaniFree"})
+        if (QAction* a = PopupMenu1->findChild<QAction*>(QString::fromLatin1(name)))
+            a->setEnabled(any);
+    const bool rangeMode = toolCode_ == 31 || toolCode_ == 32;
+    if (QAction* a = PopupMenu1->findChild<QAction*>(QStringLiteral("pmKobetu")))
+        a->setChecked(toolCode_ == 34);
+    if (QAction* a = PopupMenu1->findChild<QAction*>(QStringLiteral("pmHaniRect")))
+        a->setChecked(rangeMode && toolButtons_[kRectButton]->isChecked());
+    if (QAction* a = PopupMenu1->findChild<QAction*>(QStringLiteral("pmHaniFree")))
+        a->setChecked(rangeMode && toolButtons_[kFreeButton]->isChecked());
+}
+
+void TForm1::paintSelection(Canvas& canvas, const QRect& exposed)
+{
+    if (!showsFrames(toolCode_))
+        return;
+    const QRect reach = exposed.adjusted(-10, -10, 10, 10);
+    for (const TFigure& f : drawing_.figures) {
+        if (!f.frameShown)
+            continue;
+        if (f.kind != fkPicture && !reach.contains(toScreen(f.handle, zoom())))
+            continue;
+        drawSelectionFrame(canvas, f, zoom());
+    }
+    const bool lassoDrawn = toolCode_ == 31 && freeRange_ && dragging_;
+    if ((toolCode_ != 32 && !lassoDrawn) || selRange_.isNull())
+        return;
+    canvas.setPenMode(PenMode::NotXor);
+    canvas.setBrush({clRed, BrushStyle::Clear});
+    if (!freeRange_) {
+        canvas.setPen({clRed, 1, PenStyle::Dot});
+        canvas.rectangle(selRange_.topLeft(), selRange_.bottomRight());
+        return;
+    }
+    // Every second segment of the lasso: it looks dashed.
+    canvas.setPen({clRed, 1, PenStyle::Solid});
+    for (std::size_t i = 2; i < pointBuffer_.size(); i += 2)
+        if (exposed.intersects(rangeRect(pointBuffer_[i - 1], pointBuffer_[i]).adjusted(-1, -1, 1, 1)))
+            canvas.line(pointBuffer_[i - 1], pointBuffer_[i]);
+}
+
+} // namespace molvane
