@@ -203,6 +203,7 @@ private:
     bool toolButtonMouse(QToolButton* button, QMouseEvent* e);
     bool charButtonMouse(int index, QMouseEvent* e);
     void charButtonClick(int index);
+    void chooseTextTool(QAbstractButton* source, int textSource);
     void editCharButton(int index);
     void sbStrClick();
     void sbEditStrClick();

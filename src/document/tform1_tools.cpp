@@ -59,10 +59,17 @@ void TForm1::charButtonClick(int index)
 {
     QToolButton* b = charButtons_[std::size_t(index)];
     b->setChecked(true);
+    buttonText_ = contentFromHint(b->toolTip());
+    chooseTextTool(b, 1);
+    updateStatusPosition(currentPoint_);
+}
+
+void TForm1::chooseTextTool(QAbstractButton* source, int textSource)
+{
     drawing_.consumePendingChange();
     drawing_.clearSelection();
-    textSource_ = 1;
-    buttonText_ = contentFromHint(b->toolTip());
+    clearRange();
+    textSource_ = textSource;
     returnTool_ = fkMoji;
     if (toolCode_ != fkMoji)
         setLastReformPanel(true, false);
@@ -70,8 +77,9 @@ void TForm1::charButtonClick(int index)
     toolButtons_[fkMoji]->setChecked(true);
     selectToolSettings(fkMoji);
     currentLineStyle_ = leftStyle_;
-    lastToolButton_ = b;
-    updateStatusPosition(currentPoint_);
+    lastToolButton_ = source;
+    updateCanvasHintForTool();
+    Image1->update();
 }
 
 void TForm1::editCharButton(int index)
@@ -92,17 +100,7 @@ void TForm1::sbStrClick()
     for (QToolButton* b : charButtons_)
         b->setChecked(false);
     sbStr->setChecked(true);
-    drawing_.consumePendingChange();
-    drawing_.clearSelection();
-    textSource_ = 2;
-    returnTool_ = fkMoji;
-    if (toolCode_ != fkMoji)
-        setLastReformPanel(true, false);
-    toolCode_ = fkMoji;
-    toolButtons_[fkMoji]->setChecked(true);
-    selectToolSettings(fkMoji);
-    currentLineStyle_ = leftStyle_;
-    lastToolButton_ = sbStr;
+    chooseTextTool(sbStr, 2);
     edStr->setFocus();
 }
 

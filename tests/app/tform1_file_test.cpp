@@ -5,6 +5,7 @@
 #include "platform/bmp_codec.h"
 #include "platform/cp932.h"
 #include "platform/ini_file.h"
+#include "support/figure_builders.h"
 #include "support/scripted_prompts.h"
 
 #include <QTemporaryDir>
@@ -16,18 +17,6 @@ using namespace molvane::test;
 namespace {
 
 const QString kModified = "図形ファイルが変更されています。保存しますか。";
-
-TFigure bond(QPoint a, QPoint b)
-{
-    TFigure f;
-    f.kind = fkSingle;
-    f.lineWidth = 1;
-    f.ends[kMainStart] = a;
-    f.ends[kMainEnd] = b;
-    f.freeEnds = f.ends;
-    f.handle = handlePoint(f);
-    return f;
-}
 
 class FileCommandsTest : public ::testing::Test {
 protected:

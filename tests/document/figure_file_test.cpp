@@ -4,6 +4,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/atomic_file_testing.h"
+#include "support/figure_builders.h"
 #include "support/image_test_util.h"
 #include "support/scripted_prompts.h"
 
@@ -19,13 +20,7 @@ namespace {
 
 TFigure bondAt(QPoint a, QPoint b)
 {
-    TFigure f;
-    f.kind = fkSingle;
-    f.lineWidth = 2;
-    f.ends[kMainStart] = a;
-    f.ends[kMainEnd] = b;
-    f.freeEnds = f.ends;
-    f.handle = handlePoint(f);
+    TFigure f = bond(a, b, 2);
     f.extremes.fill(a);
     return f;
 }

@@ -11,6 +11,7 @@
 #include "platform/bmp_codec.h"
 #include "platform/byte_stream.h"
 #include "platform/jpeg_codec.h"
+#include "support/figure_builders.h"
 #include "support/image_test_util.h"
 #include "support/scripted_prompts.h"
 
@@ -34,22 +35,16 @@ constexpr int kFontLengthAt = 194;
 constexpr int kTextLengthAt = 198;
 constexpr int kAfterTextsAt = 202;
 
-TFigure bond(QPoint a, QPoint b)
+TFigure boundedBond(QPoint a, QPoint b)
 {
-    TFigure f;
-    f.kind = fkSingle;
-    f.lineWidth = 2;
-    f.ends[kMainStart] = a;
-    f.ends[kMainEnd] = b;
-    f.freeEnds = f.ends;
-    f.handle = handlePoint(f);
+    TFigure f = bond(a, b, 2);
     f.extremes = {a, a, b, b};
     return f;
 }
 
 TFigure ofKind(int kind)
 {
-    TFigure f = bond({20, 20}, {60, 20});
+    TFigure f = boundedBond({20, 20}, {60, 20});
     f.kind = kind;
     return f;
 }
@@ -202,7 +197,7 @@ struct HostileFigureFile {
 
 std::vector<HostileFigureFile> hostileFigureFiles()
 {
-    const QByteArray good = record(bond({10, 10}, {50, 10}));
+    const QByteArray good = record(boundedBond({10, 10}, {50, 10}));
     QByteArray moji = record(ofKind(fkMoji));
     const QByteArray freeCurve = record(ofKind(fkFree)); // no points: the count 0 is last
     const QByteArray plain = FileParts().records({good, good}).bytes();
@@ -293,7 +288,7 @@ protected:
     {
         ASSERT_TRUE(dir_.isValid());
         Drawing made;
-        made.figures = {bond({10, 10}, {120, 60}), bond({120, 60}, {200, 10})};
+        made.figures = {boundedBond({10, 10}, {120, 60}), boundedBond({120, 60}, {200, 10})};
         TFigure text = ofKind(fkMoji);
         text.ends[kMainEnd] = text.ends[kMainStart] = {60, 100};
         text.shape = 24;
@@ -394,7 +389,7 @@ TEST_F(HostileFiles, ARepairedCornerMovesTheFiguresWithIt)
     // The corner at INT_MAX becomes 0: the figures stay where they are stored, not 2^31 pixels away.
     const QString path =
         put("region-corner-at-int-max.fga",
-            FileParts().region({100, 50, kInt32Max, 3}).records({record(bond({7, 8}, {30, 8}))}).bytes());
+            FileParts().region({100, 50, kInt32Max, 3}).records({record(boundedBond({7, 8}, {30, 8}))}).bytes());
     Drawing loaded = freshDrawing();
     ScriptedPrompts prompts;
     prompts.expectBeep(BeepKind::Information)
@@ -410,7 +405,7 @@ TEST_F(HostileFiles, ARepairedCornerMovesTheFiguresWithIt)
 TEST_F(HostileFiles, ATruncatedPartialFileKeepsTheRecordsBeforeTheCut)
 {
     ScriptedPrompts quiet;
-    const FigureList part{bond({110, 60}, {180, 60}), bond({110, 70}, {180, 70})};
+    const FigureList part{boundedBond({110, 60}, {180, 60}), boundedBond({110, 70}, {180, 70})};
     Drawing maker;
     const auto written = writeFigureFile(maker, dir_.filePath("whole.fgb"), FigureFileMode::Partial, part,
                                          {100, 50, 100, 40}, quiet);

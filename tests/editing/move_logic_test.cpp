@@ -4,6 +4,7 @@
 #include "document/figure_commit.h"
 #include "document/geometry.h"
 
+#include "support/figure_builders.h"
 #include "support/image_test_util.h"
 
 #include <gtest/gtest.h>
@@ -14,18 +15,6 @@ using namespace molvane::test;
 namespace {
 
 constexpr TColor kYellow = makeTColor(255, 200, 0);
-
-TFigure bond(QPoint a, QPoint b)
-{
-    TFigure f;
-    f.kind = fkSingle;
-    f.lineWidth = 1;
-    f.ends[kMainStart] = a;
-    f.ends[kMainEnd] = b;
-    f.freeEnds = f.ends;
-    f.handle = handlePoint(f);
-    return f;
-}
 
 TFigure fillAt(QPoint p, TColor colour = kYellow)
 {

@@ -3,6 +3,7 @@
 #include "document/figure_commit.h"
 #include "document/geometry.h"
 
+#include "support/figure_builders.h"
 #include "support/image_test_util.h"
 
 #include <gtest/gtest.h>
@@ -11,18 +12,6 @@ using namespace molvane;
 using namespace molvane::test;
 
 namespace {
-
-TFigure bond(QPoint a, QPoint b)
-{
-    TFigure f;
-    f.kind = fkSingle;
-    f.lineWidth = 1;
-    f.ends[kMainStart] = a;
-    f.ends[kMainEnd] = b;
-    f.freeEnds = f.ends;
-    f.handle = handlePoint(f);
-    return f;
-}
 
 TFigure text(QPoint centre, const QString& s)
 {
