@@ -27,6 +27,9 @@ namespace molvane {
 
 inline constexpr int kCharacterButtons = 72;
 
+// The operation-panel control whose change reforms figures.
+enum class ReformControl { Width, Shape, Size, Style, Precision };
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -97,6 +100,10 @@ public:
     void pmHaniRectClick();
     void pmHaniFreeClick();
     void SelectAll1Click();
+    // Reforms the selected figures, or the last one while "変形" is green, by the control's value.
+    void applyReform(ReformControl control);
+    // Pushes the one undo state of the reforms made since the last operation.
+    void settleReform(bool clearMarks);
     // Ends the selection: clears the marks; unless the selection mode is kept, returns to the last tool.
     void resetSelection();
 
@@ -198,6 +205,10 @@ private:
     void scrollByKey(int key);
     int pointerStep() const;
     void startAutoScroll();
+
+    // Reforming (tform1_reform.cpp).
+    std::vector<int> reformTargets();
+    void rerecordExtent(TFigure& f, bool shapeChanged);
 
     // Tool and character buttons (tform1_tools.cpp).
     bool toolButtonMouse(QToolButton* button, QMouseEvent* e);

@@ -76,7 +76,7 @@ void TForm1::toolButtonClicked(int tag)
         return;
     }
     const int code = tag == 32 ? 31 : tag; // both range buttons draw a range
-    drawing_.consumePendingChange();
+    settleReform(true);
     tmKeyMove->stop();
     keyMover_.reset();
     moveList_.clear();
@@ -158,6 +158,7 @@ void TForm1::popupStates()
 
 void TForm1::undoClick()
 {
+    settleReform(true); // so that the reforms themselves can be undone
     popupStates();
     if (!popupUndo_->isEnabled())
         return;

@@ -132,7 +132,7 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
     Image1->setFocus();
     Image1->eraseMarks();
     currentPoint_ = snap(at);
-    drawing_.consumePendingChange();
+    settleReform(false);
     startPoint_ = currentPoint_;
     if (swallowsPopupClick(toolCode_) && std::exchange(popupJustShown_, false))
         return;

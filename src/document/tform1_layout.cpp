@@ -404,9 +404,15 @@ QWidget* TForm1::buildReformPanel()
     UpDown4->setRange(0, 50);
     numberBox("形状", "Edit3", "UpDown3", u(texts::kShapeHint), UpDown3, Edit3);
     UpDown3->setRange(-50, 50);
-    // A change made while drawing is the current tool's own from then on.
-    connect(UpDown4, &TUpDown::clicked, this, [this](bool) { storeToolValue(); });
-    connect(UpDown3, &TUpDown::clicked, this, [this](bool) { storeToolValue(); });
+    // A change made while drawing is the current tool's own from then on; it also reforms.
+    connect(UpDown4, &TUpDown::clicked, this, [this](bool) {
+        storeToolValue();
+        applyReform(ReformControl::Width);
+    });
+    connect(UpDown3, &TUpDown::clicked, this, [this](bool) {
+        storeToolValue();
+        applyReform(ReformControl::Shape);
+    });
     sbPlusMinus = new QToolButton(panel);
     sbPlusMinus->setObjectName(QStringLiteral("sbPlusMinus"));
     sbPlusMinus->setText(u("±"));
@@ -415,6 +421,7 @@ QWidget* TForm1::buildReformPanel()
     connect(sbPlusMinus, &QToolButton::clicked, this, [this] {
         UpDown3->setValue(-UpDown3->value());
         storeToolValue();
+        applyReform(ReformControl::Shape);
     });
     h->addWidget(sbPlusMinus);
     h->addSpacing(4);
@@ -433,12 +440,18 @@ QWidget* TForm1::buildReformPanel()
         sizeRow->addWidget(r);
     }
     rgSize->button(0)->setChecked(true);
+    // The size reforms only what is selected; otherwise it waits for the next text or picture.
+    connect(rgSize, &QButtonGroup::idClicked, this, [this](int) {
+        if (toolCode_ == 32 || toolCode_ == 34 || toolCode_ == 64)
+            applyReform(ReformControl::Size);
+    });
     h->addWidget(sizeBox);
     h->addSpacing(4);
 
     numberBox("精度", "Edit1", "UpDown1", u(texts::kPrecisionHint), UpDown1, Edit1);
     UpDown1->setRange(1, 8);
     UpDown1->setValue(3);
+    connect(UpDown1, &TUpDown::clicked, this, [this](bool) { applyReform(ReformControl::Precision); });
 
     auto* settei = new QToolButton(panel);
     settei->setObjectName(QStringLiteral("sbSettei"));

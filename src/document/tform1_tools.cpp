@@ -66,9 +66,8 @@ void TForm1::charButtonClick(int index)
 
 void TForm1::chooseTextTool(QAbstractButton* source, int textSource)
 {
-    drawing_.consumePendingChange();
+    settleReform(true);
     drawing_.clearSelection();
-    clearRange();
     textSource_ = textSource;
     returnTool_ = fkMoji;
     if (toolCode_ != fkMoji)

@@ -1,0 +1,127 @@
+// Reforming figures from the operation panel: width, shape, size, style and precision applied to the
+// selected figures, or to the last figure while "変形" is green. Consecutive reforms share one undo
+// state, pushed when the next operation starts.
+
+#include "document/figure_renderer.h"
+#include "document/tform1.h"
+
+namespace molvane {
+
+namespace {
+
+bool reformable(int kind) { return (kind >= fkMoji && kind <= fkFree) || kind == fkPai || kind == fkCircle || kind == fkPicture; }
+
+bool isBond(int kind) { return kind == fkSingle || kind == fkDouble || kind == fkTriple; }
+
+// What one control changes on a figure; kinds that ignore the control stay as they are.
+void reformFigure(TFigure& f, ReformControl c, const DrawingConditions& now, int precision)
+{
+    switch (c) {
+    case ReformControl::Shape:
+        if (f.kind == fkMoji || (f.kind >= fkDouble && f.kind <= fkStereo) || f.kind == fkPai || f.kind == fkCircle ||
+            f.kind == fkPicture) {
+            if (f.kind == fkDouble || f.kind == fkTriple)
+                for (int i : {kSecondStart, kThirdStart, kSecondEnd, kThirdEnd})
+                    f.ends[std::size_t(i)] = {}; // the side lines follow the main line afresh
+            f.shape = now.shape;
+        }
+        break;
+    case ReformControl::Width:
+        if ((f.kind >= fkSingle && f.kind <= fkArrow) || f.kind == fkFree || f.kind == fkPai || f.kind == fkCircle)
+            f.lineWidth = now.width;
+        break;
+    case ReformControl::Size:
+        if (f.kind == fkMoji || f.kind == fkPicture)
+            f.sizeStep = now.sizeStep;
+        break;
+    case ReformControl::Style:
+        f.penStyle = now.penStyle;
+        f.penColor = now.penColor;
+        f.auxColor = now.auxColor;
+        f.fillColor = now.fillColor;
+        if (f.kind == fkMoji)
+            f.fontName = now.fontName;
+        break;
+    case ReformControl::Precision: f.cursorPrecision = precision; break;
+    }
+}
+
+} // namespace
+
+std::vector<int> TForm1::reformTargets()
+{
+    std::vector<int> targets;
+    FigureList& list = drawing_.figures;
+    if (toolCode_ == 32 || toolCode_ == 34 || toolCode_ == 64) {
+        for (std::size_t i = 0; i < list.size(); ++i)
+            if (list[i].selected)
+                targets.push_back(int(i));
+    } else if (lastFigureExists_ && lastReformArmed_) {
+        drawing_.clearSelection();
+        targets.push_back(int(list.size()) - 1);
+    }
+    return targets;
+}
+
+void TForm1::applyReform(ReformControl c)
+{
+    FigureList& list = drawing_.figures;
+    if (list.empty())
+        return;
+    const QRgb cornerBefore = drawing_.bitmap().pixel(0, 0);
+    const DrawingConditions now = currentConditions();
+    bool changed = false;
+    for (int index : reformTargets()) {
+        TFigure& f = list[std::size_t(index)];
+        if (!reformable(f.kind))
+            continue;
+        reformFigure(f, c, now, precision());
+        rerecordExtent(f, c == ReformControl::Shape);
+        changed = true;
+    }
+    if (!changed) {
+        Image1->update();
+        return;
+    }
+    drawing_.rebuildBitmap();
+    checkFillLeaks(cornerBefore);
+    drawing_.pendingChange = true;
+    Image1->update();
+}
+
+void TForm1::rerecordExtent(TFigure& f, bool shapeChanged)
+{
+    {
+        Canvas canvas(drawing_.bitmap());
+        RenderOptions options;
+        options.record = true;
+        renderFigure(f, {canvas, false, 100, drawing_.renderSettings()}, drawing_.renderState, options);
+    }
+    f.extremes = drawing_.renderState.extremes;
+    f.margins = drawing_.renderState.margins;
+    if (!shapeChanged || !isBond(f.kind))
+        return;
+    if (f.kind == fkSingle)
+        return;
+    // The side lines as just drawn; they lose any tip connection, the main line keeps its own.
+    const BondLines lines = drawing_.renderState.bondLines;
+    f.ends[kSecondStart] = f.freeEnds[kSecondStart] = lines.secondStart;
+    f.ends[kSecondEnd] = f.freeEnds[kSecondEnd] = lines.secondEnd;
+    if (f.kind == fkTriple) {
+        f.ends[kThirdStart] = f.freeEnds[kThirdStart] = lines.thirdStart;
+        f.ends[kThirdEnd] = f.freeEnds[kThirdEnd] = lines.thirdEnd;
+    }
+}
+
+void TForm1::settleReform(bool clearMarks)
+{
+    if (!drawing_.pendingChange)
+        return;
+    if (clearMarks) {
+        drawing_.clearSelection();
+        clearRange();
+    }
+    drawing_.consumePendingChange();
+}
+
+} // namespace molvane

@@ -1,0 +1,104 @@
+// Reforming from the operation panel: which figures change, what they take, and the one undo state.
+
+#include "document/geometry.h"
+#include "document/tform1.h"
+#include "main_window_driver.h"
+
+#include <QLabel>
+#include <QRadioButton>
+
+using namespace molvane;
+using namespace molvane::test;
+
+namespace {
+
+class ReformTest : public MainWindowDriver {
+protected:
+    TUpDown* upDown(const char* name) { return form->findChild<TUpDown*>(name); }
+    void clickUp(const char* name, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            upDown(name)->step(true);
+    }
+    void selectAllByRange()
+    {
+        button("sbBubun")->click();
+        drag({6, 6}, {600, 600});
+    }
+    int undoStates() const { return form->drawing().history().newest(); }
+};
+
+TEST_F(ReformTest, FiveWidthClicksOnASelectedBondMakeOneUndoStateThatOneUndoTakesBack)
+{
+    button("sbFuncSingle")->click();
+    drag({60, 60}, {180, 60});
+    selectAllByRange();
+    ASSERT_EQ(form->toolCode(), 32);
+    const int before = undoStates();
+    const int oldWidth = figures()[0].lineWidth;
+    clickUp("UpDown4", 5);
+    EXPECT_EQ(figures()[0].lineWidth, oldWidth + 5);
+    EXPECT_EQ(undoStates(), before) << "the undo state waits for the next operation";
+    EXPECT_EQ(form->drawing().bitmap().pixel(120, 60 + (oldWidth + 5) / 2 - 1), qRgb(0, 0, 0)) << "drawn wider";
+    button("sbFuncDouble")->click();
+    EXPECT_EQ(undoStates(), before + 1);
+    form->drawing().undo(prompts);
+    EXPECT_EQ(figures()[0].lineWidth, oldWidth);
+}
+
+TEST_F(ReformTest, WithNothingSelectedAndTheLastFigurePanelRedOnlyTheToolChanges)
+{
+    button("sbFuncSingle")->click();
+    drag({60, 60}, {180, 60});
+    auto* panel = form->findChild<QLabel*>("pnLastReform");
+    QMouseEvent down(QEvent::MouseButtonPress, QPointF(3, 3), panel->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(panel, &down); // green -> red
+    const QImage before = form->drawing().bitmap().copy();
+    const int width = figures()[0].lineWidth;
+    clickUp("UpDown4", 2);
+    EXPECT_EQ(figures()[0].lineWidth, width);
+    EXPECT_EQ(form->drawing().bitmap(), before);
+    EXPECT_EQ(form->toolSettings().at(fkSingle).width, width + 2);
+    EXPECT_FALSE(form->drawing().pendingChange);
+}
+
+TEST_F(ReformTest, AGreenPanelReshapesTheLastDoubleBondAndASideConnectionIsDropped)
+{
+    button("sbFuncSingle")->click();
+    drag({60, 60}, {180, 60});
+    button("sbFuncDouble")->click();
+    drag({60, 120}, {180, 120});
+    TFigure& bond = figures()[1];
+    // Its second line was pulled onto a glyph, and so was its main end.
+    bond.ends[kSecondEnd] += QPoint(4, 0);
+    bond.ends[kMainEnd] += QPoint(3, 0);
+    const int shape = upDown("UpDown3")->value();
+    figures()[0].selected = true;
+    clickUp("UpDown3");
+    EXPECT_EQ(figures()[1].shape, shape + 1);
+    EXPECT_EQ(figures()[1].ends[kSecondEnd], figures()[1].freeEnds[kSecondEnd]) << "side connection dropped";
+    EXPECT_EQ(figures()[1].ends[kMainEnd], figures()[1].freeEnds[kMainEnd] + QPoint(3, 0)) << "main kept";
+    EXPECT_NE(figures()[1].ends[kSecondStart], QPoint()) << "side line computed afresh";
+    EXPECT_FALSE(figures()[0].selected) << "the selection is cleared";
+    EXPECT_EQ(figures()[0].shape, 0);
+}
+
+TEST_F(ReformTest, SizeIsForTextsAndWidthIsIgnoredByTexts)
+{
+    button("sbFuncMoji")->click();
+    click({120, 120});
+    button("sbFuncSingle")->click();
+    drag({200, 60}, {300, 60});
+    selectAllByRange();
+    ASSERT_EQ(form->selectedCount(), 2);
+    form->findChild<QRadioButton*>("rgSize2")->click();
+    EXPECT_EQ(figures()[0].sizeStep, 2);
+    EXPECT_EQ(figures()[1].sizeStep, 0);
+    const int textWidth = figures()[0].lineWidth;
+    clickUp("UpDown4");
+    EXPECT_EQ(figures()[0].lineWidth, textWidth);
+    EXPECT_EQ(figures()[1].lineWidth, upDown("UpDown4")->value());
+}
+
+} // namespace
