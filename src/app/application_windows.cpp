@@ -11,14 +11,15 @@ std::unique_ptr<Window> ApplicationWindows::create(Args&&... args)
 }
 
 ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& folders)
-    : form1_(create<TForm1>(prompts, folders)), form3_(create<TForm3>(form1_.get())),
+    : form1_(create<TForm1>(prompts, folders)), form3_(create<TForm3>(prompts, form1_.get())),
       pictureEditor_(create<TFormPictureEditor>(form1_.get())), pictureSelect_(create<TFormPictureSelect>(form1_.get())),
-      showMasu_(create<TFormShowMasu>(form1_.get())), form2_(create<TForm2>(form1_.get())),
+      showMasu_(create<TFormShowMasu>(form1_.get())), form2_(create<TForm2>(prompts, form1_.get())),
       moji_(create<TFormMoji>(form1_.get())), picEffect_(create<TFormPicEffect>(form1_.get())),
       selectWidth_(create<TFormSelectWidth>(form1_.get()))
 {
     moji_->setPrompts(&prompts);
     form1_->setTextDialog(moji_.get());
+    form1_->setStyleDialog(form2_.get());
 }
 
 // The dialogs go before the main window that is their parent.

@@ -115,6 +115,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
         for (std::size_t i = 0; i < charButtons_.size(); ++i)
             if (watched == charButtons_[i])
                 return charButtonMouse(int(i), mouse);
+        // "線種": a right press opens the dialog at once for the right-click style; any other press
+        // opens it from the click.
+        if (watched == sbSettei) {
+            rightStyleFlag_ = mouse->button() == Qt::RightButton;
+            if (rightStyleFlag_) {
+                sbSetteiClick();
+                return true;
+            }
+        }
         if (watched == sbStr && mouse->button() != Qt::RightButton)
             for (QToolButton* b : charButtons_)
                 b->setChecked(false);

@@ -63,6 +63,10 @@ public:
     void selectToolSettings(int tool);
     // The text-input dialog that "編集" opens for the short text.
     void setTextDialog(class TFormMoji* dialog) { textDialog_ = dialog; }
+    // The drawing-style dialog that "線種" opens.
+    void setStyleDialog(class TForm2* dialog) { styleDialog_ = dialog; }
+    // "線種": the drawing-style dialog, then its style for new figures or the selected ones.
+    void sbSetteiClick();
     bool isDragging() const { return dragging_; }
     QString buttonText() const { return buttonText_; }
     int textSource() const { return textSource_; }
@@ -291,6 +295,8 @@ private:
     RenderState screenState_;    // what the live drawing on the view last computed
     QAbstractButton* lastToolButton_ = nullptr;
     class TFormMoji* textDialog_ = nullptr;
+    class TForm2* styleDialog_ = nullptr;
+    QToolButton* sbSettei = nullptr;
 
     // Controls, named as the window's description names them.
     QScrollArea* ScrollBox1 = nullptr;

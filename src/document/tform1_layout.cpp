@@ -453,13 +453,13 @@ QWidget* TForm1::buildReformPanel()
     UpDown1->setValue(3);
     connect(UpDown1, &TUpDown::clicked, this, [this](bool) { applyReform(ReformControl::Precision); });
 
-    auto* settei = new QToolButton(panel);
-    settei->setObjectName(QStringLiteral("sbSettei"));
-    settei->setText(u("線種"));
-    settei->setFixedHeight(kToolButtonSize);
-    settei->setEnabled(false); // opens the drawing-style dialog once it has its contents
-    setHint(settei, u(texts::kSetteiHint));
-    h->addWidget(settei);
+    sbSettei = new QToolButton(panel);
+    sbSettei->setObjectName(QStringLiteral("sbSettei"));
+    sbSettei->setText(u("線種"));
+    sbSettei->setFixedHeight(kToolButtonSize);
+    setHint(sbSettei, u(texts::kSetteiHint));
+    connect(sbSettei, &QToolButton::clicked, this, [this] { sbSetteiClick(); });
+    h->addWidget(sbSettei);
 
     pnLastReform = new QLabel(u(texts::kLastReformCaption), panel);
     pnLastReform->setObjectName(QStringLiteral("pnLastReform"));

@@ -4,6 +4,7 @@
 
 #include "document/figure_renderer.h"
 #include "document/tform1.h"
+#include "settings/tform2.h"
 
 namespace molvane {
 
@@ -122,6 +123,49 @@ void TForm1::settleReform(bool clearMarks)
         clearRange();
     }
     drawing_.consumePendingChange();
+}
+
+void TForm1::sbSetteiClick()
+{
+    if (!styleDialog_)
+        return;
+    styleDialog_->setWindowTitle(sbSettei->toolTip().section(QString::fromUtf8(" … "), 0, 0));
+    styleDialog_->setStyle({canvasFont_.name, leftStyle_, rightStyle_, penColor_, styleFillColor_, brushColor_});
+    if (styleDialog_->exec() != QDialog::Accepted)
+        return;
+    // What new figures are drawn with, kept in case the dialog was for the selected figures only.
+    const CanvasFont font = canvasFont_;
+    const TColor pen = penColor_, aux = styleFillColor_, brush = brushColor_;
+    const int current = currentLineStyle_, left = leftStyle_, right = rightStyle_;
+
+    const DrawingStyle& chosen = styleDialog_->style();
+    canvasFont_.name = chosen.fontName;
+    canvasFont_.color = penColor_ = chosen.penColor;
+    styleFillColor_ = chosen.auxColor;
+    brushColor_ = chosen.brushColor;
+    leftStyle_ = chosen.normalStyle;
+    rightStyle_ = chosen.rightStyle;
+    currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
+    const bool figureTool = (toolCode_ >= fkSingle && toolCode_ <= fkFree) || toolCode_ == fkPai || toolCode_ == fkCircle;
+    if (figureTool) {
+        ToolSettings t = toolSettings_.at(toolCode_);
+        t.leftStyle = leftStyle_;
+        t.rightStyle = rightStyle_;
+        t.rightStyleFlag = rightStyleFlag_;
+        t.penColor = penColor_;
+        t.brushColor = brushColor_;
+        toolSettings_.store(toolCode_, t);
+    }
+    applyReform(ReformControl::Style);
+    if (countSelected() > 0) {
+        canvasFont_ = font;
+        penColor_ = pen;
+        styleFillColor_ = aux;
+        brushColor_ = brush;
+        currentLineStyle_ = current;
+        leftStyle_ = left;
+        rightStyle_ = right;
+    }
 }
 
 } // namespace molvane

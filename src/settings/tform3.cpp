@@ -6,7 +6,7 @@
 
 namespace molvane {
 
-TForm3::TForm3(QWidget* parent) : QDialog(parent)
+TForm3::TForm3(Prompts&, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("環境設定"));

@@ -1,6 +1,8 @@
 #pragma once
 // The environment settings dialog (環境設定).
 
+#include "platform/prompts.h"
+
 #include <QDialog>
 
 namespace molvane {
@@ -8,7 +10,7 @@ namespace molvane {
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm3(QWidget* parent = nullptr);
+    explicit TForm3(Prompts& prompts, QWidget* parent = nullptr);
 };
 
 } // namespace molvane

@@ -3,6 +3,9 @@
 #include "document/geometry.h"
 #include "document/tform1.h"
 #include "main_window_driver.h"
+#include "settings/tform2.h"
+
+#include <functional>
 
 #include <QLabel>
 #include <QRadioButton>
@@ -11,6 +14,29 @@ using namespace molvane;
 using namespace molvane::test;
 
 namespace {
+
+// The style dialog as a user would answer it: a change, then OK (or Cancel).
+class AnsweredStyleDialog : public TForm2 {
+public:
+    using TForm2::TForm2;
+    std::function<void(DrawingStyle&)> change;
+    bool ok = true;
+    int opened = 0;
+    int exec() override
+    {
+        ++opened;
+        DrawingStyle s = shown();
+        if (change)
+            change(s);
+        setStyle(s);
+        if (!ok) {
+            reject();
+            return Rejected;
+        }
+        accept();
+        return Accepted;
+    }
+};
 
 class ReformTest : public MainWindowDriver {
 protected:
@@ -99,6 +125,70 @@ TEST_F(ReformTest, SizeIsForTextsAndWidthIsIgnoredByTexts)
     clickUp("UpDown4");
     EXPECT_EQ(figures()[0].lineWidth, textWidth);
     EXPECT_EQ(figures()[1].lineWidth, upDown("UpDown4")->value());
+}
+
+class StyleFromDialogTest : public ReformTest {
+protected:
+    void SetUp() override
+    {
+        ReformTest::SetUp();
+        form->setStyleDialog(&dialog);
+    }
+    void TearDown() override
+    {
+        form->setStyleDialog(nullptr);
+        ReformTest::TearDown();
+    }
+    QToolButton* settei() { return form->findChild<QToolButton*>("sbSettei"); }
+    void rightPressSettei()
+    {
+        QMouseEvent e(QEvent::MouseButtonPress, QPointF(4, 4), settei()->mapToGlobal(QPointF(4, 4)),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(settei(), &e);
+    }
+    AnsweredStyleDialog dialog{prompts};
+};
+
+TEST_F(StyleFromDialogTest, ARedPenForTwoSelectedFiguresChangesOnlyThemAndNotTheNextFigure)
+{
+    button("sbFuncSingle")->click();
+    drag({60, 60}, {180, 60});
+    drag({60, 120}, {180, 120});
+    drag({60, 300}, {180, 300});
+    button("sbBubun")->click();
+    drag({30, 30}, {200, 150});
+    ASSERT_EQ(form->selectedCount(), 2);
+    dialog.change = [](DrawingStyle& s) { s.penColor = clRed; };
+    settei()->click();
+    EXPECT_EQ(dialog.opened, 1);
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("図形の線種変更"));
+    EXPECT_EQ(figures()[0].penColor, clRed);
+    EXPECT_EQ(figures()[1].penColor, clRed);
+    EXPECT_EQ(figures()[2].penColor, clBlack);
+    EXPECT_EQ(form->drawing().bitmap().pixel(120, 60), toQColor(clRed).rgb());
+    button("sbFuncSingle")->click();
+    drag({60, 400}, {180, 400});
+    EXPECT_EQ(figures().back().penColor, clBlack) << "new figures keep the previous colour";
+}
+
+TEST_F(StyleFromDialogTest, ARightPressOpensAtOnceAndMakesTheRightClickStyleCurrent)
+{
+    button("sbFuncSingle")->click();
+    dialog.change = [](DrawingStyle& s) {
+        s.normalStyle = 2;
+        s.rightStyle = 3;
+    };
+    rightPressSettei();
+    EXPECT_EQ(dialog.opened, 1);
+    EXPECT_EQ(form->currentLineStyle(), 3);
+    EXPECT_EQ(form->toolSettings().at(fkSingle).rightStyle, 3) << "the tool remembers its styles";
+    drag({60, 60}, {180, 60});
+    EXPECT_EQ(figures().back().penStyle, 3);
+
+    dialog.change = [](DrawingStyle& s) { s.penColor = clRed; };
+    dialog.ok = false;
+    settei()->click();
+    EXPECT_EQ(figures().back().penColor, clBlack) << "cancel changes nothing";
 }
 
 } // namespace

@@ -4,8 +4,6 @@
 #include "picture_editor/tform_show_masu.h"
 #include "pictures/tform_pic_effect.h"
 #include "pictures/tform_picture_select.h"
-#include "settings/tform2.h"
-#include "settings/tform3.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -103,11 +101,9 @@ TEST_P(EmptyDialog, WorkingWindowsOpenLargerThanSmallDialogs)
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, EmptyDialog,
-    ::testing::Values(dialogCase<TForm3>("Form3", "環境設定"),
-                      dialogCase<TFormPictureEditor>("FormPictureEditor", "画像エディタ", true),
+    ::testing::Values(dialogCase<TFormPictureEditor>("FormPictureEditor", "画像エディタ", true),
                       dialogCase<TFormPictureSelect>("FormPictureSelect", "画像の取り込み", true),
                       dialogCase<TFormShowMasu>("FormShowMasu", "罫線の表示"),
-                      dialogCase<TForm2>("Form2", "図形の線種変更"),
                       dialogCase<TFormPicEffect>("FormPicEffect", "画像の調整"),
                       dialogCase<TFormSelectWidth>("FormSelectWidth", "線の幅")),
     [](const ::testing::TestParamInfo<DialogCase>& info) { return std::string(info.param.objectName); });
