@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -173,9 +174,12 @@ TForm2::TForm2(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(pr
     buildStyleGroup(grid);
     buildColourGroup(grid);
     buildFontGroup(grid);
-    auto* samplePanel = new QLabel(this);
+    auto* samplePanel = new QFrame(this);
+    samplePanel->setFrameShape(QFrame::StyledPanel);
     samplePanel->setAutoFillBackground(true);
-    samplePanel->setStyleSheet(QStringLiteral("background: white; border: 1px solid gray;"));
+    QPalette white = samplePanel->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    samplePanel->setPalette(white);
     imSample = new QLabel(samplePanel);
     imSample->setObjectName(QStringLiteral("imSample"));
     imSample->setFixedSize(kSampleSize);
@@ -183,6 +187,7 @@ TForm2::TForm2(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(pr
     auto* sampleBox = new QVBoxLayout(samplePanel);
     sampleBox->setContentsMargins(6, 6, 6, 6);
     sampleBox->addWidget(imSample);
+    samplePanel->setFixedSize(kSampleSize + QSize(12, 12));
     columns->addLayout(grid);
     columns->addSpacing(12);
     columns->addWidget(samplePanel, 0, Qt::AlignTop);
