@@ -20,6 +20,7 @@ ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& fold
     moji_->setPrompts(&prompts);
     form1_->setTextDialog(moji_.get());
     form1_->setStyleDialog(form2_.get());
+    form1_->setEnvironmentDialog(form3_.get());
 }
 
 // The dialogs go before the main window that is their parent.

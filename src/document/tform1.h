@@ -65,6 +65,10 @@ public:
     void setTextDialog(class TFormMoji* dialog) { textDialog_ = dialog; }
     // The drawing-style dialog that "線種" opens.
     void setStyleDialog(class TForm2* dialog) { styleDialog_ = dialog; }
+    // The environment dialog that "環境設定" opens.
+    void setEnvironmentDialog(class TForm3* dialog) { environmentDialog_ = dialog; }
+    // "環境設定": the dialog, then its settings applied at once.
+    void sbSetupClick();
     // "線種": the drawing-style dialog, then its style for new figures or the selected ones.
     void sbSetteiClick();
     bool isDragging() const { return dragging_; }
@@ -296,6 +300,7 @@ private:
     QAbstractButton* lastToolButton_ = nullptr;
     class TFormMoji* textDialog_ = nullptr;
     class TForm2* styleDialog_ = nullptr;
+    class TForm3* environmentDialog_ = nullptr;
     QToolButton* sbSettei = nullptr;
 
     // Controls, named as the window's description names them.

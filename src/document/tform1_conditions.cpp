@@ -5,6 +5,7 @@
 #include "document/tform1.h"
 #include "editing/selection.h"
 #include "platform/cursors.h"
+#include "settings/tform3.h"
 
 
 namespace molvane {
@@ -106,6 +107,29 @@ void TForm1::sbPosFuncClick()
 {
     sbPosFunc->setProperty("tag", sbPosFunc->property("tag").toInt() == 1 ? 0 : 1);
     layoutPanels();
+}
+
+void TForm1::sbSetupClick()
+{
+    if (!environmentDialog_)
+        return;
+    const auto* setup = findChild<QToolButton*>(QStringLiteral("sbSetup"));
+    environmentDialog_->setWindowTitle(setup->toolTip().section(u(texts::kHintSeparator), 0, 0));
+    environmentDialog_->setPartPicFolder(partPicFolder_);
+    environmentDialog_->showSettings(drawing_.settings);
+    if (environmentDialog_->exec() != QDialog::Accepted)
+        return;
+    const QString folderBefore = partPicFolder_;
+    environmentDialog_->applyTo(drawing_.settings, partPicFolder_, folders_.partPictures);
+    if (partPicFolder_ != folderBefore) {
+        // The partial-picture dialogs start in the user's folder from now on.
+        MyOpenPictureDialog1.InitialDir = MySavePictureDialog1.InitialDir = partPicFolder_;
+        MyOpenPictureDialog3.InitialDir = partPicFolder_;
+    }
+    // The cross-hair setting takes effect in a range selection entered again.
+    if (toolCode_ == 31 || toolCode_ == 32)
+        pressSelectionButton(toolButtons_[31]->isChecked() ? 31 : 32);
+    Image1->update();
 }
 
 void TForm1::mmInitParamClick() { resetDrawingConditions(true); }

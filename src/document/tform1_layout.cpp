@@ -266,6 +266,8 @@ QWidget* TForm1::buildFileRow()
             connect(button, &QToolButton::clicked, this, [this] { sbLoadClick(); });
         else if (button->objectName() == QLatin1String("sbSave"))
             connect(button, &QToolButton::clicked, this, [this] { sbSaveClick(); });
+        else if (button->objectName() == QLatin1String("sbSetup"))
+            connect(button, &QToolButton::clicked, this, [this] { sbSetupClick(); });
         else
             button->setEnabled(false); // these commands come with their windows
     }

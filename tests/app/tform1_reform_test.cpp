@@ -4,6 +4,9 @@
 #include "document/tform1.h"
 #include "main_window_driver.h"
 #include "settings/tform2.h"
+#include "settings/tform3.h"
+
+#include <QCheckBox>
 
 #include <functional>
 
@@ -189,6 +192,37 @@ TEST_F(StyleFromDialogTest, ARightPressOpensAtOnceAndMakesTheRightClickStyleCurr
     dialog.ok = false;
     settei()->click();
     EXPECT_EQ(figures().back().penColor, clBlack) << "cancel changes nothing";
+}
+
+// The environment dialog answered with the grid hidden and a faster auto-scroll.
+class AnsweredEnvironmentDialog : public TForm3 {
+public:
+    using TForm3::TForm3;
+    int exec() override
+    {
+        findChild<QCheckBox*>("cbShowMasu")->setChecked(false);
+        findChild<TUpDown*>("udAutoScroll")->setValue(9);
+        accept();
+        return Accepted;
+    }
+};
+
+TEST_F(ReformTest, TheEnvironmentDialogAppliesAtOnceAndTheSettingsFileKeepsIt)
+{
+    AnsweredEnvironmentDialog dialog(prompts);
+    form->setEnvironmentDialog(&dialog);
+    ASSERT_TRUE(form->drawing().settings.showMasu);
+    form->findChild<QToolButton*>("sbSetup")->click();
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("環境設定"));
+    EXPECT_FALSE(form->drawing().settings.showMasu);
+    EXPECT_EQ(form->drawing().settings.autoScrollSpeed, 9);
+    ASSERT_TRUE(form->saveSettingsFile());
+    form->setEnvironmentDialog(nullptr);
+    // Read back through a second window, as the next start would.
+    TForm1 next(prompts, folders);
+    EXPECT_FALSE(next.drawing().settings.showMasu);
+    EXPECT_EQ(next.drawing().settings.autoScrollSpeed, 9);
+    next.drawing().takeBaseline();
 }
 
 } // namespace
