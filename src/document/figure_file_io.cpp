@@ -117,7 +117,8 @@ QImage partialFileImage(const FigureList& figures, QSize size, const RenderSetti
     Canvas canvas(image);
     RenderState state;
     for (const TFigure& f : figures)
-        renderFigure(f, {canvas, false, 100, settings}, state, {});
+        if (f.kind != fkNuri) // a fill would run over the whole frame
+            renderFigure(f, {canvas, false, 100, settings}, state, {});
     canvas.setPen({clRed, 1, PenStyle::Dot});
     canvas.setBrush({clRed, BrushStyle::Clear});
     canvas.rectangle({1, 1}, {size.width(), size.height()});

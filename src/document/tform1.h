@@ -6,6 +6,7 @@
 #include "document/canvas_view.h"
 #include "document/drawing.h"
 #include "document/figure_creation.h"
+#include "document/figure_file.h"
 #include "dialogs/file_dialogs.h"
 #include "document/tool_settings.h"
 #include "editing/key_move.h"
@@ -115,6 +116,15 @@ public:
     // Ends the selection: clears the marks; unless the selection mode is kept, returns to the last tool.
     void resetSelection();
 
+    // The figure clipboard and the paste frame (tform1_clipboard.cpp).
+    void Copy1Click();
+    void Cut1Click();
+    void Paste1Click();
+    void Delete1Click();
+    bool pasteFrameShown() const { return pasteShown_; }
+    QRect pasteFrameRect() const;
+    const QByteArray& clipStream() const { return clipStream_; }
+
     // Moving, the keyboard, auto-scroll and the wheel (tform1_move.cpp). The keys reach the window
     // before the focused control; each returns whether it used the key.
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false);
@@ -209,10 +219,27 @@ private:
     void checkFillLeaks(QRgb cornerBefore);
     void moveSelectedBy(QPoint screenOffset);
     void pointerKey(int key);
+    void pasteKeyTick(bool running);
     bool keyMoveMode() const;
     void scrollByKey(int key);
     int pointerStep() const;
     void startAutoScroll();
+
+    // The figure clipboard and the paste frame (tform1_clipboard.cpp).
+    QPoint snapPlain(QPoint screen) const;
+    FigureRegion copiedArea() const;
+    bool copySelection();
+    void deleteSelected();
+    void showPasteFrame(const FigureRegion& region);
+    QSize pasteFrameSize() const;
+    void movePasteFrame(QPoint corner);
+    void hidePasteFrame();
+    void paintPasteFrame(Canvas& canvas, const QRect& exposed);
+    bool pasteFramePress(QPoint at, Qt::MouseButton button);
+    void placePasteFrame();
+    bool clipboardItemsEnabled() const;
+    void clipboardPopupStates();
+    QString statusToolName() const;
 
     // Reforming (tform1_reform.cpp).
     std::vector<int> reformTargets();
@@ -284,6 +311,15 @@ private:
     bool spaceHeld_ = false;
     bool synthesizingMove_ = false; // a keyboard step of the pointer is being handled
     QRgb cornerBeforeMove_ = 0;
+    QByteArray clipStream_; // the copied figures, as the clipboard container holds them
+    bool pasteShown_ = false;
+    QPoint pasteOffset_; // model pixels: keeps the pasted figures on the copied ones' grid phase
+    QPoint pasteCorner_; // the snapped corner the frame follows, in view pixels
+    QPoint grip_;        // where the frame was grabbed, from its corner
+    int pasteTag_ = 0;   // 0 until the first key-move tick of the frame
+    mutable QImage pasteScaled_;
+    mutable int pasteScaledZoom_ = 0;
+    mutable qint64 pasteScaledKey_ = 0;
     // A file dialog closed by a double-click leaves its button's release to come: not for the canvas.
     bool ignoreCanvasRelease_ = false;
     QPoint startPoint_;

@@ -178,11 +178,19 @@ void TForm1::popupStates()
     popupUndo_->setEnabled(drawing_.canUndo());
     popupRedo_->setEnabled(drawing_.canRedo());
     selectionPopupStates();
+    clipboardPopupStates();
 }
 
 void TForm1::undoClick()
 {
     settleReform(true); // so that the reforms themselves can be undone
+    if (pasteShown_) {
+        // Undo takes back the paste that is still waiting: nothing is placed.
+        hidePasteFrame();
+        toolCode_ = returnTool_;
+        Image1->update();
+        return;
+    }
     popupStates();
     if (!popupUndo_->isEnabled())
         return;

@@ -103,6 +103,7 @@ void TForm1::showWorking(bool shown)
 void TForm1::paintOverlays(Canvas& canvas, const QRect& exposed)
 {
     paintSelection(canvas, exposed);
+    paintPasteFrame(canvas, exposed);
     if (dragImagesShown_)
         for (const DragImage& d : dragImages_) {
             const QRect at(d.topLeft + dragOffset_, d.image.size());
@@ -137,6 +138,9 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
     if (swallowsPopupClick(toolCode_) && std::exchange(popupJustShown_, false))
         return;
     popupJustShown_ = false;
+    // While the paste frame waits, only the frame itself can be dragged.
+    if (pasteFramePress(at, Qt::LeftButton))
+        return;
     if (toolCode_ == fkPicture) {
         toolCode_ = returnTool_;
         selectToolSettings(toolCode_);
@@ -207,8 +211,12 @@ void TForm1::Image1MouseMove(QMouseEvent* e)
     const QPoint travelled = point - currentPoint_;
     if (!synthesizingMove_ && (std::abs(travelled.x()) > 2 || std::abs(travelled.y()) > 2))
         microMoveActive_ = false;
-    if (dragging_ && (e->buttons() & Qt::LeftButton))
-        dragTo(point, e->modifiers());
+    if (dragging_ && (e->buttons() & Qt::LeftButton)) {
+        if (toolCode_ == 66)
+            movePasteFrame(snapPlain(at - grip_));
+        else
+            dragTo(point, e->modifiers());
+    }
     currentPoint_ = dragging_ ? currentPoint_ : point;
     Image1->setMarkStyle(markStyleFor(toolCode_));
     Image1->showMarks(point);
@@ -259,7 +267,9 @@ void TForm1::Image1MouseUp(QMouseEvent* e)
     if (e->button() != Qt::LeftButton)
         return;
     const QPoint at = e->position().toPoint();
-    if (dragging_ && selectionRelease(snap(at), e->modifiers())) {
+    if (dragging_ && toolCode_ == 66) {
+        placePasteFrame();
+    } else if (dragging_ && selectionRelease(snap(at), e->modifiers())) {
         // handled by the selection modes
     } else if (dragging_) {
         if (toolCode_ != fkFree && toolCode_ != fkMoji)
@@ -310,6 +320,10 @@ void TForm1::commitWorking()
 
 void TForm1::canvasRightPress(QPoint at)
 {
+    if (pasteShown_) {
+        if (pasteFramePress(at, Qt::RightButton))
+            return;
+    }
     const bool wasDragging = dragging_;
     const bool selecting = toolCode_ == 31 || toolCode_ == 32 || toolCode_ == 34 || toolCode_ == 64;
     if (countSelected() == 0 || dragging_ || tmKeyMove->isActive()) {

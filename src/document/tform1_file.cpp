@@ -147,7 +147,7 @@ void TForm1::sbLoadClick()
         return;
     }
     drawing_.clearSelection();
-    Image1->update();
+    showPasteFrame(drawing_.keptRegion);
 }
 
 void TForm1::sbSaveClick()

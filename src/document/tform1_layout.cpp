@@ -215,6 +215,10 @@ void TForm1::buildPopupMenu()
         menuAction(PopupMenu1, item.name, item.caption, u(item.hint), QKeySequence(u(item.shortcut)))->setEnabled(false);
     }
     const std::pair<const char*, void (TForm1::*)()> selectionCommands[] = {
+        {"Cut1", &TForm1::Cut1Click},
+        {"Copy1", &TForm1::Copy1Click},
+        {"Paste1", &TForm1::Paste1Click},
+        {"Delete1", &TForm1::Delete1Click},
         {"pmKobetu", &TForm1::pmKobetuClick},
         {"SelectAll1", &TForm1::SelectAll1Click},
         {"pmHaniRect", &TForm1::pmHaniRectClick},
@@ -222,7 +226,8 @@ void TForm1::buildPopupMenu()
     };
     for (const auto& [name, command] : selectionCommands) {
         QAction* a = PopupMenu1->findChild<QAction*>(QString::fromLatin1(name));
-        a->setCheckable(std::string_view(name) != "SelectAll1");
+        const std::string_view n(name);
+        a->setCheckable(n == "pmKobetu" || n == "pmHaniRect" || n == "pmHaniFree");
         connect(a, &QAction::triggered, this, [this, a, command = command] {
             // A shortcut of a disabled item does nothing: the states are those of the menu now.
             popupStates();

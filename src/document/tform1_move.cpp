@@ -5,6 +5,7 @@
 #include "document/figure_commit.h"
 #include "document/fill_surroundings.h"
 #include "document/geometry.h"
+#include "document/main_window_texts.h"
 #include "document/tform1.h"
 #include "editing/move_logic.h"
 #include "editing/selection.h"
@@ -303,7 +304,9 @@ bool TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat
 void TForm1::pointerKey(int arrow)
 {
     // The pointer goes to the snapped point first; after that each key steps it.
-    const QPoint next = microMoveActive_ ? currentPoint_ + arrowOffset(arrow, pointerStep()) : currentPoint_;
+    // On the paste frame the pointer goes to where the frame was grabbed.
+    const QPoint start = toolCode_ == 66 ? pasteCorner_ + grip_ : currentPoint_;
+    const QPoint next = microMoveActive_ ? start + arrowOffset(arrow, pointerStep()) : start;
     microMoveActive_ = true;
     if (Image1->isVisible())
         QCursor::setPos(Image1->mapToGlobal(next));
@@ -322,9 +325,31 @@ void TForm1::scrollByKey(int key)
     bar->setValue(bar->value() + sign * bar->singleStep());
 }
 
+void TForm1::pasteKeyTick(bool running)
+{
+    if (!running) {
+        // Every key is up: the figures go where the frame stands.
+        pasteCorner_ = snapPlain(pasteCorner_);
+        keyMover_.reset();
+        placePasteFrame();
+        setCanvasHint(texts::kCanvasHint);
+        return;
+    }
+    if (pasteTag_ == 0) {
+        Image1->eraseMarks();
+        grip_ = {};
+        pasteTag_ = 1;
+    }
+    movePasteFrame(snapPlain(pasteCorner_ + keyMover_.tick()));
+}
+
 void TForm1::tmKeyMoveTimer()
 {
     const bool running = tmKeyMove->isActive();
+    if (toolCode_ == 66) {
+        pasteKeyTick(running);
+        return;
+    }
     if (toolCode_ == 32) {
         // The first tick (or a tap committed before any tick): the move starts from nothing.
         Image1->eraseMarks();

@@ -182,6 +182,7 @@ void TForm1::rangeRelease()
 
 void TForm1::resetSelection()
 {
+    hidePasteFrame();
     drawing_.clearSelection();
     selectedCount_ = 0;
     moveList_.clear();
