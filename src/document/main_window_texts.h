@@ -56,6 +56,10 @@ inline constexpr const char* kPastePicture = "画像の貼り付け";
 inline constexpr const char* kConnect = "先端密着";
 inline constexpr const char* kConnectCancel = "密着解除";
 inline constexpr const char* kFigureInfo = "図形情報";
+inline constexpr const char* kConnectHint =
+    "先端密着 … 単・二重・三重結合について，選択した先端を，近くの図形に密着します。近くに図形がないときは何もしません。";
+inline constexpr const char* kConnectCancelHint = "密着解除 … 選択した先端の密着を解除します。";
+inline constexpr const char* kFigureInfoHint = "図形情報 … 選択した図形の詳細を表示します。";
 
 inline constexpr const char* kSelectIndividualHint =
     "選択モード - 個別 … すべての図形の選択枠を表示します。選択枠をｸﾘｯｸして赤色にする/しないで，選択/選択解除を切り替えます。";

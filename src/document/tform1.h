@@ -116,6 +116,12 @@ public:
     // Ends the selection: clears the marks; unless the selection mode is kept, returns to the last tool.
     void resetSelection();
 
+    // "先端密着" (41), "密着解除" (42) and "図形情報" (61): the next press picks tips or frames.
+    void enterPickMode(int mode);
+    void connectClick() { enterPickMode(41); }
+    void connectCancelClick() { enterPickMode(42); }
+    void informationClick() { enterPickMode(61); }
+
     // The figure clipboard and the paste frame (tform1_clipboard.cpp).
     void Copy1Click();
     void Cut1Click();
@@ -240,6 +246,13 @@ private:
     bool clipboardItemsEnabled() const;
     void clipboardPopupStates();
     QString statusToolName() const;
+
+    // Tip connection and figure information (tform1_tips.cpp).
+    void tipPress(QPoint at);
+    void informationPress(QPoint at);
+    void endPickMode();
+    void paintTipMarks(Canvas& canvas, const QRect& exposed);
+    QString figureName(int kind) const;
 
     // Reforming (tform1_reform.cpp).
     std::vector<int> reformTargets();

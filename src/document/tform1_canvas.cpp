@@ -92,6 +92,8 @@ CursorMarkStyle TForm1::markStyleFor(int tool) const
     return style;
 }
 
+QString TForm1::figureName(int kind) const { return toolName(kind, toolButtons_); }
+
 QString TForm1::statusToolName() const { return toolName(returnTool_, toolButtons_); }
 
 void TForm1::updateStatusPosition(QPoint screen)

@@ -20,7 +20,7 @@ namespace {
 bool swallowsPopupClick(int tool)
 {
     return tool == fkMoji || tool == fkFree || tool == fkPai || tool == fkCircle || tool == fkNuri || tool == 41 ||
-           tool == 42;
+           tool == 42 || tool == 61;
 }
 
 bool isRubberBandTool(int tool) { return (tool >= fkSingle && tool <= fkStereo) || tool == fkPai || tool == fkCircle; }
@@ -104,6 +104,7 @@ void TForm1::paintOverlays(Canvas& canvas, const QRect& exposed)
 {
     paintSelection(canvas, exposed);
     paintPasteFrame(canvas, exposed);
+    paintTipMarks(canvas, exposed);
     if (dragImagesShown_)
         for (const DragImage& d : dragImages_) {
             const QRect at(d.topLeft + dragOffset_, d.image.size());
@@ -153,6 +154,9 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
         return;
     }
     switch (toolCode_) {
+    case 41:
+    case 42: tipPress(at); return;
+    case 61: informationPress(at); return;
     case fkMoji: pressText(at); break;
     case fkFree:
         pointBuffer_ = {startPoint_};

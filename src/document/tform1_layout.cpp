@@ -202,9 +202,9 @@ void TForm1::buildPopupMenu()
         {"Copy1AsPic", texts::kCopyPicture, texts::kCopyPicture, "Shift+Ctrl+C"},
         {"Paste1AsPic", texts::kPastePicture, texts::kPastePicture, "Shift+Ctrl+V"},
         {nullptr, nullptr, nullptr, nullptr},
-        {"ConnectMain", texts::kConnect, texts::kConnect, ""},
-        {"ConnectCancel", texts::kConnectCancel, texts::kConnectCancel, ""},
-        {"FigureInfo1", texts::kFigureInfo, texts::kFigureInfo, "Ctrl+Q"},
+        {"ConnectMain", texts::kConnect, texts::kConnectHint, ""},
+        {"ConnectCancel", texts::kConnectCancel, texts::kConnectCancelHint, ""},
+        {"Information1", texts::kFigureInfo, texts::kFigureInfoHint, "Ctrl+Q"},
     };
     for (const Item& item : later) {
         if (!item.name) {
@@ -219,6 +219,9 @@ void TForm1::buildPopupMenu()
         {"Copy1", &TForm1::Copy1Click},
         {"Paste1", &TForm1::Paste1Click},
         {"Delete1", &TForm1::Delete1Click},
+        {"ConnectMain", &TForm1::connectClick},
+        {"ConnectCancel", &TForm1::connectCancelClick},
+        {"Information1", &TForm1::informationClick},
         {"pmKobetu", &TForm1::pmKobetuClick},
         {"SelectAll1", &TForm1::SelectAll1Click},
         {"pmHaniRect", &TForm1::pmHaniRectClick},
@@ -376,9 +379,10 @@ QWidget* TForm1::buildToolPanel()
     add(32, QStringLiteral("sbFreeBubun"), u(texts::kSelectFreeHint) + u(texts::kContinueSelectHint), {});
     toolButtons_[32]->setProperty("tag", 31); // both range buttons enter the range mode
     h->addSpacing(6);
-    for (const auto& [tag, name, hint] : {std::tuple{41, "sbConnect", texts::kConnect}, std::tuple{42, "sbConnectCancel", texts::kConnectCancel}}) {
+    for (const auto& [tag, name, hint] :
+         {std::tuple{41, "sbConnect", texts::kConnectHint}, std::tuple{42, "sbConnectCancel", texts::kConnectCancelHint}}) {
         QToolButton* b = toolButton(QString::fromLatin1(name), u(hint), toolIcon(tag, 24));
-        b->setEnabled(false); // tip connection comes with its own tool
+        connect(b, &QToolButton::clicked, this, [this, tag = tag] { enterPickMode(tag); });
         h->addWidget(b);
     }
     return panel;

@@ -235,7 +235,7 @@ void TForm1::SelectAll1Click()
 void TForm1::selectionPopupStates()
 {
     const bool any = !drawing_.figures.empty();
-    for (const char* name : {"pmKobetu", "SelectAll1", "pmHaniRect", "pmHaniFree"})
+    for (const char* name : {"pmKobetu", "SelectAll1", "pmHaniRect", "pmHaniFree", "ConnectMain", "ConnectCancel", "Information1"})
         if (QAction* a = PopupMenu1->findChild<QAction*>(QString::fromLatin1(name)))
             a->setEnabled(any);
     const bool rangeMode = toolCode_ == 31 || toolCode_ == 32;
