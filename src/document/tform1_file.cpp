@@ -189,7 +189,9 @@ void TForm1::openStartupFile(const QString& argument)
     if (QFileInfo::exists(partial)) {
         lastPartialName_ = partial;
         drawing_.pasteList.clear();
-        if (!readFigureFile(drawing_, partial, FigureFileMode::Partial, prompts_))
+        if (readFigureFile(drawing_, partial, FigureFileMode::Partial, prompts_))
+            showPasteFrame(drawing_.keptRegion);
+        else
             drawing_.pasteList.clear();
         return;
     }

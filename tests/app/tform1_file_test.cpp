@@ -8,7 +8,10 @@
 #include "support/figure_builders.h"
 #include "support/scripted_prompts.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTemporaryDir>
+#include <tuple>
 #include <gtest/gtest.h>
 
 using namespace molvane;
@@ -195,6 +198,22 @@ TEST_F(FileCommandsTest, APartialFileOfTheArgumentsNameWinsOverThePicture)
     form->openStartupFile(dir.filePath("ring.bmp"));
     EXPECT_EQ(form->drawing().pasteList.size(), 1u) << "the partial figure file was read";
     EXPECT_TRUE(form->pendingPicture().isNull());
+    ASSERT_TRUE(form->pasteFrameShown()) << "and waits in the paste frame";
+    const QRect frame = form->pasteFrameRect();
+    EXPECT_EQ(frame.size(), QSize(100, 50));
+    form->drawing().pushHistory();
+    {
+        CanvasView* view = form->canvasView();
+        const QPoint grab = frame.center();
+        for (auto [type, at, buttons] : {std::tuple{QEvent::MouseButtonPress, grab, Qt::LeftButton},
+                                         std::tuple{QEvent::MouseMove, grab + QPoint(48, 24), Qt::LeftButton},
+                                         std::tuple{QEvent::MouseButtonRelease, grab + QPoint(48, 24), Qt::NoButton}}) {
+            QMouseEvent e(type, QPointF(at), view->mapToGlobal(QPointF(at)), Qt::LeftButton, buttons, Qt::NoModifier);
+            QApplication::sendEvent(view, &e);
+        }
+    }
+    ASSERT_EQ(form->drawing().figures.size(), 1u);
+    EXPECT_EQ(form->drawing().figures[0].ends[kMainStart], frame.topLeft() + QPoint(48, 24) + QPoint(10, 20));
     form.reset();
 
     start();
