@@ -121,7 +121,7 @@ QImage partialFileImage(const FigureList& figures, QSize size, const RenderSetti
             renderFigure(f, {canvas, false, 100, settings}, state, {});
     canvas.setPen({clRed, 1, PenStyle::Dot});
     canvas.setBrush({clRed, BrushStyle::Clear});
-    canvas.rectangle({1, 1}, {size.width(), size.height()});
+    canvas.rectangle({1, 1}, {size.width() - 1, size.height() - 1}); // the last pixels inside the frame
     return image;
 }
 

@@ -92,6 +92,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
         break;
     default: break;
     }
+    if (e->type() == QEvent::ShortcutOverride) {
+        // A shortcut acts only when its menu item would be enabled now.
+        if (auto* w = qobject_cast<QWidget*>(watched); w && w->window() == this)
+            popupStates();
+    }
     if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
         if (keyForThisWindow(watched)) {
             auto* key = static_cast<QKeyEvent*>(e);

@@ -32,10 +32,13 @@ bool equalsIgnoringAsciiCase(QStringView a, QStringView b)
     return true;
 }
 
+// The helpers below look at a line through views: locating a key reads every line of the file, and
+// copying the pieces of each line it looks at would cost an allocation per line and lookup.
+
 // The name of a "[section]" line, or nothing for any other line.
-std::optional<QString> sectionName(const QString& line)
+std::optional<QStringView> sectionName(QStringView line)
 {
-    const QString trimmed = line.trimmed();
+    const QStringView trimmed = line.trimmed();
     if (!trimmed.startsWith(u'['))
         return std::nullopt;
     const qsizetype close = trimmed.indexOf(u']');
@@ -44,13 +47,13 @@ std::optional<QString> sectionName(const QString& line)
     return trimmed.mid(1, close - 1).trimmed();
 }
 
-bool isComment(const QString& line)
+bool isComment(QStringView line)
 {
     return line.trimmed().startsWith(u';');
 }
 
 // The key of a "key=value" line (callers know the line is inside a section), or nothing.
-std::optional<QString> keyName(const QString& line)
+std::optional<QStringView> keyName(QStringView line)
 {
     const qsizetype eq = line.indexOf(u'=');
     if (eq < 0 || isComment(line))
@@ -58,12 +61,12 @@ std::optional<QString> keyName(const QString& line)
     return line.left(eq).trimmed();
 }
 
-QString valueOf(const QString& line)
+QString valueOf(QStringView line)
 {
-    return line.mid(line.indexOf(u'=') + 1).trimmed();
+    return line.mid(line.indexOf(u'=') + 1).trimmed().toString();
 }
 
-bool isBlank(const QString& line)
+bool isBlank(QStringView line)
 {
     return line.trimmed().isEmpty();
 }
@@ -133,7 +136,7 @@ IniFile::Location IniFile::locate(const QString& section, const QString& key) co
     Location where;
     for (int i = 0; i < lines_.size(); ++i) {
         const QString& line = lines_.at(i);
-        if (const std::optional<QString> name = sectionName(line)) {
+        if (const std::optional<QStringView> name = sectionName(line)) {
             // Only the first section of a name counts; new keys go there too, so reads and writes agree.
             if (where.sectionLine >= 0)
                 break;
@@ -148,7 +151,7 @@ IniFile::Location IniFile::locate(const QString& section, const QString& key) co
         if (!isBlank(line))
             where.sectionEnd = i + 1;
         if (where.keyLine < 0) {
-            const std::optional<QString> name = keyName(line);
+            const std::optional<QStringView> name = keyName(line);
             if (name && equalsIgnoringAsciiCase(*name, wantedKey))
                 where.keyLine = i;
         }
@@ -178,7 +181,7 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     const QString cleanValue = singleLine(value);
     if (where.keyLine >= 0) {
         // The existing spelling stays, so a file edited by hand keeps its look.
-        const QString spelling = *keyName(lines_.at(where.keyLine));
+        const QString spelling = keyName(lines_.at(where.keyLine))->toString();
         lines_[where.keyLine] = spelling + u'=' + cleanValue;
         return;
     }

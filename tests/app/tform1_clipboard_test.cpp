@@ -7,6 +7,7 @@
 #include "support/figure_builders.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -172,6 +173,16 @@ TEST_F(ClipboardTest, KeysStepTheFrameAndTheLastReleasePlacesIt)
     EXPECT_EQ(figures()[1].occupiedRect().topLeft() - figures()[0].occupiedRect().topLeft(),
               before + QPoint(5, 0) - figures()[0].occupiedRect().topLeft())
         << "five one-pixel steps from where the frame stood";
+}
+
+TEST_F(ClipboardTest, AShortcutFindsItsItemEnabledAsTheMenuWouldShowIt)
+{
+    figures()[commit(bond({60, 60}, {120, 60}))].selected = true;
+    QAction* copy = form->popupMenu()->findChild<QAction*>("Copy1");
+    ASSERT_FALSE(copy->isEnabled()) << "nothing has refreshed the states since the selection";
+    QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_C, Qt::ControlModifier);
+    QApplication::sendEvent(form->canvasView(), &override);
+    EXPECT_TRUE(copy->isEnabled());
 }
 
 TEST_F(ClipboardTest, TheEditMenuShowsThePopupItemsWithTheirShortcutsAndStates)
