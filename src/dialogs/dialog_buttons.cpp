@@ -19,4 +19,13 @@ QDialogButtonBox* addOkCancelButtons(QDialog* dialog, QBoxLayout* layout)
     return box;
 }
 
+QLabel* sectionHeading(const char* text, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
 } // namespace molvane

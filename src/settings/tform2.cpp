@@ -47,15 +47,6 @@ QStringList fontNames()
     return names;
 }
 
-QLabel* heading(const char* text, QWidget* parent)
-{
-    auto* l = new QLabel(u(text), parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
 // "※" with small pictures of the tools concerned and the rest of the note.
 QWidget* toolNote(std::initializer_list<int> tools, const char* tail, QWidget* parent)
 {
@@ -201,7 +192,7 @@ TForm2::TForm2(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(pr
 void TForm2::buildStyleGroup(QGridLayout* grid)
 {
     auto* title = new QHBoxLayout;
-    title->addWidget(heading("【線の種類】", this));
+    title->addWidget(sectionHeading("【線の種類】", this));
     title->addWidget(toolNote({fkMoji, fkNuri}, "では無効", this));
     grid->addLayout(title, 0, 0, 1, 3);
     const auto styleList = [this](const char* name, const char* hint, int initial) {
@@ -234,7 +225,7 @@ void TForm2::buildStyleGroup(QGridLayout* grid)
 
 void TForm2::buildColourGroup(QGridLayout* grid)
 {
-    grid->addWidget(heading("【色】", this), 3, 0, 1, 3);
+    grid->addWidget(sectionHeading("【色】", this), 3, 0, 1, 3);
     const auto colourRow = [&](int row, const char* label, const char* swatchName, const char* buttonName,
                                const char* swatchHint, const char* buttonHint, const char* iniName,
                                void (TForm2::*reset)(), void (TForm2::*choose)()) {
@@ -268,7 +259,7 @@ void TForm2::buildColourGroup(QGridLayout* grid)
 void TForm2::buildFontGroup(QGridLayout* grid)
 {
     auto* title = new QHBoxLayout;
-    title->addWidget(heading("【文字フォント名】", this));
+    title->addWidget(sectionHeading("【文字フォント名】", this));
     title->addWidget(toolNote({fkMoji}, "でのみ有効", this));
     grid->addLayout(title, 6, 0, 1, 3);
     cobFontName = new FontNameComboBox(this);

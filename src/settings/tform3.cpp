@@ -139,15 +139,6 @@ template <class W> W* named(W* w, const char* name, const char* hint = nullptr)
     return w;
 }
 
-QLabel* heading(const char* text, QWidget* parent)
-{
-    auto* l = new QLabel(u(text), parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
 QHBoxLayout* row()
 {
     auto* h = new QHBoxLayout;
@@ -221,7 +212,7 @@ QWidget* TForm3::buildDisplayGroup()
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(6);
     grid->setColumnMinimumWidth(0, kIndent);
-    grid->addWidget(heading(texts::kDisplayHeading, group), 0, 0, 1, 3);
+    grid->addWidget(sectionHeading(texts::kDisplayHeading, group), 0, 0, 1, 3);
     int line = 1;
     const auto label = [&](const char* text) { grid->addWidget(new QLabel(u(text), group), line, 1); };
 
@@ -366,7 +357,7 @@ QWidget* TForm3::buildPictureGroup()
     grid->setVerticalSpacing(6);
     grid->setColumnMinimumWidth(0, kIndent);
     grid->setColumnMinimumWidth(1, kIndent);
-    grid->addWidget(heading(texts::kPictureHeading, group), 0, 0, 1, 3);
+    grid->addWidget(sectionHeading(texts::kPictureHeading, group), 0, 0, 1, 3);
 
     cbSaveWithPic =
         named(new QCheckBox(u(texts::kSaveWithPic), group), "cbSaveWithPic", texts::kSaveWithPicHint);

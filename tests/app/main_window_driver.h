@@ -2,6 +2,7 @@
 // Drives the main window under the offscreen platform: mouse events on the canvas view and the tool
 // buttons, with the settings and data folders in a temporary folder.
 
+#include "document/figure_commit.h"
 #include "document/tform1.h"
 #include "platform/data_folder.h"
 #include "support/scripted_prompts.h"
@@ -79,6 +80,14 @@ protected:
         }
     }
     FigureList& figures() { return form->drawing().figures; }
+    // Appends a figure as drawing it would (its extent recorded) with one undo state; its index.
+    int commit(TFigure f)
+    {
+        Drawing& d = form->drawing();
+        const int at = commitFinishedFigure(d.figures, d.bitmap(), f, d.renderState, d.renderSettings());
+        d.pushHistory();
+        return at;
+    }
 
     QTemporaryDir dir;
     DataFolders folders;

@@ -20,14 +20,6 @@ const QPoint kRing[6] = {{240, 216}, {282, 240}, {282, 288}, {240, 312}, {198, 2
 
 class ClipboardTest : public MainWindowDriver {
 protected:
-    // A committed figure, its extent recorded as drawing it would.
-    int commit(TFigure f)
-    {
-        Drawing& d = form->drawing();
-        const int at = commitFinishedFigure(d.figures, d.bitmap(), f, d.renderState, d.renderSettings());
-        d.pushHistory();
-        return at;
-    }
     void ringWithFill()
     {
         button("sbFuncSingle")->click();

@@ -15,13 +15,6 @@ constexpr QRgb kWhite = 0xFFFFFFFF;
 
 class TipsTest : public MainWindowDriver {
 protected:
-    int commit(TFigure f)
-    {
-        Drawing& d = form->drawing();
-        const int at = commitFinishedFigure(d.figures, d.bitmap(), f, d.renderState, d.renderSettings());
-        d.pushHistory();
-        return at;
-    }
     // A "C" drawn with the text tool; returns the x of its first drawn pixel on row y, right of x.
     int letterC(QPoint at, int y, int fromX)
     {
