@@ -9,6 +9,7 @@
 #include "support/scripted_prompts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <tuple>
@@ -278,6 +279,30 @@ TEST_F(FileCommandsTest, TheConversionCommandAsksFirst)
         .expectBeep(BeepKind::Information)
         .expectMessage("No Files", MessageType::Information, MessageButtons::Ok, Answer::Ok);
     f.findChild<QAction*>("mmChangeData")->trigger();
+}
+
+TEST_F(FileCommandsTest, EveryStoredHostileFileFailsThroughOpenAndTheEditorGoesOn)
+{
+    TForm1& f = start();
+    draw(f);
+    prompts.expectFileDialog("名前を付けて保存", chosen(dir.filePath("kept.fga")));
+    f.findChild<QAction*>("mmFileSaveAs")->trigger();
+    const QByteArray drawn = f.drawing().snapshot();
+    const QDir hostile(QStringLiteral(MOLVANE_TEST_DATA_DIR "/hostile"));
+    const QStringList names = hostile.entryList({QStringLiteral("*.fga")}, QDir::Files);
+    ASSERT_GE(names.size(), 10);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        prompts.expectFileDialog("図形ファイルを開く", chosen(hostile.filePath(name)))
+            .expectBeep(BeepKind::Information)
+            .expectMessage("内部データエラー", MessageType::Error, MessageButtons::Ok, Answer::Ok);
+        f.findChild<QAction*>("mmFileOpen")->trigger();
+        EXPECT_EQ(prompts.pendingCount(), 0);
+        EXPECT_EQ(f.drawing().snapshot(), drawn) << "the drawing is still there";
+        EXPECT_EQ(f.windowTitle(), "Molvane ～ kept.fga");
+    }
+    draw(f); // and the editor goes on
+    EXPECT_EQ(f.drawing().figures.size(), 2u);
 }
 
 TEST_F(FileCommandsTest, AFailedOpenKeepsTheDrawingItsNameAndItsHistory)

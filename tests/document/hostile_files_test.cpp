@@ -15,6 +15,8 @@
 #include "support/image_test_util.h"
 #include "support/scripted_prompts.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -376,6 +378,29 @@ TEST_F(HostileFiles, EveryDamagedFigureFileFailsWithTheMessageAndKeepsTheOpenDra
         EXPECT_EQ(prompts.pendingCount(), 0);
         expectOpenDrawingIntact();
     }
+}
+
+// The damaged files are also kept in tests/data/hostile, for the editor's own Open to meet them (the
+// window tests) and for anyone to try by hand. MOLVANE_WRITE_HOSTILE_CORPUS=1 writes them afresh.
+TEST(HostileCorpus, TheStoredFilesAreTheGeneratedOnes)
+{
+    const QDir stored(QStringLiteral(MOLVANE_TEST_DATA_DIR "/hostile"));
+    const bool write = qEnvironmentVariableIsSet("MOLVANE_WRITE_HOSTILE_CORPUS");
+    int failing = 0;
+    for (const HostileFigureFile& file : hostileFigureFiles()) {
+        if (file.outcome != Outcome::InternalDataError)
+            continue;
+        ++failing;
+        const QString path = stored.filePath(QString::fromLatin1(file.name));
+        if (write) {
+            QDir().mkpath(stored.path());
+            ASSERT_TRUE(writeFileAtomically(path, file.bytes));
+        }
+        QFile in(path);
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly)) << file.name;
+        EXPECT_EQ(in.readAll(), file.bytes) << file.name;
+    }
+    EXPECT_EQ(int(stored.entryList({QStringLiteral("*.fga")}, QDir::Files).size()), failing);
 }
 
 TEST_F(HostileFiles, TheRegionMessageNamesTheValuesAsStored)
