@@ -57,7 +57,8 @@ public:
         d.takeBaseline();
         view()->updateSize();
         form_.show();
-        settle();
+        // The first paint of the whole window, and whatever showing it posted.
+        QCoreApplication::processEvents();
         if (QToolButton* single = form_.findChild<QToolButton*>(QStringLiteral("sbFuncSingle")))
             single->click();
         mouse(QEvent::MouseButtonPress, kPressAt, Qt::LeftButton, Qt::LeftButton);
