@@ -1,21 +1,12 @@
 // Decodes arbitrary bytes as the internal clipboard's figures, as pasting does. Besides memory errors
 // it traps on broken invariants: the records read stay within what the bytes can hold, and a
 // clipboard read back encodes to bytes that decode to the same region and the same encoding.
+#include "fuzz_check.h"
 #include "document/figure_file.h"
 #include "document/figure_stream.h"
 
 #include <cstddef>
 #include <cstdint>
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

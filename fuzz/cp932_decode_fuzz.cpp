@@ -2,6 +2,7 @@
 // broken invariants: decoding yields at most one UTF-16 unit per byte, the re-encoded text reads back
 // as the decoded text (with the replacement character written as "?"), and a prefix is a cut of the
 // full encoding that stays within its limit.
+#include "fuzz_check.h"
 #include "platform/cp932.h"
 
 #include <QByteArrayView>
@@ -9,16 +10,6 @@
 
 #include <cstddef>
 #include <cstdint>
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

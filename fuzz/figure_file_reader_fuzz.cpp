@@ -1,21 +1,12 @@
 // Decodes arbitrary bytes as a figure file (.fga / .fgb), the way a file chosen by the user is read.
 // Besides memory errors it traps on broken invariants: no more records than the bytes can hold, and
 // whatever decodes cleanly encodes to bytes that decode cleanly again to the same encoding.
+#include "fuzz_check.h"
 #include "document/figure_file.h"
 #include "document/figure_stream.h"
 
 #include <cstddef>
 #include <cstdint>
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

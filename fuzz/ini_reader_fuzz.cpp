@@ -1,6 +1,7 @@
 // Parses arbitrary bytes as a settings file, the way a settings file is read (UTF-8 when valid, else
 // CP932), then reads and writes keys. Besides memory errors it traps on broken invariants: the text
 // form parses back to itself, ends with a line break, and a value written reads back.
+#include "fuzz_check.h"
 #include "platform/cp932.h"
 #include "platform/ini_file.h"
 
@@ -12,12 +13,6 @@
 #include <cstdint>
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
 
 QString decode(QByteArrayView bytes)
 {

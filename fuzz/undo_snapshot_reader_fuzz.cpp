@@ -1,21 +1,12 @@
 // Decodes arbitrary bytes as an undo snapshot, the state undo and redo load back. Besides memory
 // errors it traps on broken invariants: the records read stay within what the bytes can hold, a
 // failed read keeps the records before the bad one, and a snapshot read back encodes to itself.
+#include "fuzz_check.h"
 #include "document/figure_file.h"
 #include "document/figure_stream.h"
 
 #include <cstddef>
 #include <cstdint>
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
