@@ -2,6 +2,7 @@
 
 #include "document/canvas_geometry.h"
 #include "document/geometry.h"
+#include "document/view_compose.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -14,6 +15,7 @@ namespace {
 constexpr int kPrecisionMarkHalf = 5;
 constexpr TColor kMarkColour = 0xC0C0C0;
 constexpr TColor kCrossHairColour = 0x808080;
+constexpr int kOverlayStrip = 32; // rows
 
 } // namespace
 
@@ -75,40 +77,68 @@ void CanvasView::eraseMarks()
 
 void CanvasView::paintEvent(QPaintEvent* event)
 {
-    const QRect exposed = event->rect();
-    if (scratch_.width() < exposed.width() || scratch_.height() < exposed.height())
-        scratch_ = QImage(exposed.size().expandedTo(scratch_.size()), QImage::Format_RGB32);
-    compose(scratch_, exposed);
+    tiles_.show(drawing_.bitmap(), look());
+    const QRegion exposed = event->region();
+    const QRegion overlaid = overlaidRegion() & exposed;
     QPainter p(this);
-    p.drawImage(exposed.topLeft(), scratch_, QRect(QPoint(0, 0), exposed.size()));
+    for (const QRect& part : overlaid.isEmpty() ? exposed : exposed - overlaid)
+        tiles_.draw(p, part);
+    if (!overlaid.isEmpty())
+        paintOverlaid(p, overlaid);
 }
 
-void CanvasView::compose(QImage& part, const QRect& exposed) const
+ViewLook CanvasView::look() const
 {
-    {
-        QPainter p(&part);
-        p.setClipRect(QRect(QPoint(0, 0), exposed.size()));
-        p.translate(-exposed.topLeft());
-        p.fillRect(exposed, Qt::white);
-        const bool withSample = sampleShown_ && !sample_.isNull();
-        if (withSample)
-            paintSample(p);
-        // Over a sample the drawing's white lets the sample show through.
-        paintDrawing(p, exposed, withSample);
-        if (drawing_.settings.showMasu)
-            paintGrid(p, exposed);
+    ViewLook look;
+    look.zoom = zoom_;
+    look.grid = drawing_.settings.showMasu;
+    look.gridColour = drawing_.settings.masuColor;
+    look.gridSpacing = drawing_.settings.masuHaba;
+    if (sampleShown_ && !sample_.isNull()) {
+        look.sample = &sample_;
+        look.samplePlace = QRect(toScreen(samplePlace_.topLeft(), zoom_), zoomedSize(samplePlace_.size(), zoom_));
     }
+    return look;
+}
+
+QRegion CanvasView::overlaidRegion() const
+{
+    QRegion r;
+    if (overlay_)
+        r = overlayArea_ ? overlayArea_() : QRegion(rect());
+    if (marksShown_)
+        r += markRegion(markAt_);
+    return r;
+}
+
+void CanvasView::paintOverlaid(QPainter& p, const QRegion& parts)
+{
+    // The parts are composed in one scratch image over their bounding box, so the overlays are asked
+    // once, with the box and the parts as the clip.
+    const QRect box = parts.boundingRect();
+    if (scratch_.width() < box.width() || scratch_.height() < box.height())
+        scratch_ = QImage(box.size().expandedTo(scratch_.size()), QImage::Format_RGB32);
+    for (const QRect& part : parts)
+        tiles_.copyTo(scratch_, part, part.topLeft() - box.topLeft());
     if (overlay_) {
-        Canvas canvas(part);
-        canvas.setOrigin(-exposed.topLeft());
-        canvas.setClipRegion(QRegion(exposed));
-        overlay_(canvas, exposed);
+        Canvas canvas(scratch_);
+        canvas.setOrigin(-box.topLeft());
+        // In strips: Qt hands a fill of about a hundred spans or more to its thread pool, and waking
+        // the pool costs more than drawing a rubber band on this thread.
+        for (int top = box.top(); top <= box.bottom(); top += kOverlayStrip) {
+            const QRect strip(box.left(), top, box.width(), std::min(kOverlayStrip, box.bottom() + 1 - top));
+            canvas.setClipRegion(parts & strip);
+            overlay_(canvas, strip);
+        }
     }
     if (marksShown_) {
-        QPainter p(&part);
-        p.translate(-exposed.topLeft());
-        paintMarks(p);
+        QPainter marks(&scratch_);
+        marks.translate(-box.topLeft());
+        marks.setClipRegion(parts);
+        paintMarks(marks);
     }
+    for (const QRect& part : parts)
+        p.drawImage(part.topLeft(), scratch_, part.translated(-box.topLeft()));
 }
 
 void CanvasView::setSample(const QImage& picture, const QRect& place, bool shown)
@@ -117,51 +147,6 @@ void CanvasView::setSample(const QImage& picture, const QRect& place, bool shown
     samplePlace_ = place;
     sampleShown_ = shown;
     update();
-}
-
-void CanvasView::paintSample(QPainter& p) const
-{
-    const QRect place(toScreen(samplePlace_.topLeft(), zoom_), zoomedSize(samplePlace_.size(), zoom_));
-    p.drawImage(place, sample_);
-}
-
-void CanvasView::paintDrawing(QPainter& p, const QRect& exposed, bool whiteTransparent) const
-{
-    const QImage& bitmap = drawing_.bitmap();
-    const double scale = zoom_ / 100.0;
-    // The part of the bitmap under the exposed rectangle, in whole bitmap pixels.
-    const int left = std::max(0, int(std::floor(exposed.left() / scale)));
-    const int top = std::max(0, int(std::floor(exposed.top() / scale)));
-    const int right = std::min(bitmap.width(), int(std::ceil((exposed.right() + 1) / scale)));
-    const int bottom = std::min(bitmap.height(), int(std::ceil((exposed.bottom() + 1) / scale)));
-    if (right <= left || bottom <= top)
-        return;
-    const QRectF source(left, top, right - left, bottom - top);
-    const QRectF target(left * scale, top * scale, (right - left) * scale, (bottom - top) * scale);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (!whiteTransparent) {
-        p.drawImage(target, bitmap, source);
-        return;
-    }
-    p.drawImage(target, whiteAsTransparent(bitmap.copy(source.toRect())));
-}
-
-void CanvasView::paintGrid(QPainter& p, const QRect& exposed) const
-{
-    const QSize canvas = drawing_.canvasSize();
-    const int spacing = drawing_.settings.masuHaba;
-    QPen pen(toQColor(drawing_.settings.masuColor), 1, Qt::DotLine);
-    pen.setCosmetic(true);
-    p.setPen(pen);
-    // Mask mode: the grid colour is ANDed in, so dark figures stay dark over the grid.
-    p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    for (int y : gridLines(canvas.height(), spacing, zoom_))
-        if (y >= exposed.top() && y <= exposed.bottom())
-            p.drawLine(exposed.left(), y, exposed.right(), y);
-    for (int x : gridLines(canvas.width(), spacing, zoom_))
-        if (x >= exposed.left() && x <= exposed.right())
-            p.drawLine(x, exposed.top(), x, exposed.bottom());
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 void CanvasView::paintMarks(QPainter& p) const

@@ -1,9 +1,11 @@
 #pragma once
 // The canvas on screen (the paint box of the main window): the drawing bitmap shown at the zoom, the
-// grid, the overlays of the editing modes and the cursor marks. Only the exposed rectangle is painted,
-// and only its part of the drawing bitmap is scaled, so a paint costs what is shown, not the canvas.
+// grid, the overlays of the editing modes and the cursor marks. Only the exposed rectangles are painted,
+// copied from tiles of the composed view (composed once per change of the drawing or zoom), so a paint
+// costs what is shown, not the canvas.
 
 #include "document/drawing.h"
+#include "document/view_tiles.h"
 #include "platform/canvas.h"
 
 #include <QWidget>
@@ -34,9 +36,16 @@ public:
     void setSample(const QImage& picture, const QRect& place, bool shown);
 
     // Paints over the drawing (rubber bands, frames, drag images) on a canvas in view pixels, with the
-    // pen modes of the canvas (inverting rubber bands see what is under them).
+    // pen modes of the canvas (inverting rubber bands see what is under them). The area, when given,
+    // says where the overlays may paint at the moment; elsewhere the view is copied straight from its
+    // tiles. Without one they may paint anywhere.
     using OverlayPainter = std::function<void(Canvas&, const QRect& exposed)>;
-    void setOverlayPainter(OverlayPainter painter) { overlay_ = std::move(painter); }
+    using OverlayArea = std::function<QRegion()>;
+    void setOverlayPainter(OverlayPainter painter, OverlayArea area = {})
+    {
+        overlay_ = std::move(painter);
+        overlayArea_ = std::move(area);
+    }
 
     void setMarkStyle(const CursorMarkStyle& style);
     // Shows the marks at p (screen pixels), repainting only where they were and where they go.
@@ -65,18 +74,20 @@ protected:
     void leaveEvent(QEvent*) override { emit mouseLeft(); }
 
 private:
-    void compose(QImage& part, const QRect& exposed) const;
-    void paintSample(QPainter& p) const;
-    void paintDrawing(QPainter& p, const QRect& exposed, bool whiteTransparent) const;
-    void paintGrid(QPainter& p, const QRect& exposed) const;
+    ViewLook look() const;
+    // Where overlays or cursor marks may be: those parts are composed in the scratch image.
+    QRegion overlaidRegion() const;
+    void paintOverlaid(QPainter& p, const QRegion& parts);
     void paintMarks(QPainter& p) const;
 
     const Drawing& drawing_;
     int zoom_ = 100;
     OverlayPainter overlay_;
+    OverlayArea overlayArea_;
+    ViewTiles tiles_;
     mutable QImage measure_{1, 1, QImage::Format_RGB32};
     mutable Canvas measureCanvas_{measure_};
-    mutable QImage scratch_; // the exposed part is composed here, then shown in one copy
+    QImage scratch_; // an overlaid part is composed here, then shown in one copy
     QImage sample_;
     QRect samplePlace_;
     bool sampleShown_ = false;

@@ -191,6 +191,10 @@ private:
     void showWorking(bool shown);
     QRect workingRect() const;
     void paintOverlays(Canvas& canvas, const QRect& exposed);
+    // Where paintOverlays may paint now.
+    QRegion overlayArea() const;
+    bool selectionOverlaysShown() const;
+    bool tipMarksShown() const;
     void commitWorking();
     bool textIsEmpty() const;
     void setCanvasHint(const char* hint);

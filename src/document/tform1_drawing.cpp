@@ -100,6 +100,21 @@ void TForm1::showWorking(bool shown)
     Image1->update(dirty);
 }
 
+QRegion TForm1::overlayArea() const
+{
+    // Selection frames and tip marks may lie anywhere.
+    if (selectionOverlaysShown() || tipMarksShown())
+        return QRegion(Image1->rect());
+    QRegion r;
+    if (pasteShown_)
+        r += pasteFrameRect();
+    if (dragImagesShown_)
+        r += dragImagesRect(dragOffset_);
+    if (workingShown_)
+        r += workingRect_;
+    return r;
+}
+
 void TForm1::paintOverlays(Canvas& canvas, const QRect& exposed)
 {
     paintSelection(canvas, exposed);

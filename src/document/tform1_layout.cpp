@@ -558,7 +558,8 @@ void TForm1::buildCanvas()
     connect(Image1, &CanvasView::mouseMoved, this, [this](QMouseEvent* e) { Image1MouseMove(e); });
     connect(Image1, &CanvasView::mouseReleased, this, [this](QMouseEvent* e) { Image1MouseUp(e); });
     connect(Image1, &CanvasView::mouseLeft, this, [this] { Image1->eraseMarks(); });
-    Image1->setOverlayPainter([this](Canvas& canvas, const QRect& exposed) { paintOverlays(canvas, exposed); });
+    Image1->setOverlayPainter([this](Canvas& canvas, const QRect& exposed) { paintOverlays(canvas, exposed); },
+                              [this] { return overlayArea(); });
     tmKeyMove = new QTimer(this);
     tmKeyMove->setObjectName(QStringLiteral("tmKeyMove"));
     tmKeyMove->setInterval(100);
@@ -574,7 +575,9 @@ void TForm1::buildStatusBar()
 {
     statusPanel1_ = new QLabel(this);
     statusPanel1_->setObjectName(QStringLiteral("StatusPanel1"));
-    statusPanel1_->setFixedWidth(kStatusPanel1Width);
+    // A fixed size in both directions: the position it shows changes with every mouse move, and a
+    // panel that could grow would lay the window out again each time.
+    statusPanel1_->setFixedSize(kStatusPanel1Width, statusPanel1_->fontMetrics().height());
     statusPanel2_ = new QLabel(this);
     statusPanel2_->setObjectName(QStringLiteral("StatusPanel2"));
     statusPanel2_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -247,6 +247,8 @@ void TForm1::selectionPopupStates()
         a->setChecked(rangeMode && toolButtons_[kFreeButton]->isChecked());
 }
 
+bool TForm1::selectionOverlaysShown() const { return showsFrames(toolCode_); }
+
 void TForm1::paintSelection(Canvas& canvas, const QRect& exposed)
 {
     if (!showsFrames(toolCode_))

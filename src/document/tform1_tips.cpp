@@ -83,9 +83,11 @@ void TForm1::informationPress(QPoint at)
     duplicateKey_ = false;
 }
 
+bool TForm1::tipMarksShown() const { return (toolCode_ == 41 || toolCode_ == 42) && !dragging_; }
+
 void TForm1::paintTipMarks(Canvas& canvas, const QRect& exposed)
 {
-    if ((toolCode_ != 41 && toolCode_ != 42) || dragging_)
+    if (!tipMarksShown())
         return;
     const bool connectedOnes = toolCode_ == 42;
     canvas.setPenMode(PenMode::NotXor);

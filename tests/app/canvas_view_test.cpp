@@ -102,3 +102,29 @@ TEST(CanvasView, ASampleShowsThroughTheWhiteOfTheDrawing)
     view.setSample(sample, QRect(0, 0, 20, 20), false);
     EXPECT_EQ(pixelAt(shot(view, QRect(0, 0, 40, 40)), 10, 10), clWhite);
 }
+
+TEST(CanvasView, OverlaysPaintOnlyWhereTheirAreaSaysAndMarksAnywhere)
+{
+    Drawing drawing;
+    drawing.settings.showMasu = false;
+    CanvasView view(drawing);
+    QRegion area(0, 0, 30, 30);
+    QRegion askedFor;
+    view.setOverlayPainter(
+        [&](Canvas& canvas, const QRect& exposed) {
+            askedFor += exposed;
+            canvas.fillRect(QRect(10, 10, 10, 10), clRed);
+            canvas.fillRect(QRect(50, 50, 10, 10), clRed); // outside the area it declared
+        },
+        [&] { return area; });
+    const QImage image = shot(view, QRect(0, 0, 100, 100));
+    EXPECT_EQ(countPixels(image, clRed), 100);
+    EXPECT_EQ(pixelAt(image, 15, 15), clRed);
+    EXPECT_EQ(askedFor, QRegion(0, 0, 30, 30));
+    area = QRegion();
+    view.setMarkStyle({true, false, false});
+    view.showMarks({70, 70});
+    const QImage marked = shot(view, QRect(0, 0, 100, 100));
+    EXPECT_EQ(countPixels(marked, clRed), 0) << "no area: the overlays are not asked";
+    EXPECT_EQ(pixelAt(marked, 65, 70), clSilver) << "the marks still show";
+}

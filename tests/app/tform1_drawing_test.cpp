@@ -4,6 +4,7 @@
 #include "document/tform1.h"
 
 #include "platform/atomic_file.h"
+#include "platform/up_down.h"
 #include "support/image_test_util.h"
 #include "support/scripted_prompts.h"
 #include "main_window_driver.h"
@@ -151,6 +152,48 @@ TEST_F(DrawingToolsTest, ARightPressWhileDraggingCancelsTheFigure)
     release({90, 40});
     EXPECT_TRUE(figures().empty());
     EXPECT_FALSE(form->isDragging());
+}
+
+TEST_F(DrawingToolsTest, TheViewShowsTheRubberBandWhileDraggingAndNothingOfItOnceCancelled)
+{
+    const auto shown = [this] {
+        QApplication::processEvents();
+        return view->grab(QRect(0, 0, 300, 200)).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage before = shown();
+    button("sbFuncSingle")->click();
+    press({48, 48});
+    move({120, 96});
+    move({192, 144});
+    const QImage band = shown();
+    EXPECT_NE(pixelAt(band, 120, 96), pixelAt(before, 120, 96)) << "the band inverts what it crosses";
+    move({192, 48});
+    const QImage turned = shown();
+    EXPECT_EQ(pixelAt(turned, 120, 96), pixelAt(before, 120, 96)) << "the old band is gone";
+    EXPECT_NE(pixelAt(turned, 120, 48), pixelAt(before, 120, 48));
+    press({192, 48}, Qt::RightButton);
+    release({192, 48});
+    EXPECT_TRUE(imagesMatch(shown(), before, 0, "rubber-band-cancelled"));
+}
+
+TEST_F(DrawingToolsTest, ACommittedFigureShowsInTheViewAtOnceAndAfterAZoom)
+{
+    button("sbFuncSingle")->click();
+    const QImage empty = view->grab(QRect(0, 0, 200, 200)).toImage();
+    drag({48, 48}, {144, 48});
+    ASSERT_EQ(figures().size(), 1u);
+    QApplication::processEvents();
+    const QImage drawn = view->grab(QRect(0, 0, 200, 200)).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_NE(drawn, empty.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(pixelAt(drawn, 96, 48), fromQRgb(form->drawing().bitmap().pixel(96, 48)));
+    EXPECT_EQ(pixelAt(drawn, 96, 48), clBlack);
+    TUpDown* zoom = form->findChild<TUpDown*>("UpDown2");
+    zoom->step(false);
+    ASSERT_EQ(form->zoom(), 95);
+    QApplication::processEvents();
+    const QImage smaller = view->grab(QRect(0, 0, 200, 200)).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(pixelAt(smaller, 91, 46), clBlack) << "the bond at 95 %";
+    EXPECT_EQ(pixelAt(smaller, 140, 46), clWhite) << "past its end at 95 %";
 }
 
 TEST_F(DrawingToolsTest, AnEditedCharacterButtonCaptionsItsStartAndDrawsItsWholeText)
