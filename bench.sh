@@ -3,7 +3,7 @@
 # repetitions, and prints one table of medians and ratios.
 #   ./bench.sh                  5 repetitions of every case (a few minutes)
 #   ./bench.sh --quick          1 repetition, short runs: a check that everything runs
-#   ./bench.sh --time real      compare wall-clock medians instead of CPU time
+#   ./bench.sh --time cpu       compare the CPU time of the benchmark thread instead of wall-clock time
 set -euo pipefail
 cd "$(dirname "$0")"
 

@@ -37,18 +37,26 @@ PAIRS = [
 TO_NS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
 
 
+def run_name(b):
+    name = b["run_name"]
+    return name[: -len("/real_time")] if name.endswith("/real_time") else name
+
+
 def medians(paths, key):
-    found = {}
+    """The median of each benchmark; a single run (no aggregates) stands for its own median."""
+    found, single = {}, {}
     for path in paths:
         with open(path, encoding="utf-8") as f:
             data = json.load(f)
         for b in data["benchmarks"]:
-            if b.get("aggregate_name") != "median":
-                continue
-            name = b["run_name"]
-            if name.endswith("/real_time"):
-                name = name[: -len("/real_time")]
-            found[name] = None if b.get("error_occurred") else b[key] * TO_NS[b["time_unit"]]
+            value = None if b.get("error_occurred") else b[key] * TO_NS[b["time_unit"]]
+            if b.get("aggregate_name") == "median":
+                found[run_name(b)] = value
+            elif b.get("run_type", "iteration") == "iteration":
+                single.setdefault(run_name(b), []).append(value)
+    for name, values in single.items():
+        if name not in found and len(values) == 1:
+            found[name] = values[0]
     return found
 
 
@@ -64,8 +72,9 @@ def shown(ns):
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("json", nargs="+")
-    parser.add_argument("--time", choices=["cpu", "real"], default="cpu",
-                        help="which median to compare (default: CPU time, steadier on a shared machine)")
+    parser.add_argument("--time", choices=["cpu", "real"], default="real",
+                        help="which median to compare (default: wall-clock time, which also counts the work "
+                             "Qt hands to its worker threads)")
     args = parser.parse_args()
     m = medians(args.json, "cpu_time" if args.time == "cpu" else "real_time")
 

@@ -17,10 +17,10 @@ namespace molvane {
 class ViewTiles {
 public:
     // Wide tiles: a shown row is a few long runs of memory.
-    static constexpr int kTileWidth = 1024;
+    static constexpr int kTileWidth = 2048;
     static constexpr int kTileHeight = 256;
     static constexpr qsizetype kTileBytes = qsizetype(kTileWidth) * kTileHeight * 4;
-    static constexpr qsizetype kDefaultBudget = qsizetype(64) << 20; // bytes
+    static constexpr qsizetype kDefaultBudget = qsizetype(96) << 20; // bytes
 
     explicit ViewTiles(qsizetype budgetBytes = kDefaultBudget);
 
