@@ -131,7 +131,7 @@ TEST(ViewCompose, ASampleShowsOnlyThroughPureWhiteAndNoGridMeansNone)
 
 TEST(ViewTiles, TilesShowTheComposedViewAndAreComposedOnlyOnce)
 {
-    const QImage bitmap = noisyBitmap(900, 300); // 1350 x 450 at 150 %
+    const QImage bitmap = noisyBitmap(1500, 300); // 2250 x 450 at 150 %
     const ViewLook look = withGrid(150);
     ViewTiles tiles;
     tiles.show(bitmap, look);
@@ -177,19 +177,19 @@ TEST(ViewTiles, AnyChangeOfTheBitmapOrTheLookDropsTheTiles)
 
 TEST(ViewTiles, TheBudgetKeepsTheMostRecentlyUsedTilesAndEvictedOnesComeBackRight)
 {
-    const QImage bitmap = noisyBitmap(400, 200);
-    const ViewLook look = withGrid(500); // 2000 x 1000
-    const int columns = (2000 + ViewTiles::kTileWidth - 1) / ViewTiles::kTileWidth;
-    const int rows = (1000 + ViewTiles::kTileHeight - 1) / ViewTiles::kTileHeight;
+    const QImage bitmap = noisyBitmap(500, 300);
+    const ViewLook look = withGrid(500); // 2500 x 1500
+    const int columns = (2500 + ViewTiles::kTileWidth - 1) / ViewTiles::kTileWidth;
+    const int rows = (1500 + ViewTiles::kTileHeight - 1) / ViewTiles::kTileHeight;
     ASSERT_GT(columns * rows, 4);
     ViewTiles tiles(3 * ViewTiles::kTileBytes);
     tiles.show(bitmap, look);
-    const QRect all(0, 0, 2000, 1000);
+    const QRect all(0, 0, 2500, 1500);
     EXPECT_TRUE(imagesMatch(drawnByTiles(tiles, all), composed(all, bitmap, look), 0, "tiles-budget"));
     EXPECT_EQ(tiles.tilesKept(), 3);
     EXPECT_EQ(tiles.tilesComposed(), columns * rows);
     const QPoint lastCorner((columns - 1) * ViewTiles::kTileWidth, (rows - 1) * ViewTiles::kTileHeight);
-    drawnByTiles(tiles, QRect(lastCorner, QPoint(1999, 999))); // the tile drawn last is still kept
+    drawnByTiles(tiles, QRect(lastCorner, QPoint(2499, 1499))); // the tile drawn last is still kept
     EXPECT_EQ(tiles.tilesComposed(), columns * rows);
     const QRect first(0, 0, ViewTiles::kTileWidth, ViewTiles::kTileHeight);
     EXPECT_TRUE(imagesMatch(drawnByTiles(tiles, first), composed(first, bitmap, look), 0, "tiles-evicted"));
