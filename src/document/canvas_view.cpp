@@ -2,11 +2,10 @@
 
 #include "document/canvas_geometry.h"
 #include "document/geometry.h"
-#include "document/view_compose.h"
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <cmath>
+#include <algorithm>
 
 namespace molvane {
 
