@@ -34,6 +34,10 @@ enum EndIndex { kMainStart = 0, kSecondStart = 1, kThirdStart = 2, kMainEnd = 3,
 enum ExtremeIndex { kLeftmost = 0, kTopmost = 1, kRightmost = 2, kBottommost = 3 };
 
 struct TFigure {
+    // User-provided, so that a new figure (one per record read) gets its member initializers alone
+    // instead of a zeroing of all of it first.
+    TFigure() noexcept {}
+
     std::int32_t kind = 0;
     std::int32_t cursorPrecision = 0;
     bool freeForm = false;  // only on the transient free range figure

@@ -5,8 +5,9 @@
 
 #include <QHash>
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <span>
-#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -14,8 +15,6 @@ namespace molvane {
 
 namespace {
 
-// The order of the six ends in a record: start and end of the main, second and third line.
-constexpr int kEndsOrder[6] = {kMainStart, kMainEnd, kSecondStart, kSecondEnd, kThirdStart, kThirdEnd};
 constexpr int kPointBytes = 8;
 
 bool hasPoints(const TFigure& f) { return f.kind == fkFree || f.kind == fkNuri || f.freeForm; }
@@ -55,11 +54,6 @@ struct Cursor {
         p += 4;
     }
     void putInt(std::int32_t v) { put32(std::uint32_t(v)); }
-    void putPoint(QPoint q)
-    {
-        putInt(q.x());
-        putInt(q.y());
-    }
     void putBytes(QByteArrayView bytes) { p = std::copy(bytes.begin(), bytes.end(), p); }
 };
 
@@ -98,38 +92,14 @@ public:
     // picture as a BMP file (null for no picture).
     char* write(char* p, const TFigure& f, QPoint offset, const QByteArray& bmp)
     {
-        Cursor w{p};
-        w.putInt(f.kind);
-        w.putInt(f.cursorPrecision);
-        w.put8(f.freeForm ? 1 : 0);
-        w.put8(f.fineMoved ? 1 : 0);
-        w.put32(f.penColor);
-        w.put32(f.auxColor);
-        w.put32(f.fillColor);
-        w.putInt(f.penStyle);
-        w.putInt(f.lineWidth);
-        w.putInt(f.shape);
-        w.putInt(f.sizeStep);
-        w.putInt(f.reserved);
-        for (int i : kEndsOrder)
-            w.putPoint(f.ends[std::size_t(i)] + offset);
-        for (int i : kEndsOrder)
-            w.putPoint(f.freeEnds[std::size_t(i)] + offset);
-        w.putPoint(f.handle + offset);
-        for (QPoint q : f.extremes)
-            w.putPoint(q + offset);
-        w.putInt(f.margins.left);
-        w.putInt(f.margins.top);
-        w.putInt(f.margins.right);
-        w.putInt(f.margins.bottom);
+        Cursor w{writeFixedPart(p, f, offset)};
         w.p = writeText(w.p, f.fontName);
         w.p = writeText(w.p, f.text);
         if (hasPoints(f)) {
             // A fill's points are figure indices, not positions.
             const QPoint shift = f.kind == fkNuri ? QPoint() : offset;
             w.putInt(std::int32_t(f.points.size()));
-            for (QPoint q : f.points)
-                w.putPoint(q + shift);
+            w.p = writePoints(w.p, f.points.data(), f.points.size(), shift);
         }
         if (f.kind == fkPicture) {
             w.putInt(std::int32_t(bmp.size()));
@@ -154,33 +124,51 @@ private:
         return w.p;
     }
 
+    // A drawing uses a few font names and labels over and over: the last few texts encoded are compared
+    // first, character by character, before the texts are hashed.
     const QByteArray& cp932Of(const QString& text)
     {
-        if (text != lastText_) {
-            auto known = encoded_.constFind(text);
-            if (known == encoded_.cend())
-                known = encoded_.insert(text, toCp932(text));
-            lastText_ = text;
-            lastBytes_ = *known;
+        const auto size = std::size_t(text.size());
+        for (const Recent& r : recent_) {
+            if (r.bytes != nullptr && std::size_t(r.text.size()) == size &&
+                std::memcmp(r.text.data(), text.constData(), size * sizeof(QChar)) == 0)
+                return *r.bytes;
         }
-        return lastBytes_;
+        auto known = encoded_.find(text);
+        if (known == encoded_.end())
+            known = encoded_.emplace(text, toCp932(text)).first;
+        recent_[next_++ % recent_.size()] = {known->first, &known->second};
+        return known->second;
     }
 
-    QHash<QString, QByteArray> encoded_;
-    QString lastText_; // the last text that was not ASCII, and its bytes
-    QByteArray lastBytes_;
+    struct Recent {
+        QStringView text;
+        const QByteArray* bytes = nullptr;
+    };
+    std::unordered_map<QString, QByteArray> encoded_; // nodes stay put: recent_ points into them
+    std::array<Recent, 4> recent_{};
+    std::size_t next_ = 0;
 };
 
 // What a record usually takes at most: drawings with many free curves make the buffer grow once more.
 constexpr qsizetype kTypicalRecordBytes = kSmallestFigureRecord * 3 / 2;
 
-// The texts and points of the figure are separate blocks of memory: asking for them early hides the
-// wait for them while the figure before is written.
-void prefetchParts(const TFigure& f)
+// Asks for the memory of the figures ahead while the current one is written: the figure two ahead,
+// and the texts and points of the next one (separate blocks, found through the figure asked for before).
+constexpr std::size_t kAhead = 4;
+void prefetchAhead(std::span<const TFigure> figures, std::size_t i)
 {
-    __builtin_prefetch(f.fontName.constData());
-    __builtin_prefetch(f.text.constData());
-    __builtin_prefetch(f.points.data());
+    if (i + kAhead < figures.size()) {
+        const char* ahead = reinterpret_cast<const char*>(&figures[i + kAhead]);
+        for (std::size_t line = 0; line < sizeof(TFigure); line += 64)
+            __builtin_prefetch(ahead + line);
+    }
+    if (i + kAhead / 2 < figures.size()) {
+        const TFigure& next = figures[i + kAhead / 2];
+        __builtin_prefetch(next.fontName.constData());
+        __builtin_prefetch(next.text.constData());
+        __builtin_prefetch(next.points.data());
+    }
 }
 
 // Appends the records of figures, prefixed by their count when counted, to bytes, in one pass over
@@ -198,8 +186,7 @@ void appendRecords(QByteArray& bytes, std::span<const TFigure> figures, QPoint o
     const QByteArray noPicture;
     for (std::size_t i = 0; i < figures.size(); ++i) {
         const TFigure& f = figures[i];
-        if (i + 1 < figures.size())
-            prefetchParts(figures[i + 1]);
+        prefetchAhead(figures, i);
         if (f.kind == fkPicture) {
             const QByteArray bmp = f.picture.isNull() ? QByteArray() : writeBmp(f.picture);
             out.wrote(writer.write(out.room(recordBytesWithoutPicture(f) + bmp.size()), f, offset, bmp));
@@ -224,7 +211,8 @@ public:
     bool fits(std::int64_t n) const { return n >= 0 && base_ + pos_ + n <= limit_ && n <= size_ - pos_; }
 
     // Unchecked reads: the caller has made sure with has() or fits().
-    std::uint8_t get8() { return p_[pos_++]; }
+    const unsigned char* here() const { return p_ + pos_; }
+    void skip(qsizetype n) { pos_ += n; }
     std::uint32_t get32()
     {
         const unsigned char* p = p_ + pos_;
@@ -233,11 +221,6 @@ public:
                (std::uint32_t(p[3]) << 24);
     }
     std::int32_t getInt() { return std::int32_t(get32()); }
-    QPoint getPoint()
-    {
-        const std::int32_t x = getInt();
-        return {x, getInt()};
-    }
     QByteArrayView getBytes(qsizetype n)
     {
         const QByteArrayView v(p_ + pos_, n);
@@ -261,9 +244,8 @@ private:
     qsizetype limit_;
 };
 
-// Reads records from the rest of a ByteReader, which is moved past what was read when done. Texts that
-// are not plain ASCII go through the CP932 decoder once per distinct byte sequence; the texts read share
-// their storage.
+// Reads records from the rest of a ByteReader, which is moved past what was read when done. Texts go
+// through the decoder once per distinct byte sequence: the texts read share their storage.
 class RecordReader {
 public:
     RecordReader(ByteReader& in, qsizetype limit) : in_(in), r_(rest(in), in.position(), limit) {}
@@ -299,29 +281,8 @@ private:
     {
         if (!r_.has(kFigureFixedBytes))
             return false;
-        f.kind = r_.getInt();
-        f.cursorPrecision = r_.getInt();
-        f.freeForm = r_.get8() != 0;
-        f.fineMoved = r_.get8() != 0;
-        f.penColor = r_.get32();
-        f.auxColor = r_.get32();
-        f.fillColor = r_.get32();
-        f.penStyle = r_.getInt();
-        f.lineWidth = r_.getInt();
-        f.shape = r_.getInt();
-        f.sizeStep = r_.getInt();
-        f.reserved = r_.getInt();
-        for (int i : kEndsOrder)
-            f.ends[std::size_t(i)] = r_.getPoint();
-        for (int i : kEndsOrder)
-            f.freeEnds[std::size_t(i)] = r_.getPoint();
-        f.handle = r_.getPoint();
-        for (QPoint& p : f.extremes)
-            p = r_.getPoint();
-        f.margins.left = r_.getInt();
-        f.margins.top = r_.getInt();
-        f.margins.right = r_.getInt();
-        f.margins.bottom = r_.getInt();
+        molvane::readFixedPart(r_.here(), f);
+        r_.skip(kFigureFixedBytes);
         return true;
     }
 
@@ -332,22 +293,18 @@ private:
             return false;
         if (n == 0)
             return true;
-        const QByteArrayView bytes = r_.getBytes(n);
-        if (isAscii(bytes)) // CP932 holds ASCII as it is
-            text = QString::fromLatin1(bytes);
-        else
-            text = decoded(bytes);
+        text = decoded(r_.getBytes(n));
         return true;
     }
 
     const QString& decoded(QByteArrayView bytes)
     {
         // The keys view the input, which outlives the reader.
-        const std::string_view key(bytes.data(), std::size_t(bytes.size()));
-        auto known = decoded_.find(key);
-        if (known == decoded_.end())
-            known = decoded_.emplace(key, fromCp932(bytes)).first;
-        return known->second;
+        const QByteArray key = QByteArray::fromRawData(bytes.data(), bytes.size());
+        auto known = decoded_.constFind(key);
+        if (known == decoded_.cend()) // CP932 holds ASCII as it is
+            known = decoded_.insert(key, isAscii(bytes) ? QString::fromLatin1(bytes) : fromCp932(bytes));
+        return *known;
     }
 
     bool readPoints(TFigure& f)
@@ -356,8 +313,8 @@ private:
         if (!r_.readInt(m) || !r_.fits(std::int64_t(m) * kPointBytes))
             return false;
         f.points.resize(std::size_t(m));
-        for (QPoint& p : f.points)
-            p = r_.getPoint();
+        molvane::readPoints(r_.here(), std::size_t(m), f.points.data());
+        r_.skip(std::int64_t(m) * kPointBytes);
         return true;
     }
 
@@ -377,7 +334,7 @@ private:
 
     ByteReader& in_;
     FieldReader r_;
-    std::unordered_map<std::string_view, QString> decoded_;
+    QHash<QByteArray, QString> decoded_;
 };
 
 } // namespace

@@ -8,11 +8,11 @@
 // against the bytes really left. A negative length or count is a bad record.
 
 #include "document/figure.h"
+#include "document/figure_fixed_part.h"
 #include "platform/byte_stream.h"
 
 namespace molvane {
 
-inline constexpr int kFigureFixedBytes = 194;
 inline constexpr int kSmallestFigureRecord = 202;
 
 // Every point of ends, freeEnds, handle and extremes (and of points, except a fill's indices) is written

@@ -1,0 +1,187 @@
+#pragma once
+// The 194-byte fixed part at the start of every figure record: the scalar fields, then ends and freeEnds
+// (main start, main end, second start, second end, third start, third end), the handle, the extremes and
+// the margins, all little-endian 32-bit values.
+//
+// On a little-endian host the points move sixteen bytes at a time; portable:: holds the field-by-field
+// form every host can run, which the fast form must match byte for byte. The fast form is inline: it runs
+// once per figure whenever a drawing is saved or an undo step is taken.
+
+#include "document/figure.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+namespace molvane {
+
+inline constexpr int kFigureFixedBytes = 194;
+
+namespace portable {
+char* writeFixedPart(char* p, const TFigure& f, QPoint offset);
+void readFixedPart(const unsigned char* p, TFigure& f);
+char* writePoints(char* p, const QPoint* points, std::size_t n, QPoint offset);
+void readPoints(const unsigned char* p, std::size_t n, QPoint* out);
+} // namespace portable
+
+namespace fixed_part_detail {
+
+// The fast form copies QPoint storage as two little-endian 32-bit values, x first.
+inline constexpr bool kPointsAsStored = std::endian::native == std::endian::little && sizeof(QPoint) == 8 &&
+                                        std::bit_cast<std::array<std::int32_t, 2>>(QPoint(1, 2))[0] == 1 &&
+                                        std::bit_cast<std::array<std::int32_t, 2>>(QPoint(1, 2))[1] == 2;
+
+// Two points as four 32-bit lanes; the compiler keeps them in one vector register where the host has them.
+using Lanes = std::uint32_t __attribute__((vector_size(16)));
+
+inline Lanes load(const void* p)
+{
+    Lanes v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+inline void store(void* p, Lanes v) { std::memcpy(p, &v, sizeof v); }
+inline Lanes twice(QPoint q)
+{
+    return Lanes{std::uint32_t(q.x()), std::uint32_t(q.y()), std::uint32_t(q.x()), std::uint32_t(q.y())};
+}
+inline void put32(char*& p, std::uint32_t v)
+{
+    std::memcpy(p, &v, 4);
+    p += 4;
+}
+inline std::uint32_t get32(const unsigned char*& p)
+{
+    std::uint32_t v;
+    std::memcpy(&v, p, 4);
+    p += 4;
+    return v;
+}
+inline void putPoint(char* p, QPoint q, QPoint offset)
+{
+    const std::uint32_t xy[2] = {std::uint32_t(q.x()) + std::uint32_t(offset.x()),
+                                 std::uint32_t(q.y()) + std::uint32_t(offset.y())};
+    std::memcpy(p, xy, 8);
+}
+
+// In memory the six ends are main, second, third start, then main, second, third end; in the record
+// each start is followed by its end.
+inline void writeEnds(char* p, const std::array<QPoint, 6>& ends, Lanes off)
+{
+    const Lanes e0 = load(&ends[0]), e2 = load(&ends[2]), e4 = load(&ends[4]);
+    store(p, __builtin_shufflevector(e0, e2, 0, 1, 6, 7) + off);
+    store(p + 16, __builtin_shufflevector(e0, e4, 2, 3, 4, 5) + off);
+    store(p + 32, __builtin_shufflevector(e2, e4, 0, 1, 6, 7) + off);
+}
+
+inline void readEnds(const unsigned char* p, std::array<QPoint, 6>& ends)
+{
+    const Lanes main = load(p), second = load(p + 16), third = load(p + 32);
+    store(&ends[0], __builtin_shufflevector(main, second, 0, 1, 4, 5));
+    store(&ends[2], __builtin_shufflevector(third, main, 0, 1, 6, 7));
+    store(&ends[4], __builtin_shufflevector(second, third, 2, 3, 6, 7));
+}
+
+inline char* writeFixedPartFast(char* p, const TFigure& f, QPoint offset)
+{
+    put32(p, std::uint32_t(f.kind));
+    put32(p, std::uint32_t(f.cursorPrecision));
+    *p++ = f.freeForm ? 1 : 0;
+    *p++ = f.fineMoved ? 1 : 0;
+    for (std::int32_t v : {std::int32_t(f.penColor), std::int32_t(f.auxColor), std::int32_t(f.fillColor), f.penStyle,
+                           f.lineWidth, f.shape, f.sizeStep, f.reserved})
+        put32(p, std::uint32_t(v));
+    const Lanes off = twice(offset);
+    writeEnds(p, f.ends, off);
+    writeEnds(p + 48, f.freeEnds, off);
+    putPoint(p + 96, f.handle, offset);
+    store(p + 104, load(&f.extremes[0]) + off);
+    store(p + 120, load(&f.extremes[2]) + off);
+    p += 136;
+    for (std::int32_t v : {f.margins.left, f.margins.top, f.margins.right, f.margins.bottom})
+        put32(p, std::uint32_t(v));
+    return p;
+}
+
+inline void readFixedPartFast(const unsigned char* p, TFigure& f)
+{
+    f.kind = std::int32_t(get32(p));
+    f.cursorPrecision = std::int32_t(get32(p));
+    f.freeForm = *p++ != 0;
+    f.fineMoved = *p++ != 0;
+    f.penColor = get32(p);
+    f.auxColor = get32(p);
+    f.fillColor = get32(p);
+    for (std::int32_t* v : {&f.penStyle, &f.lineWidth, &f.shape, &f.sizeStep, &f.reserved})
+        *v = std::int32_t(get32(p));
+    readEnds(p, f.ends);
+    readEnds(p + 48, f.freeEnds);
+    std::memcpy(static_cast<void*>(&f.handle), p + 96, 8);
+    std::memcpy(static_cast<void*>(f.extremes.data()), p + 104, 32);
+    p += 136;
+    for (std::int32_t* v : {&f.margins.left, &f.margins.top, &f.margins.right, &f.margins.bottom})
+        *v = std::int32_t(get32(p));
+}
+
+inline char* writePointsFast(char* p, const QPoint* points, std::size_t n, QPoint offset)
+{
+    if (n == 0) // a vector with no points may have no storage at all
+        return p;
+    if (offset.isNull()) {
+        std::memcpy(p, static_cast<const void*>(points), n * 8);
+        return p + n * 8;
+    }
+    const Lanes off = twice(offset);
+    std::size_t i = 0;
+    for (; i + 2 <= n; i += 2, p += 16)
+        store(p, load(points + i) + off);
+    if (i < n) {
+        putPoint(p, points[i], offset);
+        p += 8;
+    }
+    return p;
+}
+
+} // namespace fixed_part_detail
+
+// Writes the fixed part of f at p with offset added to every point (wrapping in 32 bits) and returns
+// its end.
+inline char* writeFixedPart(char* p, const TFigure& f, QPoint offset)
+{
+    if constexpr (fixed_part_detail::kPointsAsStored)
+        return fixed_part_detail::writeFixedPartFast(p, f, offset);
+    else
+        return portable::writeFixedPart(p, f, offset);
+}
+
+// Reads the fixed part at p (kFigureFixedBytes must be there) into f.
+inline void readFixedPart(const unsigned char* p, TFigure& f)
+{
+    if constexpr (fixed_part_detail::kPointsAsStored)
+        fixed_part_detail::readFixedPartFast(p, f);
+    else
+        portable::readFixedPart(p, f);
+}
+
+// Writes n points at p with offset added (wrapping in 32 bits) and returns the end.
+inline char* writePoints(char* p, const QPoint* points, std::size_t n, QPoint offset)
+{
+    if constexpr (fixed_part_detail::kPointsAsStored)
+        return fixed_part_detail::writePointsFast(p, points, n, offset);
+    else
+        return portable::writePoints(p, points, n, offset);
+}
+
+// Reads n points at p (8n bytes must be there) into out.
+inline void readPoints(const unsigned char* p, std::size_t n, QPoint* out)
+{
+    if constexpr (fixed_part_detail::kPointsAsStored) {
+        if (n > 0)
+            std::memcpy(static_cast<void*>(out), p, n * 8);
+    } else {
+        portable::readPoints(p, n, out);
+    }
+}
+
+} // namespace molvane
