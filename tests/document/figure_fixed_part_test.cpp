@@ -124,8 +124,9 @@ TEST(FigureFixedPart, PointRunsOfEveryLengthMatchWithAndWithoutAnOffset)
             readPoints(reinterpret_cast<const unsigned char*>(fast.data()), n, back.data());
             portable::readPoints(reinterpret_cast<const unsigned char*>(fast.data()), n, backSlow.data());
             EXPECT_EQ(back, backSlow);
-            if (offset.isNull())
+            if (offset.isNull()) {
                 EXPECT_EQ(back, points);
+            }
         }
     }
 }
