@@ -46,22 +46,29 @@ private:
     QRgb* row(int y) const { return bits_ + y * stride_; }
 
 #if defined(__SSE2__)
-    // Four pixels at a time: paints them and returns true when all four match.
-    bool paintQuad(QRgb* p) const
+    // n (a multiple of four) pixels at a time: paints them and returns true when all of them match.
+    template <int n>
+    bool paintBlock(QRgb* p) const
     {
         auto* q = reinterpret_cast<__m128i*>(p);
-        const __m128i colours = _mm_and_si128(_mm_loadu_si128(q), _mm_set1_epi32(int(kColourMask)));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi32(colours, _mm_set1_epi32(int(target_)))) != 0xFFFF)
+        const __m128i mask = _mm_set1_epi32(int(kColourMask)), target = _mm_set1_epi32(int(target_));
+        __m128i all = _mm_set1_epi32(-1);
+        for (int i = 0; i < n / 4; ++i)
+            all = _mm_and_si128(all, _mm_cmpeq_epi32(_mm_and_si128(_mm_loadu_si128(q + i), mask), target));
+        if (_mm_movemask_epi8(all) != 0xFFFF)
             return false;
-        _mm_storeu_si128(q, _mm_set1_epi32(int(fill_)));
+        const __m128i fill = _mm_set1_epi32(int(fill_));
+        for (int i = 0; i < n / 4; ++i)
+            _mm_storeu_si128(q + i, fill);
         return true;
     }
 #else
-    bool paintQuad(QRgb* p) const
+    template <int n>
+    bool paintBlock(QRgb* p) const
     {
-        if (!(matches(p[0]) && matches(p[1]) && matches(p[2]) && matches(p[3])))
+        if (!std::all_of(p, p + n, [this](QRgb c) { return matches(c); }))
             return false;
-        std::fill(p, p + 4, fill_);
+        std::fill(p, p + n, fill_);
         return true;
     }
 #endif
@@ -69,7 +76,10 @@ private:
     // Paints the run of matching pixels from the matching pixel x rightwards; returns its last x.
     int paintRight(QRgb* line, int x) const
     {
-        while (x + 4 <= width_ && paintQuad(line + x))
+        // Long runs (an empty canvas) go sixteen pixels at a time, their ends four at a time.
+        while (x + 16 <= width_ && paintBlock<16>(line + x))
+            x += 16;
+        while (x + 4 <= width_ && paintBlock<4>(line + x))
             x += 4;
         while (x < width_ && matches(line[x]))
             line[x++] = fill_;
@@ -79,7 +89,9 @@ private:
     // Paints the run of matching pixels left of x; returns its first x (x when there are none).
     int paintLeft(QRgb* line, int x) const
     {
-        while (x - 4 >= 0 && paintQuad(line + x - 4))
+        while (x - 16 >= 0 && paintBlock<16>(line + x - 16))
+            x -= 16;
+        while (x - 4 >= 0 && paintBlock<4>(line + x - 4))
             x -= 4;
         while (x > 0 && matches(line[x - 1]))
             line[--x] = fill_;

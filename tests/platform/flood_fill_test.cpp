@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 using namespace molvane;
 using namespace molvane::test;
 
@@ -106,4 +110,53 @@ TEST(FloodFill, TheCanvasFillsTheAreaUnderTheSeed)
     c.line({0, 0}, {5, 0});
     c.flush();
     EXPECT_EQ(pixelAt(image, 3, 0), clBlack);
+}
+
+namespace {
+
+// The area a fill must paint, found the slow way: every 4-connected pixel of the seed's colour.
+std::vector<bool> reachable(const QImage& image, QPoint seed)
+{
+    const int w = image.width();
+    std::vector<bool> seen(std::size_t(w * image.height()), false);
+    const QRgb colour = image.pixel(seed) & 0xFFFFFF;
+    std::vector<QPoint> todo{seed};
+    seen[std::size_t(seed.y() * w + seed.x())] = true;
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            const QPoint q = p + d;
+            if (!image.rect().contains(q) || (image.pixel(q) & 0xFFFFFF) != colour || seen[std::size_t(q.y() * w + q.x())])
+                continue;
+            seen[std::size_t(q.y() * w + q.x())] = true;
+            todo.push_back(q);
+        }
+    }
+    return seen;
+}
+
+} // namespace
+
+// Runs are painted in blocks of sixteen and four pixels: obstacles at every offset inside a block, on
+// rows of widths that are not multiples of four, must stop the run exactly where they stand.
+TEST(FloodFill, RunsStopExactlyAtObstaclesAtAnyOffsetInABlock)
+{
+    std::mt19937 dice(7);
+    for (int width : {1, 3, 16, 17, 37, 70}) {
+        for (int round = 0; round < 6; ++round) {
+            QImage image = whiteImage(width, 9);
+            for (int n = 0; n < width * 9 / 6; ++n)
+                image.setPixel(int(dice() % unsigned(width)), int(dice() % 9u), toQRgb(clBlack));
+            const QPoint seed(int(dice() % unsigned(width)), int(dice() % 9u));
+            image.setPixel(seed, toQRgb(clWhite));
+            const std::vector<bool> expected = reachable(image, seed);
+            const std::int64_t painted = floodFillSurface(image, seed, toQRgb(clRed));
+            EXPECT_EQ(painted, std::count(expected.begin(), expected.end(), true)) << width << "/" << round;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < width; ++x)
+                    ASSERT_EQ(pixelAt(image, x, y) == clRed, bool(expected[std::size_t(y * width + x)]))
+                        << "width " << width << " round " << round << " at " << x << "," << y;
+        }
+    }
 }
