@@ -8,29 +8,7 @@ namespace {
 // The order of the six ends in a record: start and end of the main, second and third line.
 constexpr int kEndsOrder[6] = {kMainStart, kMainEnd, kSecondStart, kSecondEnd, kThirdStart, kThirdEnd};
 
-std::uint32_t wrapped(std::int32_t v, std::int32_t d) { return std::uint32_t(v) + std::uint32_t(d); }
-
-// Little-endian fields formatted in place, one byte at a time. A cursor is a local value in the
-// function that formats: a pointer member written through char pointers would have to be reloaded
-// after every byte.
-struct Cursor {
-    char* p;
-    void put8(std::uint8_t v) { *p++ = char(v); }
-    void put32(std::uint32_t v)
-    {
-        p[0] = char(v & 0xFF);
-        p[1] = char((v >> 8) & 0xFF);
-        p[2] = char((v >> 16) & 0xFF);
-        p[3] = char(v >> 24);
-        p += 4;
-    }
-    void putInt(std::int32_t v) { put32(std::uint32_t(v)); }
-    void putPoint(QPoint q, QPoint offset)
-    {
-        put32(wrapped(q.x(), offset.x()));
-        put32(wrapped(q.y(), offset.y()));
-    }
-};
+using Cursor = RecordCursor;
 
 struct Fields {
     const unsigned char* p;

@@ -18,6 +18,35 @@ namespace molvane {
 
 inline constexpr int kFigureFixedBytes = 194;
 
+// Little-endian fields formatted in place, one byte at a time, on any host. A cursor is a local value in
+// the function that formats: a pointer member written through char pointers would have to be reloaded
+// after every byte.
+struct RecordCursor {
+    char* p;
+    void put8(std::uint8_t v) { *p++ = char(v); }
+    void put32(std::uint32_t v)
+    {
+        p[0] = char(v & 0xFF);
+        p[1] = char((v >> 8) & 0xFF);
+        p[2] = char((v >> 16) & 0xFF);
+        p[3] = char(v >> 24);
+        p += 4;
+    }
+    void putInt(std::int32_t v) { put32(std::uint32_t(v)); }
+    // q + offset, each coordinate wrapping around in 32 bits.
+    void putPoint(QPoint q, QPoint offset)
+    {
+        put32(std::uint32_t(q.x()) + std::uint32_t(offset.x()));
+        put32(std::uint32_t(q.y()) + std::uint32_t(offset.y()));
+    }
+    void putBytes(QByteArrayView bytes)
+    {
+        if (!bytes.isEmpty())
+            std::memcpy(p, bytes.data(), std::size_t(bytes.size()));
+        p += bytes.size();
+    }
+};
+
 namespace portable {
 char* writeFixedPart(char* p, const TFigure& f, QPoint offset);
 void readFixedPart(const unsigned char* p, TFigure& f);

@@ -40,22 +40,7 @@ qsizetype recordBytesWithoutPicture(const TFigure& f)
     return n;
 }
 
-// Little-endian fields formatted in place. A cursor is a local value in the function that formats: a
-// pointer member written through char pointers would have to be reloaded after every byte.
-struct Cursor {
-    char* p;
-    void put8(std::uint8_t v) { *p++ = char(v); }
-    void put32(std::uint32_t v)
-    {
-        p[0] = char(v & 0xFF);
-        p[1] = char((v >> 8) & 0xFF);
-        p[2] = char((v >> 16) & 0xFF);
-        p[3] = char(v >> 24);
-        p += 4;
-    }
-    void putInt(std::int32_t v) { put32(std::uint32_t(v)); }
-    void putBytes(QByteArrayView bytes) { p = std::copy(bytes.begin(), bytes.end(), p); }
-};
+using Cursor = RecordCursor;
 
 // The end of a byte array being written, which grows only when a record asks for more room than is
 // left: its capacity first, then twice what is used.
@@ -153,8 +138,9 @@ private:
 // What a record usually takes at most: drawings with many free curves make the buffer grow once more.
 constexpr qsizetype kTypicalRecordBytes = kSmallestFigureRecord * 3 / 2;
 
-// Asks for the memory of the figures ahead while the current one is written: the figure two ahead,
-// and the texts and points of the next one (separate blocks, found through the figure asked for before).
+// Asks for the memory of the figures ahead while the current one is written: the figure kAhead places
+// on, and the texts and points of the one half as far (separate blocks, found through that figure,
+// asked for two figures before).
 constexpr std::size_t kAhead = 4;
 void prefetchAhead(std::span<const TFigure> figures, std::size_t i)
 {
