@@ -1,6 +1,7 @@
 // The controls of the main window and where they sit.
 
 #include "document/canvas_geometry.h"
+#include "document/glyph_label.h"
 #include "document/main_window_texts.h"
 #include "dialogs/help.h"
 #include "document/tform1.h"
@@ -573,7 +574,7 @@ void TForm1::buildCanvas()
 
 void TForm1::buildStatusBar()
 {
-    statusPanel1_ = new QLabel(this);
+    statusPanel1_ = new GlyphLabel(this);
     statusPanel1_->setObjectName(QStringLiteral("StatusPanel1"));
     // A fixed size in both directions: the position it shows changes with every mouse move, and a
     // panel that could grow would lay the window out again each time.

@@ -1,0 +1,166 @@
+#include "document/glyph_label.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTextLayout>
+#include <QtMath>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace molvane {
+
+bool charactersStandAlone(const QString& text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        if (c.unicode() < 0x80)
+            return c.isPrint();
+        if (c.isSurrogate() || c.isMark() || c.isNonCharacter() || !c.isPrint())
+            return false;
+        const QChar::Direction d = c.direction();
+        return d != QChar::DirR && d != QChar::DirAL && d != QChar::DirRLE && d != QChar::DirRLO &&
+               d != QChar::DirRLI;
+    });
+}
+
+GlyphLabel::GlyphLabel(QWidget* parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setAutoFillBackground(true);
+}
+
+void GlyphLabel::changeEvent(QEvent* event)
+{
+    const QEvent::Type t = event->type();
+    if (t == QEvent::FontChange || t == QEvent::StyleChange)
+        glyphs_.clear();
+    QLabel::changeEvent(event);
+}
+
+bool GlyphLabel::overlapMode(QPainter::CompositionMode& mode) const
+{
+    const QColor ink = palette().color(foregroundRole());
+    const QColor paper = palette().color(backgroundRole());
+    if (ink.red() <= paper.red() && ink.green() <= paper.green() && ink.blue() <= paper.blue())
+        mode = QPainter::CompositionMode_Darken;
+    else if (ink.red() >= paper.red() && ink.green() >= paper.green() && ink.blue() >= paper.blue())
+        mode = QPainter::CompositionMode_Lighten;
+    else
+        return false;
+    return true;
+}
+
+bool GlyphLabel::paintsByGlyphs() const
+{
+    return isEnabled() && !wordWrap() && layoutDirection() == Qt::LeftToRight && textFormat() == Qt::PlainText && indent() <= 0 &&
+           margin() == 0 && frameWidth() == 0 && alignment() == (Qt::AlignLeft | Qt::AlignVCenter) &&
+           charactersStandAlone(text());
+}
+
+GlyphLabel::Glyph& GlyphLabel::glyph(QChar c)
+{
+    auto found = glyphs_.find(c.unicode());
+    if (found != glyphs_.end())
+        return found->second;
+    const QString one(c);
+    QTextLayout layout(one, font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    Glyph g;
+    g.advance = line.horizontalAdvance(); // a space included
+    g.ascent = line.ascent();
+    g.descent = line.descent();
+    // Antialiased edges and overhangs may reach a little past the ink box and the advance.
+    const QRect ink = QFontMetrics(font()).boundingRect(one);
+    g.left = std::min(0, ink.left()) - 2;
+    g.baseline = qCeil(g.ascent) + 1;
+    return glyphs_.emplace(c.unicode(), std::move(g)).first->second;
+}
+
+const QImage& GlyphLabel::image(Glyph& g, QChar c, int phase)
+{
+    QImage& image = g.images[std::size_t(phase)];
+    if (!image.isNull())
+        return image;
+    const QString one(c);
+    QTextLayout layout(one, font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const int right = std::max(qCeil(g.advance), QFontMetrics(font()).boundingRect(one).right() + 1) + 3;
+    image = QImage(right - g.left, g.baseline + qCeil(g.descent) + 1, QImage::Format_RGB32);
+    image.fill(palette().color(backgroundRole()));
+    QPainter p(&image);
+    p.setPen(palette().color(foregroundRole()));
+    layout.draw(&p, QPointF(-g.left + qreal(phase) / kPhases, g.baseline - g.ascent));
+    return image;
+}
+
+void GlyphLabel::paintEvent(QPaintEvent* event)
+{
+    QPainter::CompositionMode mode;
+    if (!paintsByGlyphs() || !overlapMode(mode)) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // The images hold the colours of the window's state (active or not) they were made in.
+    const std::pair colours(palette().color(foregroundRole()).rgba(), palette().color(backgroundRole()).rgba());
+    if (colours != colours_) {
+        glyphs_.clear();
+        colours_ = colours;
+    }
+    const QString shown = text();
+    std::vector<Glyph*> glyphs;
+    glyphs.reserve(std::size_t(shown.size()));
+    qreal ascent = 0, descent = 0;
+    for (QChar c : shown) {
+        glyphs.push_back(&glyph(c));
+        ascent = std::max(ascent, glyphs.back()->ascent);
+        descent = std::max(descent, glyphs.back()->descent);
+    }
+    // The line centred in the box, as a label centres it.
+    const QRect box = contentsRect();
+    const int baseline = qRound(box.top() + (box.height() - (ascent + descent)) / 2 + ascent);
+    // Composed in a line image first: laying the images over each other is a tight loop of ours,
+    // and the window gets one copy.
+    if (line_.size() != box.size())
+        line_ = QImage(box.size(), QImage::Format_RGB32);
+    line_.fill(palette().color(backgroundRole()));
+    const bool darken = mode == QPainter::CompositionMode_Darken;
+    qreal pen = 0;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        Glyph& g = *glyphs[std::size_t(i)];
+        const qreal whole = std::floor(pen);
+        const int phase = std::min(kPhases - 1, int((pen - whole + 1.0 / 64) * kPhases));
+        const QPoint at(int(whole) + g.left, baseline - box.top() - g.baseline);
+        if (at.x() >= line_.width())
+            break;
+        layOver(line_, image(g, shown[i], phase), at, darken);
+        pen += g.advance;
+    }
+    QPainter p(this);
+    const QRect part = box & event->rect();
+    p.drawImage(part.topLeft(), line_, part.translated(-box.topLeft()));
+}
+
+void layOver(QImage& line, const QImage& glyph, QPoint at, bool darken)
+{
+    const QRect area = QRect(at, glyph.size()) & line.rect();
+    const int bytes = area.width() * 4;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        uchar* d = line.scanLine(y) + area.left() * 4;
+        const uchar* s = glyph.constScanLine(y - at.y()) + (area.left() - at.x()) * 4;
+        if (darken)
+            for (int i = 0; i < bytes; ++i)
+                d[i] = std::min(d[i], s[i]);
+        else
+            for (int i = 0; i < bytes; ++i)
+                d[i] = std::max(d[i], s[i]);
+    }
+}
+
+} // namespace molvane

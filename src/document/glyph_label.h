@@ -1,0 +1,66 @@
+#pragma once
+// A one-line label whose text changes all the time (the pointer position in the status bar): each
+// character is rendered once into a small image, and a paint puts those images side by side instead
+// of laying out and shaping the whole text again. The images hold the character drawn on the label's
+// background exactly as a label draws it, and they are laid over each other keeping the darker (or
+// the lighter) pixel, so a character reaching into its neighbour's place takes nothing away from it. Texts it cannot paint that way (surrogate pairs,
+// combining marks, right-to-left, a disabled label, rich text, text and background colours that
+// cross) are painted as any label's. The label fills its own background.
+
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <array>
+#include <unordered_map>
+#include <utility>
+
+namespace molvane {
+
+class GlyphLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit GlyphLabel(QWidget* parent = nullptr);
+
+    // How many characters are known so far (they are dropped when the font, style or colours change).
+    int glyphsCached() const { return int(glyphs_.size()); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Characters are placed at quarters of a pixel, as the font engine places them.
+    static constexpr int kPhases = 4;
+    struct Glyph {
+        qreal advance = 0; // as the shaper has it, fractions of a pixel included
+        // Of the font that draws the character (a fallback font for many scripts): a line holding
+        // it is as tall as its tallest font.
+        qreal ascent = 0;
+        qreal descent = 0;
+        int left = 0;     // where the images start, from the pen position
+        int baseline = 0; // the baseline's row in the images
+        // The character on the label's background, drawn that many quarters of a pixel right of
+        // the pen position; made when first shown.
+        std::array<QImage, kPhases> images;
+    };
+    bool paintsByGlyphs() const;
+    // Darken for text darker than the background in every channel, lighten for lighter; none (false)
+    // for any other pair of colours.
+    bool overlapMode(QPainter::CompositionMode& mode) const;
+    Glyph& glyph(QChar c);
+    const QImage& image(Glyph& g, QChar c, int phase);
+
+    std::unordered_map<char16_t, Glyph> glyphs_; // the nodes stay put while more are added
+    QImage line_; // the text composed before it is shown
+    std::pair<QRgb, QRgb> colours_{};           // text and background the images were made with
+};
+
+// Lays glyph over line at `at` (both Format_RGB32), keeping in each channel the darker value (or the
+// lighter one).
+void layOver(QImage& line, const QImage& glyph, QPoint at, bool darken);
+
+// Whether every character of text stands alone on the screen: no surrogate pairs, marks that combine
+// with the character before, or characters of right-to-left scripts.
+bool charactersStandAlone(const QString& text);
+
+} // namespace molvane

@@ -1,0 +1,130 @@
+#include "document/glyph_label.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using namespace molvane;
+
+namespace {
+
+// The label on a known background, as its parent would show it.
+QImage shot(QLabel& label)
+{
+    QImage image(label.size(), QImage::Format_RGB32);
+    image.fill(label.palette().color(QPalette::Window));
+    label.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+// How many pixels differ.
+int differing(const QImage& a, const QImage& b)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+int inkedPixels(const QImage& image, QRgb background)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixel(x, y) != background;
+    return n;
+}
+
+} // namespace
+
+TEST(GlyphLabel, PaintsWhatAPlainLabelPaints)
+{
+    // The status bar's position text: ASCII digits, spaces and punctuation, then a tool name in
+    // Japanese from a fallback font, which is taller than the label's own and placed at fractions of
+    // a pixel.
+    for (const QString& text : {QStringLiteral("X=470, Y=330, W=0, H=0, 単結合"),
+                                QStringLiteral("X=-12, Y=9876, W=1500, H=1000, 選択モード（範囲）"),
+                                QStringLiteral("X=1, Y=2, W=3, H=4")})
+    for (bool lightOnDark : {false, true}) {
+        QLabel plain;
+        GlyphLabel fast;
+        for (QLabel* l : {static_cast<QLabel*>(&plain), static_cast<QLabel*>(&fast)}) {
+            if (lightOnDark) {
+                QPalette colours = l->palette();
+                colours.setColor(QPalette::WindowText, QColor(250, 250, 210));
+                colours.setColor(QPalette::Window, QColor(20, 30, 90));
+                l->setPalette(colours);
+            }
+            l->setFixedSize(320, l->fontMetrics().height());
+            l->setText(text);
+        }
+        const QImage expected = shot(plain);
+        const QImage actual = shot(fast);
+        ASSERT_GT(inkedPixels(expected, plain.palette().color(QPalette::Window).rgb()), 100) << "nothing to compare";
+        EXPECT_EQ(differing(expected, actual), 0) << text.toStdString();
+        EXPECT_GT(fast.glyphsCached(), 0);
+    }
+}
+
+TEST(GlyphLabel, NewTextsReuseTheCharactersRendered)
+{
+    GlyphLabel label;
+    label.setFixedSize(320, label.fontMetrics().height());
+    label.setText(QStringLiteral("X=0123456789, Y=,"));
+    shot(label);
+    const int cached = label.glyphsCached();
+    EXPECT_EQ(cached, 15); // X = 0..9 , space Y
+    label.setText(QStringLiteral("X=9876, Y=543,"));
+    shot(label);
+    EXPECT_EQ(label.glyphsCached(), cached);
+    QFont bigger = label.font();
+    bigger.setPointSize(bigger.pointSize() + 6);
+    label.setFont(bigger);
+    EXPECT_EQ(label.glyphsCached(), 0); // images of the old font are no use
+    QPalette colours = label.palette();
+    colours.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    label.setFont(QFont());
+    shot(label);
+    EXPECT_EQ(label.glyphsCached(), 12); // X = 9 8 7 6 , space Y 5 4 3
+    label.setPalette(colours);
+    label.setText(QStringLiteral("X=1"));
+    shot(label);
+    EXPECT_EQ(label.glyphsCached(), 3); // made again in the new colour
+}
+
+TEST(GlyphLabel, TextsThatDoNotStandAloneAsCharacters)
+{
+    EXPECT_TRUE(charactersStandAlone(QStringLiteral("X=1, Y=2, W=3, H=4, 単結合")));
+    EXPECT_FALSE(charactersStandAlone(QStringLiteral("e\u0301"))); // a combining accent
+    EXPECT_FALSE(charactersStandAlone(QString::fromUcs4(U"\U0001F600"))); // a surrogate pair
+    EXPECT_FALSE(charactersStandAlone(QStringLiteral("\u05D0\u05D1"))); // Hebrew, right to left
+    EXPECT_FALSE(charactersStandAlone(QStringLiteral("a\tb")));
+    // Such texts are painted as any label's, and give the same picture.
+    QLabel plain;
+    GlyphLabel fast;
+    for (QLabel* l : {static_cast<QLabel*>(&plain), static_cast<QLabel*>(&fast)}) {
+        l->setFixedSize(200, l->fontMetrics().height());
+        l->setText(QStringLiteral("caf\u00E9 e\u0301"));
+    }
+    EXPECT_EQ(differing(shot(plain), shot(fast)), 0);
+    EXPECT_EQ(fast.glyphsCached(), 0);
+}
+
+TEST(GlyphLabel, ColoursThatCrossArePaintedAsAnyLabel)
+{
+    // Red on grey: darker in green and blue, lighter in red. Laying characters over each other could
+    // keep neither colour, so the label paints its text as a plain one.
+    QLabel plain;
+    GlyphLabel fast;
+    for (QLabel* l : {static_cast<QLabel*>(&plain), static_cast<QLabel*>(&fast)}) {
+        QPalette colours = l->palette();
+        colours.setColor(QPalette::WindowText, QColor(255, 0, 0));
+        colours.setColor(QPalette::Window, QColor(200, 200, 200));
+        l->setPalette(colours);
+        l->setFixedSize(200, l->fontMetrics().height());
+        l->setText(QStringLiteral("X=1, Y=2"));
+    }
+    EXPECT_EQ(differing(shot(plain), shot(fast)), 0);
+    EXPECT_EQ(fast.glyphsCached(), 0);
+}
