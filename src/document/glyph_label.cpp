@@ -40,17 +40,15 @@ void GlyphLabel::changeEvent(QEvent* event)
     QLabel::changeEvent(event);
 }
 
-bool GlyphLabel::overlapMode(QPainter::CompositionMode& mode) const
+std::optional<bool> GlyphLabel::inkIsDarker() const
 {
     const QColor ink = palette().color(foregroundRole());
     const QColor paper = palette().color(backgroundRole());
     if (ink.red() <= paper.red() && ink.green() <= paper.green() && ink.blue() <= paper.blue())
-        mode = QPainter::CompositionMode_Darken;
-    else if (ink.red() >= paper.red() && ink.green() >= paper.green() && ink.blue() >= paper.blue())
-        mode = QPainter::CompositionMode_Lighten;
-    else
+        return true;
+    if (ink.red() >= paper.red() && ink.green() >= paper.green() && ink.blue() >= paper.blue())
         return false;
-    return true;
+    return std::nullopt;
 }
 
 bool GlyphLabel::paintsByGlyphs() const
@@ -77,6 +75,7 @@ GlyphLabel::Glyph& GlyphLabel::glyph(QChar c)
     // Antialiased edges and overhangs may reach a little past the ink box and the advance.
     const QRect ink = QFontMetrics(font()).boundingRect(one);
     g.left = std::min(0, ink.left()) - 2;
+    g.width = std::max(qCeil(g.advance), ink.right() + 1) + 3 - g.left; // a quarter-pixel shift included
     g.baseline = qCeil(g.ascent) + 1;
     return glyphs_.emplace(c.unicode(), std::move(g)).first->second;
 }
@@ -91,8 +90,7 @@ const QImage& GlyphLabel::image(Glyph& g, QChar c, int phase)
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
-    const int right = std::max(qCeil(g.advance), QFontMetrics(font()).boundingRect(one).right() + 1) + 3;
-    image = QImage(right - g.left, g.baseline + qCeil(g.descent) + 1, QImage::Format_RGB32);
+    image = QImage(g.width, g.baseline + qCeil(g.descent) + 1, QImage::Format_RGB32);
     image.fill(palette().color(backgroundRole()));
     QPainter p(&image);
     p.setPen(palette().color(foregroundRole()));
@@ -102,8 +100,8 @@ const QImage& GlyphLabel::image(Glyph& g, QChar c, int phase)
 
 void GlyphLabel::paintEvent(QPaintEvent* event)
 {
-    QPainter::CompositionMode mode;
-    if (!paintsByGlyphs() || !overlapMode(mode)) {
+    const std::optional<bool> darker = inkIsDarker();
+    if (!darker || !paintsByGlyphs()) {
         QLabel::paintEvent(event);
         return;
     }
@@ -114,13 +112,12 @@ void GlyphLabel::paintEvent(QPaintEvent* event)
         colours_ = colours;
     }
     const QString shown = text();
-    std::vector<Glyph*> glyphs;
-    glyphs.reserve(std::size_t(shown.size()));
+    shownGlyphs_.clear();
     qreal ascent = 0, descent = 0;
     for (QChar c : shown) {
-        glyphs.push_back(&glyph(c));
-        ascent = std::max(ascent, glyphs.back()->ascent);
-        descent = std::max(descent, glyphs.back()->descent);
+        shownGlyphs_.push_back(&glyph(c));
+        ascent = std::max(ascent, shownGlyphs_.back()->ascent);
+        descent = std::max(descent, shownGlyphs_.back()->descent);
     }
     // The line centred in the box, as a label centres it.
     const QRect box = contentsRect();
@@ -130,16 +127,15 @@ void GlyphLabel::paintEvent(QPaintEvent* event)
     if (line_.size() != box.size())
         line_ = QImage(box.size(), QImage::Format_RGB32);
     line_.fill(palette().color(backgroundRole()));
-    const bool darken = mode == QPainter::CompositionMode_Darken;
     qreal pen = 0;
     for (qsizetype i = 0; i < shown.size(); ++i) {
-        Glyph& g = *glyphs[std::size_t(i)];
+        Glyph& g = *shownGlyphs_[std::size_t(i)];
         const qreal whole = std::floor(pen);
         const int phase = std::min(kPhases - 1, int((pen - whole + 1.0 / 64) * kPhases));
         const QPoint at(int(whole) + g.left, baseline - box.top() - g.baseline);
         if (at.x() >= line_.width())
             break;
-        layOver(line_, image(g, shown[i], phase), at, darken);
+        layOver(line_, image(g, shown[i], phase), at, *darker);
         pen += g.advance;
     }
     QPainter p(this);

@@ -9,10 +9,11 @@
 
 #include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <array>
 #include <unordered_map>
+#include <optional>
 #include <utility>
+#include <vector>
 
 namespace molvane {
 
@@ -38,20 +39,22 @@ private:
         qreal ascent = 0;
         qreal descent = 0;
         int left = 0;     // where the images start, from the pen position
+        int width = 0;    // of the images
         int baseline = 0; // the baseline's row in the images
         // The character on the label's background, drawn that many quarters of a pixel right of
         // the pen position; made when first shown.
         std::array<QImage, kPhases> images;
     };
     bool paintsByGlyphs() const;
-    // Darken for text darker than the background in every channel, lighten for lighter; none (false)
-    // for any other pair of colours.
-    bool overlapMode(QPainter::CompositionMode& mode) const;
+    // True for text darker than the background in every channel, false for lighter, none for any other
+    // pair of colours.
+    std::optional<bool> inkIsDarker() const;
     Glyph& glyph(QChar c);
     const QImage& image(Glyph& g, QChar c, int phase);
 
     std::unordered_map<char16_t, Glyph> glyphs_; // the nodes stay put while more are added
-    QImage line_; // the text composed before it is shown
+    QImage line_;                     // the text composed before it is shown
+    std::vector<Glyph*> shownGlyphs_; // those of the text shown, kept for its room
     std::pair<QRgb, QRgb> colours_{};           // text and background the images were made with
 };
 
