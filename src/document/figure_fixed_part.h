@@ -13,6 +13,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 namespace molvane {
 
@@ -202,15 +203,58 @@ inline char* writePoints(char* p, const QPoint* points, std::size_t n, QPoint of
         return portable::writePoints(p, points, n, offset);
 }
 
-// Reads n points at p (8n bytes must be there) into out.
-inline void readPoints(const unsigned char* p, std::size_t n, QPoint* out)
+// The n points stored at p as a range of QPoint: a point list is built from it in one pass, without
+// being zeroed first. The decoding is byte by byte, which compilers turn into plain loads where the host
+// is little-endian.
+class StoredPoints {
+public:
+    class iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = QPoint;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = QPoint;
+
+        iterator() = default;
+        explicit iterator(const unsigned char* p) : p_(p) {}
+        QPoint operator*() const { return QPoint(int32At(p_), int32At(p_ + 4)); }
+        iterator& operator++()
+        {
+            p_ += 8;
+            return *this;
+        }
+        iterator operator++(int)
+        {
+            iterator before = *this;
+            p_ += 8;
+            return before;
+        }
+        bool operator==(const iterator&) const = default;
+
+    private:
+        static std::int32_t int32At(const unsigned char* p)
+        {
+            return std::int32_t(std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
+                                (std::uint32_t(p[3]) << 24));
+        }
+        const unsigned char* p_ = nullptr;
+    };
+
+    StoredPoints(const unsigned char* p, std::size_t n) : p_(p), n_(n) {}
+    iterator begin() const { return iterator(p_); }
+    iterator end() const { return iterator(p_ + 8 * n_); }
+
+private:
+    const unsigned char* p_;
+    std::size_t n_;
+};
+
+// Replaces out with the n points stored at p (8n bytes must be there).
+inline void readPoints(const unsigned char* p, std::size_t n, TDynamicPtArray& out)
 {
-    if constexpr (fixed_part_detail::kPointsAsStored) {
-        if (n > 0)
-            std::memcpy(static_cast<void*>(out), p, n * 8);
-    } else {
-        portable::readPoints(p, n, out);
-    }
+    const StoredPoints stored(p, n);
+    out.assign(stored.begin(), stored.end());
 }
 
 } // namespace molvane

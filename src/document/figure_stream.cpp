@@ -285,12 +285,28 @@ private:
 
     const QString& decoded(QByteArrayView bytes)
     {
+        // A drawing repeats a few font names and texts: a byte sequence seen lately is found again in a
+        // small table, picked by a cheap hash of its bytes, before the hash table is asked.
+        Recent& recent = recent_[recentSlot(bytes)];
+        if (recent.bytes.size() == bytes.size() &&
+            std::memcmp(recent.bytes.data(), bytes.data(), std::size_t(bytes.size())) == 0)
+            return recent.text;
         // The keys view the input, which outlives the reader.
         const QByteArray key = QByteArray::fromRawData(bytes.data(), bytes.size());
         auto known = decoded_.constFind(key);
         if (known == decoded_.cend()) // CP932 holds ASCII as it is
             known = decoded_.insert(key, isAscii(bytes) ? QString::fromLatin1(bytes) : fromCp932(bytes));
-        return *known;
+        recent = {bytes, *known};
+        return recent.text;
+    }
+
+    // FNV-1a over the bytes, folded to a slot of recent_.
+    std::size_t recentSlot(QByteArrayView bytes) const
+    {
+        std::uint32_t h = 2166136261u;
+        for (char c : bytes)
+            h = (h ^ std::uint8_t(c)) * 16777619u;
+        return (h ^ (h >> 16)) % recent_.size();
     }
 
     bool readPoints(TFigure& f)
@@ -298,8 +314,7 @@ private:
         std::int32_t m;
         if (!r_.readInt(m) || !r_.fits(std::int64_t(m) * kPointBytes))
             return false;
-        f.points.resize(std::size_t(m));
-        molvane::readPoints(r_.here(), std::size_t(m), f.points.data());
+        molvane::readPoints(r_.here(), std::size_t(m), f.points);
         r_.skip(std::int64_t(m) * kPointBytes);
         return true;
     }
@@ -320,7 +335,14 @@ private:
 
     ByteReader& in_;
     FieldReader r_;
+    // A slot holds the text of the bytes it last saw; it is empty until then, and the texts looked up
+    // are never empty.
+    struct Recent {
+        QByteArrayView bytes;
+        QString text;
+    };
     QHash<QByteArray, QString> decoded_;
+    std::array<Recent, 64> recent_{};
 };
 
 } // namespace

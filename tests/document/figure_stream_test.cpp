@@ -210,3 +210,33 @@ TEST(FigureStream, AListStopsAtItsFirstBadRecordKeepingTheOnesBefore)
     EXPECT_FALSE(readFigureList(neg, negative.size(), back).ok);
     EXPECT_TRUE(back.empty());
 }
+
+TEST(FigureStream, ManyRepeatedTextsEachReadBackAsWritten)
+{
+    // Far more distinct texts than the reader keeps at hand, of equal lengths, prefixes of each other and
+    // Japanese, repeated in a scrambled order.
+    std::vector<QString> texts;
+    for (int i = 0; i < 150; ++i)
+        texts.push_back(i % 3 == 0   ? QStringLiteral("C%1").arg(i % 10)
+                        : i % 3 == 1 ? QStringLiteral("ベンゼン").left(1 + i % 4) + QString::number(i)
+                                     : QStringLiteral("CH").repeated(1 + i % 5));
+    FigureList list;
+    for (int i = 0; i < 600; ++i) {
+        TFigure f = sampleBond();
+        f.kind = fkMoji;
+        f.text = texts[std::size_t((i * 37) % 150)];
+        f.fontName = texts[std::size_t((i * 11 + 5) % 150)];
+        list.push_back(f);
+    }
+    ByteWriter w;
+    writeFigureList(w, list);
+    const QByteArray b = w.take();
+    FigureList back;
+    ByteReader r(b);
+    ASSERT_TRUE(readFigureList(r, b.size(), back).ok);
+    ASSERT_EQ(back.size(), list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        EXPECT_EQ(back[i].text, list[i].text) << i;
+        EXPECT_EQ(back[i].fontName, list[i].fontName) << i;
+    }
+}
