@@ -48,6 +48,13 @@ QByteArray encoded(const TFigure& f, QPoint offset = {})
     return w.take();
 }
 
+QByteArray encodedList(const FigureList& list)
+{
+    ByteWriter w;
+    writeFigureList(w, list);
+    return w.take();
+}
+
 bool decode(const QByteArray& bytes, TFigure& f, qsizetype limit = -1)
 {
     ByteReader r(bytes);
@@ -189,9 +196,7 @@ TEST(FigureStream, AListStopsAtItsFirstBadRecordKeepingTheOnesBefore)
 {
     FigureList list(3, sampleBond());
     list[1].text = "second";
-    ByteWriter w;
-    writeFigureList(w, list);
-    const QByteArray b = w.take();
+    const QByteArray b = encodedList(list);
     FigureList back;
     ByteReader all(b);
     EXPECT_TRUE(readFigureList(all, b.size(), back).ok);
@@ -228,9 +233,7 @@ TEST(FigureStream, ManyRepeatedTextsEachReadBackAsWritten)
         f.fontName = texts[std::size_t((i * 11 + 5) % 150)];
         list.push_back(f);
     }
-    ByteWriter w;
-    writeFigureList(w, list);
-    const QByteArray b = w.take();
+    const QByteArray b = encodedList(list);
     FigureList back;
     ByteReader r(b);
     ASSERT_TRUE(readFigureList(r, b.size(), back).ok);
