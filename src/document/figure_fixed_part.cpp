@@ -118,13 +118,6 @@ char* writePoints(char* p, const QPoint* points, std::size_t n, QPoint offset)
     return w.p;
 }
 
-void readPoints(const unsigned char* p, std::size_t n, QPoint* out)
-{
-    Fields r{p};
-    for (std::size_t i = 0; i < n; ++i)
-        out[i] = r.getPoint();
-}
-
 } // namespace portable
 
 } // namespace molvane

@@ -52,7 +52,6 @@ namespace portable {
 char* writeFixedPart(char* p, const TFigure& f, QPoint offset);
 void readFixedPart(const unsigned char* p, TFigure& f);
 char* writePoints(char* p, const QPoint* points, std::size_t n, QPoint offset);
-void readPoints(const unsigned char* p, std::size_t n, QPoint* out);
 } // namespace portable
 
 namespace fixed_part_detail {

@@ -288,8 +288,7 @@ private:
         // A drawing repeats a few font names and texts: a byte sequence seen lately is found again in a
         // small table, picked by a cheap hash of its bytes, before the hash table is asked.
         Recent& recent = recent_[recentSlot(bytes)];
-        if (recent.bytes.size() == bytes.size() &&
-            std::memcmp(recent.bytes.data(), bytes.data(), std::size_t(bytes.size())) == 0)
+        if (recent.bytes == bytes)
             return recent.text;
         // The keys view the input, which outlives the reader.
         const QByteArray key = QByteArray::fromRawData(bytes.data(), bytes.size());

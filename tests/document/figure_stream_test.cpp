@@ -3,6 +3,7 @@
 #include "platform/bmp_codec.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace molvane;
 
@@ -218,13 +219,14 @@ TEST(FigureStream, AListStopsAtItsFirstBadRecordKeepingTheOnesBefore)
 
 TEST(FigureStream, ManyRepeatedTextsEachReadBackAsWritten)
 {
-    // Far more distinct texts than the reader keeps at hand, of equal lengths, prefixes of each other and
-    // Japanese, repeated in a scrambled order.
+    // 150 distinct texts, far more than the reader keeps at hand: many of one length, prefixes of each
+    // other and Japanese, repeated in a scrambled order.
     std::vector<QString> texts;
     for (int i = 0; i < 150; ++i)
-        texts.push_back(i % 3 == 0   ? QStringLiteral("C%1").arg(i % 10)
+        texts.push_back(i % 3 == 0   ? QStringLiteral("C%1").arg(i, 3, 10, QLatin1Char('0'))
                         : i % 3 == 1 ? QStringLiteral("ベンゼン").left(1 + i % 4) + QString::number(i)
-                                     : QStringLiteral("CH").repeated(1 + i % 5));
+                                     : QStringLiteral("CH").repeated(1 + i % 5) + QString::number(i));
+    ASSERT_EQ(std::set<QString>(texts.begin(), texts.end()).size(), texts.size());
     FigureList list;
     for (int i = 0; i < 600; ++i) {
         TFigure f = sampleBond();
