@@ -345,16 +345,24 @@ void drawPlan(const Plan& plan, Canvas& canvas, TColor penColor)
             canvas.drawPath(s.path, false);
     }
     // A degenerate triangle has no pixels; then nothing is clipped and a flat wedge shows as a line.
+    // The triangle narrows whatever clip the canvas has (the part of a view being painted) and gives
+    // it back afterwards.
     const QRegion clip = plan.clip.isEmpty() ? QRegion() : polygonRegion(plan.clip);
+    const bool hadClip = canvas.hasClip();
+    const QRegion outer = canvas.clipRegion();
     if (!clip.isEmpty())
-        canvas.setClipRegion(clip);
+        canvas.setClipRegion(hadClip ? outer & clip : clip);
     for (const Stroke& s : plan.strokes) {
         canvas.setPen(s.role == PenRole::Main ? plan.main : plan.second);
         canvas.setBrush({penColor, s.filled ? BrushStyle::Solid : BrushStyle::Clear});
         canvas.drawPath(s.path, s.filled);
     }
-    if (!clip.isEmpty())
-        canvas.clearClip();
+    if (!clip.isEmpty()) {
+        if (hadClip)
+            canvas.setClipRegion(outer);
+        else
+            canvas.clearClip();
+    }
     canvas.setPen(underlayPen);
     canvas.setBrush({penColor, BrushStyle::Clear});
     for (const QPainterPath& p : plan.underlayAfter)

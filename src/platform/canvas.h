@@ -84,6 +84,7 @@ public:
     void setClipRegion(const QRegion& region);
     void clearClip();
     bool hasClip() const { return clipped_; }
+    const QRegion& clipRegion() const { return clip_; }
 
     // Strokes with the pen.
     void line(QPoint from, QPoint to);

@@ -1,5 +1,7 @@
 #include "document/canvas_view.h"
 
+#include "document/figure_renderer.h"
+#include "support/figure_builders.h"
 #include "support/image_test_util.h"
 
 #include <QPainter>
@@ -127,4 +129,36 @@ TEST(CanvasView, OverlaysPaintOnlyWhereTheirAreaSaysAndMarksAnywhere)
     const QImage marked = shot(view, QRect(0, 0, 100, 100));
     EXPECT_EQ(countPixels(marked, clRed), 0) << "no area: the overlays are not asked";
     EXPECT_EQ(pixelAt(marked, 65, 70), clSilver) << "the marks still show";
+}
+
+TEST(CanvasView, AnInvertingOverlayTallerThanAStripLooksAsIfDrawnOnceOverTheView)
+{
+    // Wedges clip their strokes to their triangle; that clip must stay within the part being painted,
+    // and the drawing underneath must show through inverted, whatever the number of parts.
+    Drawing drawing;
+    drawing.settings.showMasu = false;
+    for (int y = 0; y < 300; ++y)
+        drawing.bitmap().setPixel(100, y, qRgb(0, 0, 0));
+    CanvasView view(drawing);
+    const QRect area(0, 0, 260, 300);
+    const QImage before = shot(view, area);
+    for (int shape : {6, -6}) {
+        TFigure wedge = bond({40, 20}, {180, 280}, 2);
+        wedge.kind = fkStereo;
+        wedge.shape = shape;
+        const auto paint = [&](Canvas& canvas) {
+            RenderState state;
+            RenderOptions options;
+            options.mode = PenMode::NotXor;
+            renderFigure(wedge, {canvas, true, 100}, state, options);
+        };
+        view.setOverlayPainter([&](Canvas& canvas, const QRect&) { paint(canvas); }, [&] { return QRegion(area); });
+        QImage expected = before.copy();
+        {
+            Canvas canvas(expected);
+            paint(canvas);
+        }
+        ASSERT_NE(expected, before);
+        EXPECT_TRUE(imagesMatch(shot(view, area), expected, 0, QString("tall-wedge-band-%1").arg(shape)));
+    }
 }
