@@ -14,7 +14,7 @@ namespace {
 constexpr int kPrecisionMarkHalf = 5;
 constexpr TColor kMarkColour = 0xC0C0C0;
 constexpr TColor kCrossHairColour = 0x808080;
-constexpr int kOverlayStrip = 32; // rows
+constexpr int kOverlayBand = 32; // rows a paint of the overlays is made in at most
 
 } // namespace
 
@@ -122,13 +122,9 @@ void CanvasView::paintOverlaid(QPainter& p, const QRegion& parts)
     if (overlay_) {
         Canvas canvas(scratch_);
         canvas.setOrigin(-box.topLeft());
-        // In strips: Qt hands a fill of about a hundred spans or more to its thread pool, and waking
-        // the pool costs more than drawing a rubber band on this thread.
-        for (int top = box.top(); top <= box.bottom(); top += kOverlayStrip) {
-            const QRect strip(box.left(), top, box.width(), std::min(kOverlayStrip, box.bottom() + 1 - top));
-            canvas.setClipRegion(parts & strip);
-            overlay_(canvas, strip);
-        }
+        canvas.setBandRows(kOverlayBand);
+        canvas.setClipRegion(parts);
+        overlay_(canvas, box);
     }
     if (marksShown_) {
         QPainter marks(&scratch_);

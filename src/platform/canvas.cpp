@@ -152,6 +152,63 @@ void Canvas::applyState(QPainter& p, bool withBrush)
         p.setBrush(Qt::NoBrush);
 }
 
+QRect Canvas::visiblePart(const QRectF& extent) const
+{
+    QRect part = extent.toAlignedRect() & target_.rect().translated(-origin_);
+    if (clipped_)
+        part &= clip_.boundingRect();
+    return part;
+}
+
+template <class Paint> void Canvas::inBands(QPainter& p, const QRectF& extent, Paint paint)
+{
+    if (bandRows_ <= 0) {
+        paint();
+        return;
+    }
+    const QRect part = visiblePart(extent);
+    if (part.isEmpty())
+        return;
+    if (part.height() <= bandRows_) {
+        paint();
+        return;
+    }
+    for (int top = part.top(); top <= part.bottom(); top += bandRows_) {
+        const QRegion band(part.left(), top, part.width(), std::min(bandRows_, part.bottom() + 1 - top));
+        p.setClipRegion(clipped_ ? clip_ & band : band);
+        paint();
+    }
+    if (clipped_)
+        p.setClipRegion(clip_);
+    else
+        p.setClipping(false);
+}
+
+// Draws the shape with the painter's pen and brush. In bands, a wide pen's outline is made once and
+// filled band by band: that is what Qt does for such a pen, and making the outline is most of the cost.
+void Canvas::paintPath(QPainter& p, const QPainterPath& shape)
+{
+    const QPen pen = p.pen();
+    const bool outlined = pen.style() != Qt::NoPen;
+    const double reach = outlined ? pen.widthF() / 2 + 2 : 1;
+    const QRectF extent = shape.controlPointRect().adjusted(-reach, -reach, reach, reach);
+    if (bandRows_ <= 0 || visiblePart(extent).height() <= bandRows_) {
+        inBands(p, extent, [&] { p.drawPath(shape); });
+        return;
+    }
+    const bool wide = outlined && pen.widthF() > 1;
+    const QPainterPath outline = wide ? QPainterPathStroker(pen).createStroke(shape) : QPainterPath();
+    const QBrush brush = p.brush();
+    inBands(p, extent, [&] {
+        if (brush.style() != Qt::NoBrush)
+            p.fillPath(shape, brush);
+        if (wide)
+            p.fillPath(outline, pen.brush());
+        else if (outlined)
+            p.strokePath(shape, pen);
+    });
+}
+
 void Canvas::drawPath(const QPainterPath& shape, bool filled)
 {
     if (recording_) {
@@ -160,7 +217,7 @@ void Canvas::drawPath(const QPainterPath& shape, bool filled)
     }
     QPainter& p = painter();
     applyState(p, filled);
-    p.drawPath(shape);
+    paintPath(p, shape);
 }
 
 void Canvas::line(QPoint from, QPoint to)
@@ -224,7 +281,7 @@ void Canvas::fillRect(const QRect& rect, TColor color)
 {
     QPainter& p = painter();
     p.setCompositionMode(toComposition(mode_));
-    p.fillRect(rect, toQColor(color));
+    inBands(p, rect, [&] { p.fillRect(rect, toQColor(color)); });
 }
 
 void Canvas::textOut(QPoint topLeft, const QString& text)
@@ -241,7 +298,11 @@ void Canvas::textOut(QPoint topLeft, const QString& text)
     p.setPen(toQColor(font_.color));
     p.setBrush(Qt::NoBrush);
     const QFontMetrics fm(f);
-    p.drawText(QPoint(topLeft.x(), topLeft.y() + fm.ascent()), text);
+    const QPoint baseline(topLeft.x(), topLeft.y() + fm.ascent());
+    // Italic and wide glyphs may reach past the advance; a line's height beyond it on each side covers them.
+    const QRectF extent = QRectF(fm.boundingRect(text)).translated(baseline).adjusted(-fm.height(), -fm.height(),
+                                                                                      fm.height(), fm.height());
+    inBands(p, extent, [&] { p.drawText(baseline, text); });
 }
 
 QSize Canvas::textExtent(const QString& text) const
@@ -268,14 +329,14 @@ void Canvas::strokePath(const QPainterPath& path)
 {
     QPainter& p = painter();
     applyState(p, false);
-    p.drawPath(path);
+    paintPath(p, path);
 }
 
 void Canvas::fillPath(const QPainterPath& path, TColor color)
 {
     QPainter& p = painter();
     p.setCompositionMode(toComposition(mode_));
-    p.fillPath(path, toQColor(color));
+    inBands(p, path.controlPointRect().adjusted(-1, -1, 1, 1), [&] { p.fillPath(path, toQColor(color)); });
 }
 
 TColor Canvas::pixel(QPoint at) const
@@ -304,10 +365,12 @@ void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRec
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
-    if (whiteTransparent)
-        p.drawImage(dest, whiteAsTransparent(src.copy(from)));
-    else
-        p.drawImage(dest, src, from);
+    if (whiteTransparent) {
+        const QImage shown = whiteAsTransparent(src.copy(from));
+        inBands(p, dest, [&] { p.drawImage(dest, shown); });
+    } else {
+        inBands(p, dest, [&] { p.drawImage(dest, src, from); });
+    }
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 

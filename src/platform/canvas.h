@@ -81,6 +81,11 @@ public:
     void setOrigin(QPoint origin);
     QPoint origin() const { return origin_; }
 
+    // Paints reaching over more rows than this go band by band, each clipped to its rows, with the
+    // same pixels as in one go: Qt hands a fill of about a hundred rows to its thread pool, and waking
+    // the pool costs more than a rubber band drawn on this thread. 0 (the default) paints in one go.
+    void setBandRows(int rows) { bandRows_ = rows; }
+
     void setClipRegion(const QRegion& region);
     void clearClip();
     bool hasClip() const { return clipped_; }
@@ -132,6 +137,12 @@ public:
 private:
     QPainter& painter();
     void applyState(QPainter& p, bool withBrush);
+    // The rows of the extent (canvas pixels) that can show: within the image and the clip.
+    QRect visiblePart(const QRectF& extent) const;
+    // Calls paint once, or once per band of the visible part of the extent with the clip narrowed to
+    // the band. Nothing is painted when no part of the extent can show.
+    template <class Paint> void inBands(QPainter& p, const QRectF& extent, Paint paint);
+    void paintPath(QPainter& p, const QPainterPath& shape);
 
     QImage& target_;
     std::unique_ptr<QPainter> painter_;
@@ -141,6 +152,7 @@ private:
     PenMode mode_ = PenMode::Copy;
     QRegion clip_;
     bool clipped_ = false;
+    int bandRows_ = 0;
     QPoint origin_;
     bool recording_ = false;
     QPainterPath path_;

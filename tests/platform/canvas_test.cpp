@@ -372,3 +372,55 @@ TEST(Canvas, AnOriginShiftsDrawingPixelReadsAndFills)
     EXPECT_EQ(c.pixel({5, 5}), 0xFFFFFFFFu) << "outside the part the image holds";
     EXPECT_EQ(pixelAt(image, 40, 40), clWhite);
 }
+
+TEST(Canvas, PaintingInBandsGivesTheSamePixelsAsInOneGo)
+{
+    QImage background = whiteImage(200, 240);
+    {
+        Canvas c(background);
+        c.setBrush({makeTColor(200, 30, 90), BrushStyle::Solid});
+        c.setPen(pen(5, PenStyle::Solid, makeTColor(10, 200, 40)));
+        c.polygon(QPolygon({QPoint(5, 5), QPoint(190, 40), QPoint(60, 230)}));
+    }
+    QImage picture(30, 90, QImage::Format_RGB32);
+    picture.fill(qRgb(40, 90, 250));
+    picture.setPixel(3, 3, qRgb(255, 255, 255));
+    const auto drawAll = [&](Canvas& c, PenMode mode) {
+        c.setPenMode(mode);
+        c.setOrigin({-7, 5});
+        c.setClipRegion(QRegion(0, 0, 150, 200) + QRegion(120, 150, 70, 80));
+        for (int width : {1, 2, 9}) {
+            c.setPen(pen(width, width == 9 ? PenStyle::DashDot : PenStyle::Solid, clRed));
+            c.polyline(QPolygon({QPoint(10 * width, 0), QPoint(150, 200), QPoint(20, 220), QPoint(140, 5)}));
+        }
+        c.setBrush({makeTColor(0, 0, 255), BrushStyle::Solid});
+        c.setPen(pen(3));
+        c.ellipse({40, 30}, {110, 200});
+        c.polygon(QPolygon({QPoint(100, 10), QPoint(180, 220), QPoint(90, 150)}));
+        c.bezier({0, 0}, {200, 50}, {-50, 150}, {160, 230});
+        c.fillRect(QRect(60, 20, 10, 150), clBlack);
+        QPainterPath lobe(QPointF(30, 40));
+        lobe.cubicTo(QPointF(90, 0), QPointF(100, 200), QPointF(30, 160));
+        c.strokePath(lobe);
+        c.fillPath(lobe, makeTColor(90, 90, 0));
+        c.setFont({QStringLiteral("ＭＳ Ｐゴシック"), 60, true, false, clRed});
+        c.textOut({10, 40}, QStringLiteral("CH₃ あ"));
+        c.drawImage(QRect(120, 20, 60, 180), picture, QRect(), false, true);
+        c.drawImage(QRect(20, 100, 45, 135), picture, QRect(0, 0, 30, 60), true);
+    };
+    for (PenMode mode : {PenMode::Copy, PenMode::NotXor, PenMode::Mask}) {
+        QImage once = background.copy();
+        QImage banded = background.copy();
+        {
+            Canvas c(once);
+            drawAll(c, mode);
+        }
+        {
+            Canvas c(banded);
+            c.setBandRows(7);
+            drawAll(c, mode);
+        }
+        EXPECT_NE(once, background);
+        EXPECT_TRUE(imagesMatch(banded, once, 0, QString("banded-%1").arg(int(mode))));
+    }
+}
