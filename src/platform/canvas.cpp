@@ -160,13 +160,13 @@ QRect Canvas::visiblePart(const QRectF& extent) const
     return part;
 }
 
-template <class Paint> void Canvas::inBands(QPainter& p, const QRectF& extent, Paint paint)
+template <class Extent, class Paint> void Canvas::inBands(QPainter& p, Extent extent, Paint paint)
 {
     if (bandRows_ <= 0) {
         paint();
         return;
     }
-    const QRect part = visiblePart(extent);
+    const QRect part = visiblePart(extent());
     if (part.isEmpty())
         return;
     if (part.height() <= bandRows_) {
@@ -188,18 +188,22 @@ template <class Paint> void Canvas::inBands(QPainter& p, const QRectF& extent, P
 // filled band by band: that is what Qt does for such a pen, and making the outline is most of the cost.
 void Canvas::paintPath(QPainter& p, const QPainterPath& shape)
 {
+    if (bandRows_ <= 0) {
+        p.drawPath(shape);
+        return;
+    }
     const QPen pen = p.pen();
     const bool outlined = pen.style() != Qt::NoPen;
     const double reach = outlined ? pen.widthF() / 2 + 2 : 1;
     const QRectF extent = shape.controlPointRect().adjusted(-reach, -reach, reach, reach);
-    if (bandRows_ <= 0 || visiblePart(extent).height() <= bandRows_) {
-        inBands(p, extent, [&] { p.drawPath(shape); });
+    if (visiblePart(extent).height() <= bandRows_) {
+        p.drawPath(shape);
         return;
     }
     const bool wide = outlined && pen.widthF() > 1;
     const QPainterPath outline = wide ? QPainterPathStroker(pen).createStroke(shape) : QPainterPath();
     const QBrush brush = p.brush();
-    inBands(p, extent, [&] {
+    inBands(p, [&] { return extent; }, [&] {
         if (brush.style() != Qt::NoBrush)
             p.fillPath(shape, brush);
         if (wide)
@@ -281,7 +285,7 @@ void Canvas::fillRect(const QRect& rect, TColor color)
 {
     QPainter& p = painter();
     p.setCompositionMode(toComposition(mode_));
-    inBands(p, rect, [&] { p.fillRect(rect, toQColor(color)); });
+    inBands(p, [&] { return QRectF(rect); }, [&] { p.fillRect(rect, toQColor(color)); });
 }
 
 void Canvas::textOut(QPoint topLeft, const QString& text)
@@ -300,8 +304,10 @@ void Canvas::textOut(QPoint topLeft, const QString& text)
     const QFontMetrics fm(f);
     const QPoint baseline(topLeft.x(), topLeft.y() + fm.ascent());
     // Italic and wide glyphs may reach past the advance; a line's height beyond it on each side covers them.
-    const QRectF extent = QRectF(fm.boundingRect(text)).translated(baseline).adjusted(-fm.height(), -fm.height(),
-                                                                                      fm.height(), fm.height());
+    const auto extent = [&] {
+        const int h = fm.height();
+        return QRectF(fm.boundingRect(text)).translated(baseline).adjusted(-h, -h, h, h);
+    };
     inBands(p, extent, [&] { p.drawText(baseline, text); });
 }
 
@@ -336,7 +342,8 @@ void Canvas::fillPath(const QPainterPath& path, TColor color)
 {
     QPainter& p = painter();
     p.setCompositionMode(toComposition(mode_));
-    inBands(p, path.controlPointRect().adjusted(-1, -1, 1, 1), [&] { p.fillPath(path, toQColor(color)); });
+    inBands(p, [&] { return path.controlPointRect().adjusted(-1, -1, 1, 1); },
+            [&] { p.fillPath(path, toQColor(color)); });
 }
 
 TColor Canvas::pixel(QPoint at) const
@@ -367,9 +374,9 @@ void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRec
     p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
     if (whiteTransparent) {
         const QImage shown = whiteAsTransparent(src.copy(from));
-        inBands(p, dest, [&] { p.drawImage(dest, shown); });
+        inBands(p, [&] { return QRectF(dest); }, [&] { p.drawImage(dest, shown); });
     } else {
-        inBands(p, dest, [&] { p.drawImage(dest, src, from); });
+        inBands(p, [&] { return QRectF(dest); }, [&] { p.drawImage(dest, src, from); });
     }
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }

@@ -139,9 +139,9 @@ private:
     void applyState(QPainter& p, bool withBrush);
     // The rows of the extent (canvas pixels) that can show: within the image and the clip.
     QRect visiblePart(const QRectF& extent) const;
-    // Calls paint once, or once per band of the visible part of the extent with the clip narrowed to
-    // the band. Nothing is painted when no part of the extent can show.
-    template <class Paint> void inBands(QPainter& p, const QRectF& extent, Paint paint);
+    // Calls paint once, or, when painting in bands, once per band of the visible part of extent() with
+    // the clip narrowed to the band (nothing when no part of it can show). extent is asked only then.
+    template <class Extent, class Paint> void inBands(QPainter& p, Extent extent, Paint paint);
     void paintPath(QPainter& p, const QPainterPath& shape);
 
     QImage& target_;
