@@ -1,5 +1,7 @@
 #include "document/view_tiles.h"
 
+#include "document/canvas_geometry.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -25,8 +27,13 @@ ViewTiles::Key ViewTiles::keyOf(const QImage& bitmap, const ViewLook& look)
 void ViewTiles::show(const QImage& bitmap, const ViewLook& look)
 {
     const Key key = keyOf(bitmap, look);
-    if (!(key == key_))
+    if (!(key == key_)) {
         clear();
+        const int width = std::clamp(zoomedSize(bitmap.size(), look.zoom).width(), 1, kTileWidth);
+        if (width != tileWidth_)
+            spare_.clear();
+        tileWidth_ = width;
+    }
     key_ = key;
     bitmap_ = &bitmap;
     look_ = look;
@@ -47,14 +54,14 @@ QImage ViewTiles::freshTileImage()
         return image;
     }
     // Keeping the tiles within the budget: the least recently used one gives its buffer.
-    if (qsizetype(tiles_.size() + 1) * kTileBytes > budget_ && !tiles_.empty()) {
+    if (qsizetype(tiles_.size() + 1) * tileBytes() > budget_ && !tiles_.empty()) {
         auto oldest = std::min_element(tiles_.begin(), tiles_.end(),
                                        [](const auto& a, const auto& b) { return a.second.lastUse < b.second.lastUse; });
         QImage image = std::move(oldest->second.image);
         tiles_.erase(oldest);
         return image;
     }
-    return QImage(kTileWidth, kTileHeight, QImage::Format_RGB32);
+    return QImage(tileWidth_, kTileHeight, QImage::Format_RGB32);
 }
 
 const QImage& ViewTiles::tile(int column, int row)
@@ -64,7 +71,7 @@ const QImage& ViewTiles::tile(int column, int row)
     if (found == tiles_.end()) {
         Tile t{freshTileImage(), 0};
         if (bitmap_)
-            composeView(t.image, QRect(column * kTileWidth, row * kTileHeight, kTileWidth, kTileHeight), *bitmap_, look_);
+            composeView(t.image, tileBounds(column, row), *bitmap_, look_);
         else
             t.image.fill(Qt::white);
         ++composed_;
@@ -80,8 +87,8 @@ template <typename Use> void ViewTiles::forEachTile(const QRect& wanted, Use use
     if (area.isEmpty())
         return;
     for (int row = area.top() / kTileHeight; row <= area.bottom() / kTileHeight; ++row)
-        for (int column = area.left() / kTileWidth; column <= area.right() / kTileWidth; ++column) {
-            const QRect bounds(column * kTileWidth, row * kTileHeight, kTileWidth, kTileHeight);
+        for (int column = area.left() / tileWidth_; column <= area.right() / tileWidth_; ++column) {
+            const QRect bounds = tileBounds(column, row);
             const QRect part = bounds & area;
             use(tile(column, row), part, part.topLeft() - bounds.topLeft());
         }

@@ -16,7 +16,8 @@ namespace molvane {
 
 class ViewTiles {
 public:
-    // Wide tiles: a shown row is a few long runs of memory.
+    // Wide tiles: a shown row is a few long runs of memory. A view narrower than this has tiles as wide
+    // as itself, so that its rows follow each other in memory as they do on the screen.
     static constexpr int kTileWidth = 2048;
     static constexpr int kTileHeight = 256;
     static constexpr qsizetype kTileBytes = qsizetype(kTileWidth) * kTileHeight * 4;
@@ -35,6 +36,7 @@ public:
     void copyTo(QImage& out, const QRect& area, QPoint at = QPoint(0, 0));
 
     int tilesKept() const { return int(tiles_.size()); }
+    int tileWidth() const { return tileWidth_; }
     // How many tiles were composed so far (each miss composes one).
     int tilesComposed() const { return composed_; }
 
@@ -57,6 +59,11 @@ private:
 
     static Key keyOf(const QImage& bitmap, const ViewLook& look);
     static quint64 tileId(int column, int row) { return (quint64(quint32(row)) << 32) | quint32(column); }
+    qsizetype tileBytes() const { return qsizetype(tileWidth_) * kTileHeight * 4; }
+    QRect tileBounds(int column, int row) const
+    {
+        return {column * tileWidth_, row * kTileHeight, tileWidth_, kTileHeight};
+    }
     // The tiles under the area, each with the part of the area it holds.
     template <typename Use> void forEachTile(const QRect& area, Use use);
     const QImage& tile(int column, int row);
@@ -66,6 +73,7 @@ private:
     const QImage* bitmap_ = nullptr;
     ViewLook look_;
     Key key_;
+    int tileWidth_ = kTileWidth;
     std::unordered_map<quint64, Tile> tiles_;
     std::vector<QImage> spare_; // buffers of dropped tiles, reused
     quint64 clock_ = 0;

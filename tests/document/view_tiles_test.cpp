@@ -195,3 +195,20 @@ TEST(ViewTiles, TheBudgetKeepsTheMostRecentlyUsedTilesAndEvictedOnesComeBackRigh
     EXPECT_TRUE(imagesMatch(drawnByTiles(tiles, first), composed(first, bitmap, look), 0, "tiles-evicted"));
     EXPECT_EQ(tiles.tilesComposed(), columns * rows + 1);
 }
+
+TEST(ViewTiles, AViewNarrowerThanATileHasTilesOfItsOwnWidth)
+{
+    const QImage bitmap = noisyBitmap(1000, 700);
+    ViewLook look = withGrid(50); // 500 x 350
+    ViewTiles tiles;
+    tiles.show(bitmap, look);
+    EXPECT_EQ(tiles.tileWidth(), 500);
+    const QRect all(0, 0, 500, 350);
+    EXPECT_TRUE(imagesMatch(drawnByTiles(tiles, all), composed(all, bitmap, look), 0, "narrow-tiles"));
+    EXPECT_EQ(tiles.tilesComposed(), 2) << "one column of tiles";
+    look.zoom = 300; // 3000 x 2100: back to full-width tiles, and no narrow buffer reused for them
+    tiles.show(bitmap, look);
+    EXPECT_EQ(tiles.tileWidth(), ViewTiles::kTileWidth);
+    const QRect across(ViewTiles::kTileWidth - 400, 200, 800, 300);
+    EXPECT_TRUE(imagesMatch(drawnByTiles(tiles, across), composed(across, bitmap, look), 0, "wide-again"));
+}
