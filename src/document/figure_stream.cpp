@@ -288,7 +288,7 @@ private:
         // A drawing repeats a few font names and texts: a byte sequence seen lately is found again in a
         // small table, picked by a cheap hash of its bytes, before the hash table is asked.
         Recent& recent = recent_[recentSlot(bytes)];
-        if (recent.bytes == bytes)
+        if (sameBytes(recent.bytes, bytes))
             return recent.text;
         // The keys view the input, which outlives the reader.
         const QByteArray key = QByteArray::fromRawData(bytes.data(), bytes.size());
@@ -299,13 +299,35 @@ private:
         return recent.text;
     }
 
-    // FNV-1a over the bytes, folded to a slot of recent_.
+    // A slot of recent_ for the bytes (never empty), from their length and a few of them: the first and
+    // last four as two loads where there are that many, else the first, middle and last byte. One
+    // multiply, where a hash over every byte would be a chain of them.
     std::size_t recentSlot(QByteArrayView bytes) const
     {
-        std::uint32_t h = 2166136261u;
-        for (char c : bytes)
-            h = (h ^ std::uint8_t(c)) * 16777619u;
-        return (h ^ (h >> 16)) % recent_.size();
+        const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+        const auto n = std::size_t(bytes.size());
+        std::uint64_t v;
+        if (n >= 4) {
+            std::uint32_t head, tail;
+            std::memcpy(&head, p, 4);
+            std::memcpy(&tail, p + n - 4, 4);
+            v = (std::uint64_t(head) << 32) | tail;
+        } else {
+            v = (std::uint64_t(p[0]) << 16) | (std::uint64_t(p[n / 2]) << 8) | p[n - 1];
+        }
+        v = (v ^ n) * 0x9E3779B97F4A7C15ull;
+        return std::size_t(v >> 58); // the top six bits: one of 64 slots
+    }
+
+    // Texts are a few bytes long: compared in place, without a call.
+    static bool sameBytes(QByteArrayView a, QByteArrayView b)
+    {
+        if (a.size() != b.size())
+            return false;
+        for (qsizetype i = 0; i < a.size(); ++i)
+            if (a[i] != b[i])
+                return false;
+        return true;
     }
 
     bool readPoints(TFigure& f)
@@ -341,7 +363,7 @@ private:
         QString text;
     };
     QHash<QByteArray, QString> decoded_;
-    std::array<Recent, 64> recent_{};
+    std::array<Recent, 64> recent_{}; // recentSlot picks one of 64
 };
 
 } // namespace
