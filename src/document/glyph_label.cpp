@@ -146,10 +146,16 @@ void GlyphLabel::paintEvent(QPaintEvent* event)
 void layOver(QImage& line, const QImage& glyph, QPoint at, bool darken)
 {
     const QRect area = QRect(at, glyph.size()) & line.rect();
+    if (area.isEmpty())
+        return;
     const int bytes = area.width() * 4;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        uchar* d = line.scanLine(y) + area.left() * 4;
-        const uchar* s = glyph.constScanLine(y - at.y()) + (area.left() - at.x()) * 4;
+    // Row addresses stepped by hand: asking the images for each row costs more than the row itself.
+    const qsizetype lineStride = line.bytesPerLine(), glyphStride = glyph.bytesPerLine();
+    uchar* const first = line.scanLine(area.top()) + area.left() * 4;
+    const uchar* const from = glyph.constScanLine(area.top() - at.y()) + (area.left() - at.x()) * 4;
+    for (int r = 0; r < area.height(); ++r) {
+        uchar* d = first + r * lineStride;
+        const uchar* s = from + r * glyphStride;
         if (darken)
             for (int i = 0; i < bytes; ++i)
                 d[i] = std::min(d[i], s[i]);
