@@ -316,7 +316,7 @@ private:
             v = (std::uint64_t(p[0]) << 16) | (std::uint64_t(p[n / 2]) << 8) | p[n - 1];
         }
         v = (v ^ n) * 0x9E3779B97F4A7C15ull;
-        return std::size_t(v >> 58); // the top six bits: one of 64 slots
+        return std::size_t(v >> (64 - kSlotBits)); // the top bits
     }
 
     // Texts are a few bytes long: compared in place, without a call.
@@ -363,7 +363,8 @@ private:
         QString text;
     };
     QHash<QByteArray, QString> decoded_;
-    std::array<Recent, 64> recent_{}; // recentSlot picks one of 64
+    static constexpr int kSlotBits = 6;
+    std::array<Recent, std::size_t(1) << kSlotBits> recent_{};
 };
 
 } // namespace

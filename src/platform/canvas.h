@@ -82,8 +82,9 @@ public:
     QPoint origin() const { return origin_; }
 
     // Paints reaching over more rows than this go band by band, each clipped to its rows, with the
-    // same pixels as in one go: Qt hands a fill of about a hundred rows to its thread pool, and waking
-    // the pool costs more than a rubber band drawn on this thread. 0 (the default) paints in one go.
+    // same pixels as in one go: Qt hands a fill of about a hundred runs of pixels to its thread pool
+    // (with the pen modes other than Copy), and waking the pool costs more than a rubber band drawn on
+    // this thread. 0 (the default) paints in one go.
     void setBandRows(int rows) { bandRows_ = rows; }
 
     void setClipRegion(const QRegion& region);
