@@ -29,6 +29,17 @@ bool onlyColours(const QImage& image, std::initializer_list<TColor> allowed)
     return true;
 }
 
+// A white image with a coloured, outlined triangle on it, so that a test is not only about white.
+QImage colouredBackground(int width, int height, const QPolygon& triangle, int penWidth)
+{
+    QImage image = whiteImage(width, height);
+    Canvas c(image);
+    c.setBrush({makeTColor(200, 30, 90), BrushStyle::Solid});
+    c.setPen(pen(penWidth, PenStyle::Solid, makeTColor(10, 200, 40)));
+    c.polygon(triangle);
+    return image;
+}
+
 } // namespace
 
 TEST(Canvas, AWideLineIsExactlyItsWidthAcrossAndCentredOnItsPoints)
@@ -112,14 +123,7 @@ TEST(Canvas, DashStylesDifferFromEachOther)
 
 TEST(Canvas, NotXorDrawnTwiceRestoresEveryPixel)
 {
-    QImage image = whiteImage(160, 120);
-    {
-        // A background with several colours, so the test is not only about white.
-        Canvas c(image);
-        c.setBrush({makeTColor(200, 30, 90), BrushStyle::Solid});
-        c.setPen(pen(7, PenStyle::Solid, makeTColor(10, 200, 40)));
-        c.polygon(QPolygon({QPoint(5, 5), QPoint(150, 20), QPoint(60, 110)}));
-    }
+    QImage image = colouredBackground(160, 120, QPolygon({QPoint(5, 5), QPoint(150, 20), QPoint(60, 110)}), 7);
     const QImage before = image;
     auto drawAll = [](Canvas& c) {
         c.setPenMode(PenMode::NotXor);
@@ -375,13 +379,7 @@ TEST(Canvas, AnOriginShiftsDrawingPixelReadsAndFills)
 
 TEST(Canvas, PaintingInBandsGivesTheSamePixelsAsInOneGo)
 {
-    QImage background = whiteImage(200, 240);
-    {
-        Canvas c(background);
-        c.setBrush({makeTColor(200, 30, 90), BrushStyle::Solid});
-        c.setPen(pen(5, PenStyle::Solid, makeTColor(10, 200, 40)));
-        c.polygon(QPolygon({QPoint(5, 5), QPoint(190, 40), QPoint(60, 230)}));
-    }
+    const QImage background = colouredBackground(200, 240, QPolygon({QPoint(5, 5), QPoint(190, 40), QPoint(60, 230)}), 5);
     QImage picture(30, 90, QImage::Format_RGB32);
     picture.fill(qRgb(40, 90, 250));
     picture.setPixel(3, 3, qRgb(255, 255, 255));
