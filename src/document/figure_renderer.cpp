@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace molvane {
@@ -344,24 +345,17 @@ void drawPlan(const Plan& plan, Canvas& canvas, TColor penColor)
         for (const Stroke& s : plan.strokes)
             canvas.drawPath(s.path, false);
     }
-    // A degenerate triangle has no pixels; then nothing is clipped and a flat wedge shows as a line.
-    // The triangle narrows whatever clip the canvas has (the part of a view being painted) and gives
-    // it back afterwards.
-    const QRegion clip = plan.clip.isEmpty() ? QRegion() : polygonRegion(plan.clip);
-    const bool hadClip = canvas.hasClip();
-    const QRegion outer = canvas.clipRegion();
-    if (!clip.isEmpty())
-        canvas.setClipRegion(hadClip ? outer & clip : clip);
-    for (const Stroke& s : plan.strokes) {
-        canvas.setPen(s.role == PenRole::Main ? plan.main : plan.second);
-        canvas.setBrush({penColor, s.filled ? BrushStyle::Solid : BrushStyle::Clear});
-        canvas.drawPath(s.path, s.filled);
-    }
-    if (!clip.isEmpty()) {
-        if (hadClip)
-            canvas.setClipRegion(outer);
-        else
-            canvas.clearClip();
+    {
+        // A degenerate triangle has no pixels; then nothing is clipped and a flat wedge shows as a line.
+        const QRegion clip = plan.clip.isEmpty() ? QRegion() : polygonRegion(plan.clip);
+        std::optional<Canvas::NarrowedClip> narrowed;
+        if (!clip.isEmpty())
+            narrowed.emplace(canvas, clip);
+        for (const Stroke& s : plan.strokes) {
+            canvas.setPen(s.role == PenRole::Main ? plan.main : plan.second);
+            canvas.setBrush({penColor, s.filled ? BrushStyle::Solid : BrushStyle::Clear});
+            canvas.drawPath(s.path, s.filled);
+        }
     }
     canvas.setPen(underlayPen);
     canvas.setBrush({penColor, BrushStyle::Clear});

@@ -134,6 +134,20 @@ void Canvas::setClipRegion(const QRegion& region)
     }
 }
 
+Canvas::NarrowedClip::NarrowedClip(Canvas& canvas, const QRegion& region)
+    : canvas_(canvas), hadClip_(canvas.clipped_), outer_(canvas.clip_)
+{
+    canvas_.setClipRegion(hadClip_ ? outer_ & region : region);
+}
+
+Canvas::NarrowedClip::~NarrowedClip()
+{
+    if (hadClip_)
+        canvas_.setClipRegion(outer_);
+    else
+        canvas_.clearClip();
+}
+
 void Canvas::clearClip()
 {
     clip_ = QRegion();

@@ -92,6 +92,21 @@ public:
     bool hasClip() const { return clipped_; }
     const QRegion& clipRegion() const { return clip_; }
 
+    // Narrows the clip to a region within whatever clip the canvas has (a view paints a part of itself
+    // through a clipped canvas) while it lives, then gives the canvas its clip back.
+    class NarrowedClip {
+    public:
+        NarrowedClip(Canvas& canvas, const QRegion& region);
+        ~NarrowedClip();
+        NarrowedClip(const NarrowedClip&) = delete;
+        NarrowedClip& operator=(const NarrowedClip&) = delete;
+
+    private:
+        Canvas& canvas_;
+        bool hadClip_;
+        QRegion outer_;
+    };
+
     // Strokes with the pen.
     void line(QPoint from, QPoint to);
     void polyline(const QPolygon& points);

@@ -422,3 +422,29 @@ TEST(Canvas, PaintingInBandsGivesTheSamePixelsAsInOneGo)
         EXPECT_TRUE(imagesMatch(banded, once, 0, QString("banded-%1").arg(int(mode))));
     }
 }
+
+TEST(Canvas, ANarrowedClipStaysWithinTheClipItNarrowsAndGivesItBack)
+{
+    QImage image = whiteImage(100, 100);
+    {
+        Canvas c(image);
+        c.setClipRegion(QRegion(0, 0, 50, 100));
+        {
+            const Canvas::NarrowedClip narrowed(c, QRegion(25, 0, 75, 50));
+            c.fillRect(QRect(0, 0, 100, 100), clRed);
+        }
+        EXPECT_EQ(c.clipRegion(), QRegion(0, 0, 50, 100)) << "given back";
+        c.fillRect(QRect(0, 60, 100, 10), clGreen);
+        {
+            Canvas::NarrowedClip narrowed(c, QRegion(0, 90, 10, 10));
+        }
+        c.clearClip();
+        {
+            const Canvas::NarrowedClip narrowed(c, QRegion(90, 90, 10, 10));
+        }
+        EXPECT_FALSE(c.hasClip()) << "no clip before, none after";
+    }
+    EXPECT_EQ(countPixels(image, clRed), 25 * 50) << "only where both clips allow";
+    EXPECT_EQ(pixelAt(image, 30, 30), clRed);
+    EXPECT_EQ(countPixels(image, clGreen), 50 * 10) << "the outer clip again";
+}
