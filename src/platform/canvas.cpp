@@ -1,6 +1,7 @@
 #include "platform/canvas.h"
 
 #include "platform/flood_fill.h"
+#include "platform/path_rows.h"
 
 #include <QFontMetrics>
 #include <QPainterPathStroker>
@@ -46,6 +47,12 @@ QPolygonF toPolygonF(const QPolygon& p)
     for (const QPoint& q : p)
         f.append(QPointF(q));
     return f;
+}
+
+// What of a path to fill in a band (all of it when not painting in bands).
+QPainterPath partFor(const QPainterPath& path, const QRect& band)
+{
+    return band.isNull() ? path : pathNearRows(path, band.top(), band.bottom());
 }
 
 } // namespace
@@ -177,20 +184,20 @@ QRect Canvas::visiblePart(const QRectF& extent) const
 template <class Extent, class Paint> void Canvas::inBands(QPainter& p, Extent extent, Paint paint)
 {
     if (bandRows_ <= 0) {
-        paint();
+        paint(QRect());
         return;
     }
     const QRect part = visiblePart(extent());
     if (part.isEmpty())
         return;
     if (part.height() <= bandRows_) {
-        paint();
+        paint(QRect());
         return;
     }
     for (int top = part.top(); top <= part.bottom(); top += bandRows_) {
-        const QRegion band(part.left(), top, part.width(), std::min(bandRows_, part.bottom() + 1 - top));
-        p.setClipRegion(clipped_ ? clip_ & band : band);
-        paint();
+        const QRect band(part.left(), top, part.width(), std::min(bandRows_, part.bottom() + 1 - top));
+        p.setClipRegion(clipped_ ? clip_ & QRegion(band) : QRegion(band));
+        paint(band);
     }
     if (clipped_)
         p.setClipRegion(clip_);
@@ -217,13 +224,13 @@ void Canvas::paintPath(QPainter& p, const QPainterPath& shape)
     const bool wide = outlined && pen.widthF() > 1;
     const QPainterPath outline = wide ? QPainterPathStroker(pen).createStroke(shape) : QPainterPath();
     const QBrush brush = p.brush();
-    inBands(p, [&] { return extent; }, [&] {
+    inBands(p, [&] { return extent; }, [&](const QRect& band) {
         if (brush.style() != Qt::NoBrush)
-            p.fillPath(shape, brush);
+            p.fillPath(partFor(shape, band), brush);
         if (wide)
-            p.fillPath(outline, pen.brush());
+            p.fillPath(partFor(outline, band), pen.brush());
         else if (outlined)
-            p.strokePath(shape, pen);
+            p.strokePath(shape, pen); // a dash pattern runs along the whole path
     });
 }
 
@@ -299,7 +306,7 @@ void Canvas::fillRect(const QRect& rect, TColor color)
 {
     QPainter& p = painter();
     p.setCompositionMode(toComposition(mode_));
-    inBands(p, [&] { return QRectF(rect); }, [&] { p.fillRect(rect, toQColor(color)); });
+    inBands(p, [&] { return QRectF(rect); }, [&](const QRect&) { p.fillRect(rect, toQColor(color)); });
 }
 
 void Canvas::textOut(QPoint topLeft, const QString& text)
@@ -322,7 +329,7 @@ void Canvas::textOut(QPoint topLeft, const QString& text)
         const int h = fm.height();
         return QRectF(fm.boundingRect(text)).translated(baseline).adjusted(-h, -h, h, h);
     };
-    inBands(p, extent, [&] { p.drawText(baseline, text); });
+    inBands(p, extent, [&](const QRect&) { p.drawText(baseline, text); });
 }
 
 QSize Canvas::textExtent(const QString& text) const
@@ -357,7 +364,7 @@ void Canvas::fillPath(const QPainterPath& path, TColor color)
     QPainter& p = painter();
     p.setCompositionMode(toComposition(mode_));
     inBands(p, [&] { return path.controlPointRect().adjusted(-1, -1, 1, 1); },
-            [&] { p.fillPath(path, toQColor(color)); });
+            [&](const QRect& band) { p.fillPath(partFor(path, band), toQColor(color)); });
 }
 
 TColor Canvas::pixel(QPoint at) const
@@ -388,9 +395,9 @@ void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRec
     p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
     if (whiteTransparent) {
         const QImage shown = whiteAsTransparent(src.copy(from));
-        inBands(p, [&] { return QRectF(dest); }, [&] { p.drawImage(dest, shown); });
+        inBands(p, [&] { return QRectF(dest); }, [&](const QRect&) { p.drawImage(dest, shown); });
     } else {
-        inBands(p, [&] { return QRectF(dest); }, [&] { p.drawImage(dest, src, from); });
+        inBands(p, [&] { return QRectF(dest); }, [&](const QRect&) { p.drawImage(dest, src, from); });
     }
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }

@@ -157,6 +157,7 @@ private:
     QRect visiblePart(const QRectF& extent) const;
     // Calls paint once, or, when painting in bands, once per band of the visible part of extent() with
     // the clip narrowed to the band (nothing when no part of it can show). extent is asked only then.
+    // paint is given the band's rows, or a null rectangle when it paints in one go.
     template <class Extent, class Paint> void inBands(QPainter& p, Extent extent, Paint paint);
     void paintPath(QPainter& p, const QPainterPath& shape);
 
