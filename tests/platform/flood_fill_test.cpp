@@ -138,15 +138,17 @@ std::vector<bool> reachable(const QImage& image, QPoint seed)
 
 } // namespace
 
-// Runs are painted in blocks of sixteen and four pixels: obstacles at every offset inside a block, on
-// rows of widths that are not multiples of four, must stop the run exactly where they stand.
+// Runs are painted in blocks of 32 (or 16) and four pixels: obstacles at every offset inside a block,
+// on rows of widths that are not multiples of four, must stop the run exactly where they stand. Every
+// other round has few obstacles, so that runs long enough for whole blocks meet them too.
 TEST(FloodFill, RunsStopExactlyAtObstaclesAtAnyOffsetInABlock)
 {
     std::mt19937 dice(7);
-    for (int width : {1, 3, 16, 17, 37, 70}) {
-        for (int round = 0; round < 6; ++round) {
+    for (int width : {1, 3, 16, 17, 37, 70, 101, 259}) {
+        for (int round = 0; round < 8; ++round) {
             QImage image = whiteImage(width, 9);
-            for (int n = 0; n < width * 9 / 6; ++n)
+            const int obstacles = width * 9 / (round % 2 ? 60 : 6);
+            for (int n = 0; n < obstacles; ++n)
                 image.setPixel(int(dice() % unsigned(width)), int(dice() % 9u), toQRgb(clBlack));
             const QPoint seed(int(dice() % unsigned(width)), int(dice() % 9u));
             image.setPixel(seed, toQRgb(clWhite));
