@@ -1,4 +1,5 @@
 #include "platform/flood_fill.h"
+#include "platform/flood_fill_testing.h"
 
 #include <algorithm>
 #include <vector>
@@ -26,7 +27,7 @@ constexpr QRgb kColourMask = 0x00FFFFFF;
 // Paints the run of matching pixels from the matching pixel x rightwards; returns its last x. Long
 // runs (an empty canvas) go a block at a time, their ends four pixels at a time.
 template <int kBlock>
-[[gnu::always_inline]] inline int paintRight(QRgb* line, int x, int width, QRgb target, QRgb fill)
+[[gnu::always_inline]] inline int paintRunRight(QRgb* line, int x, int width, QRgb target, QRgb fill)
 {
     while (x + kBlock <= width && paintBlock(line + x, kBlock, target, fill))
         x += kBlock;
@@ -38,7 +39,7 @@ template <int kBlock>
 }
 
 // Paints the run of matching pixels left of x; returns its first x (x when there are none).
-template <int kBlock> [[gnu::always_inline]] inline int paintLeft(QRgb* line, int x, QRgb target, QRgb fill)
+template <int kBlock> [[gnu::always_inline]] inline int paintRunLeft(QRgb* line, int x, QRgb target, QRgb fill)
 {
     while (x - kBlock >= 0 && paintBlock(line + x - kBlock, kBlock, target, fill))
         x -= kBlock;
@@ -50,28 +51,28 @@ template <int kBlock> [[gnu::always_inline]] inline int paintLeft(QRgb* line, in
 }
 
 // Where the processor has 256-bit vector instructions, runs are painted 32 pixels a step, else 16
-// (what suits each best); the version is picked once, when the program is loaded.
+// (what suits each best).
 #if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((target("avx2"))) int paintRunRight(QRgb* line, int x, int width, QRgb target, QRgb fill)
+#define MOLVANE_WIDE_RUNS 1
+__attribute__((target("avx2"))) int paintRunRightWide(QRgb* line, int x, int width, QRgb target, QRgb fill)
 {
-    return paintRight<32>(line, x, width, target, fill);
+    return paintRunRight<32>(line, x, width, target, fill);
 }
-__attribute__((target("avx2"))) int paintRunLeft(QRgb* line, int x, QRgb target, QRgb fill)
+__attribute__((target("avx2"))) int paintRunLeftWide(QRgb* line, int x, QRgb target, QRgb fill)
 {
-    return paintLeft<32>(line, x, target, fill);
+    return paintRunLeft<32>(line, x, target, fill);
 }
-__attribute__((target("default")))
 #endif
-int paintRunRight(QRgb* line, int x, int width, QRgb target, QRgb fill)
+
+thread_local int narrowRunsAsked = 0;
+
+bool hasWideRuns()
 {
-    return paintRight<16>(line, x, width, target, fill);
-}
-#if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((target("default")))
+#if defined(MOLVANE_WIDE_RUNS)
+    return !NarrowFillRuns::active() && __builtin_cpu_supports("avx2");
+#else
+    return false;
 #endif
-int paintRunLeft(QRgb* line, int x, QRgb target, QRgb fill)
-{
-    return paintLeft<16>(line, x, target, fill);
 }
 
 struct Span {
@@ -106,12 +107,29 @@ private:
     bool matches(QRgb pixel) const { return (pixel & kColourMask) == target_; }
     QRgb* row(int y) const { return bits_ + y * stride_; }
 
+    int paintRight(QRgb* line, int x) const
+    {
+#if defined(MOLVANE_WIDE_RUNS)
+        if (wide_)
+            return paintRunRightWide(line, x, width_, target_, fill_);
+#endif
+        return paintRunRight<16>(line, x, width_, target_, fill_);
+    }
+    int paintLeft(QRgb* line, int x) const
+    {
+#if defined(MOLVANE_WIDE_RUNS)
+        if (wide_)
+            return paintRunLeftWide(line, x, target_, fill_);
+#endif
+        return paintRunLeft<16>(line, x, target_, fill_);
+    }
+
     // Paints the run through the matching pixel (x, y) and returns its extent.
     std::pair<int, int> fillRow(int x, int y)
     {
         QRgb* line = row(y);
-        const int l = paintRunLeft(line, x, target_, fill_);
-        const int r = paintRunRight(line, x, width_, target_, fill_);
+        const int l = paintLeft(line, x);
+        const int r = paintRight(line, x);
         painted_ += r - l + 1;
         return {l, r};
     }
@@ -156,11 +174,16 @@ private:
     int height_;
     QRgb target_;
     QRgb fill_;
+    bool wide_ = hasWideRuns();
     std::vector<Span> stack_;
     std::int64_t painted_ = 0;
 };
 
 } // namespace
+
+NarrowFillRuns::NarrowFillRuns() { ++narrowRunsAsked; }
+NarrowFillRuns::~NarrowFillRuns() { --narrowRunsAsked; }
+bool NarrowFillRuns::active() { return narrowRunsAsked > 0; }
 
 std::int64_t floodFillSurface(QImage& image, QPoint seed, QRgb fillColor)
 {
