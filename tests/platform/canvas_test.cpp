@@ -394,6 +394,10 @@ TEST(Canvas, PaintingInBandsGivesTheSamePixelsAsInOneGo)
         c.setBrush({makeTColor(0, 0, 255), BrushStyle::Solid});
         c.setPen(pen(3));
         c.ellipse({40, 30}, {110, 200});
+        c.rectangle({25, 12}, {133, 181});
+        c.setPen(pen(1));
+        c.rectangle({-3, 50}, {70, 239});
+        c.setPen(pen(3));
         c.polygon(QPolygon({QPoint(100, 10), QPoint(180, 220), QPoint(90, 150)}));
         c.bezier({0, 0}, {200, 50}, {-50, 150}, {160, 230});
         c.fillRect(QRect(60, 20, 10, 150), clBlack);
