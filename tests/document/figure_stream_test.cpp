@@ -217,6 +217,33 @@ TEST(FigureStream, AListStopsAtItsFirstBadRecordKeepingTheOnesBefore)
     EXPECT_TRUE(back.empty());
 }
 
+TEST(FigureStream, TextsAlikeButForOneByteInsideReadBackApart)
+{
+    // Of one length and with the same first and last bytes, such texts meet in the reader's table of
+    // recent texts: only their bytes tell them apart, at every place and on every length.
+    FigureList list;
+    for (int n = 1; n <= 26; ++n) {
+        const QString same(n, QLatin1Char('A'));
+        for (int k = 0; k < n; ++k) {
+            QString other = same;
+            other[k] = QLatin1Char('B');
+            for (const QString& text : {same, other, same, other}) {
+                TFigure f = sampleBond();
+                f.kind = fkMoji;
+                f.text = text;
+                list.push_back(f);
+            }
+        }
+    }
+    const QByteArray b = encodedList(list);
+    FigureList back;
+    ByteReader r(b);
+    ASSERT_TRUE(readFigureList(r, b.size(), back).ok);
+    ASSERT_EQ(back.size(), list.size());
+    for (std::size_t i = 0; i < list.size(); ++i)
+        ASSERT_EQ(back[i].text, list[i].text) << i;
+}
+
 TEST(FigureStream, ManyRepeatedTextsEachReadBackAsWritten)
 {
     // 150 distinct texts, far more than the reader keeps at hand: many of one length, prefixes of each
