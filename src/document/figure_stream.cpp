@@ -187,14 +187,15 @@ void appendRecords(QByteArray& bytes, std::span<const TFigure> figures, QPoint o
 class FieldReader {
 public:
     FieldReader(QByteArrayView bytes, qsizetype base, qsizetype limit)
-        : p_(reinterpret_cast<const unsigned char*>(bytes.data())), size_(bytes.size()), base_(base), limit_(limit)
+        : p_(reinterpret_cast<const unsigned char*>(bytes.data())), size_(bytes.size()),
+          lengthsEnd_(std::min<qsizetype>(limit - base, bytes.size()))
     {
     }
 
     qsizetype consumed() const { return pos_; }
     bool has(qsizetype n) const { return n <= size_ - pos_; }
     // A declared length of n bytes must fit before the limit and in what is really there.
-    bool fits(std::int64_t n) const { return n >= 0 && base_ + pos_ + n <= limit_ && n <= size_ - pos_; }
+    bool fits(std::int64_t n) const { return n >= 0 && n <= lengthsEnd_ - pos_; }
 
     // Unchecked reads: the caller has made sure with has() or fits().
     const unsigned char* here() const { return p_ + pos_; }
@@ -226,8 +227,7 @@ private:
     const unsigned char* p_;
     qsizetype size_;
     qsizetype pos_ = 0;
-    qsizetype base_;
-    qsizetype limit_;
+    qsizetype lengthsEnd_; // where declared lengths must end: the limit, or the end of the view if sooner
 };
 
 // Reads records from the rest of a ByteReader, which is moved past what was read when done. Texts go
