@@ -217,6 +217,30 @@ TEST(FigureStream, AListStopsAtItsFirstBadRecordKeepingTheOnesBefore)
     EXPECT_TRUE(back.empty());
 }
 
+namespace {
+
+// A character figure with the text and font name given.
+TFigure characterFigure(const QString& text, const QString& fontName)
+{
+    TFigure f = sampleBond();
+    f.kind = fkMoji;
+    f.text = text;
+    f.fontName = fontName;
+    return f;
+}
+
+// The list written and read back whole.
+FigureList readBackList(const FigureList& list)
+{
+    const QByteArray b = encodedList(list);
+    FigureList back;
+    ByteReader r(b);
+    EXPECT_TRUE(readFigureList(r, b.size(), back).ok);
+    return back;
+}
+
+} // namespace
+
 TEST(FigureStream, TextsAlikeButForOneByteInsideReadBackApart)
 {
     // Of one length and with the same first and last bytes, such texts meet in the reader's table of
@@ -227,18 +251,11 @@ TEST(FigureStream, TextsAlikeButForOneByteInsideReadBackApart)
         for (int k = 0; k < n; ++k) {
             QString other = same;
             other[k] = QLatin1Char('B');
-            for (const QString& text : {same, other, same, other}) {
-                TFigure f = sampleBond();
-                f.kind = fkMoji;
-                f.text = text;
-                list.push_back(f);
-            }
+            for (const QString& text : {same, other, same, other})
+                list.push_back(characterFigure(text, {}));
         }
     }
-    const QByteArray b = encodedList(list);
-    FigureList back;
-    ByteReader r(b);
-    ASSERT_TRUE(readFigureList(r, b.size(), back).ok);
+    const FigureList back = readBackList(list);
     ASSERT_EQ(back.size(), list.size());
     for (std::size_t i = 0; i < list.size(); ++i)
         ASSERT_EQ(back[i].text, list[i].text) << i;
@@ -255,17 +272,9 @@ TEST(FigureStream, ManyRepeatedTextsEachReadBackAsWritten)
                                      : QStringLiteral("CH").repeated(1 + i % 5) + QString::number(i));
     ASSERT_EQ(std::set<QString>(texts.begin(), texts.end()).size(), texts.size());
     FigureList list;
-    for (int i = 0; i < 600; ++i) {
-        TFigure f = sampleBond();
-        f.kind = fkMoji;
-        f.text = texts[std::size_t((i * 37) % 150)];
-        f.fontName = texts[std::size_t((i * 11 + 5) % 150)];
-        list.push_back(f);
-    }
-    const QByteArray b = encodedList(list);
-    FigureList back;
-    ByteReader r(b);
-    ASSERT_TRUE(readFigureList(r, b.size(), back).ok);
+    for (int i = 0; i < 600; ++i)
+        list.push_back(characterFigure(texts[std::size_t((i * 37) % 150)], texts[std::size_t((i * 11 + 5) % 150)]));
+    const FigureList back = readBackList(list);
     ASSERT_EQ(back.size(), list.size());
     for (std::size_t i = 0; i < list.size(); ++i) {
         EXPECT_EQ(back[i].text, list[i].text) << i;
