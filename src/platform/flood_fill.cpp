@@ -66,14 +66,9 @@ __attribute__((target("avx2"))) int paintRunLeftWide(QRgb* line, int x, QRgb tar
 
 thread_local int narrowRunsAsked = 0;
 
-bool hasWideRuns()
-{
 #if defined(MOLVANE_WIDE_RUNS)
-    return !NarrowFillRuns::active() && __builtin_cpu_supports("avx2");
-#else
-    return false;
+bool hasWideRuns() { return !NarrowFillRuns::active() && __builtin_cpu_supports("avx2"); }
 #endif
-}
 
 struct Span {
     int y;
@@ -174,7 +169,9 @@ private:
     int height_;
     QRgb target_;
     QRgb fill_;
+#if defined(MOLVANE_WIDE_RUNS)
     bool wide_ = hasWideRuns();
+#endif
     std::vector<Span> stack_;
     std::int64_t painted_ = 0;
 };
