@@ -304,14 +304,12 @@ private:
     // multiply, where a hash over every byte would be a chain of them.
     std::size_t recentSlot(QByteArrayView bytes) const
     {
-        const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+        const char* const b = bytes.data();
+        const auto* p = reinterpret_cast<const unsigned char*>(b);
         const auto n = std::size_t(bytes.size());
         std::uint64_t v;
         if (n >= 4) {
-            std::uint32_t head, tail;
-            std::memcpy(&head, p, 4);
-            std::memcpy(&tail, p + n - 4, 4);
-            v = (std::uint64_t(head) << 32) | tail;
+            v = (std::uint64_t(wordAt<std::uint32_t>(b)) << 32) | wordAt<std::uint32_t>(b + n - 4);
         } else {
             v = (std::uint64_t(p[0]) << 16) | (std::uint64_t(p[n / 2]) << 8) | p[n - 1];
         }
@@ -330,23 +328,24 @@ private:
         const char* q = b.data();
         if (n >= 8) {
             for (qsizetype i = 0; i + 8 < n; i += 8)
-                if (!sameWord<std::uint64_t>(p + i, q + i))
+                if (wordAt<std::uint64_t>(p + i) != wordAt<std::uint64_t>(q + i))
                     return false;
-            return sameWord<std::uint64_t>(p + n - 8, q + n - 8);
+            return wordAt<std::uint64_t>(p + n - 8) == wordAt<std::uint64_t>(q + n - 8);
         }
         if (n >= 4)
-            return sameWord<std::uint32_t>(p, q) && sameWord<std::uint32_t>(p + n - 4, q + n - 4);
+            return wordAt<std::uint32_t>(p) == wordAt<std::uint32_t>(q) &&
+                   wordAt<std::uint32_t>(p + n - 4) == wordAt<std::uint32_t>(q + n - 4);
         for (qsizetype i = 0; i < n; ++i)
             if (p[i] != q[i])
                 return false;
         return true;
     }
-    template <class Word> static bool sameWord(const char* p, const char* q)
+    // The bytes at p as one machine word, wherever they lie.
+    template <class Word> static Word wordAt(const char* p)
     {
-        Word x, y;
-        std::memcpy(&x, p, sizeof x);
-        std::memcpy(&y, q, sizeof y);
-        return x == y;
+        Word w;
+        std::memcpy(&w, p, sizeof w);
+        return w;
     }
 
     bool readPoints(TFigure& f)

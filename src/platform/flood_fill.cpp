@@ -1,7 +1,6 @@
 #include "platform/flood_fill.h"
 #include "platform/flood_fill_testing.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace molvane {
