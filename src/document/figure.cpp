@@ -36,7 +36,7 @@ QPoint handlePoint(const TFigure& f)
         return f.ends[kMainStart];
     case fkPicture:
         // Integer division truncates toward zero, as the rule wants.
-        return f.ends[kMainEnd] + QPoint(f.picture.width() / 2, f.picture.height() / 2);
+        return f.ends[kMainEnd] + QPoint(f.picture.size().width() / 2, f.picture.size().height() / 2);
     default: {
         const QPoint a = f.ends[kMainStart], b = f.ends[kMainEnd];
         return {roundGenerous((a.x() + b.x()) / 2.0), roundGenerous((a.y() + b.y()) / 2.0)};

@@ -5,9 +5,9 @@
 // TFigure is a value type: copies are deep (texts, points and picture are duplicated).
 
 #include "document/figure_kind.h"
+#include "document/figure_picture.h"
 #include "platform/tcolor.h"
 
-#include <QImage>
 #include <QList>
 #include <QPoint>
 #include <QString>
@@ -37,6 +37,11 @@ struct TFigure {
     // User-provided, so that a new figure (one per record read) gets its member initializers alone
     // instead of a zeroing of all of it first.
     TFigure() noexcept {}
+    // A figure whose stored fields are those of the record fixed part at p (its 194 bytes must be
+    // there), each written once; the rest as in a new figure. Defined with the fixed part's layout, in
+    // document/figure_fixed_part.h.
+    struct FromFixedPart {};
+    TFigure(FromFixedPart, const unsigned char* p) noexcept;
 
     std::int32_t kind = 0;
     std::int32_t cursorPrecision = 0;
@@ -58,7 +63,7 @@ struct TFigure {
     QString fontName;
     QString text;
     TDynamicPtArray points; // free curve polyline, fill's surrounding figures (index, 0), free range
-    QImage picture;         // pictures only; null otherwise
+    FigurePicture picture;  // pictures only; null otherwise
     bool selected = false;   // never stored
     bool frameShown = false; // never stored
 

@@ -111,7 +111,7 @@ TFigure placedCopy(const TFigure& waiting, QPoint screenOffset, int zoom, bool f
     if (f.kind == fkFree || f.freeForm)
         for (QPoint& p : f.points)
             p += d;
-    f.picture = waiting.picture.copy();
+    f.picture = waiting.picture.image().copy();
     f.selected = f.frameShown = false;
     return f;
 }

@@ -4,8 +4,9 @@
 // the margins, all little-endian 32-bit values.
 //
 // On a little-endian host the points move sixteen bytes at a time; portable:: holds the field-by-field
-// form every host can run, which the fast form must match byte for byte. The fast form is inline: it runs
-// once per figure whenever a drawing is saved or an undo step is taken.
+// form every host can run, which the fast form (writeFixedPart, and the TFigure made from a fixed part)
+// must match byte for byte. The fast form is inline: it runs once per figure whenever a drawing is saved,
+// read or an undo step is taken.
 
 #include "document/figure.h"
 
@@ -80,13 +81,6 @@ inline void put32(char*& p, std::uint32_t v)
     std::memcpy(p, &v, 4);
     p += 4;
 }
-inline std::uint32_t get32(const unsigned char*& p)
-{
-    std::uint32_t v;
-    std::memcpy(&v, p, 4);
-    p += 4;
-    return v;
-}
 inline void putPoint(char* p, QPoint q, QPoint offset)
 {
     const std::uint32_t xy[2] = {std::uint32_t(q.x()) + std::uint32_t(offset.x()),
@@ -133,26 +127,6 @@ inline char* writeFixedPartFast(char* p, const TFigure& f, QPoint offset)
     return p;
 }
 
-inline void readFixedPartFast(const unsigned char* p, TFigure& f)
-{
-    f.kind = std::int32_t(get32(p));
-    f.cursorPrecision = std::int32_t(get32(p));
-    f.freeForm = *p++ != 0;
-    f.fineMoved = *p++ != 0;
-    f.penColor = get32(p);
-    f.auxColor = get32(p);
-    f.fillColor = get32(p);
-    for (std::int32_t* v : {&f.penStyle, &f.lineWidth, &f.shape, &f.sizeStep, &f.reserved})
-        *v = std::int32_t(get32(p));
-    readEnds(p, f.ends);
-    readEnds(p + 48, f.freeEnds);
-    std::memcpy(static_cast<void*>(&f.handle), p + 96, 8);
-    std::memcpy(static_cast<void*>(f.extremes.data()), p + 104, 32);
-    p += 136;
-    for (std::int32_t* v : {&f.margins.left, &f.margins.top, &f.margins.right, &f.margins.bottom})
-        *v = std::int32_t(get32(p));
-}
-
 inline char* writePointsFast(char* p, const QPoint* points, std::size_t n, QPoint offset)
 {
     if (n == 0) // a vector with no points may have no storage at all
@@ -172,7 +146,50 @@ inline char* writePointsFast(char* p, const QPoint* points, std::size_t n, QPoin
     return p;
 }
 
+// A little-endian 32-bit field, on any host (one load where the host is little-endian).
+inline std::uint32_t field32(const unsigned char* p)
+{
+    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
+}
+inline std::int32_t fieldInt(const unsigned char* p) { return std::int32_t(field32(p)); }
+inline QPoint fieldPoint(const unsigned char* p) { return {fieldInt(p), fieldInt(p + 4)}; }
+
+// The six ends stored from p (each start followed by its end), in memory order.
+inline std::array<QPoint, 6> endsAt(const unsigned char* p)
+{
+    std::array<QPoint, 6> ends;
+    if constexpr (kPointsAsStored) {
+        readEnds(p, ends);
+    } else {
+        for (int k = 0; k < 3; ++k) {
+            ends[std::size_t(k)] = fieldPoint(p + 16 * k);
+            ends[std::size_t(k + 3)] = fieldPoint(p + 16 * k + 8);
+        }
+    }
+    return ends;
+}
+
+inline std::array<QPoint, 4> extremesAt(const unsigned char* p)
+{
+    return {fieldPoint(p), fieldPoint(p + 8), fieldPoint(p + 16), fieldPoint(p + 24)};
+}
+
 } // namespace fixed_part_detail
+
+// Reading a record makes its figure from the fixed part: every field is written once, where reading into
+// a new figure would zero the ends and the other points first.
+inline TFigure::TFigure(FromFixedPart, const unsigned char* p) noexcept
+    : kind(fixed_part_detail::fieldInt(p)), cursorPrecision(fixed_part_detail::fieldInt(p + 4)), freeForm(p[8] != 0),
+      fineMoved(p[9] != 0), penColor(fixed_part_detail::field32(p + 10)), auxColor(fixed_part_detail::field32(p + 14)),
+      fillColor(fixed_part_detail::field32(p + 18)), penStyle(fixed_part_detail::fieldInt(p + 22)),
+      lineWidth(fixed_part_detail::fieldInt(p + 26)), shape(fixed_part_detail::fieldInt(p + 30)),
+      sizeStep(fixed_part_detail::fieldInt(p + 34)), reserved(fixed_part_detail::fieldInt(p + 38)),
+      ends(fixed_part_detail::endsAt(p + 42)), freeEnds(fixed_part_detail::endsAt(p + 90)),
+      handle(fixed_part_detail::fieldPoint(p + 138)), extremes(fixed_part_detail::extremesAt(p + 146)),
+      margins{fixed_part_detail::fieldInt(p + 178), fixed_part_detail::fieldInt(p + 182),
+              fixed_part_detail::fieldInt(p + 186), fixed_part_detail::fieldInt(p + 190)}
+{
+}
 
 // Writes the fixed part of f at p with offset added to every point (wrapping in 32 bits) and returns
 // its end.
@@ -182,15 +199,6 @@ inline char* writeFixedPart(char* p, const TFigure& f, QPoint offset)
         return fixed_part_detail::writeFixedPartFast(p, f, offset);
     else
         return portable::writeFixedPart(p, f, offset);
-}
-
-// Reads the fixed part at p (kFigureFixedBytes must be there) into f.
-inline void readFixedPart(const unsigned char* p, TFigure& f)
-{
-    if constexpr (fixed_part_detail::kPointsAsStored)
-        fixed_part_detail::readFixedPartFast(p, f);
-    else
-        portable::readFixedPart(p, f);
 }
 
 // Writes n points at p with offset added (wrapping in 32 bits) and returns the end.
@@ -217,7 +225,7 @@ public:
 
         iterator() = default;
         explicit iterator(const unsigned char* p) : p_(p) {}
-        QPoint operator*() const { return QPoint(int32At(p_), int32At(p_ + 4)); }
+        QPoint operator*() const { return fixed_part_detail::fieldPoint(p_); }
         iterator& operator++()
         {
             p_ += 8;
@@ -232,11 +240,6 @@ public:
         bool operator==(const iterator&) const = default;
 
     private:
-        static std::int32_t int32At(const unsigned char* p)
-        {
-            return std::int32_t(std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
-                                (std::uint32_t(p[3]) << 24));
-        }
         const unsigned char* p_ = nullptr;
     };
 

@@ -146,9 +146,9 @@ void figure(JsonWriter& w, const TFigure& f)
     } else {
         w.beginObject();
         w.key("width");
-        w.value(std::int64_t(f.picture.width()));
+        w.value(std::int64_t(f.picture.size().width()));
         w.key("height");
-        w.value(std::int64_t(f.picture.height()));
+        w.value(std::int64_t(f.picture.size().height()));
         w.endObject();
     }
     w.endObject();

@@ -174,7 +174,7 @@ void appendRecords(QByteArray& bytes, std::span<const TFigure> figures, QPoint o
         const TFigure& f = figures[i];
         prefetchAhead(figures, i);
         if (f.kind == fkPicture) {
-            const QByteArray bmp = f.picture.isNull() ? QByteArray() : writeBmp(f.picture);
+            const QByteArray bmp = f.picture.isNull() ? QByteArray() : writeBmp(f.picture.image());
             out.wrote(writer.write(out.room(recordBytesWithoutPicture(f) + bmp.size()), f, offset, bmp));
         } else {
             out.wrote(writer.write(out.room(recordBytesWithoutPicture(f)), f, offset, noPicture));
@@ -241,11 +241,23 @@ public:
 
     FieldReader& fields() { return r_; }
 
-    // f must be a default figure.
-    bool read(TFigure& f)
+    // Reads the next record onto the end of out; nothing is added when it is not whole and sound.
+    bool readOnto(FigureList& out)
     {
-        if (!readFixedPart(f))
+        if (!r_.has(kFigureFixedBytes))
             return false;
+        // Made and filled in one place, so the fields the fixed part sets are written once.
+        TFigure& f = out.emplace_back(TFigure::FromFixedPart{}, r_.here());
+        r_.skip(kFigureFixedBytes);
+        if (readRest(f))
+            return true;
+        out.pop_back();
+        return false;
+    }
+
+private:
+    bool readRest(TFigure& f)
+    {
         if (!readText(f.fontName) || !readText(f.text))
             return false;
         if (hasPoints(f) && !readPoints(f))
@@ -255,21 +267,11 @@ public:
         return true;
     }
 
-private:
     static QByteArrayView rest(const ByteReader& in)
     {
         QByteArrayView v;
         in.peekView(in.remaining(), v);
         return v;
-    }
-
-    bool readFixedPart(TFigure& f)
-    {
-        if (!r_.has(kFigureFixedBytes))
-            return false;
-        molvane::readFixedPart(r_.here(), f);
-        r_.skip(kFigureFixedBytes);
-        return true;
     }
 
     bool readText(QString& text)
@@ -279,7 +281,7 @@ private:
             return false;
         if (n == 0)
             return true;
-        text = decoded(r_.getBytes(n));
+        text = QString(decoded(r_.getBytes(n))); // copying is inline, assigning a copy is not
         return true;
     }
 
@@ -396,8 +398,11 @@ void writeFigureRecord(ByteWriter& out, const TFigure& f, QPoint offset)
 
 bool readFigureRecord(ByteReader& in, qsizetype limit, TFigure& f)
 {
-    f = TFigure();
-    return RecordReader(in, limit).read(f);
+    FigureList one;
+    if (!RecordReader(in, limit).readOnto(one))
+        return false;
+    f = std::move(one.front());
+    return true;
 }
 
 void writeFigureList(ByteWriter& out, const FigureList& list, QPoint offset)
@@ -429,8 +434,7 @@ FigureListRead readFigureList(ByteReader& in, qsizetype limit, FigureList& out)
     RecordReader reader(in, limit);
     for (int i = 0; i < count; ++i) {
         // Read in place: a figure is large, and moving it would cost as much as reading it.
-        if (!reader.read(out.emplace_back())) {
-            out.pop_back();
+        if (!reader.readOnto(out)) {
             result.ok = false;
             return result;
         }

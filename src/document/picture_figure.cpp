@@ -77,9 +77,9 @@ void renderPicture(const TFigure& f, const RenderTarget& target, RenderState& st
     const bool zoomed = target.screen && target.zoom != 100;
     const QRect dest(box.topLeft, QSize(box.bottomRight.x() - box.topLeft.x(), box.bottomRight.y() - box.topLeft.y()));
     if (box.stretched || zoomed)
-        target.canvas.drawImage(dest, f.picture, QRect(), false, true);
+        target.canvas.drawImage(dest, f.picture.image(), QRect(), false, true);
     else
-        target.canvas.drawImage(QRect(f.ends[kMainEnd], f.picture.size()), f.picture, QRect(), false, true);
+        target.canvas.drawImage(QRect(f.ends[kMainEnd], f.picture.size()), f.picture.image(), QRect(), false, true);
     if (!options.record)
         return;
     state.extremes = {box.topLeft, box.topLeft, box.bottomRight, box.bottomRight};

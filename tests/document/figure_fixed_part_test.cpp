@@ -96,13 +96,36 @@ TEST(FigureFixedPart, TheFastFormWritesAndReadsTheBytesOfTheFieldByFieldForm)
             const std::vector<char> fast = fixedBytes(&writeFixedPart, f, offset);
             ASSERT_EQ(fast, fixedBytes(&portable::writeFixedPart, f, offset)) << "round " << round;
 
-            TFigure viaFast, viaPortable;
             const auto* p = reinterpret_cast<const unsigned char*>(fast.data());
-            readFixedPart(p, viaFast);
+            const TFigure viaFast(TFigure::FromFixedPart{}, p);
+            TFigure viaPortable;
             portable::readFixedPart(p, viaPortable);
             expectSameFixedFields(viaFast, viaPortable);
             if (offset.isNull())
                 expectSameFixedFields(viaFast, f);
+        }
+    }
+}
+
+TEST(FigureFixedPart, AnyNonZeroFlagByteReadsAsSet)
+{
+    for (int freeForm : {0, 1, 0x80, 0xFF}) {
+        for (int fineMoved : {0, 2, 0x7F}) {
+            std::vector<char> bytes(kFigureFixedBytes, '\0');
+            bytes[8] = char(freeForm);
+            bytes[9] = char(fineMoved);
+            const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+            const TFigure back(TFigure::FromFixedPart{}, p);
+            TFigure viaPortable;
+            portable::readFixedPart(p, viaPortable);
+            EXPECT_EQ(back.freeForm, freeForm != 0);
+            EXPECT_EQ(back.fineMoved, fineMoved != 0);
+            expectSameFixedFields(back, viaPortable);
+            // Written back, a flag is one byte of 0 or 1.
+            std::vector<char> again(kFigureFixedBytes);
+            writeFixedPart(again.data(), back, {});
+            EXPECT_EQ(again[8], char(freeForm != 0));
+            EXPECT_EQ(again[9], char(fineMoved != 0));
         }
     }
 }
@@ -135,8 +158,7 @@ TEST(FigureFixedPart, OffsetsWrapAroundInThirtyTwoBits)
     f.handle = {kMax, kMin};
     std::vector<char> bytes(kFigureFixedBytes);
     writeFixedPart(bytes.data(), f, {1, -1});
-    TFigure back;
-    readFixedPart(reinterpret_cast<const unsigned char*>(bytes.data()), back);
+    const TFigure back(TFigure::FromFixedPart{}, reinterpret_cast<const unsigned char*>(bytes.data()));
     EXPECT_EQ(back.handle, QPoint(kMin, kMax));
     EXPECT_EQ(back.ends[kMainEnd], QPoint(1, -1));
 }

@@ -158,7 +158,7 @@ TEST(FigureStream, APictureIsStoredAsAWholeBmpFile)
     TFigure f = sampleBond();
     f.kind = fkPicture;
     f.picture = QImage(3, 2, QImage::Format_RGB32);
-    f.picture.fill(qRgb(10, 20, 30));
+    f.picture.image().fill(qRgb(10, 20, 30));
     const QByteArray b = encoded(f);
     const std::int32_t k = int32At(b, 202);
     EXPECT_EQ(b.size(), 206 + k);
@@ -166,7 +166,7 @@ TEST(FigureStream, APictureIsStoredAsAWholeBmpFile)
     TFigure back;
     ASSERT_TRUE(decode(b, back));
     EXPECT_EQ(back.picture.size(), QSize(3, 2));
-    EXPECT_EQ(back.picture.pixel(2, 1), qRgb(10, 20, 30));
+    EXPECT_EQ(back.picture.image().pixel(2, 1), qRgb(10, 20, 30));
 }
 
 TEST(FigureStream, LengthsPastTheLimitOrTheDataOrNegativeAreBadRecords)

@@ -96,15 +96,41 @@ TEST(Figure, CopiesAreDeep)
 {
     TFigure f = figureOf(fkPicture, {0, 0}, {0, 0});
     f.picture = QImage(4, 4, QImage::Format_RGB32);
-    f.picture.fill(Qt::red);
+    f.picture.image().fill(Qt::red);
     f.points = {{1, 1}};
     TFigure g = f;
-    g.picture.setPixel(0, 0, qRgb(0, 0, 255));
+    g.picture.image().setPixel(0, 0, qRgb(0, 0, 255));
     g.points[0] = {9, 9};
     g.text = "x";
-    EXPECT_EQ(f.picture.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(f.picture.image().pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(f.points[0], QPoint(1, 1));
     EXPECT_TRUE(f.text.isEmpty());
+}
+
+TEST(Figure, APictureIsThereFromANonNullImageUntilANullOneIsGiven)
+{
+    TFigure f = figureOf(fkPicture, {0, 0}, {0, 0});
+    EXPECT_TRUE(f.picture.isNull());
+    EXPECT_TRUE(f.picture.image().isNull());
+    EXPECT_EQ(f.picture.size(), QSize(0, 0));
+
+    f.picture = QImage(3, 2, QImage::Format_RGB32);
+    EXPECT_FALSE(f.picture.isNull());
+    EXPECT_EQ(f.picture.size(), QSize(3, 2));
+    TFigure g;
+    g = f; // into a figure that had none
+    EXPECT_EQ(g.picture.size(), QSize(3, 2));
+    g.picture = QImage(5, 5, QImage::Format_RGB32); // over one it had
+    EXPECT_EQ(g.picture.size(), QSize(5, 5));
+    EXPECT_EQ(f.picture.size(), QSize(3, 2));
+
+    f.picture = QImage();
+    EXPECT_TRUE(f.picture.isNull());
+    EXPECT_EQ(f.picture.size(), QSize(0, 0));
+    g = f;
+    EXPECT_TRUE(g.picture.isNull()) << "copying a figure without a picture takes the picture away";
+    const TFigure moved = std::move(g);
+    EXPECT_TRUE(moved.picture.isNull());
 }
 
 TEST(Figure, TheOccupiedRectIsTheExtremesPushedOutByTheMargins)

@@ -122,7 +122,7 @@ TFigure picture(QSize size, int shape, int step)
     f.shape = shape;
     f.sizeStep = step;
     f.picture = QImage(size, QImage::Format_RGB32);
-    f.picture.fill(toQRgb(clBlack));
+    f.picture.image().fill(toQRgb(clBlack));
     f.ends[kMainStart] = f.ends[kMainEnd] = {100, 100};
     return f;
 }
@@ -167,8 +167,8 @@ TEST(PictureRendering, PureWhiteInAPictureLeavesWhatIsUnderIt)
     TFigure f = picture({20, 20}, 0, 0);
     for (int y = 0; y < 20; ++y)
         for (int x = 10; x < 20; ++x)
-            f.picture.setPixel(x, y, toQRgb(clWhite));
-    f.picture.setPixel(0, 0, toQRgb(clUnderlayWhite));
+            f.picture.image().setPixel(x, y, toQRgb(clWhite));
+    f.picture.image().setPixel(0, 0, toQRgb(clUnderlayWhite));
     QImage image = whiteImage(200, 200);
     image.fill(toQRgb(clSilver));
     RenderState state;
