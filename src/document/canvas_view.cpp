@@ -77,10 +77,10 @@ void CanvasView::paintEvent(QPaintEvent* event)
 {
     tiles_.show(drawing_.bitmap(), look());
     const QRegion exposed = event->region();
-    const QRegion overlaid = overlaidRegion() & exposed;
     QPainter p(this);
-    for (const QRect& part : overlaid.isEmpty() ? exposed : exposed - overlaid)
+    for (const QRect& part : exposed)
         tiles_.draw(p, part);
+    const QRegion overlaid = overlaidRegion() & exposed;
     if (!overlaid.isEmpty())
         paintOverlaid(p, overlaid);
 }
@@ -111,28 +111,20 @@ QRegion CanvasView::overlaidRegion() const
 
 void CanvasView::paintOverlaid(QPainter& p, const QRegion& parts)
 {
-    // The parts are composed in one scratch image over their bounding box, so the overlays are asked
-    // once, with the box and the parts as the clip.
-    const QRect box = parts.boundingRect();
-    if (scratch_.width() < box.width() || scratch_.height() < box.height())
-        scratch_ = QImage(box.size().expandedTo(scratch_.size()), QImage::Format_RGB32);
-    for (const QRect& part : parts)
-        tiles_.copyTo(scratch_, part, part.topLeft() - box.topLeft());
+    // Straight over what the tiles put on the window: inverting rubber bands and marks see the view
+    // beneath them, and no picture of the parts is composed first.
     if (overlay_) {
-        Canvas canvas(scratch_);
-        canvas.setOrigin(-box.topLeft());
+        Canvas canvas(p, size());
         canvas.setBandRows(kOverlayBand);
         canvas.setClipRegion(parts);
-        overlay_(canvas, box);
+        overlay_(canvas, parts.boundingRect());
     }
     if (marksShown_) {
-        QPainter marks(&scratch_);
-        marks.translate(-box.topLeft());
-        marks.setClipRegion(parts);
-        paintMarks(marks);
+        p.save();
+        p.setClipRegion(parts);
+        paintMarks(p);
+        p.restore();
     }
-    for (const QRect& part : parts)
-        p.drawImage(part.topLeft(), scratch_, part.translated(-box.topLeft()));
 }
 
 void CanvasView::setSample(const QImage& picture, const QRect& place, bool shown)

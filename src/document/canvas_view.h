@@ -75,7 +75,7 @@ protected:
 
 private:
     ViewLook look() const;
-    // Where overlays or cursor marks may be: those parts are composed in the scratch image.
+    // Where overlays or cursor marks may be: they are painted there over the tiles.
     QRegion overlaidRegion() const;
     void paintOverlaid(QPainter& p, const QRegion& parts);
     void paintMarks(QPainter& p) const;
@@ -87,7 +87,6 @@ private:
     ViewTiles tiles_;
     mutable QImage measure_{1, 1, QImage::Format_RGB32};
     mutable Canvas measureCanvas_{measure_};
-    QImage scratch_; // an overlaid part is composed here, then shown in one copy
     QImage sample_;
     QRect samplePlace_;
     bool sampleShown_ = false;

@@ -8,6 +8,8 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace molvane {
@@ -35,8 +37,10 @@ GlyphLabel::GlyphLabel(QWidget* parent) : QLabel(parent)
 void GlyphLabel::changeEvent(QEvent* event)
 {
     const QEvent::Type t = event->type();
-    if (t == QEvent::FontChange || t == QEvent::StyleChange)
+    if (t == QEvent::FontChange || t == QEvent::StyleChange) {
         glyphs_.clear();
+        lineValid_ = false;
+    }
     QLabel::changeEvent(event);
 }
 
@@ -98,11 +102,79 @@ const QImage& GlyphLabel::image(Glyph& g, QChar c, int phase)
     return image;
 }
 
+std::vector<GlyphLabel::Placement> GlyphLabel::place(const QString& text, const QRect& box)
+{
+    shownGlyphs_.clear();
+    qreal ascent = 0, descent = 0;
+    for (QChar c : text) {
+        shownGlyphs_.push_back(&glyph(c));
+        ascent = std::max(ascent, shownGlyphs_.back()->ascent);
+        descent = std::max(descent, shownGlyphs_.back()->descent);
+    }
+    // The line centred in the box, as a label centres it.
+    const int baseline = qRound(box.top() + (box.height() - (ascent + descent)) / 2 + ascent);
+    std::vector<Placement> placed;
+    placed.reserve(std::size_t(text.size()));
+    qreal pen = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const Glyph& g = *shownGlyphs_[std::size_t(i)];
+        const qreal whole = std::floor(pen);
+        const int phase = std::min(kPhases - 1, int((pen - whole + 1.0 / 64) * kPhases));
+        const int x = int(whole) + g.left;
+        if (x >= box.width())
+            break;
+        placed.push_back({text[i], x, g.width, baseline - box.top() - g.baseline, phase});
+        pen += g.advance;
+    }
+    return placed;
+}
+
+void GlyphLabel::compose(const std::vector<Placement>& placed, bool darker)
+{
+    // The runs of columns to compose again: wherever a character was or is that differs between the
+    // two lines, all of the line when it holds nothing usable.
+    std::vector<std::pair<int, int>> runs; // first and last column
+    if (!lineValid_) {
+        runs.emplace_back(0, line_.width() - 1);
+    } else {
+        for (std::size_t i = 0; i < std::max(placed.size(), composed_.size()); ++i) {
+            const bool had = i < composed_.size(), has = i < placed.size();
+            if (had && has && composed_[i] == placed[i])
+                continue;
+            if (had)
+                runs.emplace_back(composed_[i].x, composed_[i].x + composed_[i].width - 1);
+            if (has)
+                runs.emplace_back(placed[i].x, placed[i].x + placed[i].width - 1);
+        }
+    }
+    std::sort(runs.begin(), runs.end());
+    const QRgb paper = palette().color(backgroundRole()).rgb();
+    for (std::size_t r = 0; r < runs.size();) {
+        int first = runs[r].first, last = runs[r].second;
+        for (++r; r < runs.size() && runs[r].first <= last + 1; ++r)
+            last = std::max(last, runs[r].second);
+        first = std::max(first, 0);
+        last = std::min(last, line_.width() - 1);
+        if (first > last)
+            continue;
+        for (int y = 0; y < line_.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(line_.scanLine(y));
+            std::fill(row + first, row + last + 1, paper);
+        }
+        for (const Placement& at : placed)
+            if (at.x <= last && at.x + at.width > first)
+                layOver(line_, image(glyph(at.c), at.c, at.phase), QPoint(at.x, at.y), darker, first, last);
+    }
+    composed_ = placed;
+    lineValid_ = true;
+}
+
 void GlyphLabel::paintEvent(QPaintEvent* event)
 {
     const std::optional<bool> darker = inkIsDarker();
     if (!darker || !paintsByGlyphs()) {
         QLabel::paintEvent(event);
+        lineValid_ = false;
         return;
     }
     // The images hold the colours of the window's state (active or not) they were made in.
@@ -110,58 +182,69 @@ void GlyphLabel::paintEvent(QPaintEvent* event)
     if (colours != colours_) {
         glyphs_.clear();
         colours_ = colours;
+        lineValid_ = false;
     }
-    const QString shown = text();
-    shownGlyphs_.clear();
-    qreal ascent = 0, descent = 0;
-    for (QChar c : shown) {
-        shownGlyphs_.push_back(&glyph(c));
-        ascent = std::max(ascent, shownGlyphs_.back()->ascent);
-        descent = std::max(descent, shownGlyphs_.back()->descent);
-    }
-    // The line centred in the box, as a label centres it.
     const QRect box = contentsRect();
-    const int baseline = qRound(box.top() + (box.height() - (ascent + descent)) / 2 + ascent);
+    if (line_.size() != box.size()) {
+        line_ = QImage(box.size(), QImage::Format_RGB32);
+        lineValid_ = false;
+    }
     // Composed in a line image first: laying the images over each other is a tight loop of ours,
     // and the window gets one copy.
-    if (line_.size() != box.size())
-        line_ = QImage(box.size(), QImage::Format_RGB32);
-    line_.fill(palette().color(backgroundRole()));
-    qreal pen = 0;
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        Glyph& g = *shownGlyphs_[std::size_t(i)];
-        const qreal whole = std::floor(pen);
-        const int phase = std::min(kPhases - 1, int((pen - whole + 1.0 / 64) * kPhases));
-        const QPoint at(int(whole) + g.left, baseline - box.top() - g.baseline);
-        if (at.x() >= line_.width())
-            break;
-        layOver(line_, image(g, shown[i], phase), at, *darker);
-        pen += g.advance;
-    }
+    compose(place(text(), box), *darker);
     QPainter p(this);
     const QRect part = box & event->rect();
     p.drawImage(part.topLeft(), line_, part.translated(-box.topLeft()));
 }
 
-void layOver(QImage& line, const QImage& glyph, QPoint at, bool darken)
+namespace {
+
+typedef std::uint8_t Bytes16 __attribute__((vector_size(16)));
+typedef std::uint8_t Bytes8 __attribute__((vector_size(8)));
+typedef std::uint8_t Bytes4 __attribute__((vector_size(4)));
+
+// Keeps the darker (or lighter) of each pair of bytes, a vector's worth at a time.
+template <class Bytes, bool Darken> void layBytes(uchar* d, const uchar* s)
 {
-    const QRect area = QRect(at, glyph.size()) & line.rect();
+    Bytes a, b;
+    std::memcpy(&a, d, sizeof(Bytes));
+    std::memcpy(&b, s, sizeof(Bytes));
+    const Bytes kept = Darken ? (a < b ? a : b) : (a > b ? a : b);
+    std::memcpy(d, &kept, sizeof(Bytes));
+}
+
+// A row of whole pixels: sixteen bytes at a time, then eight, then four.
+template <bool Darken> void layRow(uchar* d, const uchar* s, int bytes)
+{
+    int i = 0;
+    for (; i + 16 <= bytes; i += 16)
+        layBytes<Bytes16, Darken>(d + i, s + i);
+    if (i + 8 <= bytes) {
+        layBytes<Bytes8, Darken>(d + i, s + i);
+        i += 8;
+    }
+    if (i + 4 <= bytes)
+        layBytes<Bytes4, Darken>(d + i, s + i);
+}
+
+} // namespace
+
+void layOver(QImage& line, const QImage& glyph, QPoint at, bool darken, int firstColumn, int lastColumn)
+{
+    const int left = std::max(firstColumn, 0), right = std::min(lastColumn, line.width() - 1);
+    const QRect area = QRect(at, glyph.size()) & QRect(left, 0, right - left + 1, line.height());
     if (area.isEmpty())
         return;
     const int bytes = area.width() * 4;
     // Row addresses stepped by hand: asking the images for each row costs more than the row itself.
     const qsizetype lineStride = line.bytesPerLine(), glyphStride = glyph.bytesPerLine();
-    uchar* const first = line.scanLine(area.top()) + area.left() * 4;
+    uchar* const to = line.scanLine(area.top()) + area.left() * 4;
     const uchar* const from = glyph.constScanLine(area.top() - at.y()) + (area.left() - at.x()) * 4;
     for (int r = 0; r < area.height(); ++r) {
-        uchar* d = first + r * lineStride;
-        const uchar* s = from + r * glyphStride;
         if (darken)
-            for (int i = 0; i < bytes; ++i)
-                d[i] = std::min(d[i], s[i]);
+            layRow<true>(to + r * lineStride, from + r * glyphStride, bytes);
         else
-            for (int i = 0; i < bytes; ++i)
-                d[i] = std::max(d[i], s[i]);
+            layRow<false>(to + r * lineStride, from + r * glyphStride, bytes);
     }
 }
 

@@ -3,13 +3,16 @@
 // character is rendered once into a small image, and a paint puts those images side by side instead
 // of laying out and shaping the whole text again. The images hold the character drawn on the label's
 // background exactly as a label draws it, and they are laid over each other keeping the darker (or
-// the lighter) pixel, so a character reaching into its neighbour's place takes nothing away from it. Texts it cannot paint that way (surrogate pairs,
-// combining marks, right-to-left, a disabled label, rich text, text and background colours that
-// cross) are painted as any label's. The label fills its own background.
+// the lighter) pixel, so a character reaching into its neighbour's place takes nothing away from it.
+// The composed line is kept: a new text composes again only the columns where its characters differ
+// from the last one's (a new position changes a few digits). Texts it cannot paint that way
+// (surrogate pairs, combining marks, right-to-left, a disabled label, rich text, text and background
+// colours that cross) are painted as any label's. The label fills its own background.
 
 #include <QImage>
 #include <QLabel>
 #include <array>
+#include <climits>
 #include <unordered_map>
 #include <optional>
 #include <utility>
@@ -45,7 +48,21 @@ private:
         // the pen position; made when first shown.
         std::array<QImage, kPhases> images;
     };
+    // Where a character of the composed line lies: its images' left column, width and top row, and
+    // the quarter-pixel phase of the image used.
+    struct Placement {
+        QChar c;
+        int x = 0;
+        int width = 0;
+        int y = 0;
+        int phase = 0;
+        bool operator==(const Placement&) const = default;
+    };
     bool paintsByGlyphs() const;
+    // The characters of text placed on a line of the box's size.
+    std::vector<Placement> place(const QString& text, const QRect& box);
+    // Brings line_ from the placements composed last to these.
+    void compose(const std::vector<Placement>& placed, bool darker);
     // True for text darker than the background in every channel, false for lighter, none for any other
     // pair of colours.
     std::optional<bool> inkIsDarker() const;
@@ -53,14 +70,17 @@ private:
     const QImage& image(Glyph& g, QChar c, int phase);
 
     std::unordered_map<char16_t, Glyph> glyphs_; // the nodes stay put while more are added
-    QImage line_;                     // the text composed before it is shown
-    std::vector<Glyph*> shownGlyphs_; // those of the text shown, kept for its room
+    QImage line_;                      // the text composed before it is shown
+    std::vector<Placement> composed_;  // what line_ holds (empty: only the background, or nothing)
+    bool lineValid_ = false;           // false when line_ must be composed whole
+    std::vector<Glyph*> shownGlyphs_;  // those of the text shown, kept for its room
     std::pair<QRgb, QRgb> colours_{};           // text and background the images were made with
 };
 
 // Lays glyph over line at `at` (both Format_RGB32), keeping in each channel the darker value (or the
-// lighter one).
-void layOver(QImage& line, const QImage& glyph, QPoint at, bool darken);
+// lighter one), within the columns firstColumn..lastColumn of line (both included) or all of them.
+void layOver(QImage& line, const QImage& glyph, QPoint at, bool darken, int firstColumn = 0,
+             int lastColumn = INT_MAX);
 
 // Whether every character of text stands alone on the screen: no surrogate pairs, marks that combine
 // with the character before, or characters of right-to-left scripts.

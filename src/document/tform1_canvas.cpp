@@ -26,7 +26,25 @@ QString toolName(int tool, const QMap<int, QToolButton*>& buttons)
     const auto it = buttons.constFind(tool);
     if (it == buttons.constEnd())
         return {};
-    return (*it)->toolTip().section(QString::fromUtf8(texts::kHintSeparator), 0, 0);
+    static const QString separator = QString::fromUtf8(texts::kHintSeparator);
+    const QString hint = (*it)->toolTip();
+    return hint.left(hint.indexOf(separator)); // all of it without a separator
+}
+
+// Appends the decimal digits of v (with its sign): the position text is made on every mouse move.
+void appendNumber(QString& text, int v)
+{
+    char16_t digits[12];
+    int n = 0;
+    unsigned magnitude = v < 0 ? 0u - unsigned(v) : unsigned(v);
+    do {
+        digits[n++] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (v < 0)
+        text += u'-';
+    while (n > 0)
+        text += QChar(digits[--n]);
 }
 
 } // namespace
@@ -107,12 +125,20 @@ void TForm1::updateStatusPosition(QPoint screen)
     } else if (toolCode_ == 31 && dragging_) {
         size = QSize(std::abs(currentPoint_.x() - startPoint_.x()), std::abs(currentPoint_.y() - startPoint_.y()));
     }
-    statusPanel1_->setText(QStringLiteral("X=%1, Y=%2, W=%3, H=%4, %5")
-                               .arg(at.x())
-                               .arg(at.y())
-                               .arg(size.width())
-                               .arg(size.height())
-                               .arg(toolName(returnTool_, toolButtons_)));
+    // "X=%1, Y=%2, W=%3, H=%4, %5"
+    QString text;
+    text.reserve(48);
+    text += u"X=";
+    appendNumber(text, at.x());
+    text += u", Y=";
+    appendNumber(text, at.y());
+    text += u", W=";
+    appendNumber(text, size.width());
+    text += u", H=";
+    appendNumber(text, size.height());
+    text += u", ";
+    text += toolName(returnTool_, toolButtons_);
+    statusPanel1_->setText(text);
 }
 
 } // namespace molvane

@@ -101,22 +101,33 @@ QFont toQFont(const CanvasFont& font)
     return f;
 }
 
-Canvas::Canvas(QImage& target) : target_(target) {}
+Canvas::Canvas(QImage& target) : target_(&target) {}
+
+Canvas::Canvas(QPainter& painter, QSize size) : external_(&painter), externalSize_(size) {}
 
 Canvas::~Canvas() { flush(); }
 
 void Canvas::flush()
 {
-    if (painter_) {
-        painter_->end();
-        painter_.reset();
-    }
+    if (!painter_)
+        return;
+    if (external_)
+        external_->restore();
+    else
+        own_.reset(); // ends the painting
+    painter_ = nullptr;
 }
 
 QPainter& Canvas::painter()
 {
     if (!painter_) {
-        painter_ = std::make_unique<QPainter>(&target_);
+        if (external_) {
+            painter_ = external_;
+            painter_->save();
+        } else {
+            own_ = std::make_unique<QPainter>(target_);
+            painter_ = own_.get();
+        }
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->translate(origin_);
         if (clipped_)
@@ -175,28 +186,35 @@ void Canvas::applyState(QPainter& p, bool withBrush)
 
 QRect Canvas::visiblePart(const QRectF& extent) const
 {
-    QRect part = extent.toAlignedRect() & target_.rect().translated(-origin_);
+    QRect part = extent.toAlignedRect() & bounds().translated(-origin_);
     if (clipped_)
         part &= clip_.boundingRect();
     return part;
 }
 
-template <class Extent, class Paint> void Canvas::inBands(QPainter& p, Extent extent, Paint paint)
+template <class Extent, class Paint> void Canvas::inBands(QPainter& p, Extent extent, Paint paint, int rows)
 {
     if (bandRows_ <= 0) {
         paint(QRect());
         return;
     }
+    rows = std::max(rows, bandRows_);
     const QRect part = visiblePart(extent());
     if (part.isEmpty())
         return;
-    if (part.height() <= bandRows_) {
+    if (part.height() <= rows) {
         paint(QRect());
         return;
     }
-    for (int top = part.top(); top <= part.bottom(); top += bandRows_) {
-        const QRect band(part.left(), top, part.width(), std::min(bandRows_, part.bottom() + 1 - top));
-        p.setClipRegion(clipped_ ? clip_ & QRegion(band) : QRegion(band));
+    // A clip of one rectangle stays one: cheaper to set, and it cuts no run of pixels in two.
+    const bool rectClip = !clipped_ || clip_.rectCount() <= 1;
+    const QRect clipRect = clipped_ ? clip_.boundingRect() : QRect();
+    for (int top = part.top(); top <= part.bottom(); top += rows) {
+        const QRect band(part.left(), top, part.width(), std::min(rows, part.bottom() + 1 - top));
+        if (rectClip)
+            p.setClipRect(clipped_ ? band & clipRect : band);
+        else
+            p.setClipRegion(clip_ & QRegion(band));
         paint(band);
     }
     if (clipped_)
@@ -207,6 +225,7 @@ template <class Extent, class Paint> void Canvas::inBands(QPainter& p, Extent ex
 
 // Draws the shape with the painter's pen and brush. In bands, a wide pen's outline is made once and
 // filled band by band: that is what Qt does for such a pen, and making the outline is most of the cost.
+// Fills of at most one run of pixels a row (a straight bond's outline) take taller bands.
 void Canvas::paintPath(QPainter& p, const QPainterPath& shape)
 {
     if (bandRows_ <= 0) {
@@ -224,14 +243,20 @@ void Canvas::paintPath(QPainter& p, const QPainterPath& shape)
     const bool wide = outlined && pen.widthF() > 1;
     const QPainterPath outline = wide ? QPainterPathStroker(pen).createStroke(shape) : QPainterPath();
     const QBrush brush = p.brush();
-    inBands(p, [&] { return extent; }, [&](const QRect& band) {
-        if (brush.style() != Qt::NoBrush)
-            p.fillPath(partFor(shape, band), brush);
-        if (wide)
-            p.fillPath(partFor(outline, band), pen.brush());
-        else if (outlined)
-            p.strokePath(shape, pen); // a dash pattern runs along the whole path
-    });
+    const bool filled = brush.style() != Qt::NoBrush;
+    const bool oneRun = (!outlined || wide) && (!filled || atMostOneRunPerRow(shape)) &&
+                        (!wide || atMostOneRunPerRow(outline));
+    inBands(
+        p, [&] { return extent; },
+        [&](const QRect& band) {
+            if (filled)
+                p.fillPath(partFor(shape, band), brush);
+            if (wide)
+                p.fillPath(partFor(outline, band), pen.brush());
+            else if (outlined)
+                p.strokePath(shape, pen); // a dash pattern runs along the whole path
+        },
+        oneRun ? kOneRunBandRows : 0);
 }
 
 void Canvas::drawPath(const QPainterPath& shape, bool filled)
@@ -370,18 +395,18 @@ void Canvas::fillPath(const QPainterPath& path, TColor color)
 TColor Canvas::pixel(QPoint at) const
 {
     const QPoint p = at + origin_;
-    if (!target_.rect().contains(p))
+    if (!target_ || !target_->rect().contains(p))
         return kNoColour;
-    return fromQRgb(reinterpret_cast<const QRgb*>(target_.constScanLine(p.y()))[p.x()]);
+    return fromQRgb(reinterpret_cast<const QRgb*>(target_->constScanLine(p.y()))[p.x()]);
 }
 
 void Canvas::setPixel(QPoint at, TColor color)
 {
     const QPoint p = at + origin_;
-    if (!target_.rect().contains(p))
+    if (!target_ || !target_->rect().contains(p))
         return;
     flush();
-    reinterpret_cast<QRgb*>(target_.scanLine(p.y()))[p.x()] = toQRgb(color);
+    reinterpret_cast<QRgb*>(target_->scanLine(p.y()))[p.x()] = toQRgb(color);
 }
 
 void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRect, bool smooth,
@@ -404,8 +429,10 @@ void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRec
 
 void Canvas::floodFill(QPoint seed, TColor color)
 {
+    if (!target_)
+        return;
     flush();
-    floodFillSurface(target_, seed + origin_, toQRgb(color));
+    floodFillSurface(*target_, seed + origin_, toQRgb(color));
 }
 
 QList<QPolygon> flattenPath(const QPainterPath& path)

@@ -59,13 +59,16 @@ int fontPixelSize(int pointSize);
 class Canvas {
 public:
     explicit Canvas(QImage& target);
+    // Paints through a painter already begun on a device of that size (a widget's, in its paint
+    // event), leaving the painter's state as it found it. Such a canvas only paints: it has no pixels
+    // to read, and pixel writes and flood fills do nothing.
+    Canvas(QPainter& painter, QSize size);
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    QImage& image() { return target_; }
-    int width() const { return target_.width(); }
-    int height() const { return target_.height(); }
+    int width() const { return bounds().width(); }
+    int height() const { return bounds().height(); }
 
     void setPen(const CanvasPen& pen) { pen_ = pen; }
     const CanvasPen& pen() const { return pen_; }
@@ -84,7 +87,9 @@ public:
     // Paints reaching over more rows than this go band by band, each clipped to its rows, with the
     // same pixels as in one go: Qt hands a fill of about a hundred runs of pixels to its thread pool
     // (with the pen modes other than Copy), and waking the pool costs more than a rubber band drawn on
-    // this thread. 0 (the default) paints in one go.
+    // this thread. 0 (the default) paints in one go. Fills of one run a row go in bands of
+    // kOneRunBandRows rows when that is more.
+    static constexpr int kOneRunBandRows = 90;
     void setBandRows(int rows) { bandRows_ = rows; }
 
     void setClipRegion(const QRegion& region);
@@ -152,17 +157,22 @@ public:
 
 private:
     QPainter& painter();
+    QRect bounds() const { return target_ ? target_->rect() : QRect(QPoint(0, 0), externalSize_); }
     void applyState(QPainter& p, bool withBrush);
     // The rows of the extent (canvas pixels) that can show: within the image and the clip.
     QRect visiblePart(const QRectF& extent) const;
     // Calls paint once, or, when painting in bands, once per band of the visible part of extent() with
     // the clip narrowed to the band (nothing when no part of it can show). extent is asked only then.
-    // paint is given the band's rows, or a null rectangle when it paints in one go.
-    template <class Extent, class Paint> void inBands(QPainter& p, Extent extent, Paint paint);
+    // paint is given the band's rows, or a null rectangle when it paints in one go. Bands are
+    // the larger of the canvas's band rows and `rows`.
+    template <class Extent, class Paint> void inBands(QPainter& p, Extent extent, Paint paint, int rows = 0);
     void paintPath(QPainter& p, const QPainterPath& shape);
 
-    QImage& target_;
-    std::unique_ptr<QPainter> painter_;
+    QImage* target_ = nullptr;   // the pixels, when the canvas owns its painting
+    QPainter* external_ = nullptr; // the painter begun elsewhere, otherwise
+    QSize externalSize_;
+    std::unique_ptr<QPainter> own_;
+    QPainter* painter_ = nullptr; // the one in use: own_ or external_ (with its state saved)
     CanvasPen pen_;
     CanvasBrush brush_;
     CanvasFont font_;

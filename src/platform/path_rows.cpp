@@ -106,4 +106,33 @@ QPainterPath pathNearRows(const QPainterPath& path, int top, int bottom)
     return w.path();
 }
 
+bool atMostOneRunPerRow(const QPainterPath& path)
+{
+    const int n = path.elementCount();
+    if (n == 0)
+        return true;
+    for (int i = 1; i < n; ++i)
+        if (path.elementAt(i).type == QPainterPath::MoveToElement)
+            return false;
+    // Turns between going down and going up, once around: the headings of the steps between points,
+    // the step from the last point back to the first included, and the last heading meeting the first.
+    int turns = 0, heading = 0, firstHeading = 0;
+    double last = path.elementAt(0).y;
+    for (int i = 1; i <= n; ++i) {
+        const double y = path.elementAt(i % n).y;
+        if (y == last)
+            continue;
+        const int now = y > last ? 1 : -1;
+        if (firstHeading == 0)
+            firstHeading = now;
+        else if (now != heading)
+            ++turns;
+        heading = now;
+        last = y;
+    }
+    if (heading != firstHeading)
+        ++turns;
+    return turns <= 2;
+}
+
 } // namespace molvane

@@ -13,4 +13,9 @@ namespace molvane {
 // top..bottom: pixel rows, both included, in the path's coordinates.
 QPainterPath pathNearRows(const QPainterPath& path, int top, int bottom);
 
+// Whether a fill of the path covers at most one run of pixels on any row: the path is one figure whose
+// points, control points included, go down and then up again (or the other way) once around. A curve
+// whose control points do that does it too, and so does what pathNearRows leaves of the path.
+bool atMostOneRunPerRow(const QPainterPath& path);
+
 } // namespace molvane
