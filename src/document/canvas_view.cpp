@@ -5,6 +5,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <iterator>
 
 namespace molvane {
 
@@ -36,6 +37,8 @@ void CanvasView::updateSize() { setFixedSize(zoomedSize(drawing_.canvasSize(), z
 
 void CanvasView::setMarkStyle(const CursorMarkStyle& style)
 {
+    if (style == markStyle_)
+        return;
     if (marksShown_)
         update(markRegion(markAt_));
     markStyle_ = style;
@@ -57,12 +60,11 @@ QRegion CanvasView::markRegion(QPoint p) const
 
 void CanvasView::showMarks(QPoint p)
 {
-    QRegion dirty = markRegion(p);
     if (marksShown_)
-        dirty += markRegion(markAt_);
+        update(markRegion(markAt_));
     markAt_ = p;
     marksShown_ = true;
-    update(dirty);
+    update(markRegion(p));
 }
 
 void CanvasView::eraseMarks()
@@ -119,12 +121,10 @@ void CanvasView::paintOverlaid(QPainter& p, const QRegion& parts)
         canvas.setClipRegion(parts);
         overlay_(canvas, parts.boundingRect());
     }
-    if (marksShown_) {
-        p.save();
-        p.setClipRegion(parts);
+    // The marks lie within their own region, which is part of the overlaid one: the system's clip to
+    // what is exposed keeps them within the parts.
+    if (marksShown_)
         paintMarks(p);
-        p.restore();
-    }
 }
 
 void CanvasView::setSample(const QImage& picture, const QRect& place, bool shown)
@@ -145,10 +145,19 @@ void CanvasView::paintMarks(QPainter& p) const
         QPen pen(toQColor(red ? clRed : kMarkColour), red ? 2 : 1);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRect(QPoint(x - kPrecisionMarkHalf, y - kPrecisionMarkHalf),
-                         QPoint(x + kPrecisionMarkHalf - 1, y + kPrecisionMarkHalf - 1)));
-        p.drawLine(x - 4, y - 4, x + 3, y + 3);
-        p.drawLine(x + 3, y - 4, x - 4, y + 3);
+        const int h = kPrecisionMarkHalf;
+        if (red) {
+            p.drawRect(QRect(QPoint(x - h, y - h), QPoint(x + h - 1, y + h - 1)));
+            p.drawLine(x - 4, y - 4, x + 3, y + 3);
+            p.drawLine(x + 3, y - 4, x - 4, y + 3);
+        } else {
+            // A one-pixel square from x - h to x + h, and the diagonals, in one call: no two lines share
+            // a pixel, so each is inverted once.
+            const QLine lines[] = {{x - h, y - h, x + h, y - h}, {x - h, y + h, x + h, y + h},
+                                   {x - h, y - h + 1, x - h, y + h - 1}, {x + h, y - h + 1, x + h, y + h - 1},
+                                   {x - 4, y - 4, x + 3, y + 3}, {x + 3, y - 4, x - 4, y + 3}};
+            p.drawLines(lines, int(std::size(lines)));
+        }
     }
     if (markStyle_.crossHair) {
         QPen pen(toQColor(kCrossHairColour), 1, Qt::DotLine);

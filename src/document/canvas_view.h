@@ -18,6 +18,7 @@ struct CursorMarkStyle {
     bool precisionMark = false; // the square with its diagonals
     bool crossHair = false;     // dotted lines across the whole view
     bool selectionPen = false;  // selection and placing modes: red, 2 pixels
+    bool operator==(const CursorMarkStyle&) const = default;
 };
 
 class CanvasView : public QWidget {

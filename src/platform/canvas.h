@@ -9,6 +9,7 @@
 // twice restores every pixel) and Mask paints source AND destination.
 // Coordinates are integer pixels; a line through (x, y) is centred on that pixel.
 
+#include "platform/run_fill.h"
 #include "platform/tcolor.h"
 
 #include <QImage>
@@ -18,6 +19,7 @@
 #include <QRegion>
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace molvane {
 
@@ -61,7 +63,8 @@ public:
     explicit Canvas(QImage& target);
     // Paints through a painter already begun on a device of that size (a widget's, in its paint
     // event), leaving the painter's state as it found it. Such a canvas only paints: it has no pixels
-    // to read, and pixel writes and flood fills do nothing.
+    // to read, and pixel writes and flood fills do nothing. Inverting fills of one run a row, made in
+    // bands, it writes straight into the pixels the painter paints when it can reach them.
     Canvas(QPainter& painter, QSize size);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -157,6 +160,8 @@ public:
 
 private:
     QPainter& painter();
+    struct DirectPixels;
+    std::optional<DirectPixels> directPixels(QPainter& p) const;
     QRect bounds() const { return target_ ? target_->rect() : QRect(QPoint(0, 0), externalSize_); }
     void applyState(QPainter& p, bool withBrush);
     // The rows of the extent (canvas pixels) that can show: within the image and the clip.
@@ -183,6 +188,13 @@ private:
     QPoint origin_;
     bool recording_ = false;
     QPainterPath path_;
+};
+
+// The pixels of a window a canvas over its painter may write itself (see Canvas::directPixels).
+struct Canvas::DirectPixels {
+    PixelRows rows;
+    QPoint shift;   // from canvas coordinates to the rows'
+    QRect allowed;  // of the rows, where painting may reach
 };
 
 // Path helpers (no canvas needed).

@@ -79,6 +79,23 @@ TEST(CanvasView, CursorMarksInvertWhatIsUnderThemAndGoAway)
     EXPECT_EQ(pixelAt(marked, 50, 52), clWhite) << "between the diagonals";
     EXPECT_EQ(pixelAt(marked, 47, 47), clSilver) << "a diagonal";
     EXPECT_TRUE(view.markRegion({50, 50}).contains(QPoint(45, 50)));
+    // The whole mark: an 11-pixel square and two 8-pixel diagonals, each pixel inverted once.
+    const char* const expected[] = {"###########", //
+                                    "##......#.#", //
+                                    "#.#....#..#", //
+                                    "#..#..#...#", //
+                                    "#...##....#", //
+                                    "#...##....#", //
+                                    "#..#..#...#", //
+                                    "#.#....#..#", //
+                                    "##......#.#", //
+                                    "#.........#", //
+                                    "###########"};
+    for (int row = 0; row < 11; ++row)
+        for (int column = 0; column < 11; ++column)
+            EXPECT_EQ(pixelAt(marked, 45 + column, 45 + row), expected[row][column] == '#' ? clSilver : clWhite)
+                << column << "," << row;
+    EXPECT_EQ(countPixels(marked, clSilver), 40 + 16);
     view.eraseMarks();
     EXPECT_EQ(countPixels(shot(view, QRect(0, 0, 100, 100)), clWhite), 100 * 100);
     view.setMarkStyle({false, true, false});
@@ -161,4 +178,51 @@ TEST(CanvasView, AnInvertingOverlayTallerThanAStripLooksAsIfDrawnOnceOverTheView
         ASSERT_NE(expected, before);
         EXPECT_TRUE(imagesMatch(shot(view, area), expected, 0, QString("tall-wedge-band-%1").arg(shape)));
     }
+}
+
+TEST(CanvasView, ATallBondsRubberBandIsInvertedStraightInTheViewsPixelsAsTheCanvasDrawsIt)
+{
+    // A wide straight bond's outline has one run of pixels a row: the view inverts those runs in the
+    // pixels it paints itself, in any part of the view it paints, and nowhere outside the overlay's area.
+    Drawing drawing;
+    drawing.settings.showMasu = false;
+    for (int y = 0; y < 300; ++y)
+        drawing.bitmap().setPixel(100, y, qRgb(0, 0, 0));
+    CanvasView view(drawing);
+    TFigure line = bond({30, 20}, {200, 280}, 7);
+    const auto paint = [&](Canvas& canvas) {
+        RenderState state;
+        RenderOptions options;
+        options.mode = PenMode::NotXor;
+        renderFigure(line, {canvas, true, 100}, state, options);
+    };
+    const QRect area(0, 0, 260, 300);
+    QRegion overlayArea(area);
+    view.setOverlayPainter([&](Canvas& canvas, const QRect&) { paint(canvas); }, [&] { return overlayArea; });
+    const QRect part(10, 15, 240, 280); // painted at an offset from the view's corner
+    view.setOverlayPainter({});
+    const QImage before = shot(view, part);
+    view.setOverlayPainter([&](Canvas& canvas, const QRect&) { paint(canvas); }, [&] { return overlayArea; });
+    QImage expected = before.copy();
+    {
+        Canvas canvas(expected);
+        canvas.setOrigin(-part.topLeft());
+        paint(canvas);
+    }
+    const QImage shown = shot(view, part);
+    int inverted = 0, differing = 0;
+    for (int y = 0; y < part.height(); ++y)
+        for (int x = 0; x < part.width(); ++x) {
+            inverted += shown.pixel(x, y) != before.pixel(x, y);
+            differing += shown.pixel(x, y) != expected.pixel(x, y);
+        }
+    EXPECT_GT(inverted, 1500) << "seven pixels wide, two hundred and sixty rows";
+    EXPECT_LE(differing, 8) << "at most the round caps' edges, cut into lines differently";
+    EXPECT_NE(pixelAt(shown, 115 - part.left(), 150 - part.top()), pixelAt(before, 115 - part.left(), 150 - part.top()));
+    // An area narrower than the band: nothing is inverted outside it.
+    overlayArea = QRegion(0, 0, 260, 120);
+    const QImage narrowed = shot(view, part);
+    EXPECT_EQ(narrowed.copy(0, 120 - part.top(), part.width(), part.bottom() - 119),
+              before.copy(0, 120 - part.top(), part.width(), part.bottom() - 119));
+    EXPECT_NE(narrowed.copy(0, 0, part.width(), 120 - part.top()), before.copy(0, 0, part.width(), 120 - part.top()));
 }

@@ -1,0 +1,162 @@
+#include "platform/run_fill.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace molvane {
+
+namespace {
+
+constexpr double kFlatness = 0.1; // pixels a line may stray from the curve it stands for
+
+QPointF cubicAt(const QPointF& p0, const QPointF& c1, const QPointF& c2, const QPointF& p3, double t)
+{
+    const double u = 1 - t;
+    return u * u * u * p0 + 3 * u * u * t * c1 + 3 * u * t * t * c2 + t * t * t * p3;
+}
+
+// Lines enough for the curve to stay within kFlatness: cut into n equal steps, a cubic strays at most
+// 3/4 of its largest second difference over n squared.
+int stepsFor(const QPointF& p0, const QPointF& c1, const QPointF& c2, const QPointF& p3)
+{
+    const QPointF d1 = p0 - 2 * c1 + c2, d2 = c1 - 2 * c2 + p3;
+    const double bend = std::max(std::hypot(d1.x(), d1.y()), std::hypot(d2.x(), d2.y()));
+    return std::clamp(int(std::ceil(std::sqrt(0.75 * bend / kFlatness))), 1, 256);
+}
+
+// Coordinates beyond this many pixels are no drawing's.
+constexpr double kFarOff = 1 << 20;
+
+struct Fixed {
+    long x, y; // 1/64 pixel
+};
+
+// The nearest 1/64 of a pixel, halves away from zero (v within kFarOff).
+long toFixed(double v)
+{
+    const double scaled = v * 64;
+    return long(scaled + (scaled < 0 ? -0.5 : 0.5));
+}
+
+// The runs of the rows of an area, from the edges crossing each row's centre line. Crossings are
+// worked out as the engine's aliased rasterizer does, in fixed point: a row counts an edge whose
+// ends lie on both sides of its centre (the upper end strictly above), a crossing covers the pixels
+// whose centres lie strictly right of it, and a run ends at the pixel whose centre lies on its right
+// crossing or just left of it.
+class Runs {
+public:
+    explicit Runs(const QRect& area) : area_(area), rows_(std::size_t(area.height()), Row{INT_MAX, INT_MIN}) {}
+
+    void cross(Fixed a, Fixed b)
+    {
+        if (a.y == b.y)
+            return;
+        if (a.y > b.y)
+            std::swap(a, b);
+        const long top = std::max<long>((a.y + 32) >> 6, area_.top());
+        const long bottom = std::min<long>((b.y - 32) >> 6, area_.bottom());
+        if (top > bottom)
+            return;
+        // x in 16.16 fixed point, half a pixel on: its whole part is the first pixel right of it.
+        const std::int64_t start = 32768 + (a.x << 10);
+        std::int64_t step = 0, x = start;
+        if (b.x != a.x) {
+            step = std::int64_t(double(b.x - a.x) / double(b.y - a.y) * 65536.);
+            x = start + ((step * ((top << 16) + 32768 - (a.y << 10))) >> 16);
+        }
+        // Points are within kFarOff pixels, so are the crossings between them.
+        Row* row = rows_.data() + (top - area_.top());
+        for (long y = top; y <= bottom; ++y, x += step, ++row) {
+            const int column = int(x >> 16);
+            row->left = std::min(row->left, column);
+            row->right = std::max(row->right, column);
+        }
+    }
+
+    // The pixels of each row's run, within the area, become pixel XOR flip.
+    void flip(const PixelRows& pixels, QRgb flip) const
+    {
+        const int left = area_.left(), right = area_.right() + 1;
+        uchar* line = pixels.bits + (area_.top() - pixels.bounds.top()) * pixels.stride;
+        for (const Row& row : rows_) {
+            const int from = std::max(row.left, left), to = std::min(row.right, right);
+            auto* run = reinterpret_cast<QRgb*>(line) + (from - pixels.bounds.left());
+            for (int x = from; x < to; ++x)
+                *run++ ^= flip;
+            line += pixels.stride;
+        }
+    }
+
+private:
+    struct Row {
+        int left, right;
+    };
+    QRect area_;
+    std::vector<Row> rows_;
+};
+
+} // namespace
+
+bool runFillable(const QImage& image)
+{
+    const QImage::Format f = image.format();
+    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+}
+
+QPolygonF flattenFigure(const QPainterPath& path)
+{
+    QPolygonF out;
+    const int n = path.elementCount();
+    out.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.type != QPainterPath::CurveToElement) {
+            if (e.type != QPainterPath::CurveToDataElement)
+                out.append(e);
+            continue;
+        }
+        if (i + 2 >= n || out.isEmpty())
+            break;
+        const QPointF p0 = out.last(), c1 = e, c2 = path.elementAt(i + 1), p3 = path.elementAt(i + 2);
+        const int steps = stepsFor(p0, c1, c2, p3);
+        for (int s = 1; s < steps; ++s)
+            out.append(cubicAt(p0, c1, c2, p3, double(s) / steps));
+        out.append(p3);
+        i += 2;
+    }
+    return out;
+}
+
+void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QRgb colour, const QRect& clip)
+{
+    QRect area = clip & pixels.bounds;
+    if (area.isEmpty() || polygon.size() < 3)
+        return;
+    // The points in 26.6 fixed point, as the engine takes them; a polygon reaching far off is none
+    // of a drawing's.
+    std::vector<Fixed> points;
+    points.reserve(std::size_t(polygon.size()));
+    long minY = LONG_MAX, maxY = LONG_MIN;
+    for (const QPointF& p : polygon) {
+        if (!(std::abs(p.x()) < kFarOff && std::abs(p.y()) < kFarOff))
+            return;
+        points.push_back({toFixed(p.x()), toFixed(p.y())});
+        minY = std::min(minY, points.back().y);
+        maxY = std::max(maxY, points.back().y);
+    }
+    area &= QRect(area.left(), int((minY + 32) >> 6), area.width(), int(((maxY - 32) >> 6) - ((minY + 32) >> 6) + 1));
+    if (area.isEmpty())
+        return;
+    // Each row's run lies between the leftmost and the rightmost edge crossing its centre line.
+    Runs runs(area);
+    for (std::size_t i = 0; i < points.size(); ++i)
+        runs.cross(points[i], points[(i + 1) % points.size()]);
+    // NOT(c XOR d) is (NOT c) XOR d.
+    runs.flip(pixels, ~colour & 0x00FFFFFFu);
+}
+
+} // namespace molvane

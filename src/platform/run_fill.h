@@ -1,0 +1,32 @@
+#pragma once
+// Inverting fills written straight into an image's pixels, for shapes that cover at most one run of
+// pixels on any row (see atMostOneRunPerRow): a rubber band's outline. Each row costs a few
+// operations, where a pass through the paint engine costs hundreds and, past about a hundred rows,
+// a trip through its thread pool. Pixels are covered as an aliased fill covers them: those whose
+// centres lie inside the shape.
+
+#include <QImage>
+#include <QPainterPath>
+#include <QPolygonF>
+
+namespace molvane {
+
+// Rows of 32-bit pixels with the colour in the low 24 bits, `bounds` of them from bits on.
+struct PixelRows {
+    uchar* bits = nullptr;
+    qsizetype stride = 0; // bytes from a row to the next
+    QRect bounds;
+};
+
+// Whether runs can be written into the image's pixels (RGB32, ARGB32 and ARGB32_Premultiplied).
+bool runFillable(const QImage& image);
+
+// The pixels within clip that the polygon covers become NOT(colour XOR pixel) in their colour
+// channels; their alpha is kept. The polygon must have at most one run a row.
+void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QRgb colour, const QRect& clip);
+
+// The path's one figure as a polygon, curves cut into lines that keep within a tenth of a pixel of
+// them (finer than the paint engine's own cutting).
+QPolygonF flattenFigure(const QPainterPath& path);
+
+} // namespace molvane
