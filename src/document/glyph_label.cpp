@@ -39,6 +39,7 @@ void GlyphLabel::changeEvent(QEvent* event)
     const QEvent::Type t = event->type();
     if (t == QEvent::FontChange || t == QEvent::StyleChange) {
         glyphs_.clear();
+        pairs_.clear();
         lineValid_ = false;
     }
     QLabel::changeEvent(event);
@@ -60,6 +61,32 @@ bool GlyphLabel::paintsByGlyphs() const
     return isEnabled() && !wordWrap() && layoutDirection() == Qt::LeftToRight && textFormat() == Qt::PlainText && indent() <= 0 &&
            margin() == 0 && frameWidth() == 0 && alignment() == (Qt::AlignLeft | Qt::AlignVCenter) &&
            charactersStandAlone(text());
+}
+
+namespace {
+
+// The advance of a line of text as a label lays it out, spaces included.
+qreal lineAdvance(const QString& text, const QFont& font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line.horizontalAdvance();
+}
+
+} // namespace
+
+qreal GlyphLabel::advanceBefore(QChar c, QChar next)
+{
+    const quint32 key = (quint32(c.unicode()) << 16) | next.unicode();
+    auto found = pairs_.find(key);
+    if (found == pairs_.end()) {
+        // Kerning moves the next character: what the pair takes less what the next one takes alone.
+        const qreal advance = lineAdvance(QString(c) + next, font()) - glyph(next).advance;
+        found = pairs_.emplace(key, advance).first;
+    }
+    return found->second;
 }
 
 GlyphLabel::Glyph& GlyphLabel::glyph(QChar c)
@@ -84,22 +111,35 @@ GlyphLabel::Glyph& GlyphLabel::glyph(QChar c)
     return glyphs_.emplace(c.unicode(), std::move(g)).first->second;
 }
 
-const QImage& GlyphLabel::image(Glyph& g, QChar c, int phase)
+const GlyphLabel::Glyph::Shape& GlyphLabel::shape(Glyph& g, QChar c, int phase)
 {
-    QImage& image = g.images[std::size_t(phase)];
-    if (!image.isNull())
-        return image;
+    Glyph::Shape& shape = g.shapes[std::size_t(phase)];
+    if (shape.made)
+        return shape;
     const QString one(c);
     QTextLayout layout(one, font());
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
-    image = QImage(g.width, g.baseline + qCeil(g.descent) + 1, QImage::Format_RGB32);
-    image.fill(palette().color(backgroundRole()));
-    QPainter p(&image);
-    p.setPen(palette().color(foregroundRole()));
-    layout.draw(&p, QPointF(-g.left + qreal(phase) / kPhases, g.baseline - g.ascent));
-    return image;
+    QImage cell(g.width, g.baseline + qCeil(g.descent) + 1, QImage::Format_RGB32);
+    const QRgb paper = palette().color(backgroundRole()).rgb();
+    cell.fill(paper);
+    {
+        QPainter p(&cell);
+        p.setPen(palette().color(foregroundRole()));
+        layout.draw(&p, QPointF(-g.left + qreal(phase) / kPhases, g.baseline - g.ascent));
+    }
+    QRect ink;
+    for (int y = 0; y < cell.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(cell.constScanLine(y));
+        for (int x = 0; x < cell.width(); ++x)
+            if ((row[x] & 0x00FFFFFF) != (paper & 0x00FFFFFF))
+                ink |= QRect(x, y, 1, 1);
+    }
+    shape.ink = ink.isEmpty() ? QImage() : cell.copy(ink);
+    shape.offset = ink.topLeft();
+    shape.made = true;
+    return shape;
 }
 
 std::vector<GlyphLabel::Placement> GlyphLabel::place(const QString& text, const QRect& box)
@@ -117,14 +157,21 @@ std::vector<GlyphLabel::Placement> GlyphLabel::place(const QString& text, const 
     placed.reserve(std::size_t(text.size()));
     qreal pen = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const Glyph& g = *shownGlyphs_[std::size_t(i)];
-        const qreal whole = std::floor(pen);
-        const int phase = std::min(kPhases - 1, int((pen - whole + 1.0 / 64) * kPhases));
-        const int x = int(whole) + g.left;
-        if (x >= box.width())
+        Glyph& g = *shownGlyphs_[std::size_t(i)];
+        // The font engine's quarter: the fraction and a 64th, floored; a pen a 64th short of a whole
+        // pixel draws at that pixel.
+        int whole = int(std::floor(pen));
+        int phase = int((pen - whole + 1.0 / 64) * kPhases);
+        if (phase >= kPhases) {
+            ++whole;
+            phase = 0;
+        }
+        const QPoint cell(whole + g.left, baseline - box.top() - g.baseline);
+        if (cell.x() >= box.width())
             break;
-        placed.push_back({text[i], x, g.width, baseline - box.top() - g.baseline, phase});
-        pen += g.advance;
+        const Glyph::Shape& s = shape(g, text[i], phase);
+        placed.push_back({text[i], cell.x() + s.offset.x(), s.ink.width(), cell.y() + s.offset.y(), phase});
+        pen += i + 1 < text.size() ? advanceBefore(text[i], text[i + 1]) : g.advance;
     }
     return placed;
 }
@@ -141,10 +188,10 @@ void GlyphLabel::compose(const std::vector<Placement>& placed, bool darker)
             const bool had = i < composed_.size(), has = i < placed.size();
             if (had && has && composed_[i] == placed[i])
                 continue;
-            if (had)
-                runs.emplace_back(composed_[i].x, composed_[i].x + composed_[i].width - 1);
-            if (has)
-                runs.emplace_back(placed[i].x, placed[i].x + placed[i].width - 1);
+            const Placement* both[] = {had ? &composed_[i] : nullptr, has ? &placed[i] : nullptr};
+            for (const Placement* p : both)
+                if (p && p->width > 0)
+                    runs.emplace_back(p->x, p->x + p->width - 1);
         }
     }
     std::sort(runs.begin(), runs.end());
@@ -162,8 +209,8 @@ void GlyphLabel::compose(const std::vector<Placement>& placed, bool darker)
             std::fill(row + first, row + last + 1, paper);
         }
         for (const Placement& at : placed)
-            if (at.x <= last && at.x + at.width > first)
-                layOver(line_, image(glyph(at.c), at.c, at.phase), QPoint(at.x, at.y), darker, first, last);
+            if (at.width > 0 && at.x <= last && at.x + at.width > first)
+                layOver(line_, shape(glyph(at.c), at.c, at.phase).ink, QPoint(at.x, at.y), darker, first, last);
     }
     composed_ = placed;
     lineValid_ = true;
@@ -181,6 +228,7 @@ void GlyphLabel::paintEvent(QPaintEvent* event)
     const std::pair colours(palette().color(foregroundRole()).rgba(), palette().color(backgroundRole()).rgba());
     if (colours != colours_) {
         glyphs_.clear();
+        pairs_.clear();
         colours_ = colours;
         lineValid_ = false;
     }

@@ -41,15 +41,21 @@ private:
         // it is as tall as its tallest font.
         qreal ascent = 0;
         qreal descent = 0;
-        int left = 0;     // where the images start, from the pen position
-        int width = 0;    // of the images
-        int baseline = 0; // the baseline's row in the images
-        // The character on the label's background, drawn that many quarters of a pixel right of
-        // the pen position; made when first shown.
-        std::array<QImage, kPhases> images;
+        int left = 0;     // where the cells drawn in start, from the pen position
+        int width = 0;    // of the cells
+        int baseline = 0; // the baseline's row in the cells
+        // The character drawn on the label's background in a cell, that many quarters of a pixel
+        // right of the pen position, and cut down to its ink (the rest of the cell shows the
+        // background, which laying over leaves as it is); made when first shown.
+        struct Shape {
+            QImage ink;    // null for a character without ink
+            QPoint offset; // of the ink in the cell
+            bool made = false;
+        };
+        std::array<Shape, kPhases> shapes;
     };
-    // Where a character of the composed line lies: its images' left column, width and top row, and
-    // the quarter-pixel phase of the image used.
+    // Where a character's ink lies in the composed line: its left column, width and top row, and the
+    // quarter-pixel phase of the shape used.
     struct Placement {
         QChar c;
         int x = 0;
@@ -67,9 +73,12 @@ private:
     // pair of colours.
     std::optional<bool> inkIsDarker() const;
     Glyph& glyph(QChar c);
-    const QImage& image(Glyph& g, QChar c, int phase);
+    // How far the pen goes from c to the next character, kerning between them included.
+    qreal advanceBefore(QChar c, QChar next);
+    const Glyph::Shape& shape(Glyph& g, QChar c, int phase);
 
     std::unordered_map<char16_t, Glyph> glyphs_; // the nodes stay put while more are added
+    std::unordered_map<quint32, qreal> pairs_;    // advanceBefore of pairs met so far
     QImage line_;                      // the text composed before it is shown
     std::vector<Placement> composed_;  // what line_ holds (empty: only the background, or nothing)
     bool lineValid_ = false;           // false when line_ must be composed whole
