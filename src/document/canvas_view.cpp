@@ -2,10 +2,13 @@
 
 #include "document/canvas_geometry.h"
 #include "document/geometry.h"
+#include "platform/run_fill.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <array>
 #include <iterator>
+#include <optional>
 
 namespace molvane {
 
@@ -15,6 +18,28 @@ constexpr int kPrecisionMarkHalf = 5;
 constexpr TColor kMarkColour = 0xC0C0C0;
 constexpr TColor kCrossHairColour = 0x808080;
 constexpr int kOverlayBand = 32; // rows a paint of the overlays is made in at most
+
+// The one-pixel precision mark at c: the square's 40 pixels and the two diagonals' 16.
+constexpr int kPrecisionMarkPixels = 8 * kPrecisionMarkHalf + 16;
+std::array<QPoint, kPrecisionMarkPixels> precisionMarkPixels(QPoint c)
+{
+    std::array<QPoint, kPrecisionMarkPixels> out;
+    std::size_t n = 0;
+    const int h = kPrecisionMarkHalf;
+    for (int i = -h; i <= h; ++i) {
+        out[n++] = {c.x() + i, c.y() - h};
+        out[n++] = {c.x() + i, c.y() + h};
+    }
+    for (int i = -h + 1; i <= h - 1; ++i) {
+        out[n++] = {c.x() - h, c.y() + i};
+        out[n++] = {c.x() + h, c.y() + i};
+    }
+    for (int i = 0; i < 8; ++i) {
+        out[n++] = {c.x() - 4 + i, c.y() - 4 + i};
+        out[n++] = {c.x() + 3 - i, c.y() - 4 + i};
+    }
+    return out;
+}
 
 } // namespace
 
@@ -150,6 +175,10 @@ void CanvasView::paintMarks(QPainter& p) const
             p.drawRect(QRect(QPoint(x - h, y - h), QPoint(x + h - 1, y + h - 1)));
             p.drawLine(x - 4, y - 4, x + 3, y + 3);
             p.drawLine(x + 3, y - 4, x - 4, y + 3);
+        } else if (const std::optional<PaintedPixels> direct = paintedPixels(p, markRegion(markAt_))) {
+            // Straight into the window's pixels: the square's and the diagonals' pixels, each once.
+            const std::array<QPoint, kPrecisionMarkPixels> pixels = precisionMarkPixels(markAt_ + direct->shift);
+            notXorPoints(direct->rows, pixels.data(), int(pixels.size()), toQRgb(kMarkColour), direct->allowed);
         } else {
             // A one-pixel square from x - h to x + h, and the diagonals, in one call: no two lines share
             // a pixel, so each is inverted once.

@@ -5,7 +5,6 @@
 #include "platform/run_fill.h"
 
 #include <QFontMetrics>
-#include <QPaintEngine>
 #include <QPainterPathStroker>
 #include <algorithm>
 #include <cmath>
@@ -250,7 +249,9 @@ void Canvas::paintPath(QPainter& p, const QPainterPath& shape)
     const bool oneRun = (!outlined || wide) && (!filled || atMostOneRunPerRow(shape)) &&
                         (!wide || atMostOneRunPerRow(outline));
     if (oneRun && mode_ == PenMode::NotXor && pen.brush().style() == Qt::SolidPattern) {
-        if (const std::optional<DirectPixels> direct = directPixels(p)) {
+        // A canvas over a window's painter writes such rubber bands straight into the window's pixels.
+        const QRegion within = clipped_ ? clip_ : QRegion(bounds().translated(-origin_));
+        if (const std::optional<PaintedPixels> direct = external_ ? paintedPixels(p, within) : std::nullopt) {
             if (filled)
                 notXorRuns(direct->rows, flattenFigure(shape).translated(direct->shift), brush.color().rgb(), direct->allowed);
             if (wide)
@@ -269,35 +270,6 @@ void Canvas::paintPath(QPainter& p, const QPainterPath& shape)
                 p.strokePath(shape, pen); // a dash pattern runs along the whole path
         },
         oneRun ? kOneRunBandRows : 0);
-}
-
-// A window's pixels, under a canvas over the window's painter: inverting rubber bands of one run a
-// row are written straight into them. Only where the painter has them as an image of plain 32-bit
-// pixels, shifted by whole pixels, and may paint one rectangle of them (the clip and the window's).
-std::optional<Canvas::DirectPixels> Canvas::directPixels(QPainter& p) const
-{
-    if (!external_)
-        return std::nullopt;
-    QPaintEngine* engine = p.paintEngine();
-    if (!engine || engine->type() != QPaintEngine::Raster)
-        return std::nullopt;
-    QPaintDevice* device = engine->paintDevice();
-    if (!device || device->devType() != QInternal::Image)
-        return std::nullopt;
-    const QImage& image = *static_cast<const QImage*>(device);
-    const QTransform t = p.deviceTransform();
-    if (!runFillable(image) || t.type() > QTransform::TxTranslate || t.dx() != std::round(t.dx()) ||
-        t.dy() != std::round(t.dy()))
-        return std::nullopt;
-    const QPoint shift(int(t.dx()), int(t.dy()));
-    QRegion allowed = (clipped_ ? clip_ : QRegion(bounds().translated(-origin_))).translated(shift) & image.rect();
-    if (!engine->systemClip().isEmpty())
-        allowed &= engine->systemClip();
-    if (allowed.rectCount() != 1)
-        return std::nullopt;
-    // The painter paints these pixels in place, as they are, while it is active: so are they written.
-    PixelRows rows{const_cast<uchar*>(image.constBits()), image.bytesPerLine(), image.rect()};
-    return DirectPixels{rows, shift, allowed.boundingRect()};
 }
 
 void Canvas::drawPath(const QPainterPath& shape, bool filled)

@@ -9,7 +9,6 @@
 // twice restores every pixel) and Mask paints source AND destination.
 // Coordinates are integer pixels; a line through (x, y) is centred on that pixel.
 
-#include "platform/run_fill.h"
 #include "platform/tcolor.h"
 
 #include <QImage>
@@ -19,7 +18,6 @@
 #include <QRegion>
 #include <QString>
 #include <memory>
-#include <optional>
 
 namespace molvane {
 
@@ -160,8 +158,6 @@ public:
 
 private:
     QPainter& painter();
-    struct DirectPixels;
-    std::optional<DirectPixels> directPixels(QPainter& p) const;
     QRect bounds() const { return target_ ? target_->rect() : QRect(QPoint(0, 0), externalSize_); }
     void applyState(QPainter& p, bool withBrush);
     // The rows of the extent (canvas pixels) that can show: within the image and the clip.
@@ -188,13 +184,6 @@ private:
     QPoint origin_;
     bool recording_ = false;
     QPainterPath path_;
-};
-
-// The pixels of a window a canvas over its painter may write itself (see Canvas::directPixels).
-struct Canvas::DirectPixels {
-    PixelRows rows;
-    QPoint shift;   // from canvas coordinates to the rows'
-    QRect allowed;  // of the rows, where painting may reach
 };
 
 // Path helpers (no canvas needed).

@@ -1,5 +1,8 @@
 #include "platform/run_fill.h"
 
+#include <QPaintEngine>
+#include <QPainter>
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -105,6 +108,41 @@ bool runFillable(const QImage& image)
 {
     const QImage::Format f = image.format();
     return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+}
+
+std::optional<PaintedPixels> paintedPixels(QPainter& p, const QRegion& within)
+{
+    QPaintEngine* engine = p.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster)
+        return std::nullopt;
+    QPaintDevice* device = engine->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return std::nullopt;
+    const QImage& image = *static_cast<const QImage*>(device);
+    const QTransform t = p.deviceTransform();
+    if (!runFillable(image) || t.type() > QTransform::TxTranslate || t.dx() != std::round(t.dx()) ||
+        t.dy() != std::round(t.dy()))
+        return std::nullopt;
+    const QPoint shift(int(t.dx()), int(t.dy()));
+    QRegion allowed = within.translated(shift) & image.rect();
+    if (!engine->systemClip().isEmpty())
+        allowed &= engine->systemClip();
+    if (allowed.rectCount() != 1)
+        return std::nullopt;
+    // The painter paints these pixels in place, as they are, while it is active: so are they written.
+    const PixelRows rows{const_cast<uchar*>(image.constBits()), image.bytesPerLine(), image.rect()};
+    return PaintedPixels{rows, shift, allowed.boundingRect()};
+}
+
+void notXorPoints(const PixelRows& pixels, const QPoint* points, int count, QRgb colour, const QRect& clip)
+{
+    const QRect area = clip & pixels.bounds;
+    const QRgb flip = ~colour & 0x00FFFFFFu;
+    for (int i = 0; i < count; ++i) {
+        const QPoint p = points[i];
+        if (area.contains(p))
+            reinterpret_cast<QRgb*>(pixels.bits + (p.y() - pixels.bounds.top()) * pixels.stride)[p.x() - pixels.bounds.left()] ^= flip;
+    }
 }
 
 QPolygonF flattenFigure(const QPainterPath& path)

@@ -8,6 +8,10 @@
 #include <QImage>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QRegion>
+#include <optional>
+
+class QPainter;
 
 namespace molvane {
 
@@ -20,6 +24,21 @@ struct PixelRows {
 
 // Whether runs can be written into the image's pixels (RGB32, ARGB32 and ARGB32_Premultiplied).
 bool runFillable(const QImage& image);
+
+// The pixels an active painter paints, for writing into them directly while it paints (a widget's
+// painter paints its window's pixels in place): the rows, the shift from the painter's coordinates to
+// theirs, and the rectangle of them that `within` (painter coordinates) and the window's own clip
+// leave. None unless the painter paints an image of plain 32-bit pixels, shifted by whole pixels,
+// and that leaves one rectangle.
+struct PaintedPixels {
+    PixelRows rows;
+    QPoint shift;
+    QRect allowed;
+};
+std::optional<PaintedPixels> paintedPixels(QPainter& p, const QRegion& within);
+
+// Each of the points (in the rows' coordinates) within clip becomes NOT(colour XOR pixel).
+void notXorPoints(const PixelRows& pixels, const QPoint* points, int count, QRgb colour, const QRect& clip);
 
 // The pixels within clip that the polygon covers become NOT(colour XOR pixel) in their colour
 // channels; their alpha is kept. The polygon must have at most one run a row.

@@ -12,10 +12,10 @@ using namespace molvane::test;
 
 namespace {
 
-QImage shot(CanvasView& view, const QRect& part = QRect())
+QImage shot(CanvasView& view, const QRect& part = QRect(), QImage::Format format = QImage::Format_RGB32)
 {
     const QRect area = part.isNull() ? view.rect() : part;
-    QImage image(area.size(), QImage::Format_RGB32);
+    QImage image(area.size(), format);
     image.fill(Qt::magenta); // whatever is not painted stays magenta
     view.render(&image, QPoint(), QRegion(area));
     return image;
@@ -74,28 +74,32 @@ TEST(CanvasView, CursorMarksInvertWhatIsUnderThemAndGoAway)
     CanvasView view(drawing);
     view.setMarkStyle({true, false, false});
     view.showMarks({50, 50});
-    const QImage marked = shot(view, QRect(0, 0, 100, 100));
-    EXPECT_EQ(pixelAt(marked, 45, 50), clSilver) << "the square's left edge";
-    EXPECT_EQ(pixelAt(marked, 50, 52), clWhite) << "between the diagonals";
-    EXPECT_EQ(pixelAt(marked, 47, 47), clSilver) << "a diagonal";
-    EXPECT_TRUE(view.markRegion({50, 50}).contains(QPoint(45, 50)));
-    // The whole mark: an 11-pixel square and two 8-pixel diagonals, each pixel inverted once.
-    const char* const expected[] = {"###########", //
-                                    "##......#.#", //
-                                    "#.#....#..#", //
-                                    "#..#..#...#", //
-                                    "#...##....#", //
-                                    "#...##....#", //
-                                    "#..#..#...#", //
-                                    "#.#....#..#", //
-                                    "##......#.#", //
-                                    "#.........#", //
-                                    "###########"};
-    for (int row = 0; row < 11; ++row)
-        for (int column = 0; column < 11; ++column)
-            EXPECT_EQ(pixelAt(marked, 45 + column, 45 + row), expected[row][column] == '#' ? clSilver : clWhite)
-                << column << "," << row;
-    EXPECT_EQ(countPixels(marked, clSilver), 40 + 16);
+    // Written into the pixels painted, or drawn by the painter where it paints another format.
+    for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        const QImage marked = shot(view, QRect(0, 0, 100, 100), format);
+        EXPECT_EQ(pixelAt(marked, 45, 50), clSilver) << "the square's left edge";
+        EXPECT_EQ(pixelAt(marked, 50, 52), clWhite) << "between the diagonals";
+        EXPECT_EQ(pixelAt(marked, 47, 47), clSilver) << "a diagonal";
+        EXPECT_TRUE(view.markRegion({50, 50}).contains(QPoint(45, 50)));
+        // The whole mark: an 11-pixel square and two 8-pixel diagonals, each pixel inverted once.
+        const char* const expected[] = {"###########", //
+                                        "##......#.#", //
+                                        "#.#....#..#", //
+                                        "#..#..#...#", //
+                                        "#...##....#", //
+                                        "#...##....#", //
+                                        "#..#..#...#", //
+                                        "#.#....#..#", //
+                                        "##......#.#", //
+                                        "#.........#", //
+                                        "###########"};
+        for (int row = 0; row < 11; ++row)
+            for (int column = 0; column < 11; ++column)
+                EXPECT_EQ(pixelAt(marked, 45 + column, 45 + row),
+                          expected[row][column] == '#' ? clSilver : clWhite)
+                    << column << "," << row;
+        EXPECT_EQ(countPixels(marked, clSilver), 40 + 16);
+    }
     view.eraseMarks();
     EXPECT_EQ(countPixels(shot(view, QRect(0, 0, 100, 100)), clWhite), 100 * 100);
     view.setMarkStyle({false, true, false});
@@ -169,7 +173,8 @@ TEST(CanvasView, AnInvertingOverlayTallerThanAStripLooksAsIfDrawnOnceOverTheView
             options.mode = PenMode::NotXor;
             renderFigure(wedge, {canvas, true, 100}, state, options);
         };
-        view.setOverlayPainter([&](Canvas& canvas, const QRect&) { paint(canvas); }, [&] { return QRegion(area); });
+        view.setOverlayPainter([&](Canvas& canvas, const QRect&) { paint(canvas); },
+                               [&] { return QRegion(area); });
         QImage expected = before.copy();
         {
             Canvas canvas(expected);
@@ -218,11 +223,13 @@ TEST(CanvasView, ATallBondsRubberBandIsInvertedStraightInTheViewsPixelsAsTheCanv
         }
     EXPECT_GT(inverted, 1500) << "seven pixels wide, two hundred and sixty rows";
     EXPECT_LE(differing, 8) << "at most the round caps' edges, cut into lines differently";
-    EXPECT_NE(pixelAt(shown, 115 - part.left(), 150 - part.top()), pixelAt(before, 115 - part.left(), 150 - part.top()));
+    EXPECT_NE(pixelAt(shown, 115 - part.left(), 150 - part.top()),
+              pixelAt(before, 115 - part.left(), 150 - part.top()));
     // An area narrower than the band: nothing is inverted outside it.
     overlayArea = QRegion(0, 0, 260, 120);
     const QImage narrowed = shot(view, part);
     EXPECT_EQ(narrowed.copy(0, 120 - part.top(), part.width(), part.bottom() - 119),
               before.copy(0, 120 - part.top(), part.width(), part.bottom() - 119));
-    EXPECT_NE(narrowed.copy(0, 0, part.width(), 120 - part.top()), before.copy(0, 0, part.width(), 120 - part.top()));
+    EXPECT_NE(narrowed.copy(0, 0, part.width(), 120 - part.top()),
+              before.copy(0, 0, part.width(), 120 - part.top()));
 }
