@@ -142,7 +142,7 @@ const GlyphLabel::Glyph::Shape& GlyphLabel::shape(Glyph& g, QChar c, int phase)
     return shape;
 }
 
-std::vector<GlyphLabel::Placement> GlyphLabel::place(const QString& text, const QRect& box)
+void GlyphLabel::place(const QString& text, const QRect& box, std::vector<Placement>& placed)
 {
     shownGlyphs_.clear();
     qreal ascent = 0, descent = 0;
@@ -153,8 +153,7 @@ std::vector<GlyphLabel::Placement> GlyphLabel::place(const QString& text, const 
     }
     // The line centred in the box, as a label centres it.
     const int baseline = qRound(box.top() + (box.height() - (ascent + descent)) / 2 + ascent);
-    std::vector<Placement> placed;
-    placed.reserve(std::size_t(text.size()));
+    placed.clear();
     qreal pen = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         Glyph& g = *shownGlyphs_[std::size_t(i)];
@@ -173,14 +172,14 @@ std::vector<GlyphLabel::Placement> GlyphLabel::place(const QString& text, const 
         placed.push_back({text[i], cell.x() + s.offset.x(), s.ink.width(), cell.y() + s.offset.y(), phase});
         pen += i + 1 < text.size() ? advanceBefore(text[i], text[i + 1]) : g.advance;
     }
-    return placed;
 }
 
-void GlyphLabel::compose(const std::vector<Placement>& placed, bool darker)
+void GlyphLabel::compose(std::vector<Placement>& placed, bool darker)
 {
     // The runs of columns to compose again: wherever a character was or is that differs between the
     // two lines, all of the line when it holds nothing usable.
-    std::vector<std::pair<int, int>> runs; // first and last column
+    std::vector<std::pair<int, int>>& runs = runs_;
+    runs.clear();
     if (!lineValid_) {
         runs.emplace_back(0, line_.width() - 1);
     } else {
@@ -212,7 +211,7 @@ void GlyphLabel::compose(const std::vector<Placement>& placed, bool darker)
             if (at.width > 0 && at.x <= last && at.x + at.width > first)
                 layOver(line_, shape(glyph(at.c), at.c, at.phase).ink, QPoint(at.x, at.y), darker, first, last);
     }
-    composed_ = placed;
+    composed_.swap(placed);
     lineValid_ = true;
 }
 
@@ -239,7 +238,8 @@ void GlyphLabel::paintEvent(QPaintEvent* event)
     }
     // Composed in a line image first: laying the images over each other is a tight loop of ours,
     // and the window gets one copy.
-    compose(place(text(), box), *darker);
+    place(text(), box, placing_);
+    compose(placing_, *darker);
     QPainter p(this);
     const QRect part = box & event->rect();
     p.drawImage(part.topLeft(), line_, part.translated(-box.topLeft()));

@@ -66,9 +66,9 @@ private:
     };
     bool paintsByGlyphs() const;
     // The characters of text placed on a line of the box's size.
-    std::vector<Placement> place(const QString& text, const QRect& box);
-    // Brings line_ from the placements composed last to these.
-    void compose(const std::vector<Placement>& placed, bool darker);
+    void place(const QString& text, const QRect& box, std::vector<Placement>& placed);
+    // Brings line_ from the placements composed last to these, which it takes (leaving the old ones).
+    void compose(std::vector<Placement>& placed, bool darker);
     // True for text darker than the background in every channel, false for lighter, none for any other
     // pair of colours.
     std::optional<bool> inkIsDarker() const;
@@ -81,6 +81,8 @@ private:
     std::unordered_map<quint32, qreal> pairs_;    // advanceBefore of pairs met so far
     QImage line_;                      // the text composed before it is shown
     std::vector<Placement> composed_;  // what line_ holds (empty: only the background, or nothing)
+    std::vector<Placement> placing_;   // those of the text being shown (kept for its room)
+    std::vector<std::pair<int, int>> runs_; // columns being composed again (kept for their room)
     bool lineValid_ = false;           // false when line_ must be composed whole
     std::vector<Glyph*> shownGlyphs_;  // those of the text shown, kept for its room
     std::pair<QRgb, QRgb> colours_{};           // text and background the images were made with

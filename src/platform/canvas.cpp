@@ -253,9 +253,9 @@ void Canvas::paintPath(QPainter& p, const QPainterPath& shape)
         const QRegion within = clipped_ ? clip_ : QRegion(bounds().translated(-origin_));
         if (const std::optional<PaintedPixels> direct = external_ ? paintedPixels(p, within) : std::nullopt) {
             if (filled)
-                notXorRuns(direct->rows, flattenFigure(shape).translated(direct->shift), brush.color().rgb(), direct->allowed);
+                notXorRuns(direct->rows, flattenFigure(shape), direct->shift, brush.color().rgb(), direct->allowed);
             if (wide)
-                notXorRuns(direct->rows, flattenFigure(outline).translated(direct->shift), pen.color().rgb(), direct->allowed);
+                notXorRuns(direct->rows, flattenFigure(outline), direct->shift, pen.color().rgb(), direct->allowed);
             return;
         }
     }

@@ -169,7 +169,7 @@ QPolygonF flattenFigure(const QPainterPath& path)
     return out;
 }
 
-void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QRgb colour, const QRect& clip)
+void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QPoint shift, QRgb colour, const QRect& clip)
 {
     QRect area = clip & pixels.bounds;
     if (area.isEmpty() || polygon.size() < 3)
@@ -179,7 +179,8 @@ void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QRgb colour, 
     std::vector<Fixed> points;
     points.reserve(std::size_t(polygon.size()));
     long minY = LONG_MAX, maxY = LONG_MIN;
-    for (const QPointF& p : polygon) {
+    for (const QPointF& unshifted : polygon) {
+        const QPointF p = unshifted + shift;
         if (!(std::abs(p.x()) < kFarOff && std::abs(p.y()) < kFarOff))
             return;
         points.push_back({toFixed(p.x()), toFixed(p.y())});

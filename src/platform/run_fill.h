@@ -40,9 +40,9 @@ std::optional<PaintedPixels> paintedPixels(QPainter& p, const QRegion& within);
 // Each of the points (in the rows' coordinates) within clip becomes NOT(colour XOR pixel).
 void notXorPoints(const PixelRows& pixels, const QPoint* points, int count, QRgb colour, const QRect& clip);
 
-// The pixels within clip that the polygon covers become NOT(colour XOR pixel) in their colour
-// channels; their alpha is kept. The polygon must have at most one run a row.
-void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QRgb colour, const QRect& clip);
+// The pixels within clip that the polygon, moved by shift, covers become NOT(colour XOR pixel) in their
+// colour channels; their alpha is kept. The polygon must have at most one run a row.
+void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QPoint shift, QRgb colour, const QRect& clip);
 
 // The path's one figure as a polygon, curves cut into lines that keep within a tenth of a pixel of
 // them (finer than the paint engine's own cutting).

@@ -64,12 +64,13 @@ TEST(RunFill, InvertsTheSamePixelsAsTheEngineForPolygonsOfOneRunARow)
         const QImage start = background(format);
         for (int i = 0; i < 300; ++i) {
             const QPolygonF polygon = randomOneRunPolygon(random);
+            const QPoint shift = i % 2 ? QPoint(7, -3) : QPoint();
             QPainterPath path;
-            path.addPolygon(polygon);
+            path.addPolygon(polygon.translated(shift));
             ASSERT_TRUE(atMostOneRunPerRow(path));
             const QRect clip = i % 3 ? QRect(0, 0, kSize, kSize) : QRect(10, 20, 70, 60);
             QImage direct = start.copy();
-            notXorRuns(rowsOf(direct), polygon, kColour, clip);
+            notXorRuns(rowsOf(direct), polygon, shift, kColour, clip);
             ASSERT_TRUE(imagesMatch(direct, paintedByQt(start, path, clip), 0, QString("run-fill-%1").arg(i)))
                 << "polygon " << i;
         }
@@ -89,7 +90,7 @@ TEST(RunFill, ABondsOutlineDiffersFromTheEngineAtMostAtAFewEdgePixels)
         const QPainterPath outline = QPainterPathStroker(pen).createStroke(line);
         ASSERT_TRUE(atMostOneRunPerRow(outline));
         QImage direct = start.copy();
-        notXorRuns(rowsOf(direct), flattenFigure(outline), kColour, direct.rect());
+        notXorRuns(rowsOf(direct), flattenFigure(outline), {}, kColour, direct.rect());
         const QImage expected = paintedByQt(start, outline, start.rect());
         int inverted = 0, differing = 0;
         for (int y = 0; y < kSize; ++y)
@@ -128,7 +129,7 @@ TEST(RunFill, StaysWithinTheClipTheRowsAndTheRowsGiven)
     image.fill(Qt::white);
     PixelRows part{image.scanLine(10) + 10 * 4, image.bytesPerLine(), QRect(10, 10, 20, 20)};
     const QPolygonF everywhere({QPointF(-100, -100), QPointF(200, -100), QPointF(200, 200), QPointF(-100, 200)});
-    notXorRuns(part, everywhere, 0xFF000000, QRect(0, 0, 25, 40));
+    notXorRuns(part, everywhere, {}, 0xFF000000, QRect(0, 0, 25, 40));
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x) {
             const bool inside = x >= 10 && x < 25 && y >= 10 && y < 30;
@@ -137,10 +138,10 @@ TEST(RunFill, StaysWithinTheClipTheRowsAndTheRowsGiven)
         }
     // Degenerate and far-off polygons change nothing and do not fail.
     const QImage before = image.copy();
-    notXorRuns(rowsOf(image), QPolygonF({QPointF(1, 1), QPointF(30, 1)}), kColour, image.rect());
-    notXorRuns(rowsOf(image), QPolygonF({QPointF(1e12, 1e12), QPointF(2e12, 3e12), QPointF(1e12, 4e12)}), kColour,
+    notXorRuns(rowsOf(image), QPolygonF({QPointF(1, 1), QPointF(30, 1)}), {}, kColour, image.rect());
+    notXorRuns(rowsOf(image), QPolygonF({QPointF(1e12, 1e12), QPointF(2e12, 3e12), QPointF(1e12, 4e12)}), {}, kColour,
                image.rect());
-    notXorRuns(rowsOf(image), QPolygonF({QPointF(5, 5), QPointF(30, 5), QPointF(5, 5.2)}), kColour, image.rect());
+    notXorRuns(rowsOf(image), QPolygonF({QPointF(5, 5), QPointF(30, 5), QPointF(5, 5.2)}), {}, kColour, image.rect());
     EXPECT_EQ(image, before);
 }
 
