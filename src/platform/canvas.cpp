@@ -248,17 +248,6 @@ void Canvas::paintPath(QPainter& p, const QPainterPath& shape)
     const bool filled = brush.style() != Qt::NoBrush;
     const bool oneRun = (!outlined || wide) && (!filled || atMostOneRunPerRow(shape)) &&
                         (!wide || atMostOneRunPerRow(outline));
-    if (oneRun && mode_ == PenMode::NotXor && pen.brush().style() == Qt::SolidPattern) {
-        // A canvas over a window's painter writes such rubber bands straight into the window's pixels.
-        const QRegion within = clipped_ ? clip_ : QRegion(bounds().translated(-origin_));
-        if (const std::optional<PaintedPixels> direct = external_ ? paintedPixels(p, within) : std::nullopt) {
-            if (filled)
-                notXorRuns(direct->rows, flattenFigure(shape), direct->shift, brush.color().rgb(), direct->allowed);
-            if (wide)
-                notXorRuns(direct->rows, flattenFigure(outline), direct->shift, pen.color().rgb(), direct->allowed);
-            return;
-        }
-    }
     inBands(
         p, [&] { return extent; },
         [&](const QRect& band) {
@@ -272,12 +261,45 @@ void Canvas::paintPath(QPainter& p, const QPainterPath& shape)
         oneRun ? kOneRunBandRows : 0);
 }
 
+// Rubber bands over a window's painter whose fills have one run of pixels a row are inverted straight
+// in the window's pixels, without a pass through the painter (whose state is left as it is).
+bool Canvas::invertDirectly(const QPainterPath& shape, bool filled)
+{
+    // A clip the painter was given before the canvas is for the painter to keep.
+    if (!external_ || mode_ != PenMode::NotXor || bandRows_ <= 0 || (!clipped_ && !painter_ && external_->hasClipping()))
+        return false;
+    const bool outlined = pen_.style != PenStyle::Null;
+    const bool wide = outlined && pen_.width > 1;
+    filled = filled && brush_.style == BrushStyle::Solid;
+    if ((outlined && !(wide && pen_.style == PenStyle::Solid)) || (!outlined && !filled))
+        return false; // thin and dashed lines go through the painter
+    if (filled && !atMostOneRunPerRow(shape))
+        return false;
+    const QPainterPath outline = wide ? QPainterPathStroker(toQPen(pen_)).createStroke(shape) : QPainterPath();
+    if (wide && !atMostOneRunPerRow(outline))
+        return false;
+    // Canvas coordinates to the painter's: the origin, unless the painter is already moved by it.
+    const QPoint toPainter = painter_ ? QPoint() : origin_;
+    const QRegion within = clipped_ ? clip_ : QRegion(bounds().translated(-origin_));
+    const std::optional<PaintedPixels> direct = paintedPixels(*external_, within.translated(toPainter));
+    if (!direct)
+        return false;
+    const QPoint shift = direct->shift + toPainter;
+    if (filled)
+        notXorRuns(direct->rows, flattenFigure(shape), shift, toQRgb(brush_.color), direct->allowed);
+    if (wide)
+        notXorRuns(direct->rows, flattenFigure(outline), shift, toQRgb(pen_.color), direct->allowed);
+    return true;
+}
+
 void Canvas::drawPath(const QPainterPath& shape, bool filled)
 {
     if (recording_) {
         path_.addPath(shape);
         return;
     }
+    if (invertDirectly(shape, filled))
+        return;
     QPainter& p = painter();
     applyState(p, filled);
     paintPath(p, shape);
@@ -392,6 +414,8 @@ QPainterPath Canvas::endPath()
 
 void Canvas::strokePath(const QPainterPath& path)
 {
+    if (invertDirectly(path, false))
+        return;
     QPainter& p = painter();
     applyState(p, false);
     paintPath(p, path);

@@ -158,6 +158,7 @@ public:
 
 private:
     QPainter& painter();
+    bool invertDirectly(const QPainterPath& shape, bool filled);
     QRect bounds() const { return target_ ? target_->rect() : QRect(QPoint(0, 0), externalSize_); }
     void applyState(QPainter& p, bool withBrush);
     // The rows of the extent (canvas pixels) that can show: within the image and the clip.
