@@ -8,6 +8,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -39,6 +40,7 @@ void GlyphLabel::changeEvent(QEvent* event)
     const QEvent::Type t = event->type();
     if (t == QEvent::FontChange || t == QEvent::StyleChange) {
         glyphs_.clear();
+        ascii_.fill(nullptr);
         pairs_.clear();
         lineValid_ = false;
     }
@@ -77,23 +79,36 @@ qreal lineAdvance(const QString& text, const QFont& font)
 
 } // namespace
 
-qreal GlyphLabel::advanceBefore(QChar c, QChar next)
+qreal GlyphLabel::advanceBefore(Glyph& g, QChar c, QChar next)
 {
+    // Kerning moves the next character: what the pair takes less what the next one takes alone.
+    const auto measure = [&] { return lineAdvance(QString(c) + next, font()) - glyph(next).advance; };
+    if (next.unicode() < kAscii) {
+        if (g.beforeAscii.empty())
+            g.beforeAscii.assign(kAscii, std::numeric_limits<float>::quiet_NaN());
+        float& known = g.beforeAscii[next.unicode()];
+        if (std::isnan(known))
+            known = float(measure()); // whole 64ths of a pixel: exact in a float
+        return known;
+    }
     const quint32 key = (quint32(c.unicode()) << 16) | next.unicode();
     auto found = pairs_.find(key);
-    if (found == pairs_.end()) {
-        // Kerning moves the next character: what the pair takes less what the next one takes alone.
-        const qreal advance = lineAdvance(QString(c) + next, font()) - glyph(next).advance;
-        found = pairs_.emplace(key, advance).first;
-    }
+    if (found == pairs_.end())
+        found = pairs_.emplace(key, measure()).first;
     return found->second;
 }
 
 GlyphLabel::Glyph& GlyphLabel::glyph(QChar c)
 {
+    if (c.unicode() < kAscii && ascii_[c.unicode()])
+        return *ascii_[c.unicode()];
     auto found = glyphs_.find(c.unicode());
-    if (found != glyphs_.end())
-        return found->second;
+    return found != glyphs_.end() ? found->second : makeGlyph(c);
+}
+
+GlyphLabel::Glyph& GlyphLabel::makeGlyph(QChar c)
+{
+    const bool ascii = c.unicode() < kAscii;
     const QString one(c);
     QTextLayout layout(one, font());
     layout.beginLayout();
@@ -108,14 +123,23 @@ GlyphLabel::Glyph& GlyphLabel::glyph(QChar c)
     g.left = std::min(0, ink.left()) - 2;
     g.width = std::max(qCeil(g.advance), ink.right() + 1) + 3 - g.left; // a quarter-pixel shift included
     g.baseline = qCeil(g.ascent) + 1;
-    return glyphs_.emplace(c.unicode(), std::move(g)).first->second;
+    Glyph& made = glyphs_.emplace(c.unicode(), std::move(g)).first->second;
+    if (ascii)
+        ascii_[c.unicode()] = &made;
+    return made;
 }
 
 const GlyphLabel::Glyph::Shape& GlyphLabel::shape(Glyph& g, QChar c, int phase)
 {
     Glyph::Shape& shape = g.shapes[std::size_t(phase)];
-    if (shape.made)
-        return shape;
+    if (!shape.made)
+        makeShape(g, c, phase);
+    return shape;
+}
+
+void GlyphLabel::makeShape(Glyph& g, QChar c, int phase)
+{
+    Glyph::Shape& shape = g.shapes[std::size_t(phase)];
     const QString one(c);
     QTextLayout layout(one, font());
     layout.beginLayout();
@@ -139,7 +163,6 @@ const GlyphLabel::Glyph::Shape& GlyphLabel::shape(Glyph& g, QChar c, int phase)
     shape.ink = ink.isEmpty() ? QImage() : cell.copy(ink);
     shape.offset = ink.topLeft();
     shape.made = true;
-    return shape;
 }
 
 void GlyphLabel::place(const QString& text, const QRect& box, std::vector<Placement>& placed)
@@ -170,7 +193,7 @@ void GlyphLabel::place(const QString& text, const QRect& box, std::vector<Placem
             break;
         const Glyph::Shape& s = shape(g, text[i], phase);
         placed.push_back({text[i], cell.x() + s.offset.x(), s.ink.width(), cell.y() + s.offset.y(), phase});
-        pen += i + 1 < text.size() ? advanceBefore(text[i], text[i + 1]) : g.advance;
+        pen += i + 1 < text.size() ? advanceBefore(g, text[i], text[i + 1]) : g.advance;
     }
 }
 
@@ -203,10 +226,10 @@ void GlyphLabel::compose(std::vector<Placement>& placed, bool darker)
         last = std::min(last, line_.width() - 1);
         if (first > last)
             continue;
-        for (int y = 0; y < line_.height(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(line_.scanLine(y));
-            std::fill(row + first, row + last + 1, paper);
-        }
+        uchar* row = line_.bits();
+        const qsizetype stride = line_.bytesPerLine();
+        for (int y = 0, rows = line_.height(); y < rows; ++y, row += stride)
+            std::fill(reinterpret_cast<QRgb*>(row) + first, reinterpret_cast<QRgb*>(row) + last + 1, paper);
         for (const Placement& at : placed)
             if (at.width > 0 && at.x <= last && at.x + at.width > first)
                 layOver(line_, shape(glyph(at.c), at.c, at.phase).ink, QPoint(at.x, at.y), darker, first, last);
@@ -227,6 +250,7 @@ void GlyphLabel::paintEvent(QPaintEvent* event)
     const std::pair colours(palette().color(foregroundRole()).rgba(), palette().color(backgroundRole()).rgba());
     if (colours != colours_) {
         glyphs_.clear();
+        ascii_.fill(nullptr);
         pairs_.clear();
         colours_ = colours;
         lineValid_ = false;

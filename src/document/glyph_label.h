@@ -53,7 +53,9 @@ private:
             bool made = false;
         };
         std::array<Shape, kPhases> shapes;
+        std::vector<float> beforeAscii; // advanceBefore each ASCII character (NaN: not yet known)
     };
+    static constexpr char16_t kAscii = 128;
     // Where a character's ink lies in the composed line: its left column, width and top row, and the
     // quarter-pixel phase of the shape used.
     struct Placement {
@@ -73,11 +75,15 @@ private:
     // pair of colours.
     std::optional<bool> inkIsDarker() const;
     Glyph& glyph(QChar c);
-    // How far the pen goes from c to the next character, kerning between them included.
-    qreal advanceBefore(QChar c, QChar next);
+    Glyph& makeGlyph(QChar c);
+    // How far the pen goes from c (whose glyph g is) to the next character, kerning between them
+    // included.
+    qreal advanceBefore(Glyph& g, QChar c, QChar next);
     const Glyph::Shape& shape(Glyph& g, QChar c, int phase);
+    void makeShape(Glyph& g, QChar c, int phase);
 
     std::unordered_map<char16_t, Glyph> glyphs_; // the nodes stay put while more are added
+    std::array<Glyph*, kAscii> ascii_{};         // those of glyphs_ of ASCII characters
     std::unordered_map<quint32, qreal> pairs_;    // advanceBefore of pairs met so far
     QImage line_;                      // the text composed before it is shown
     std::vector<Placement> composed_;  // what line_ holds (empty: only the background, or nothing)
