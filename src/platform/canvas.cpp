@@ -57,6 +57,21 @@ QPainterPath partFor(const QPainterPath& path, const QRect& band)
     return band.isNull() ? path : pathNearRows(path, band.top(), band.bottom());
 }
 
+// The outline a wide round-capped pen gives the shape, as one figure of one run a row; none when it is
+// not such a one.
+std::optional<QPolygonF> oneRunOutline(const QPainterPath& shape, const CanvasPen& pen)
+{
+    if (shape.elementCount() == 2 && shape.elementAt(1).isLineTo()) {
+        const QPointF a = shape.elementAt(0), b = shape.elementAt(1);
+        if (a != b)
+            return roundCappedLine(a, b, pen.width); // a straight line's, made at once
+    }
+    const QPainterPath stroke = QPainterPathStroker(toQPen(pen)).createStroke(shape);
+    if (!atMostOneRunPerRow(stroke))
+        return std::nullopt;
+    return flattenFigure(stroke);
+}
+
 } // namespace
 
 QImage whiteAsTransparent(const QImage& src)
@@ -275,8 +290,8 @@ bool Canvas::invertDirectly(const QPainterPath& shape, bool filled)
         return false; // thin and dashed lines go through the painter
     if (filled && !atMostOneRunPerRow(shape))
         return false;
-    const QPainterPath outline = wide ? QPainterPathStroker(toQPen(pen_)).createStroke(shape) : QPainterPath();
-    if (wide && !atMostOneRunPerRow(outline))
+    std::optional<QPolygonF> outline;
+    if (wide && !(outline = oneRunOutline(shape, pen_)))
         return false;
     // Canvas coordinates to the painter's: the origin, unless the painter is already moved by it.
     const QPoint toPainter = painter_ ? QPoint() : origin_;
@@ -288,7 +303,7 @@ bool Canvas::invertDirectly(const QPainterPath& shape, bool filled)
     if (filled)
         notXorRuns(direct->rows, flattenFigure(shape), shift, toQRgb(brush_.color), direct->allowed);
     if (wide)
-        notXorRuns(direct->rows, flattenFigure(outline), shift, toQRgb(pen_.color), direct->allowed);
+        notXorRuns(direct->rows, *outline, shift, toQRgb(pen_.color), direct->allowed);
     return true;
 }
 

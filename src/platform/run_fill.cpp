@@ -190,6 +190,24 @@ QPolygonF flattenFigure(const QPainterPath& path)
     return out;
 }
 
+QPolygonF roundCappedLine(QPointF a, QPointF b, double width)
+{
+    const double r = width / 2;
+    // Steps of an angle whose chord strays at most kFlatness from the circle.
+    const double step = 2 * std::acos(std::max(-1.0, 1 - kFlatness / r));
+    const int steps = std::clamp(int(std::ceil(M_PI / step)), 2, 512);
+    const double along = std::atan2(b.y() - a.y(), b.x() - a.x());
+    QPolygonF out;
+    out.reserve(2 * (steps + 1));
+    // Round b from its left side to its right, then round a back.
+    for (const auto& [centre, from] : {std::pair{b, along - M_PI / 2}, std::pair{a, along + M_PI / 2}})
+        for (int i = 0; i <= steps; ++i) {
+            const double angle = from + M_PI * i / steps;
+            out.append(centre + QPointF(r * std::cos(angle), r * std::sin(angle)));
+        }
+    return out;
+}
+
 void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QPoint shift, QRgb colour, const QRect& clip)
 {
     QRect area = clip & pixels.bounds;

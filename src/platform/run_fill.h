@@ -49,4 +49,8 @@ void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QPoint shift,
 // them (finer than the paint engine's own cutting).
 QPolygonF flattenFigure(const QPainterPath& path);
 
+// The outline a round-capped pen of that width gives the line from a to b (a != b): two sides and two
+// half circles, cut into lines that keep within a tenth of a pixel of them. It has one run a row.
+QPolygonF roundCappedLine(QPointF a, QPointF b, double width);
+
 } // namespace molvane

@@ -103,6 +103,36 @@ TEST(RunFill, ABondsOutlineDiffersFromTheEngineAtMostAtAFewEdgePixels)
     }
 }
 
+TEST(RunFill, ARoundCappedLineCoversWhatThePensStrokeCovers)
+{
+    // The pen's caps are curves standing for half circles, cut into lines by the engine; these are the
+    // half circles themselves.
+    std::mt19937 random(13);
+    std::uniform_int_distribution<int> at(5, kSize - 5);
+    const QImage start = background(QImage::Format_RGB32);
+    for (int i = 0; i < 80; ++i) {
+        const QPointF a(at(random), at(random)), b(at(random), at(random));
+        if (a == b)
+            continue;
+        const int width = 2 + int(random() % 14);
+        QPainterPath line(a);
+        line.lineTo(b);
+        const QPen pen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        const QPolygonF outline = roundCappedLine(a, b, width);
+        QPainterPath asPath;
+        asPath.addPolygon(outline);
+        ASSERT_TRUE(atMostOneRunPerRow(asPath));
+        QImage direct = start.copy();
+        notXorRuns(rowsOf(direct), outline, {}, kColour, direct.rect());
+        const QImage expected = paintedByQt(start, QPainterPathStroker(pen).createStroke(line), start.rect());
+        int differing = 0;
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x)
+                differing += direct.pixel(x, y) != expected.pixel(x, y);
+        EXPECT_LE(differing, 8) << "line " << i << " of width " << width << ": a few pixels at each cap at most";
+    }
+}
+
 TEST(RunFill, FlatteningKeepsLinesAndCutsCurvesFinely)
 {
     QPainterPath path(QPointF(0, 0));
