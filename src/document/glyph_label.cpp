@@ -165,21 +165,51 @@ void GlyphLabel::makeShape(Glyph& g, QChar c, int phase)
     shape.made = true;
 }
 
-void GlyphLabel::place(const QString& text, const QRect& box, std::vector<Placement>& placed)
+int GlyphLabel::baselineFor(const QString& text, const QRect& box)
 {
-    shownGlyphs_.clear();
     qreal ascent = 0, descent = 0;
     for (QChar c : text) {
-        shownGlyphs_.push_back(&glyph(c));
-        ascent = std::max(ascent, shownGlyphs_.back()->ascent);
-        descent = std::max(descent, shownGlyphs_.back()->descent);
+        const Glyph& g = glyph(c);
+        ascent = std::max(ascent, g.ascent);
+        descent = std::max(descent, g.descent);
     }
     // The line centred in the box, as a label centres it.
-    const int baseline = qRound(box.top() + (box.height() - (ascent + descent)) / 2 + ascent);
-    placed.clear();
-    qreal pen = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        Glyph& g = *shownGlyphs_[std::size_t(i)];
+    return qRound(box.top() + (box.height() - (ascent + descent)) / 2 + ascent) - box.top();
+}
+
+void GlyphLabel::place(const QString& text, const QRect& box, Line& line)
+{
+    line.text = text;
+    line.baseline = baselineFor(text, box);
+    line.placements.clear();
+    line.pens.clear();
+    // The last line's placements still hold before its first difference from this text, and after its
+    // last once the pen gets where it was.
+    const bool reuse = lineValid_ && line.baseline == composed_.baseline;
+    const QString& was = composed_.text;
+    qsizetype from = 0, sameFrom = text.size();
+    if (reuse) {
+        const qsizetype limit = std::min({text.size(), was.size(), qsizetype(composed_.placements.size())});
+        while (from < limit && text[from] == was[from])
+            ++from;
+        qsizetype tail = 0;
+        while (tail < text.size() - from && tail < was.size() - from &&
+               text[text.size() - 1 - tail] == was[was.size() - 1 - tail])
+            ++tail;
+        sameFrom = text.size() - tail;
+        line.placements.assign(composed_.placements.begin(), composed_.placements.begin() + from);
+        line.pens.assign(composed_.pens.begin(), composed_.pens.begin() + from);
+    }
+    const qsizetype shift = was.size() - text.size();
+    qreal pen = from == 0 ? 0 : line.pens.back() + advanceBefore(glyph(text[from - 1]), text[from - 1], text[from]);
+    for (qsizetype i = from; i < text.size(); ++i) {
+        const qsizetype old = i + shift;
+        if (reuse && i >= sameFrom && old < qsizetype(composed_.pens.size()) && composed_.pens[std::size_t(old)] == pen) {
+            line.placements.insert(line.placements.end(), composed_.placements.begin() + old, composed_.placements.end());
+            line.pens.insert(line.pens.end(), composed_.pens.begin() + old, composed_.pens.end());
+            return;
+        }
+        Glyph& g = glyph(text[i]);
         // The font engine's quarter: the fraction and a 64th, floored; a pen a 64th short of a whole
         // pixel draws at that pixel.
         int whole = int(std::floor(pen));
@@ -188,17 +218,20 @@ void GlyphLabel::place(const QString& text, const QRect& box, std::vector<Placem
             ++whole;
             phase = 0;
         }
-        const QPoint cell(whole + g.left, baseline - box.top() - g.baseline);
+        const QPoint cell(whole + g.left, line.baseline - g.baseline);
         if (cell.x() >= box.width())
             break;
         const Glyph::Shape& s = shape(g, text[i], phase);
-        placed.push_back({text[i], cell.x() + s.offset.x(), s.ink.width(), cell.y() + s.offset.y(), phase});
+        line.placements.push_back({text[i], cell.x() + s.offset.x(), s.ink.width(), cell.y() + s.offset.y(), phase});
+        line.pens.push_back(pen);
         pen += i + 1 < text.size() ? advanceBefore(g, text[i], text[i + 1]) : g.advance;
     }
 }
 
-void GlyphLabel::compose(std::vector<Placement>& placed, bool darker)
+void GlyphLabel::compose(Line& line, bool darker)
 {
+    const std::vector<Placement>& placed = line.placements;
+    const std::vector<Placement>& was = composed_.placements;
     // The runs of columns to compose again: wherever a character was or is that differs between the
     // two lines, all of the line when it holds nothing usable.
     std::vector<std::pair<int, int>>& runs = runs_;
@@ -206,11 +239,11 @@ void GlyphLabel::compose(std::vector<Placement>& placed, bool darker)
     if (!lineValid_) {
         runs.emplace_back(0, line_.width() - 1);
     } else {
-        for (std::size_t i = 0; i < std::max(placed.size(), composed_.size()); ++i) {
-            const bool had = i < composed_.size(), has = i < placed.size();
-            if (had && has && composed_[i] == placed[i])
+        for (std::size_t i = 0; i < std::max(placed.size(), was.size()); ++i) {
+            const bool had = i < was.size(), has = i < placed.size();
+            if (had && has && was[i] == placed[i])
                 continue;
-            const Placement* both[] = {had ? &composed_[i] : nullptr, has ? &placed[i] : nullptr};
+            const Placement* both[] = {had ? &was[i] : nullptr, has ? &placed[i] : nullptr};
             for (const Placement* p : both)
                 if (p && p->width > 0)
                     runs.emplace_back(p->x, p->x + p->width - 1);
@@ -234,7 +267,7 @@ void GlyphLabel::compose(std::vector<Placement>& placed, bool darker)
             if (at.width > 0 && at.x <= last && at.x + at.width > first)
                 layOver(line_, shape(glyph(at.c), at.c, at.phase).ink, QPoint(at.x, at.y), darker, first, last);
     }
-    composed_.swap(placed);
+    std::swap(composed_, line);
     lineValid_ = true;
 }
 

@@ -66,11 +66,20 @@ private:
         int phase = 0;
         bool operator==(const Placement&) const = default;
     };
+    // A text placed on a line of the label's box: where each character's ink goes, and the pen
+    // position each is drawn at.
+    struct Line {
+        QString text;
+        int baseline = 0; // the row in the box
+        std::vector<Placement> placements;
+        std::vector<qreal> pens;
+    };
     bool paintsByGlyphs() const;
-    // The characters of text placed on a line of the box's size.
-    void place(const QString& text, const QRect& box, std::vector<Placement>& placed);
-    // Brings line_ from the placements composed last to these, which it takes (leaving the old ones).
-    void compose(std::vector<Placement>& placed, bool darker);
+    int baselineFor(const QString& text, const QRect& box);
+    // Places text on a line of the box's size, taking from the line composed last what still holds.
+    void place(const QString& text, const QRect& box, Line& line);
+    // Brings line_ from the line composed last to this one, which it keeps (leaving the old one).
+    void compose(Line& line, bool darker);
     // True for text darker than the background in every channel, false for lighter, none for any other
     // pair of colours.
     std::optional<bool> inkIsDarker() const;
@@ -86,11 +95,10 @@ private:
     std::array<Glyph*, kAscii> ascii_{};         // those of glyphs_ of ASCII characters
     std::unordered_map<quint32, qreal> pairs_;    // advanceBefore of pairs met so far
     QImage line_;                      // the text composed before it is shown
-    std::vector<Placement> composed_;  // what line_ holds (empty: only the background, or nothing)
-    std::vector<Placement> placing_;   // those of the text being shown (kept for its room)
+    Line composed_;                    // what line_ holds (no placements: only the background, or nothing)
+    Line placing_;                     // the text being shown (kept for its room)
     std::vector<std::pair<int, int>> runs_; // columns being composed again (kept for their room)
     bool lineValid_ = false;           // false when line_ must be composed whole
-    std::vector<Glyph*> shownGlyphs_;  // those of the text shown, kept for its room
     std::pair<QRgb, QRgb> colours_{};           // text and background the images were made with
 };
 

@@ -72,7 +72,10 @@ TEST(GlyphLabel, EachNewTextLooksAsAPlainLabelShowsIt)
                              QStringLiteral("X=1, Y=1, W=1, H=1"),
                              QStringLiteral("X=1, Y=1, W=1, H=1, 二重結合"), // a comma a 64th short of a pixel
                              QString(),
-                             QStringLiteral("X=-8, Y=77, W=12, H=3, 選択モード（範囲）")};
+                             QStringLiteral("X=-8, Y=77, W=12, H=3, 選択モード（範囲）"),
+                             // longer than the label is wide: cut at its edge, before and after a change
+                             QStringLiteral("X=9999, Y=9999, W=9999, H=9999, 選択モード（範囲）選択モード（範囲）"),
+                             QStringLiteral("X=9998, Y=9999, W=9999, H=9999, 選択モード（範囲）選択モード（範囲）")};
     int step = 0;
     for (const QString& text : texts) {
         plain.setText(text);
