@@ -29,7 +29,7 @@ PAIRS = [
     ("view paint 1600 x 900 at 500 %", "view_paint/500",
      "one drawImage of a prescaled image", "view_paint/prescaled_draw_image/500", 1.5),
     ("rubber band, one mouse move dragging a bond on big", "rubber_band/big/move",
-     "paint the changed rectangles from the cached view", "rubber_band/big/move/cached_view", 2.0),
+     "repaint the changed rectangles from cached pictures", "rubber_band/big/move/cached_view", 2.0),
     ("JPEG write 1500 x 1000, quality 100", "jpeg/1500x1000/q100",
      "libjpeg alone on the same rows", "jpeg/1500x1000/q100/libjpeg", 1.1),
 ]

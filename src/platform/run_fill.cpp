@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -127,7 +127,8 @@ private:
 bool runFillable(const QImage& image)
 {
     const QImage::Format f = image.format();
-    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
+           f == QImage::Format_ARGB32_Premultiplied;
 }
 
 std::optional<PaintedPixels> paintedPixels(QPainter& p, const QRegion& within)
@@ -162,7 +163,8 @@ void notXorPoints(const PixelRows& pixels, const QPoint* points, int count, QRgb
     for (int i = 0; i < count; ++i) {
         const int x = points[i].x(), y = points[i].y();
         if (x >= left && x <= right && y >= top && y <= bottom)
-            reinterpret_cast<QRgb*>(pixels.bits + (y - pixels.bounds.top()) * pixels.stride)[x - pixels.bounds.left()] ^= flip;
+            reinterpret_cast<QRgb*>(pixels.bits + (y - pixels.bounds.top()) *
+                                                      pixels.stride)[x - pixels.bounds.left()] ^= flip;
     }
 }
 
@@ -208,7 +210,8 @@ QPolygonF roundCappedLine(QPointF a, QPointF b, double width)
     return out;
 }
 
-void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QPoint shift, QRgb colour, const QRect& clip)
+void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QPoint shift, QRgb colour,
+                const QRect& clip)
 {
     QRect area = clip & pixels.bounds;
     if (area.isEmpty() || polygon.size() < 3)
@@ -226,7 +229,8 @@ void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QPoint shift,
         minY = std::min(minY, points.back().y);
         maxY = std::max(maxY, points.back().y);
     }
-    area &= QRect(area.left(), int((minY + 32) >> 6), area.width(), int(((maxY - 32) >> 6) - ((minY + 32) >> 6) + 1));
+    area &= QRect(area.left(), int((minY + 32) >> 6), area.width(),
+                  int(((maxY - 32) >> 6) - ((minY + 32) >> 6) + 1));
     if (area.isEmpty())
         return;
     // Each row's run lies between the leftmost and the rightmost edge crossing its centre line.

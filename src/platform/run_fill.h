@@ -43,7 +43,8 @@ void notXorPoints(const PixelRows& pixels, const QPoint* points, int count, QRgb
 // The pixels within clip that the polygon, moved by shift, covers become NOT(colour XOR pixel) in their
 // colour channels; their alpha is kept. The polygon must be one that atMostOneRunPerRow accepts:
 // its edges going down make one side of each row's run, those going up the other.
-void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QPoint shift, QRgb colour, const QRect& clip);
+void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QPoint shift, QRgb colour,
+                const QRect& clip);
 
 // The path's one figure as a polygon, curves cut into lines that keep within a tenth of a pixel of
 // them (finer than the paint engine's own cutting).

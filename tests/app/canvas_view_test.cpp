@@ -21,6 +21,23 @@ QImage shot(CanvasView& view, const QRect& part = QRect(), QImage::Format format
     return image;
 }
 
+// No grid, and a black column at x = 100 down the first 300 rows for overlays to invert.
+void drawColumn(Drawing& drawing)
+{
+    drawing.settings.showMasu = false;
+    for (int y = 0; y < 300; ++y)
+        drawing.bitmap().setPixel(100, y, qRgb(0, 0, 0));
+}
+
+// The figure as its rubber band draws it: inverting.
+void paintInverted(const TFigure& f, Canvas& canvas)
+{
+    RenderState state;
+    RenderOptions options;
+    options.mode = PenMode::NotXor;
+    renderFigure(f, {canvas, true, 100}, state, options);
+}
+
 } // namespace
 
 TEST(CanvasView, ShowsTheDrawingBitmapAtTheZoom)
@@ -157,9 +174,7 @@ TEST(CanvasView, AnInvertingOverlayTallerThanAStripLooksAsIfDrawnOnceOverTheView
     // Wedges clip their strokes to their triangle; that clip must stay within the part being painted,
     // and the drawing underneath must show through inverted, whatever the number of parts.
     Drawing drawing;
-    drawing.settings.showMasu = false;
-    for (int y = 0; y < 300; ++y)
-        drawing.bitmap().setPixel(100, y, qRgb(0, 0, 0));
+    drawColumn(drawing);
     CanvasView view(drawing);
     const QRect area(0, 0, 260, 300);
     const QImage before = shot(view, area);
@@ -167,12 +182,7 @@ TEST(CanvasView, AnInvertingOverlayTallerThanAStripLooksAsIfDrawnOnceOverTheView
         TFigure wedge = bond({40, 20}, {180, 280}, 2);
         wedge.kind = fkStereo;
         wedge.shape = shape;
-        const auto paint = [&](Canvas& canvas) {
-            RenderState state;
-            RenderOptions options;
-            options.mode = PenMode::NotXor;
-            renderFigure(wedge, {canvas, true, 100}, state, options);
-        };
+        const auto paint = [&](Canvas& canvas) { paintInverted(wedge, canvas); };
         view.setOverlayPainter([&](Canvas& canvas, const QRect&) { paint(canvas); },
                                [&] { return QRegion(area); });
         QImage expected = before.copy();
@@ -190,22 +200,12 @@ TEST(CanvasView, ATallBondsRubberBandIsInvertedStraightInTheViewsPixelsAsTheCanv
     // A wide straight bond's outline has one run of pixels a row: the view inverts those runs in the
     // pixels it paints itself, in any part of the view it paints, and nowhere outside the overlay's area.
     Drawing drawing;
-    drawing.settings.showMasu = false;
-    for (int y = 0; y < 300; ++y)
-        drawing.bitmap().setPixel(100, y, qRgb(0, 0, 0));
+    drawColumn(drawing);
     CanvasView view(drawing);
-    TFigure line = bond({30, 20}, {200, 280}, 7);
-    const auto paint = [&](Canvas& canvas) {
-        RenderState state;
-        RenderOptions options;
-        options.mode = PenMode::NotXor;
-        renderFigure(line, {canvas, true, 100}, state, options);
-    };
-    const QRect area(0, 0, 260, 300);
-    QRegion overlayArea(area);
-    view.setOverlayPainter([&](Canvas& canvas, const QRect&) { paint(canvas); }, [&] { return overlayArea; });
+    const TFigure line = bond({30, 20}, {200, 280}, 7);
+    const auto paint = [&](Canvas& canvas) { paintInverted(line, canvas); };
+    QRegion overlayArea(0, 0, 260, 300);
     const QRect part(10, 15, 240, 280); // painted at an offset from the view's corner
-    view.setOverlayPainter({});
     const QImage before = shot(view, part);
     view.setOverlayPainter([&](Canvas& canvas, const QRect&) { paint(canvas); }, [&] { return overlayArea; });
     QImage expected = before.copy();

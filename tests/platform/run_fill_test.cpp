@@ -26,7 +26,10 @@ QImage background(QImage::Format format)
     return image;
 }
 
-PixelRows rowsOf(QImage& image) { return {image.bits(), image.bytesPerLine(), image.rect()}; }
+PixelRows rowsOf(QImage& image)
+{
+    return {image.bits(), image.bytesPerLine(), image.rect()};
+}
 
 // What the paint engine makes of the same fill: aliased, inverting, clipped.
 QImage paintedByQt(const QImage& from, const QPainterPath& path, const QRect& clip)
@@ -129,7 +132,8 @@ TEST(RunFill, ARoundCappedLineCoversWhatThePensStrokeCovers)
         for (int y = 0; y < kSize; ++y)
             for (int x = 0; x < kSize; ++x)
                 differing += direct.pixel(x, y) != expected.pixel(x, y);
-        EXPECT_LE(differing, 8) << "line " << i << " of width " << width << ": a few pixels at each cap at most";
+        EXPECT_LE(differing, 8) << "line " << i << " of width " << width
+                                << ": a few pixels at each cap at most";
     }
 }
 
@@ -158,7 +162,8 @@ TEST(RunFill, StaysWithinTheClipTheRowsAndTheRowsGiven)
     QImage image(40, 40, QImage::Format_RGB32);
     image.fill(Qt::white);
     PixelRows part{image.scanLine(10) + 10 * 4, image.bytesPerLine(), QRect(10, 10, 20, 20)};
-    const QPolygonF everywhere({QPointF(-100, -100), QPointF(200, -100), QPointF(200, 200), QPointF(-100, 200)});
+    const QPolygonF everywhere(
+        {QPointF(-100, -100), QPointF(200, -100), QPointF(200, 200), QPointF(-100, 200)});
     notXorRuns(part, everywhere, {}, 0xFF000000, QRect(0, 0, 25, 40));
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x) {
@@ -169,9 +174,10 @@ TEST(RunFill, StaysWithinTheClipTheRowsAndTheRowsGiven)
     // Degenerate and far-off polygons change nothing and do not fail.
     const QImage before = image.copy();
     notXorRuns(rowsOf(image), QPolygonF({QPointF(1, 1), QPointF(30, 1)}), {}, kColour, image.rect());
-    notXorRuns(rowsOf(image), QPolygonF({QPointF(1e12, 1e12), QPointF(2e12, 3e12), QPointF(1e12, 4e12)}), {}, kColour,
+    notXorRuns(rowsOf(image), QPolygonF({QPointF(1e12, 1e12), QPointF(2e12, 3e12), QPointF(1e12, 4e12)}), {},
+               kColour, image.rect());
+    notXorRuns(rowsOf(image), QPolygonF({QPointF(5, 5), QPointF(30, 5), QPointF(5, 5.2)}), {}, kColour,
                image.rect());
-    notXorRuns(rowsOf(image), QPolygonF({QPointF(5, 5), QPointF(30, 5), QPointF(5, 5.2)}), {}, kColour, image.rect());
     EXPECT_EQ(image, before);
 }
 
