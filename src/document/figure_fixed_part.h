@@ -252,11 +252,19 @@ private:
     std::size_t n_;
 };
 
-// Replaces out with the n points stored at p (8n bytes must be there).
+// Replaces out with the n points stored at p (8n bytes must be there). Where points are stored as the
+// host keeps them, the bytes are copied as they are (the list is zeroed first, which costs far less than
+// building it point by point).
 inline void readPoints(const unsigned char* p, std::size_t n, TDynamicPtArray& out)
 {
-    const StoredPoints stored(p, n);
-    out.assign(stored.begin(), stored.end());
+    if constexpr (fixed_part_detail::kPointsAsStored) {
+        out.resize(n);
+        if (n > 0)
+            std::memcpy(static_cast<void*>(out.data()), p, 8 * n);
+    } else {
+        const StoredPoints stored(p, n);
+        out.assign(stored.begin(), stored.end());
+    }
 }
 
 } // namespace molvane
