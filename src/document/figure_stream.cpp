@@ -223,6 +223,20 @@ public:
         return true;
     }
 
+    // Two lengths of zero in a row (a record without font name and text), taken at once when they are
+    // there: what reading the two lengths and fitting them would take.
+    bool skipTwoZeros()
+    {
+        if (!has(8) || 8 > lengthsEnd_ - pos_)
+            return false;
+        std::uint64_t both;
+        std::memcpy(&both, p_ + pos_, sizeof both);
+        if (both != 0)
+            return false;
+        pos_ += 8;
+        return true;
+    }
+
 private:
     const unsigned char* p_;
     qsizetype size_;
@@ -249,6 +263,9 @@ public:
         // Made and filled in one place, so the fields the fixed part sets are written once.
         TFigure& f = out.emplace_back(TFigure::FromFixedPart{}, r_.here());
         r_.skip(kFigureFixedBytes);
+        // Most records end there, with no texts, points or picture.
+        if (!hasPoints(f) && f.kind != fkPicture && r_.skipTwoZeros())
+            return true;
         if (readRest(f))
             return true;
         out.pop_back();
@@ -256,7 +273,7 @@ public:
     }
 
 private:
-    bool readRest(TFigure& f)
+    Q_NEVER_INLINE bool readRest(TFigure& f)
     {
         if (!readText(f.fontName) || !readText(f.text))
             return false;

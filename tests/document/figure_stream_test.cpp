@@ -191,6 +191,13 @@ TEST(FigureStream, LengthsPastTheLimitOrTheDataOrNegativeAreBadRecords)
     EXPECT_FALSE(decode(huge, back));
     for (int cut = 0; cut < b.size(); cut += 7)
         EXPECT_FALSE(decode(b.left(cut), back)) << cut;
+    // A record without texts ends with two lengths of zero, which must lie within the limit and the data.
+    const QByteArray bare = encoded(sampleBond());
+    EXPECT_TRUE(decode(bare, back, bare.size()));
+    for (int shortBy : {1, 4, 7, 8})
+        EXPECT_FALSE(decode(bare, back, bare.size() - shortBy)) << shortBy;
+    for (int shortBy : {1, 5})
+        EXPECT_FALSE(decode(bare.left(bare.size() - shortBy), back, bare.size())) << shortBy;
 }
 
 TEST(FigureStream, AListStopsAtItsFirstBadRecordKeepingTheOnesBefore)
