@@ -7,7 +7,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <array>
-#include <iterator>
 #include <optional>
 
 namespace molvane {
@@ -175,17 +174,16 @@ void CanvasView::paintMarks(QPainter& p) const
             p.drawRect(QRect(QPoint(x - h, y - h), QPoint(x + h - 1, y + h - 1)));
             p.drawLine(x - 4, y - 4, x + 3, y + 3);
             p.drawLine(x + 3, y - 4, x - 4, y + 3);
-        } else if (const std::optional<PaintedPixels> direct = paintedPixels(p, markRegion(markAt_))) {
-            // Straight into the window's pixels: the square's and the diagonals' pixels, each once.
-            const std::array<QPoint, kPrecisionMarkPixels> pixels = precisionMarkPixels(markAt_ + direct->shift);
-            notXorPoints(direct->rows, pixels.data(), int(pixels.size()), toQRgb(kMarkColour), direct->allowed);
         } else {
-            // A one-pixel square from x - h to x + h, and the diagonals, in one call: no two lines share
-            // a pixel, so each is inverted once.
-            const QLine lines[] = {{x - h, y - h, x + h, y - h}, {x - h, y + h, x + h, y + h},
-                                   {x - h, y - h + 1, x - h, y + h - 1}, {x + h, y - h + 1, x + h, y + h - 1},
-                                   {x - 4, y - 4, x + 3, y + 3}, {x + 3, y - 4, x - 4, y + 3}};
-            p.drawLines(lines, int(std::size(lines)));
+            // The square's and the diagonals' pixels, each inverted once: straight in the window's
+            // pixels where they can be reached, else as points.
+            const std::optional<PaintedPixels> direct = paintedPixels(p, markRegion(markAt_));
+            const std::array<QPoint, kPrecisionMarkPixels> pixels =
+                precisionMarkPixels(direct ? markAt_ + direct->shift : markAt_);
+            if (direct)
+                notXorPoints(direct->rows, pixels.data(), int(pixels.size()), toQRgb(kMarkColour), direct->allowed);
+            else
+                p.drawPoints(pixels.data(), int(pixels.size()));
         }
     }
     if (markStyle_.crossHair) {

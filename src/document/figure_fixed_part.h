@@ -253,8 +253,8 @@ private:
 };
 
 // Replaces out with the n points stored at p (8n bytes must be there). Where points are stored as the
-// host keeps them, the bytes are copied as they are (the list is zeroed first, which costs far less than
-// building it point by point).
+// host keeps them, the bytes are copied as they are: zeroing the list and one copy cost less than
+// building it through a forward range, which is walked once to count and once to copy.
 inline void readPoints(const unsigned char* p, std::size_t n, TDynamicPtArray& out)
 {
     if constexpr (fixed_part_detail::kPointsAsStored) {

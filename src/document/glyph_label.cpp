@@ -8,7 +8,6 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -38,13 +37,17 @@ GlyphLabel::GlyphLabel(QWidget* parent) : QLabel(parent)
 void GlyphLabel::changeEvent(QEvent* event)
 {
     const QEvent::Type t = event->type();
-    if (t == QEvent::FontChange || t == QEvent::StyleChange) {
-        glyphs_.clear();
-        ascii_.fill(nullptr);
-        pairs_.clear();
-        lineValid_ = false;
-    }
+    if (t == QEvent::FontChange || t == QEvent::StyleChange)
+        forgetGlyphs();
     QLabel::changeEvent(event);
+}
+
+void GlyphLabel::forgetGlyphs()
+{
+    glyphs_.clear();
+    ascii_.fill(nullptr);
+    pairs_.clear();
+    lineValid_ = false;
 }
 
 std::optional<bool> GlyphLabel::inkIsDarker() const
@@ -79,22 +82,15 @@ qreal lineAdvance(const QString& text, const QFont& font)
 
 } // namespace
 
-qreal GlyphLabel::advanceBefore(Glyph& g, QChar c, QChar next)
+qreal GlyphLabel::advanceBefore(QChar c, QChar next)
 {
-    // Kerning moves the next character: what the pair takes less what the next one takes alone.
-    const auto measure = [&] { return lineAdvance(QString(c) + next, font()) - glyph(next).advance; };
-    if (next.unicode() < kAscii) {
-        if (g.beforeAscii.empty())
-            g.beforeAscii.assign(kAscii, std::numeric_limits<float>::quiet_NaN());
-        float& known = g.beforeAscii[next.unicode()];
-        if (std::isnan(known))
-            known = float(measure()); // whole 64ths of a pixel: exact in a float
-        return known;
-    }
     const quint32 key = (quint32(c.unicode()) << 16) | next.unicode();
     auto found = pairs_.find(key);
-    if (found == pairs_.end())
-        found = pairs_.emplace(key, measure()).first;
+    if (found == pairs_.end()) {
+        // Kerning moves the next character: what the pair takes less what the next one takes alone.
+        const qreal advance = lineAdvance(QString(c) + next, font()) - glyph(next).advance;
+        found = pairs_.emplace(key, advance).first;
+    }
     return found->second;
 }
 
@@ -201,7 +197,7 @@ void GlyphLabel::place(const QString& text, const QRect& box, Line& line)
         line.pens.assign(composed_.pens.begin(), composed_.pens.begin() + from);
     }
     const qsizetype shift = was.size() - text.size();
-    qreal pen = from == 0 ? 0 : line.pens.back() + advanceBefore(glyph(text[from - 1]), text[from - 1], text[from]);
+    qreal pen = from == 0 ? 0 : line.pens.back() + advanceBefore(text[from - 1], text[from]);
     for (qsizetype i = from; i < text.size(); ++i) {
         const qsizetype old = i + shift;
         if (reuse && i >= sameFrom && old < qsizetype(composed_.pens.size()) && composed_.pens[std::size_t(old)] == pen) {
@@ -224,7 +220,7 @@ void GlyphLabel::place(const QString& text, const QRect& box, Line& line)
         const Glyph::Shape& s = shape(g, text[i], phase);
         line.placements.push_back({text[i], cell.x() + s.offset.x(), s.ink.width(), cell.y() + s.offset.y(), phase});
         line.pens.push_back(pen);
-        pen += i + 1 < text.size() ? advanceBefore(g, text[i], text[i + 1]) : g.advance;
+        pen += i + 1 < text.size() ? advanceBefore(text[i], text[i + 1]) : g.advance;
     }
 }
 
@@ -282,11 +278,8 @@ void GlyphLabel::paintEvent(QPaintEvent* event)
     // The images hold the colours of the window's state (active or not) they were made in.
     const std::pair colours(palette().color(foregroundRole()).rgba(), palette().color(backgroundRole()).rgba());
     if (colours != colours_) {
-        glyphs_.clear();
-        ascii_.fill(nullptr);
-        pairs_.clear();
+        forgetGlyphs();
         colours_ = colours;
-        lineValid_ = false;
     }
     const QRect box = contentsRect();
     if (line_.size() != box.size()) {

@@ -12,7 +12,6 @@
 #include <QImage>
 #include <QLabel>
 #include <array>
-#include <climits>
 #include <unordered_map>
 #include <optional>
 #include <utility>
@@ -53,7 +52,6 @@ private:
             bool made = false;
         };
         std::array<Shape, kPhases> shapes;
-        std::vector<float> beforeAscii; // advanceBefore each ASCII character (NaN: not yet known)
     };
     static constexpr char16_t kAscii = 128;
     // Where a character's ink lies in the composed line: its left column, width and top row, and the
@@ -85,9 +83,10 @@ private:
     std::optional<bool> inkIsDarker() const;
     Glyph& glyph(QChar c);
     Glyph& makeGlyph(QChar c);
-    // How far the pen goes from c (whose glyph g is) to the next character, kerning between them
-    // included.
-    qreal advanceBefore(Glyph& g, QChar c, QChar next);
+    // How far the pen goes from c to the next character, kerning between them included.
+    qreal advanceBefore(QChar c, QChar next);
+    // Drops the characters rendered and what was composed of them (another font, style or colours).
+    void forgetGlyphs();
     const Glyph::Shape& shape(Glyph& g, QChar c, int phase);
     void makeShape(Glyph& g, QChar c, int phase);
 
@@ -103,9 +102,8 @@ private:
 };
 
 // Lays glyph over line at `at` (both Format_RGB32), keeping in each channel the darker value (or the
-// lighter one), within the columns firstColumn..lastColumn of line (both included) or all of them.
-void layOver(QImage& line, const QImage& glyph, QPoint at, bool darken, int firstColumn = 0,
-             int lastColumn = INT_MAX);
+// lighter one), within the columns firstColumn..lastColumn of line (both included).
+void layOver(QImage& line, const QImage& glyph, QPoint at, bool darken, int firstColumn, int lastColumn);
 
 // Whether every character of text stands alone on the screen: no surrogate pairs, marks that combine
 // with the character before, or characters of right-to-left scripts.

@@ -31,22 +31,6 @@ QString toolName(int tool, const QMap<int, QToolButton*>& buttons)
     return hint.left(hint.indexOf(separator)); // all of it without a separator
 }
 
-// Appends the decimal digits of v (with its sign): the position text is made on every mouse move.
-void appendNumber(QString& text, int v)
-{
-    char16_t digits[12];
-    int n = 0;
-    unsigned magnitude = v < 0 ? 0u - unsigned(v) : unsigned(v);
-    do {
-        digits[n++] = char16_t(u'0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (v < 0)
-        text += u'-';
-    while (n > 0)
-        text += QChar(digits[--n]);
-}
-
 } // namespace
 
 double TForm1::snapStepNow() const
@@ -125,20 +109,11 @@ void TForm1::updateStatusPosition(QPoint screen)
     } else if (toolCode_ == 31 && dragging_) {
         size = QSize(std::abs(currentPoint_.x() - startPoint_.x()), std::abs(currentPoint_.y() - startPoint_.y()));
     }
-    // "X=%1, Y=%2, W=%3, H=%4, %5"
-    QString text;
-    text.reserve(48);
-    text += u"X=";
-    appendNumber(text, at.x());
-    text += u", Y=";
-    appendNumber(text, at.y());
-    text += u", W=";
-    appendNumber(text, size.width());
-    text += u", H=";
-    appendNumber(text, size.height());
-    text += u", ";
-    text += toolName(returnTool_, toolButtons_);
-    statusPanel1_->setText(text);
+    // "X=%1, Y=%2, W=%3, H=%4, %5", made on every mouse move: one concatenation, not a chain of arg().
+    statusPanel1_->setText(QLatin1String("X=") + QString::number(at.x()) + QLatin1String(", Y=") +
+                           QString::number(at.y()) + QLatin1String(", W=") + QString::number(size.width()) +
+                           QLatin1String(", H=") + QString::number(size.height()) + QLatin1String(", ") +
+                           toolName(returnTool_, toolButtons_));
 }
 
 } // namespace molvane

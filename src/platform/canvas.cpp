@@ -58,15 +58,15 @@ QPainterPath partFor(const QPainterPath& path, const QRect& band)
 }
 
 // The outline a wide round-capped pen gives the shape, as one figure of one run a row; none when it is
-// not such a one.
-std::optional<QPolygonF> oneRunOutline(const QPainterPath& shape, const CanvasPen& pen)
+// not such a one. The pen's stroke, where one was made, is left in stroke for whoever paints it then.
+std::optional<QPolygonF> oneRunOutline(const QPainterPath& shape, const CanvasPen& pen, QPainterPath& stroke)
 {
     if (shape.elementCount() == 2 && shape.elementAt(1).isLineTo()) {
         const QPointF a = shape.elementAt(0), b = shape.elementAt(1);
         if (a != b)
             return roundCappedLine(a, b, pen.width); // a straight line's, made at once
     }
-    const QPainterPath stroke = QPainterPathStroker(toQPen(pen)).createStroke(shape);
+    stroke = QPainterPathStroker(toQPen(pen)).createStroke(shape);
     if (!atMostOneRunPerRow(stroke))
         return std::nullopt;
     return flattenFigure(stroke);
@@ -240,10 +240,11 @@ template <class Extent, class Paint> void Canvas::inBands(QPainter& p, Extent ex
         p.setClipping(false);
 }
 
-// Draws the shape with the painter's pen and brush. In bands, a wide pen's outline is made once and
-// filled band by band: that is what Qt does for such a pen, and making the outline is most of the cost.
-// Fills of at most one run of pixels a row (a straight bond's outline) take taller bands.
-void Canvas::paintPath(QPainter& p, const QPainterPath& shape)
+// Draws the shape with the painter's pen and brush. In bands, a wide pen's outline (stroke, when it
+// was made already) is made once and filled band by band: that is what Qt does for such a pen, and
+// making the outline is most of the cost. Fills of at most one run of pixels a row (a straight bond's
+// outline) take taller bands.
+void Canvas::paintPath(QPainter& p, const QPainterPath& shape, const QPainterPath& stroke)
 {
     if (bandRows_ <= 0) {
         p.drawPath(shape);
@@ -258,7 +259,8 @@ void Canvas::paintPath(QPainter& p, const QPainterPath& shape)
         return;
     }
     const bool wide = outlined && pen.widthF() > 1;
-    const QPainterPath outline = wide ? QPainterPathStroker(pen).createStroke(shape) : QPainterPath();
+    const QPainterPath outline =
+        wide ? (stroke.isEmpty() ? QPainterPathStroker(pen).createStroke(shape) : stroke) : QPainterPath();
     const QBrush brush = p.brush();
     const bool filled = brush.style() != Qt::NoBrush;
     const bool oneRun = (!outlined || wide) && (!filled || atMostOneRunPerRow(shape)) &&
@@ -277,8 +279,9 @@ void Canvas::paintPath(QPainter& p, const QPainterPath& shape)
 }
 
 // Rubber bands over a window's painter whose fills have one run of pixels a row are inverted straight
-// in the window's pixels, without a pass through the painter (whose state is left as it is).
-bool Canvas::invertDirectly(const QPainterPath& shape, bool filled)
+// in the window's pixels, without a pass through the painter (whose state is left as it is). A pen's
+// stroke made on the way, for a shape that is not such a one, is left in stroke.
+bool Canvas::invertDirectly(const QPainterPath& shape, bool filled, QPainterPath& stroke)
 {
     // A clip the painter was given before the canvas is for the painter to keep.
     if (!external_ || mode_ != PenMode::NotXor || bandRows_ <= 0 || (!clipped_ && !painter_ && external_->hasClipping()))
@@ -288,16 +291,14 @@ bool Canvas::invertDirectly(const QPainterPath& shape, bool filled)
     filled = filled && brush_.style == BrushStyle::Solid;
     if ((outlined && !(wide && pen_.style == PenStyle::Solid)) || (!outlined && !filled))
         return false; // thin and dashed lines go through the painter
-    if (filled && !atMostOneRunPerRow(shape))
-        return false;
-    std::optional<QPolygonF> outline;
-    if (wide && !(outline = oneRunOutline(shape, pen_)))
-        return false;
     // Canvas coordinates to the painter's: the origin, unless the painter is already moved by it.
     const QPoint toPainter = painter_ ? QPoint() : origin_;
     const QRegion within = clipped_ ? clip_ : QRegion(bounds().translated(-origin_));
     const std::optional<PaintedPixels> direct = paintedPixels(*external_, within.translated(toPainter));
-    if (!direct)
+    if (!direct || (filled && !atMostOneRunPerRow(shape)))
+        return false;
+    std::optional<QPolygonF> outline;
+    if (wide && !(outline = oneRunOutline(shape, pen_, stroke)))
         return false;
     const QPoint shift = direct->shift + toPainter;
     if (filled)
@@ -313,11 +314,12 @@ void Canvas::drawPath(const QPainterPath& shape, bool filled)
         path_.addPath(shape);
         return;
     }
-    if (invertDirectly(shape, filled))
+    QPainterPath stroke;
+    if (invertDirectly(shape, filled, stroke))
         return;
     QPainter& p = painter();
     applyState(p, filled);
-    paintPath(p, shape);
+    paintPath(p, shape, stroke);
 }
 
 void Canvas::line(QPoint from, QPoint to)
@@ -429,11 +431,12 @@ QPainterPath Canvas::endPath()
 
 void Canvas::strokePath(const QPainterPath& path)
 {
-    if (invertDirectly(path, false))
+    QPainterPath stroke;
+    if (invertDirectly(path, false, stroke))
         return;
     QPainter& p = painter();
     applyState(p, false);
-    paintPath(p, path);
+    paintPath(p, path, stroke);
 }
 
 void Canvas::fillPath(const QPainterPath& path, TColor color)

@@ -90,7 +90,6 @@ public:
     // (with the pen modes other than Copy), and waking the pool costs more than a rubber band drawn on
     // this thread. 0 (the default) paints in one go. Fills of one run a row go in bands of
     // kOneRunBandRows rows when that is more.
-    static constexpr int kOneRunBandRows = 90;
     void setBandRows(int rows) { bandRows_ = rows; }
 
     void setClipRegion(const QRegion& region);
@@ -158,7 +157,7 @@ public:
 
 private:
     QPainter& painter();
-    bool invertDirectly(const QPainterPath& shape, bool filled);
+    bool invertDirectly(const QPainterPath& shape, bool filled, QPainterPath& stroke);
     QRect bounds() const { return target_ ? target_->rect() : QRect(QPoint(0, 0), externalSize_); }
     void applyState(QPainter& p, bool withBrush);
     // The rows of the extent (canvas pixels) that can show: within the image and the clip.
@@ -168,7 +167,9 @@ private:
     // paint is given the band's rows, or a null rectangle when it paints in one go. Bands are
     // the larger of the canvas's band rows and `rows`.
     template <class Extent, class Paint> void inBands(QPainter& p, Extent extent, Paint paint, int rows = 0);
-    void paintPath(QPainter& p, const QPainterPath& shape);
+    void paintPath(QPainter& p, const QPainterPath& shape, const QPainterPath& stroke);
+    // Fewer runs than Qt hands to its thread pool, at one run a row.
+    static constexpr int kOneRunBandRows = 90;
 
     QImage* target_ = nullptr;   // the pixels, when the canvas owns its painting
     QPainter* external_ = nullptr; // the painter begun elsewhere, otherwise

@@ -233,3 +233,26 @@ TEST(CanvasView, ATallBondsRubberBandIsInvertedStraightInTheViewsPixelsAsTheCanv
     EXPECT_NE(narrowed.copy(0, 0, part.width(), 120 - part.top()),
               before.copy(0, 0, part.width(), 120 - part.top()));
 }
+
+TEST(CanvasView, AnArcsRubberBandOfTwoRunsARowGoesThroughThePainterAsDrawnOnce)
+{
+    // A wide arc bulging over its chord has two runs on the rows near its top: it is painted through
+    // the painter, in bands, from the outline the canvas made while looking at it.
+    Drawing drawing;
+    drawColumn(drawing);
+    CanvasView view(drawing);
+    TFigure arc = bond({20, 250}, {240, 250}, 7);
+    arc.kind = fkCurve;
+    arc.shape = 20;
+    const QRect area(0, 0, 260, 300);
+    const QImage before = shot(view, area);
+    view.setOverlayPainter([&](Canvas& canvas, const QRect&) { paintInverted(arc, canvas); },
+                           [&] { return QRegion(area); });
+    QImage expected = before.copy();
+    {
+        Canvas canvas(expected);
+        paintInverted(arc, canvas);
+    }
+    ASSERT_GT(countPixels(before, clWhite) - countPixels(expected, clWhite), 500) << "the arc inverts the white";
+    EXPECT_TRUE(imagesMatch(shot(view, area), expected, 0, "tall-arc-band"));
+}
