@@ -30,6 +30,40 @@ struct TMargins {
 
 // Index of each end in ends and freeEnds: the main line, the second and the third line of a bond.
 enum EndIndex { kMainStart = 0, kSecondStart = 1, kThirdStart = 2, kMainEnd = 3, kSecondEnd = 4, kThirdEnd = 5 };
+
+// The six ends of a figure, indexed by EndIndex (the three starts, then the three ends), kept in memory in
+// the order a figure record stores them: each line's start followed by its end. Reading or writing a
+// record then moves them in one straight copy.
+class EndPoints {
+public:
+    static constexpr std::size_t size() { return 6; }
+
+    QPoint& operator[](std::size_t index) { return slots_[kSlot[index]]; }
+    const QPoint& operator[](std::size_t index) const { return slots_[kSlot[index]]; }
+    bool operator==(const EndPoints&) const = default;
+
+    // The six in index order.
+    std::array<QPoint, 6> inIndexOrder() const
+    {
+        std::array<QPoint, 6> points;
+        for (std::size_t i = 0; i < size(); ++i)
+            points[i] = (*this)[i];
+        return points;
+    }
+    // The six in record order (main start, main end, second start, second end, third start, third end);
+    // also a walk over all of them where the order does not matter.
+    std::array<QPoint, 6>& inRecordOrder() { return slots_; }
+    const std::array<QPoint, 6>& inRecordOrder() const { return slots_; }
+    QPoint* begin() { return slots_.data(); }
+    QPoint* end() { return slots_.data() + slots_.size(); }
+    const QPoint* begin() const { return slots_.data(); }
+    const QPoint* end() const { return slots_.data() + slots_.size(); }
+
+private:
+    // The slot of each index.
+    static constexpr std::size_t kSlot[6] = {0, 2, 4, 1, 3, 5};
+    std::array<QPoint, 6> slots_{};
+};
 // Index of each point in extremes.
 enum ExtremeIndex { kLeftmost = 0, kTopmost = 1, kRightmost = 2, kBottommost = 3 };
 
@@ -55,8 +89,8 @@ struct TFigure {
     std::int32_t shape = 0;
     std::int32_t sizeStep = 0;
     std::int32_t reserved = 0; // carried and stored, never interpreted
-    std::array<QPoint, 6> ends{};
-    std::array<QPoint, 6> freeEnds{}; // ends as they were before any tip connection
+    EndPoints ends;
+    EndPoints freeEnds; // ends as they were before any tip connection
     QPoint handle;                    // centre of the selection frame
     std::array<QPoint, 4> extremes{}; // leftmost, topmost, rightmost, bottommost of the outline
     TMargins margins;

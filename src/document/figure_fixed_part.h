@@ -14,7 +14,6 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <iterator>
 
 namespace molvane {
 
@@ -88,22 +87,12 @@ inline void putPoint(char* p, QPoint q, QPoint offset)
     std::memcpy(p, xy, 8);
 }
 
-// In memory the six ends are main, second, third start, then main, second, third end; in the record
-// each start is followed by its end.
-inline void writeEnds(char* p, const std::array<QPoint, 6>& ends, Lanes off)
+// The six ends are kept in record order: they go out as three pairs of points.
+inline void writeEnds(char* p, const EndPoints& ends, Lanes off)
 {
-    const Lanes e0 = load(&ends[0]), e2 = load(&ends[2]), e4 = load(&ends[4]);
-    store(p, __builtin_shufflevector(e0, e2, 0, 1, 6, 7) + off);
-    store(p + 16, __builtin_shufflevector(e0, e4, 2, 3, 4, 5) + off);
-    store(p + 32, __builtin_shufflevector(e2, e4, 0, 1, 6, 7) + off);
-}
-
-inline void readEnds(const unsigned char* p, std::array<QPoint, 6>& ends)
-{
-    const Lanes main = load(p), second = load(p + 16), third = load(p + 32);
-    store(&ends[0], __builtin_shufflevector(main, second, 0, 1, 4, 5));
-    store(&ends[2], __builtin_shufflevector(third, main, 0, 1, 6, 7));
-    store(&ends[4], __builtin_shufflevector(second, third, 2, 3, 6, 7));
+    const QPoint* q = ends.inRecordOrder().data();
+    for (int pair = 0; pair < 3; ++pair)
+        store(p + 16 * pair, load(q + 2 * pair) + off);
 }
 
 inline char* writeFixedPartFast(char* p, const TFigure& f, QPoint offset)
@@ -154,24 +143,30 @@ inline std::uint32_t field32(const unsigned char* p)
 inline std::int32_t fieldInt(const unsigned char* p) { return std::int32_t(field32(p)); }
 inline QPoint fieldPoint(const unsigned char* p) { return {fieldInt(p), fieldInt(p + 4)}; }
 
-// The six ends stored from p (each start followed by its end), in memory order.
-inline std::array<QPoint, 6> endsAt(const unsigned char* p)
+// The n points stored from p, into out.
+inline void pointsAt(const unsigned char* p, QPoint* out, std::size_t n)
 {
-    std::array<QPoint, 6> ends;
     if constexpr (kPointsAsStored) {
-        readEnds(p, ends);
+        std::memcpy(static_cast<void*>(out), p, 8 * n);
     } else {
-        for (int k = 0; k < 3; ++k) {
-            ends[std::size_t(k)] = fieldPoint(p + 16 * k);
-            ends[std::size_t(k + 3)] = fieldPoint(p + 16 * k + 8);
-        }
+        for (std::size_t i = 0; i < n; ++i)
+            out[i] = fieldPoint(p + 8 * i);
     }
+}
+
+// The six ends stored from p (each start followed by its end, as they are kept).
+inline EndPoints endsAt(const unsigned char* p)
+{
+    EndPoints ends;
+    pointsAt(p, ends.inRecordOrder().data(), 6);
     return ends;
 }
 
 inline std::array<QPoint, 4> extremesAt(const unsigned char* p)
 {
-    return {fieldPoint(p), fieldPoint(p + 8), fieldPoint(p + 16), fieldPoint(p + 24)};
+    std::array<QPoint, 4> extremes;
+    pointsAt(p, extremes.data(), 4);
+    return extremes;
 }
 
 } // namespace fixed_part_detail
@@ -210,61 +205,13 @@ inline char* writePoints(char* p, const QPoint* points, std::size_t n, QPoint of
         return portable::writePoints(p, points, n, offset);
 }
 
-// The n points stored at p as a range of QPoint: a point list is built from it in one pass, without
-// being zeroed first. The decoding is byte by byte, which compilers turn into plain loads where the host
-// is little-endian.
-class StoredPoints {
-public:
-    class iterator {
-    public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = QPoint;
-        using difference_type = std::ptrdiff_t;
-        using pointer = void;
-        using reference = QPoint;
-
-        iterator() = default;
-        explicit iterator(const unsigned char* p) : p_(p) {}
-        QPoint operator*() const { return fixed_part_detail::fieldPoint(p_); }
-        iterator& operator++()
-        {
-            p_ += 8;
-            return *this;
-        }
-        iterator operator++(int)
-        {
-            iterator before = *this;
-            p_ += 8;
-            return before;
-        }
-        bool operator==(const iterator&) const = default;
-
-    private:
-        const unsigned char* p_ = nullptr;
-    };
-
-    StoredPoints(const unsigned char* p, std::size_t n) : p_(p), n_(n) {}
-    iterator begin() const { return iterator(p_); }
-    iterator end() const { return iterator(p_ + 8 * n_); }
-
-private:
-    const unsigned char* p_;
-    std::size_t n_;
-};
-
 // Replaces out with the n points stored at p (8n bytes must be there). Where points are stored as the
-// host keeps them, the bytes are copied as they are: zeroing the list and one copy cost less than
-// building it through a forward range, which is walked once to count and once to copy.
+// host keeps them, the bytes are copied as they are.
 inline void readPoints(const unsigned char* p, std::size_t n, TDynamicPtArray& out)
 {
-    if constexpr (fixed_part_detail::kPointsAsStored) {
-        out.resize(n);
-        if (n > 0)
-            std::memcpy(static_cast<void*>(out.data()), p, 8 * n);
-    } else {
-        const StoredPoints stored(p, n);
-        out.assign(stored.begin(), stored.end());
-    }
+    out.resize(n);
+    if (n > 0)
+        fixed_part_detail::pointsAt(p, out.data(), n);
 }
 
 } // namespace molvane

@@ -75,7 +75,10 @@ TFigure sampleFigure(const DrawingStyle& s, int kind, QPoint a, QPoint b)
     f.fillColor = s.brushColor;
     f.penStyle = s.normalStyle;
     f.lineWidth = 3;
-    f.ends = {QPoint(18, 96), QPoint(18, 96), QPoint(18, 96), QPoint(78, 24), QPoint(78, 24), QPoint(78, 24)};
+    for (EndIndex start : {kSecondStart, kThirdStart})
+        f.ends[start] = QPoint(18, 96);
+    for (EndIndex end : {kSecondEnd, kThirdEnd})
+        f.ends[end] = QPoint(78, 24);
     f.ends[kMainStart] = a;
     f.ends[kMainEnd] = b;
     f.fontName = s.fontName;
