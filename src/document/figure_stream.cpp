@@ -19,11 +19,6 @@ constexpr int kPointBytes = 8;
 
 bool hasPoints(const TFigure& f) { return f.kind == fkFree || f.kind == fkNuri || f.freeForm; }
 
-bool isAscii(const QString& text)
-{
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
-}
-
 bool isAscii(QByteArrayView bytes)
 {
     return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -78,8 +73,13 @@ public:
     char* write(char* p, const TFigure& f, QPoint offset, const QByteArray& bmp)
     {
         Cursor w{writeFixedPart(p, f, offset)};
-        w.p = writeText(w.p, f.fontName);
-        w.p = writeText(w.p, f.text);
+        if (f.fontName.isEmpty() && f.text.isEmpty()) { // most records: two zero lengths
+            std::memset(w.p, 0, 8);
+            w.p += 8;
+        } else {
+            w.p = writeText(w.p, f.fontName);
+            w.p = writeText(w.p, f.text);
+        }
         if (hasPoints(f)) {
             // A fill's points are figure indices, not positions.
             const QPoint shift = f.kind == fkNuri ? QPoint() : offset;
@@ -97,11 +97,19 @@ private:
     char* writeText(char* p, const QString& text)
     {
         Cursor w{p};
-        if (isAscii(text)) { // CP932 holds ASCII as it is
-            w.putInt(std::int32_t(text.size()));
-            for (QChar c : text)
-                w.put8(std::uint8_t(c.unicode()));
-            return w.p;
+        // CP932 holds ASCII as it is: the characters are narrowed while they are checked, and a text
+        // that is not all ASCII is written again, encoded (its record has room for two bytes a unit).
+        const qsizetype n = text.size();
+        const char16_t* units = reinterpret_cast<const char16_t*>(text.constData());
+        char* narrow = p + 4;
+        char16_t seen = 0;
+        for (qsizetype i = 0; i < n; ++i) {
+            seen |= units[i];
+            narrow[i] = char(units[i]);
+        }
+        if (seen < 0x80) {
+            w.putInt(std::int32_t(n));
+            return narrow + n;
         }
         const QByteArray& bytes = cp932Of(text);
         w.putInt(std::int32_t(bytes.size()));

@@ -118,6 +118,32 @@ TEST(FigureStream, RecordsRoundTripExceptTheSelectionFlags)
     EXPECT_EQ(int32At(encoded(f), 194), 15);
 }
 
+TEST(FigureStream, TextsAreStoredByteForByteWhetherEitherOrBothAreEmpty)
+{
+    TFigure f = sampleBond();
+    f.kind = fkMoji;
+    f.text = "COOH";
+    QByteArray b = encoded(f);
+    EXPECT_EQ(int32At(b, 194), 0);
+    EXPECT_EQ(int32At(b, 198), 4);
+    EXPECT_EQ(b.mid(202), "COOH");
+
+    f.fontName = "Arial";
+    f.text.clear();
+    b = encoded(f);
+    EXPECT_EQ(int32At(b, 194), 5);
+    EXPECT_EQ(b.mid(198, 5), "Arial");
+    EXPECT_EQ(int32At(b, 203), 0);
+    EXPECT_EQ(b.size(), 207);
+
+    // A text whose first character is ASCII and whose last is not is encoded whole.
+    f.fontName.clear();
+    f.text = QStringLiteral("C°");
+    b = encoded(f);
+    EXPECT_EQ(int32At(b, 198), 3);
+    EXPECT_EQ(b.mid(202), QByteArray("C\x81\x8B"));
+}
+
 TEST(FigureStream, PointsAreWrittenOnlyForFreeCurvesFillsAndFreeRanges)
 {
     TFigure f = sampleBond();
