@@ -2,6 +2,7 @@
 
 #include "platform/bmp_codec.h"
 #include "platform/cp932.h"
+#include "platform/lasting_texts.h"
 
 #include <QHash>
 #include <algorithm>
@@ -253,7 +254,8 @@ private:
 };
 
 // Reads records from the rest of a ByteReader, which is moved past what was read when done. Texts go
-// through the decoder once per distinct byte sequence: the texts read share their storage.
+// through the decoder once per distinct byte sequence: the texts read share their storage, which for
+// short texts is the program's store of lasting texts, so that copying them costs no atomic count.
 class RecordReader {
 public:
     RecordReader(ByteReader& in, qsizetype limit) : in_(in), r_(rest(in), in.position(), limit) {}
@@ -321,7 +323,7 @@ private:
         const QByteArray key = QByteArray::fromRawData(bytes.data(), bytes.size());
         auto known = decoded_.constFind(key);
         if (known == decoded_.cend()) // CP932 holds ASCII as it is
-            known = decoded_.insert(key, isAscii(bytes) ? QString::fromLatin1(bytes) : fromCp932(bytes));
+            known = decoded_.insert(key, lastingText(isAscii(bytes) ? QString::fromLatin1(bytes) : fromCp932(bytes)));
         recent = {bytes, *known};
         return recent.text;
     }
