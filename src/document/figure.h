@@ -64,6 +64,7 @@ private:
     static constexpr std::size_t kSlot[6] = {0, 2, 4, 1, 3, 5};
     std::array<QPoint, 6> slots_{};
 };
+
 // Index of each point in extremes.
 enum ExtremeIndex { kLeftmost = 0, kTopmost = 1, kRightmost = 2, kBottommost = 3 };
 
@@ -90,7 +91,7 @@ struct TFigure {
     std::int32_t sizeStep = 0;
     std::int32_t reserved = 0; // carried and stored, never interpreted
     EndPoints ends;
-    EndPoints freeEnds; // ends as they were before any tip connection
+    EndPoints freeEnds;               // ends as they were before any tip connection
     QPoint handle;                    // centre of the selection frame
     std::array<QPoint, 4> extremes{}; // leftmost, topmost, rightmost, bottommost of the outline
     TMargins margins;
