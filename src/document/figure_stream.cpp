@@ -322,8 +322,10 @@ private:
         // The keys view the input, which outlives the reader.
         const QByteArray key = QByteArray::fromRawData(bytes.data(), bytes.size());
         auto known = decoded_.constFind(key);
-        if (known == decoded_.cend()) // CP932 holds ASCII as it is
-            known = decoded_.insert(key, lastingText(isAscii(bytes) ? QString::fromLatin1(bytes) : fromCp932(bytes)));
+        if (known == decoded_.cend()) { // CP932 holds ASCII as it is
+            const QString text = isAscii(bytes) ? QString::fromLatin1(bytes) : fromCp932(bytes);
+            known = decoded_.insert(key, lastingText(text));
+        }
         recent = {bytes, *known};
         return recent.text;
     }

@@ -184,7 +184,8 @@ TEST(Figure, EndsAreIndexedStartsFirstAndKeptEachStartBesideItsEnd)
     for (std::size_t i = 0; i < EndPoints::size(); ++i)
         EXPECT_EQ(indexOrder[i], QPoint(int(i), 10 * int(i))) << i;
     // Main start, main end, second start, second end, third start, third end.
-    const std::array<int, 6> recordOrder{kMainStart, kMainEnd, kSecondStart, kSecondEnd, kThirdStart, kThirdEnd};
+    const std::array<int, 6> recordOrder{kMainStart, kMainEnd,    kSecondStart,
+                                         kSecondEnd, kThirdStart, kThirdEnd};
     for (std::size_t k = 0; k < recordOrder.size(); ++k)
         EXPECT_EQ(ends.inRecordOrder()[k], ends[std::size_t(recordOrder[k])]) << k;
     EndPoints moved = ends;

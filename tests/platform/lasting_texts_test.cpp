@@ -39,7 +39,7 @@ TEST(LastingTexts, EmptyLongAndOverflowingTextsComeBackAsTheyAre)
     const QString b = store.lasting(QStringLiteral("OH"));
     const QString third = QStringLiteral("NH2");
     EXPECT_EQ(store.lasting(third).constData(), third.constData()) << "the store is full";
-    EXPECT_EQ(store.lasting(QStringLiteral("CH3")).constData(), a.constData()) << "kept texts are still found";
+    EXPECT_EQ(store.lasting(QStringLiteral("CH3")).constData(), a.constData()) << "kept ones are still found";
     EXPECT_EQ(store.lasting(QStringLiteral("OH")).constData(), b.constData());
 }
 
