@@ -70,14 +70,20 @@ bool GlyphLabel::paintsByGlyphs() const
 
 namespace {
 
+// Lays the layout's text out as one line, as a label does, and returns that line.
+QTextLine oneLine(QTextLayout& layout)
+{
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line;
+}
+
 // The advance of a line of text as a label lays it out, spaces included.
 qreal lineAdvance(const QString& text, const QFont& font)
 {
     QTextLayout layout(text, font);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    return line.horizontalAdvance();
+    return oneLine(layout).horizontalAdvance();
 }
 
 } // namespace
@@ -107,9 +113,7 @@ GlyphLabel::Glyph& GlyphLabel::makeGlyph(QChar c)
     const bool ascii = c.unicode() < kAscii;
     const QString one(c);
     QTextLayout layout(one, font());
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
+    const QTextLine line = oneLine(layout);
     Glyph g;
     g.advance = line.horizontalAdvance(); // a space included
     g.ascent = line.ascent();
@@ -138,9 +142,7 @@ void GlyphLabel::makeShape(Glyph& g, QChar c, int phase)
     Glyph::Shape& shape = g.shapes[std::size_t(phase)];
     const QString one(c);
     QTextLayout layout(one, font());
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
+    oneLine(layout);
     QImage cell(g.width, g.baseline + qCeil(g.descent) + 1, QImage::Format_RGB32);
     const QRgb paper = palette().color(backgroundRole()).rgb();
     cell.fill(paper);

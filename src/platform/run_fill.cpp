@@ -35,6 +35,9 @@ int stepsFor(const QPointF& p0, const QPointF& c1, const QPointF& c2, const QPoi
 // Coordinates beyond this many pixels are no drawing's.
 constexpr double kFarOff = 1 << 20;
 
+// What a pixel is XORed with to become NOT(colour XOR pixel) in its colour channels, alpha kept.
+QRgb notXorFlip(QRgb colour) { return ~colour & 0x00FFFFFFu; }
+
 struct Fixed {
     long x, y; // 1/64 pixel
 };
@@ -159,7 +162,7 @@ void notXorPoints(const PixelRows& pixels, const QPoint* points, int count, QRgb
 {
     const QRect area = clip & pixels.bounds;
     const int left = area.left(), right = area.right(), top = area.top(), bottom = area.bottom();
-    const QRgb flip = ~colour & 0x00FFFFFFu;
+    const QRgb flip = notXorFlip(colour);
     for (int i = 0; i < count; ++i) {
         const int x = points[i].x(), y = points[i].y();
         if (x >= left && x <= right && y >= top && y <= bottom)
@@ -238,7 +241,7 @@ void notXorRuns(const PixelRows& pixels, const QPolygonF& polygon, QPoint shift,
     for (std::size_t i = 0; i < points.size(); ++i)
         runs.cross(points[i], points[(i + 1) % points.size()]);
     // NOT(c XOR d) is (NOT c) XOR d.
-    runs.flip(pixels, ~colour & 0x00FFFFFFu);
+    runs.flip(pixels, notXorFlip(colour));
 }
 
 } // namespace molvane
