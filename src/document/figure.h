@@ -2,7 +2,8 @@
 // One drawn object of a drawing (a character, a bond, a curve, a fill, a picture...), and the ordered
 // list of them that is the drawing. The list order is the painting order. Points are model pixels,
 // except on the working figure that is being dragged out on the screen.
-// TFigure is a value type: copies are deep (texts, points and picture are duplicated).
+// TFigure is a value type: a copy changes independently of its original. Texts and points are shared
+// until either side changes them; the picture is duplicated.
 
 #include "document/figure_kind.h"
 #include "document/figure_picture.h"
@@ -17,7 +18,8 @@
 
 namespace molvane {
 
-using TDynamicPtArray = std::vector<QPoint>;
+// A list of points, shared by its copies until one of them is changed.
+using TDynamicPtArray = QList<QPoint>;
 
 // Outward stroke margins of a figure's outline: left and top <= 0, right and bottom >= 0.
 struct TMargins {

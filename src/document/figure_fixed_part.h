@@ -205,13 +205,4 @@ inline char* writePoints(char* p, const QPoint* points, std::size_t n, QPoint of
         return portable::writePoints(p, points, n, offset);
 }
 
-// Replaces out with the n points stored at p (8n bytes must be there). Where points are stored as the
-// host keeps them, the bytes are copied as they are.
-inline void readPoints(const unsigned char* p, std::size_t n, TDynamicPtArray& out)
-{
-    out.resize(n);
-    if (n > 0)
-        fixed_part_detail::pointsAt(p, out.data(), n);
-}
-
 } // namespace molvane

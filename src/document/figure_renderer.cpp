@@ -51,7 +51,7 @@ QPainterPath polylinePath(const TDynamicPtArray& points)
     if (points.empty())
         return p;
     p.moveTo(points.front());
-    for (std::size_t i = 1; i < points.size(); ++i)
+    for (qsizetype i = 1; i < points.size(); ++i)
         p.lineTo(points[i]);
     return p;
 }

@@ -1,5 +1,7 @@
 #include "document/figure_stream.h"
 
+#include "document/point_blocks.h"
+
 #include "platform/bmp_codec.h"
 #include "platform/cp932.h"
 #include "platform/lasting_texts.h"
@@ -205,6 +207,8 @@ public:
     bool has(qsizetype n) const { return n <= size_ - pos_; }
     // A declared length of n bytes must fit before the limit and in what is really there.
     bool fits(std::int64_t n) const { return n >= 0 && n <= lengthsEnd_ - pos_; }
+    // How many bytes declared lengths may still take.
+    qsizetype room() const { return lengthsEnd_ - pos_; }
 
     // Unchecked reads: the caller has made sure with has() or fits().
     const unsigned char* here() const { return p_ + pos_; }
@@ -384,7 +388,7 @@ private:
         std::int32_t m;
         if (!r_.readInt(m) || !r_.fits(std::int64_t(m) * kPointBytes))
             return false;
-        molvane::readPoints(r_.here(), std::size_t(m), f.points);
+        f.points = points_.take(r_.here(), std::size_t(m), std::size_t(r_.room() / kPointBytes));
         r_.skip(std::int64_t(m) * kPointBytes);
         return true;
     }
@@ -405,6 +409,7 @@ private:
 
     ByteReader& in_;
     FieldReader r_;
+    PointBlocks points_;
     // A slot holds the text of the bytes it last saw; it is empty until then, and the texts looked up
     // are never empty.
     struct Recent {

@@ -167,7 +167,7 @@ void TForm1::checkFillLeaks(QRgb cornerBefore)
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (list[i].kind != fkNuri)
             continue;
-        for (QPoint p : list[i].points)
+        for (QPoint p : std::as_const(list[i].points))
             if (p.x() >= 0 && p.x() < int(list.size()) && list[std::size_t(p.x())].selected)
                 broken.push_back(int(i));
     }

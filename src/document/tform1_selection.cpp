@@ -273,7 +273,7 @@ void TForm1::paintSelection(Canvas& canvas, const QRect& exposed)
     }
     // Every second segment of the lasso: it looks dashed.
     canvas.setPen({clRed, 1, PenStyle::Solid});
-    for (std::size_t i = 2; i < pointBuffer_.size(); i += 2)
+    for (qsizetype i = 2; i < pointBuffer_.size(); i += 2)
         if (exposed.intersects(rangeRect(pointBuffer_[i - 1], pointBuffer_[i]).adjusted(-1, -1, 1, 1)))
             canvas.line(pointBuffer_[i - 1], pointBuffer_[i]);
 }

@@ -5,6 +5,7 @@
 #include "platform/canvas.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace molvane {
 
@@ -35,7 +36,7 @@ std::vector<int> copyIndices(const FigureList& list)
 void renameSurroundings(TFigure& fill, const std::vector<int>& copyAt)
 {
     TDynamicPtArray named;
-    for (QPoint p : fill.points)
+    for (QPoint p : std::as_const(fill.points))
         if (p.x() >= 0 && p.x() < int(copyAt.size()) && copyAt[std::size_t(p.x())] >= 0)
             named.push_back({copyAt[std::size_t(p.x())], p.y()});
     fill.points = std::move(named);
@@ -53,7 +54,7 @@ std::vector<int> sortedValidIndices(const FigureList& list, std::vector<int> ind
 void renumberSurroundings(TFigure& fill, const std::vector<int>& removed)
 {
     TDynamicPtArray kept;
-    for (QPoint p : fill.points) {
+    for (QPoint p : std::as_const(fill.points)) {
         const auto below = std::lower_bound(removed.begin(), removed.end(), p.x());
         if (below != removed.end() && *below == p.x())
             continue;

@@ -1,4 +1,5 @@
 #include "document/figure_fixed_part.h"
+#include "document/point_blocks.h"
 
 #include <gtest/gtest.h>
 
@@ -143,8 +144,9 @@ TEST(FigureFixedPart, PointRunsOfEveryLengthMatchWithAndWithoutAnOffset)
             portable::writePoints(slow.data(), points.data(), n, offset);
             ASSERT_EQ(fast, slow) << n << " points";
 
-            std::vector<QPoint> back{QPoint(1, 1)}, stored; // what was in the list goes
-            readPoints(reinterpret_cast<const unsigned char*>(fast.data()), n, back);
+            PointBlocks blocks;
+            const TDynamicPtArray back = blocks.take(reinterpret_cast<const unsigned char*>(fast.data()), n, n);
+            TDynamicPtArray stored;
             for (QPoint q : points)
                 stored.push_back(wrappingSum(q, offset));
             EXPECT_EQ(back, stored);
