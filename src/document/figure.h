@@ -84,6 +84,9 @@ struct TFigure {
     std::int32_t cursorPrecision = 0;
     bool freeForm = false;  // only on the transient free range figure
     bool fineMoved = false; // drawn or moved in one-pixel keyboard steps
+    // Never stored; kept here, in what would be padding, so that a figure takes 280 bytes, not 288.
+    bool selected = false;
+    bool frameShown = false;
     TColor penColor = clBlack;
     TColor auxColor = clSilver; // the style dialog's fill colour; carried, never drawn
     TColor fillColor = clSilver;
@@ -101,8 +104,6 @@ struct TFigure {
     QString text;
     TDynamicPtArray points; // free curve polyline, fill's surrounding figures (index, 0), free range
     FigurePicture picture;  // pictures only; null otherwise
-    bool selected = false;   // never stored
-    bool frameShown = false; // never stored
 
     // The rectangle the figure occupies: its extremes pushed out by its margins (edges inclusive).
     QRect occupiedRect() const;
