@@ -3,14 +3,14 @@
 # repetitions, and prints one table of medians and ratios. The repetitions of all the cases of a binary
 # run in random order, so a case and its twin are measured over the same stretch of time: a machine
 # slowed for a while by its neighbours slows both.
-#   ./bench.sh                  7 repetitions of every case (a few minutes)
+#   ./bench.sh                  15 short repetitions of every case (a few minutes)
 #   ./bench.sh --quick          1 repetition, short runs: a check that everything runs
 #   ./bench.sh --time cpu       compare the CPU time of the benchmark thread instead of wall-clock time
 set -euo pipefail
 cd "$(dirname "$0")"
 
-repetitions=7
-min_time=0.5
+repetitions=15
+min_time=0.2
 report=()
 while [ $# -gt 0 ]; do
     case "$1" in
