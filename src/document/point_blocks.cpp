@@ -25,8 +25,8 @@ TDynamicPtArray PointBlocks::take(const unsigned char* p, std::size_t n, std::si
     fixed_part_detail::pointsAt(p, points, n);
     next_ += n;
     free_ -= n;
-    // One holder more. Until the read is over no other thread can see the block, so the count needs no
-    // atomic increment.
+    // The list made below adopts one hold on the block. No other thread can see the block before the
+    // read is over, so the count is raised without an atomic operation.
     block_->ref_.storeRelaxed(block_->ref_.loadRelaxed() + 1);
     return TDynamicPtArray(QArrayDataPointer<QPoint>(block_, points, qsizetype(n)));
 }
