@@ -314,3 +314,60 @@ TEST(FigureStream, ManyRepeatedTextsEachReadBackAsWritten)
         EXPECT_EQ(back[i].fontName, list[i].fontName) << i;
     }
 }
+
+namespace {
+
+TFigure freeCurve(int n, int first)
+{
+    TFigure f = sampleBond();
+    f.kind = fkFree;
+    for (int i = 0; i < n; ++i)
+        f.points.push_back({first + i, first - i});
+    return f;
+}
+
+} // namespace
+
+TEST(FigureStream, FreeCurvesReadTogetherChangeApartAndOutliveTheBytesAndTheReader)
+{
+    const FigureList list{freeCurve(5, 10), freeCurve(0, 0), freeCurve(7, 100)};
+    FigureList back = readBackList(list); // the bytes are gone once it returns
+    ASSERT_EQ(back.size(), 3u);
+    FigureList copy = back;
+
+    shiftFigure(copy[0], 1000, 0);
+    back[2].points.push_back({-1, -1});
+    copy[1].points.push_back({-2, -2});
+
+    EXPECT_EQ(back[0].points, list[0].points);
+    EXPECT_EQ(copy[0].points.front(), QPoint(1010, 10));
+    EXPECT_EQ(copy[0].points.size(), 5);
+    EXPECT_TRUE(back[1].points.isEmpty());
+    EXPECT_EQ(copy[1].points, TDynamicPtArray{QPoint(-2, -2)});
+    EXPECT_EQ(copy[2].points, list[2].points);
+    EXPECT_EQ(back[2].points.size(), 8);
+    EXPECT_EQ(back[2].points.back(), QPoint(-1, -1));
+}
+
+TEST(FigureStream, ARecordDroppedAfterItsPointsWereReadLeavesTheListsBeforeItWhole)
+{
+    TFigure picture = sampleBond();
+    picture.kind = fkPicture;
+    picture.freeForm = true; // a free range carries points, read before its picture
+    picture.points = {QPoint(1, 2), QPoint(3, 4)};
+    picture.picture = QImage(3, 2, QImage::Format_RGB32);
+    picture.picture.image().fill(Qt::white);
+    QByteArray b = encodedList({freeCurve(4, 1), freeCurve(6, 50), picture});
+    const qsizetype bmp = b.lastIndexOf("BM");
+    ASSERT_GT(bmp, 0);
+    b[bmp] = 'X'; // not a BMP file: the picture figure is not read
+
+    FigureList back;
+    {
+        ByteReader r(b);
+        EXPECT_FALSE(readFigureList(r, b.size(), back).ok);
+    }
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[0].points, freeCurve(4, 1).points);
+    EXPECT_EQ(back[1].points, freeCurve(6, 50).points);
+}
