@@ -267,23 +267,33 @@ public:
     RecordReader(const RecordReader&) = delete;
     RecordReader& operator=(const RecordReader&) = delete;
 
-    FieldReader& fields() { return r_; }
-
-    // Reads the next record onto the end of out; nothing is added when it is not whole and sound.
-    bool readOnto(FigureList& out)
+    // Reads count records onto the end of out; false at the first that is not whole and sound, which is
+    // not added.
+    bool readOnto(FigureList& out, int count)
     {
-        if (!r_.has(kFigureFixedBytes))
-            return false;
-        // Made and filled in one place, so the fields the fixed part sets are written once.
-        TFigure& f = out.emplace_back(TFigure::FromFixedPart{}, r_.here());
-        r_.skip(kFigureFixedBytes);
-        // Most records end there, with no texts, points or picture.
-        if (!hasPoints(f) && f.kind != fkPicture && r_.skipTwoZeros())
-            return true;
-        if (readRest(f))
-            return true;
-        out.pop_back();
-        return false;
+        // The common records are read through a copy of the field reader: a local the stores into the
+        // figures cannot reach, so that its position stays in a register.
+        FieldReader r = r_;
+        for (int i = 0; i < count; ++i) {
+            if (!r.has(kFigureFixedBytes)) {
+                r_ = r;
+                return false;
+            }
+            // Made and filled in one place, so the fields the fixed part sets are written once.
+            TFigure& f = out.emplace_back(TFigure::FromFixedPart{}, r.here());
+            r.skip(kFigureFixedBytes);
+            // Most records end there, with no texts, points or picture.
+            if (!hasPoints(f) && f.kind != fkPicture && r.skipTwoZeros())
+                continue;
+            r_ = r;
+            if (!readRest(f)) {
+                out.pop_back();
+                return false;
+            }
+            r = r_;
+        }
+        r_ = r;
+        return true;
     }
 
 private:
@@ -433,7 +443,7 @@ void writeFigureRecord(ByteWriter& out, const TFigure& f, QPoint offset)
 bool readFigureRecord(ByteReader& in, qsizetype limit, TFigure& f)
 {
     FigureList one;
-    if (!RecordReader(in, limit).readOnto(one))
+    if (!RecordReader(in, limit).readOnto(one, 1))
         return false;
     f = std::move(one.front());
     return true;
@@ -465,14 +475,8 @@ FigureListRead readFigureList(ByteReader& in, qsizetype limit, FigureList& out)
     const std::int64_t possible = std::max<std::int64_t>(0, std::min<std::int64_t>(limit - in.position(), in.remaining())) /
                                   kSmallestFigureRecord;
     out.reserve(out.size() + std::size_t(std::min<std::int64_t>(count, possible)));
-    RecordReader reader(in, limit);
-    for (int i = 0; i < count; ++i) {
-        // Read in place: a figure is large, and moving it would cost as much as reading it.
-        if (!reader.readOnto(out)) {
-            result.ok = false;
-            return result;
-        }
-    }
+    // Read in place: a figure is large, and moving it would cost as much as reading it.
+    result.ok = RecordReader(in, limit).readOnto(out, count);
     return result;
 }
 
