@@ -87,12 +87,11 @@ inline void putPoint(char* p, QPoint q, QPoint offset)
     std::memcpy(p, xy, 8);
 }
 
-// The six ends are kept in record order: they go out as three pairs of points.
-inline void writeEnds(char* p, const EndPoints& ends, Lanes off)
+// Writes 2 * pairs points from q at p, each moved by the offset off holds twice.
+inline void storePairs(char* p, const QPoint* q, std::size_t pairs, Lanes off)
 {
-    const QPoint* q = ends.inRecordOrder().data();
-    for (int pair = 0; pair < 3; ++pair)
-        store(p + 16 * pair, load(q + 2 * pair) + off);
+    for (std::size_t i = 0; i < pairs; ++i)
+        store(p + 16 * i, load(q + 2 * i) + off);
 }
 
 inline char* writeFixedPartFast(char* p, const TFigure& f, QPoint offset)
@@ -105,11 +104,11 @@ inline char* writeFixedPartFast(char* p, const TFigure& f, QPoint offset)
                            f.lineWidth, f.shape, f.sizeStep, f.reserved})
         put32(p, std::uint32_t(v));
     const Lanes off = twice(offset);
-    writeEnds(p, f.ends, off);
-    writeEnds(p + 48, f.freeEnds, off);
+    // The ends are kept in record order: each goes out as three pairs of points.
+    storePairs(p, f.ends.inRecordOrder().data(), 3, off);
+    storePairs(p + 48, f.freeEnds.inRecordOrder().data(), 3, off);
     putPoint(p + 96, f.handle, offset);
-    store(p + 104, load(&f.extremes[0]) + off);
-    store(p + 120, load(&f.extremes[2]) + off);
+    storePairs(p + 104, f.extremes.data(), 2, off);
     p += 136;
     for (std::int32_t v : {f.margins.left, f.margins.top, f.margins.right, f.margins.bottom})
         put32(p, std::uint32_t(v));
@@ -118,18 +117,17 @@ inline char* writeFixedPartFast(char* p, const TFigure& f, QPoint offset)
 
 inline char* writePointsFast(char* p, const QPoint* points, std::size_t n, QPoint offset)
 {
-    if (n == 0) // a vector with no points may have no storage at all
+    if (n == 0) // a list with no points may have no storage at all
         return p;
     if (offset.isNull()) {
         std::memcpy(p, static_cast<const void*>(points), n * 8);
         return p + n * 8;
     }
-    const Lanes off = twice(offset);
-    std::size_t i = 0;
-    for (; i + 2 <= n; i += 2, p += 16)
-        store(p, load(points + i) + off);
-    if (i < n) {
-        putPoint(p, points[i], offset);
+    const std::size_t pairs = n / 2;
+    storePairs(p, points, pairs, twice(offset));
+    p += 16 * pairs;
+    if (n % 2 != 0) {
+        putPoint(p, points[n - 1], offset);
         p += 8;
     }
     return p;

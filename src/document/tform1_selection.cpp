@@ -42,7 +42,7 @@ bool TForm1::insideRange(QPoint screen) const
     if (selRange_.isNull())
         return false;
     if (freeRange_)
-        return QPolygon(QList<QPoint>(pointBuffer_.begin(), pointBuffer_.end())).containsPoint(screen, Qt::OddEvenFill);
+        return QPolygon(pointBuffer_).containsPoint(screen, Qt::OddEvenFill);
     return selRange_.contains(screen);
 }
 
@@ -160,7 +160,7 @@ void TForm1::rangeRelease()
         // The lasso's bounds take the plain snap; its points stay as drawn.
         const double step = microMoveActive_ ? 1.0 : snapStep(drawing_.settings.masuHaba, zoom(), precision());
         selRange_ = QRect(snapPoint(selRange_.topLeft(), step), snapPoint(selRange_.bottomRight(), step));
-        taken = selectByRange(drawing_.figures, QPolygon(QList<QPoint>(pointBuffer_.begin(), pointBuffer_.end())), zoom());
+        taken = selectByRange(drawing_.figures, QPolygon(pointBuffer_), zoom());
     } else {
         if (currentPoint_ != startPoint_)
             selRange_ = rangeRect(startPoint_, currentPoint_);
@@ -273,9 +273,10 @@ void TForm1::paintSelection(Canvas& canvas, const QRect& exposed)
     }
     // Every second segment of the lasso: it looks dashed.
     canvas.setPen({clRed, 1, PenStyle::Solid});
-    for (qsizetype i = 2; i < pointBuffer_.size(); i += 2)
-        if (exposed.intersects(rangeRect(pointBuffer_[i - 1], pointBuffer_[i]).adjusted(-1, -1, 1, 1)))
-            canvas.line(pointBuffer_[i - 1], pointBuffer_[i]);
+    const TDynamicPtArray& lasso = pointBuffer_;
+    for (qsizetype i = 2; i < lasso.size(); i += 2)
+        if (exposed.intersects(rangeRect(lasso[i - 1], lasso[i]).adjusted(-1, -1, 1, 1)))
+            canvas.line(lasso[i - 1], lasso[i]);
 }
 
 } // namespace molvane
