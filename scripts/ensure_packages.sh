@@ -3,8 +3,9 @@
 # so a second run costs one dpkg query.
 set -euo pipefail
 
-packages=(qt6-base-dev libjpeg62-turbo-dev fonts-noto-cjk libgtest-dev libgmock-dev libbenchmark-dev
-          cmake ninja-build g++ pkg-config xvfb "$@")
+# qt6-translations-l10n puts Qt's own dialogs into Japanese; xdg-utils gives the help an opener.
+packages=(qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev fonts-noto-cjk xdg-utils libgtest-dev
+          libgmock-dev libbenchmark-dev cmake ninja-build g++ pkg-config xvfb "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -23,6 +23,12 @@ ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& fold
     form1_->setEnvironmentDialog(form3_.get());
 }
 
+void ApplicationWindows::start(const QString& argument)
+{
+    form1_->show();
+    form1_->openStartupFile(argument);
+}
+
 // The dialogs go before the main window that is their parent.
 ApplicationWindows::~ApplicationWindows()
 {

@@ -23,6 +23,9 @@ public:
     ~ApplicationWindows();
 
     TForm1& form1() { return *form1_; }
+    // Shows the main window, then opens the file named on the command line (empty for none): the
+    // window must have its size first, for a paste frame to wait in the middle of the view.
+    void start(const QString& argument);
     // The object names of the windows in the order they were created.
     const QStringList& creationOrder() const { return order_; }
 

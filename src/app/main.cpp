@@ -1,12 +1,13 @@
 // Program start: the command line first (no display needed), then the application and its windows.
 
-#include "platform/app_info.h"
+#include "app/application_windows.h"
 #include "app/cli_commands.h"
 #include "app/command_line.h"
-#include "app/application_windows.h"
+#include "platform/app_info.h"
 #include "platform/data_folder.h"
-#include "platform/qt_prompts.h"
 #include "platform/font_substitution.h"
+#include "platform/qt_prompts.h"
+#include "platform/qt_translations.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -49,13 +50,13 @@ int runEditor(int argc, char** argv, const molvane::CommandLine& command)
     QApplication::setApplicationName(QString::fromLatin1(molvane::kApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(molvane::kApplicationVersion));
     molvane::installFontSubstitutions();
+    molvane::installQtTranslations(app);
 
     const QString dataFolder = molvane::locateDataFolder(QApplication::applicationDirPath());
     molvane::QtPrompts prompts;
     molvane::ApplicationWindows windows(prompts, molvane::dataFoldersIn(dataFolder));
     prompts.setParent(&windows.form1());
-    windows.form1().openStartupFile(command.input);
-    windows.form1().show();
+    windows.start(command.input);
     return QApplication::exec();
 }
 

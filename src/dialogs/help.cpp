@@ -29,12 +29,12 @@ QString helpTarget(const QString& programFolder)
     return {};
 }
 
-bool openHelp(const QString& programFolder, const std::function<bool(const QUrl&)>& opener)
+HelpOpening openHelp(const QString& programFolder, const std::function<bool(const QUrl&)>& opener)
 {
     const QString target = helpTarget(programFolder);
-    if (target.isEmpty() || !opener)
-        return false;
-    return opener(QUrl::fromLocalFile(target));
+    if (target.isEmpty())
+        return HelpOpening::Missing;
+    return opener && opener(QUrl::fromLocalFile(target)) ? HelpOpening::Opened : HelpOpening::NoViewer;
 }
 
 } // namespace molvane

@@ -18,9 +18,15 @@ inline constexpr const char* kHtmlHelpIndex = "help/index.html";
 // path of the help to open: the .chm when present, else help/index.html when present, else empty.
 QString helpTarget(const QString& programFolder);
 
-// Opens helpTarget(programFolder) as a file URL with opener; false when there is nothing to open or
-// the opener fails. The opener is not called when there is nothing to open.
-bool openHelp(const QString& programFolder,
-              const std::function<bool(const QUrl&)>& opener = QDesktopServices::openUrl);
+enum class HelpOpening {
+    Opened,
+    Missing,  // no help file beside the program
+    NoViewer, // the file is there, but nothing on this desktop opens it
+};
+
+// Opens helpTarget(programFolder) as a file URL with opener. The opener is not called when there is
+// nothing to open.
+HelpOpening openHelp(const QString& programFolder,
+                     const std::function<bool(const QUrl&)>& opener = QDesktopServices::openUrl);
 
 } // namespace molvane

@@ -10,6 +10,8 @@ inline constexpr const char* kHintSeparator = " … ";
 inline constexpr const char* kMenuFile = "ファイル(&F)";
 inline constexpr const char* kMenuEdit = "編集(&E)";
 inline constexpr const char* kMenuHelp = "ヘルプ(&H)";
+inline constexpr const char* kHelpMissing = "ヘルプファイルが見つかりません。";
+inline constexpr const char* kHelpNoViewer = "ヘルプファイル %1 を表示するプログラムが見つかりません。";
 
 inline constexpr const char* kFileNew = "新規作成(&N)";
 inline constexpr const char* kFileNewHint = " … 起動直後の最初の状態から始めます。";

@@ -82,6 +82,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
     switch (e->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
+        releaseHeldKey(); // a key let go before the button was let go before it
+        [[fallthrough]];
     case QEvent::MouseMove:
         if (watched != Image1) {
             Image1->eraseMarks();
@@ -98,14 +100,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
             popupStates();
     }
     if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
-        if (keyForThisWindow(watched)) {
-            auto* key = static_cast<QKeyEvent*>(e);
-            const bool used = e->type() == QEvent::KeyPress
-                                  ? FormKeyDown(key->key(), key->modifiers(), key->isAutoRepeat())
-                                  : FormKeyUp(key->key(), key->modifiers(), key->isAutoRepeat());
-            if (used)
-                return true;
-        }
+        if (keyForThisWindow(watched) && deliverKey(static_cast<QKeyEvent*>(e)))
+            return true;
     }
     if (e->type() == QEvent::Wheel && (watched == Image1 || watched == ScrollBox1->viewport())) {
         auto* wheel = static_cast<QWheelEvent*>(e);
@@ -141,8 +137,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
         if (watched == edStr->viewport() && !sbStr->isChecked())
             sbStrClick();
     }
-    const bool onStatusBar = watched == statusBar() || watched == statusPanel1_ || watched == statusPanel2_;
-    if (onStatusBar && e->type() == QEvent::MouseButtonPress) {
+    // The panels let the pointer through, so a click anywhere on the bar arrives here once.
+    if (watched == statusBar() && e->type() == QEvent::MouseButtonPress) {
         const bool left = statusPanel2_->alignment() & Qt::AlignLeft;
         statusPanel2_->setAlignment((left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
@@ -165,10 +161,12 @@ bool TForm1::keyForThisWindow(QObject* watched) const
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
-    if (!askToSaveModified() || !saveSettingsFile()) {
+    if (!askToSaveModified()) {
         e->ignore();
         return;
     }
+    // A settings file that cannot be written is reported, but never keeps the program from closing.
+    saveSettingsFile();
     e->accept();
 }
 

@@ -3,13 +3,14 @@
 // status bar. It owns the document (Drawing) and shows it through the canvas view; every question it
 // asks goes through the prompts it was given.
 
+#include "dialogs/file_dialogs.h"
 #include "document/canvas_view.h"
 #include "document/drawing.h"
 #include "document/figure_creation.h"
 #include "document/figure_file.h"
-#include "dialogs/file_dialogs.h"
 #include "document/tool_settings.h"
 #include "editing/key_move.h"
+#include "editing/key_release_hold.h"
 #include "platform/data_folder.h"
 #include "platform/prompts.h"
 #include "platform/up_down.h"
@@ -60,6 +61,7 @@ public:
     void UpDown2Click(bool up);
     // The canvas size from udWidth / udHeight, keeping the scroll positions.
     void applyCanvasSize();
+    void applyCanvasSizeIfChanged();
     // Loads the tool's settings into the reform controls and the canvas pen and brush.
     void selectToolSettings(int tool);
     // The text-input dialog that "編集" opens for the short text.
@@ -135,6 +137,11 @@ public:
     // before the focused control; each returns whether it used the key.
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false);
     bool FormKeyUp(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false);
+    // A key event as the window system delivers it: a release waits a moment, so that a press of the
+    // same key right behind it makes the pair an auto-repeat, whatever Qt's flag says.
+    bool deliverKey(QKeyEvent* e);
+    // Lets a waiting key release through now (its wait is over, or another event follows it).
+    void releaseHeldKey();
     // One tick of the key-move timer (it runs every 100 ms while keys move the selection).
     void tmKeyMoveTimer();
     bool keyMoveRunning() const { return tmKeyMove->isActive(); }
@@ -322,6 +329,8 @@ private:
     QTimer* tmKeyMove = nullptr;
     QTimer* autoScrollTimer_ = nullptr;
     KeyMover keyMover_;
+    KeyReleaseHold keyReleaseHold_;
+    QTimer* keyReleaseWait_ = nullptr;
     QPoint keyPos_;
     bool keyDuplicate_ = false;
     bool autoScrolled_ = false;
@@ -345,6 +354,7 @@ private:
     bool rightStyleFlag_ = false;
     int continueSelect_ = 0;
     bool popupJustShown_ = false;
+    bool popupCommandRan_ = false; // a command of the popup menu ran since it opened
     bool microMoveActive_ = false;
     TDynamicPtArray pointBuffer_;
     bool workingShown_ = false;

@@ -82,6 +82,12 @@ void TForm1::applyCanvasSize()
     v->setValue(keptV);
 }
 
+void TForm1::applyCanvasSizeIfChanged()
+{
+    if (QSize(udWidth->value(), udHeight->value()) != drawing_.bitmap().size())
+        applyCanvasSize();
+}
+
 CursorMarkStyle TForm1::markStyleFor(int tool) const
 {
     const EnvironmentSettings& s = drawing_.settings;

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -166,8 +167,17 @@ void TForm1::buildMenus()
     QAction* help = menuBar()->addAction(u(texts::kMenuHelp));
     help->setObjectName(QStringLiteral("mmHelp"));
     connect(help, &QAction::triggered, this, [this] {
-        if (!openHelp(QCoreApplication::applicationDirPath()))
-            prompts_.message(u("ヘルプファイルが見つかりません。"), MessageType::Information, MessageButtons::Ok);
+        const QString folder = QCoreApplication::applicationDirPath();
+        switch (openHelp(folder)) {
+        case HelpOpening::Opened: break;
+        case HelpOpening::Missing:
+            prompts_.message(u(texts::kHelpMissing), MessageType::Information, MessageButtons::Ok);
+            break;
+        case HelpOpening::NoViewer:
+            prompts_.message(u(texts::kHelpNoViewer).arg(QDir::toNativeSeparators(helpTarget(folder))),
+                             MessageType::Information, MessageButtons::Ok);
+            break;
+        }
     });
 }
 
@@ -176,7 +186,20 @@ void TForm1::buildPopupMenu()
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->setToolTipsVisible(true);
-    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { popupStates(); });
+    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] {
+        popupStates();
+        popupCommandRan_ = false;
+    });
+    // Qt keeps the click that closes a popup to itself, so that click never reaches the canvas. Once
+    // the menu has closed without a command, the next press on the canvas is the user's own.
+    connect(PopupMenu1, &QMenu::triggered, this, [this] { popupCommandRan_ = true; });
+    connect(PopupMenu1, &QMenu::aboutToHide, this, [this] {
+        // triggered comes after aboutToHide, in the same event.
+        QTimer::singleShot(0, this, [this] {
+            if (!popupCommandRan_)
+                popupJustShown_ = false;
+        });
+    });
     popupUndo_ = menuAction(PopupMenu1, "pmUndo", texts::kUndo, u(texts::kUndo), QKeySequence("Ctrl+Z"));
     popupRedo_ = menuAction(PopupMenu1, "pmRedo", texts::kRedo, u(texts::kRedo), QKeySequence("Shift+Ctrl+Z"));
     connect(popupUndo_, &QAction::triggered, this, [this] { undoClick(); });
@@ -307,17 +330,22 @@ QWidget* TForm1::buildFileRow()
     numberBox("高さ", "edHeight", "udHeight", 50, 1500, kDefaultCanvasHeight, 10, udHeight, edHeight);
     connect(udWidth, &TUpDown::clicked, this, [this](bool) { applyCanvasSize(); });
     connect(udHeight, &TUpDown::clicked, this, [this](bool) { applyCanvasSize(); });
-    for (QLineEdit* e : {edWidth, edHeight})
+    for (QLineEdit* e : {edWidth, edHeight}) {
         connect(e, &QLineEdit::textEdited, this, [this] {
             // A height still being typed (below 100) is not applied yet.
             bool ok = false;
             const int height = edHeight->text().toInt(&ok);
             if ((ok ? height : 100) <= 99)
                 return;
-            udWidth->setValue(edWidth->text().toInt());
-            udHeight->setValue(height);
-            applyCanvasSize();
+            udWidth->takeTyped();
+            udHeight->takeTyped();
+            applyCanvasSizeIfChanged();
         });
+        connect(e, &QLineEdit::editingFinished, this, [this, e] {
+            (e == edWidth ? udWidth : udHeight)->settleTyped();
+            applyCanvasSizeIfChanged();
+        });
+    }
     h->addStretch(1);
     return row;
 }
@@ -565,6 +593,10 @@ void TForm1::buildCanvas()
     tmKeyMove->setObjectName(QStringLiteral("tmKeyMove"));
     tmKeyMove->setInterval(100);
     connect(tmKeyMove, &QTimer::timeout, this, [this] { tmKeyMoveTimer(); });
+    keyReleaseWait_ = new QTimer(this);
+    keyReleaseWait_->setSingleShot(true);
+    keyReleaseWait_->setInterval(kKeyReleaseWaitMs);
+    connect(keyReleaseWait_, &QTimer::timeout, this, [this] { releaseHeldKey(); });
     // The auto-scroll runs while the pointer is dragging, as often as the event loop is idle.
     autoScrollTimer_ = new QTimer(this);
     autoScrollTimer_->setInterval(15);
@@ -586,6 +618,9 @@ void TForm1::buildStatusBar()
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(statusPanel1_);
     statusBar()->addWidget(statusPanel2_, 1);
+    // A click on either panel is a click on the bar (it flips the second panel's alignment).
+    statusPanel1_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    statusPanel2_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 } // namespace molvane

@@ -12,6 +12,7 @@
 #include "editing/wheel.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -271,6 +272,32 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepe
     scrollByKey(key);
     Image1->eraseMarks();
     return true;
+}
+
+bool TForm1::deliverKey(QKeyEvent* e)
+{
+    const int key = e->key();
+    if (e->type() == QEvent::KeyPress) {
+        const bool pairedWithRelease = keyReleaseHold_.pressRepeats(key);
+        const bool repeat = e->isAutoRepeat() || pairedWithRelease;
+        releaseHeldKey(); // a release of another key came first
+        return FormKeyDown(key, e->modifiers(), repeat);
+    }
+    // Only the keys whose release ends something wait; the others go through as they come.
+    const bool ends = key == Qt::Key_Control || key == Qt::Key_Space || keyDirection(key).has_value();
+    if (e->isAutoRepeat() || !ends)
+        return FormKeyUp(key, e->modifiers(), e->isAutoRepeat());
+    if (const std::optional<KeyRelease> earlier = keyReleaseHold_.hold({key, e->modifiers()}))
+        FormKeyUp(earlier->key, earlier->modifiers);
+    keyReleaseWait_->start();
+    return key != Qt::Key_Control && tmKeyMove->isActive();
+}
+
+void TForm1::releaseHeldKey()
+{
+    keyReleaseWait_->stop();
+    if (const std::optional<KeyRelease> release = keyReleaseHold_.take())
+        FormKeyUp(release->key, release->modifiers);
 }
 
 bool TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)

@@ -68,7 +68,7 @@ bool TForm1::selectionPress(QPoint at)
     default: return false;
     }
     countSelected();
-    pressedFrame_ = frameHit(drawing_.figures, at, zoom(), toolCode_ == 32);
+    pressedFrame_ = frameHit(drawing_.figures, at, zoom());
     pressedInRange_ = false;
     if (pressedFrame_ >= 0) {
         loadFigureValues(drawing_.figures[std::size_t(pressedFrame_)]);

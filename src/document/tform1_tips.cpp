@@ -69,13 +69,14 @@ void TForm1::informationPress(QPoint at)
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (frameHit(FigureList{list[i]}, at, zoom()) != 0)
             continue;
-        // Shown in red while its box is open.
+        // The text tells the figure's own colour; the figure is shown in red while its box is open.
+        const QString name = list[i].kind == fkPicture ? QStringLiteral("画像") : figureName(list[i].kind);
+        const QString information = figureInformation(list[i], int(i) + 1, name);
         const TColor pen = list[i].penColor;
         list[i].penColor = clRed;
         drawing_.rebuildBitmap();
         Image1->repaint();
-        const QString name = list[i].kind == fkPicture ? QStringLiteral("画像") : figureName(list[i].kind);
-        prompts_.message(figureInformation(list[i], int(i) + 1, name), MessageType::Information, MessageButtons::Ok);
+        prompts_.message(information, MessageType::Information, MessageButtons::Ok);
         list[i].penColor = pen;
     }
     drawing_.rebuildBitmap();

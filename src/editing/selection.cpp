@@ -1,6 +1,5 @@
 #include "editing/selection.h"
 
-#include "document/figure_renderer.h"
 #include "document/geometry.h"
 #include "platform/canvas.h"
 
@@ -31,13 +30,6 @@ bool judgedByHandle(const TFigure& f)
     return !isLineKind(f.kind);
 }
 
-QList<QPolygon> outlineVertices(const TFigure& f)
-{
-    QImage none;
-    Canvas scratch(none); // outlines are computed, never drawn
-    return flattenPath(figureOutline(f, {scratch, false, 100}).path);
-}
-
 template <typename Taken> int markTaken(FigureList& list, Taken taken)
 {
     int count = 0;
@@ -51,12 +43,10 @@ template <typename Taken> int markTaken(FigureList& list, Taken taken)
 
 } // namespace
 
-int frameHit(const FigureList& list, QPoint screen, int zoom, bool onlyShown)
+int frameHit(const FigureList& list, QPoint screen, int zoom)
 {
     for (std::size_t i = 0; i < list.size(); ++i) {
         const TFigure& f = list[i];
-        if (onlyShown && !f.frameShown)
-            continue;
         if (withinFrame(screen.x(), f.handle.x(), zoom) && withinFrame(screen.y(), f.handle.y(), zoom))
             return int(i);
     }
@@ -65,23 +55,22 @@ int frameHit(const FigureList& list, QPoint screen, int zoom, bool onlyShown)
 
 bool figureInRect(const TFigure& f, const QRect& rangeModel)
 {
+    // The range's right and bottom edges are where the drag ended: a point there is outside.
+    const auto inside = [&](QPoint p) {
+        return p.x() >= rangeModel.left() && p.x() < rangeModel.right() && p.y() >= rangeModel.top() &&
+               p.y() < rangeModel.bottom();
+    };
     if (judgedByHandle(f))
-        return rangeModel.contains(f.handle);
-    return rangeModel.contains(f.occupiedRect());
+        return inside(f.handle);
+    return std::all_of(f.extremes.begin(), f.extremes.end(), inside);
 }
 
 bool figureInside(const TFigure& f, const QRegion& rangeModel)
 {
     if (judgedByHandle(f))
         return rangeModel.contains(f.handle);
-    const QRect box = f.occupiedRect();
-    for (QPoint corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
-        if (!rangeModel.contains(corner))
-            return false;
-    const QList<QPolygon> outline = outlineVertices(f);
-    return std::all_of(outline.begin(), outline.end(), [&](const QPolygon& poly) {
-        return std::all_of(poly.begin(), poly.end(), [&](QPoint v) { return rangeModel.contains(v); });
-    });
+    return std::all_of(f.extremes.begin(), f.extremes.end(),
+                       [&](QPoint p) { return rangeModel.contains(p); });
 }
 
 QRect rangeRect(QPoint corner1, QPoint corner2)

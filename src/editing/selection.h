@@ -18,12 +18,13 @@ inline constexpr int kFrameHitHalf = 8;
 // The index of the oldest figure whose frame square holds the screen point, -1 for none. The square
 // covers the model pixels handle +- kFrameHitHalf as the zoomed view shows them: model pixel m spans
 // the screen pixels toScreen(m) .. toScreen(m + 1) - 1, so at zoom 200 the square is 34 pixels wide.
-// With onlyShown, figures whose frame is hidden are passed over.
-int frameHit(const FigureList& list, QPoint screen, int zoom, bool onlyShown = false);
+// Hidden frames count too: a click on a figure outside a range adds it.
+int frameHit(const FigureList& list, QPoint screen, int zoom);
 
-// Whether the figure lies wholly inside a range in model pixels. Line figures need their occupied
-// rectangle (and, for a lasso, their outline's vertices) inside; texts, fills and pictures need only
-// their handle inside, so a text is taken by its centre even when its glyphs stick out.
+// Whether the figure lies inside a range in model pixels. Line figures need their four extremes (the
+// leftmost, topmost, rightmost and bottommost points of their outline) inside; texts, fills and
+// pictures need only their handle inside, so a text is taken by its centre even when its glyphs stick
+// out. A rectangle holds left <= x < right and top <= y < bottom, its corners converted one by one.
 bool figureInRect(const TFigure& f, const QRect& rangeModel);
 bool figureInside(const TFigure& f, const QRegion& rangeModel);
 

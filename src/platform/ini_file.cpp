@@ -208,7 +208,11 @@ QString IniFile::toText() const
 
 QByteArray IniFile::toBytes() const
 {
-    return toCp932(toText());
+    const QString text = toText();
+    if (unmappableInCp932(text).isEmpty())
+        return toCp932(text);
+    // CP932 would turn what it cannot hold into "?": UTF-8 with a byte-order mark keeps every character.
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
 bool IniFile::save(const QString& path, QString* error) const

@@ -4,7 +4,8 @@
 // replaces its line in place (or adds it at the end of its section, or adds the section at the end
 // of the file); every other line, comments and blank lines included, is kept as it was.
 // Files are read as UTF-8 (with or without BOM) when they are valid UTF-8, otherwise as CP932; they
-// are always written as CP932 with CR LF line ends, atomically (temporary file, then rename).
+// are written as CP932 with CR LF line ends, atomically (temporary file, then rename), unless some
+// character does not fit CP932: then the whole file is written as UTF-8 with a byte-order mark.
 // Limits: a file larger than kMaxIniFileBytes reads as unreadable (and is then never written over);
 // parsing is one pass over the text, without recursion.
 
@@ -31,7 +32,7 @@ public:
     void setValue(const QString& section, const QString& key, const QString& value);
 
     QString toText() const;            // lines joined with CR LF
-    QByteArray toBytes() const;        // toText() in CP932
+    QByteArray toBytes() const;        // toText() in CP932, or in UTF-8 with a BOM when CP932 falls short
     // Writes the document to path atomically; on failure the old file is intact and error says why.
     bool save(const QString& path, QString* error = nullptr) const;
 

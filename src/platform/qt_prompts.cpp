@@ -4,17 +4,19 @@
 #include "platform/bmp_codec.h"
 #include "platform/jpeg_codec.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
-#include <QInputDialog>
-#include <QMessageBox>
-#include <QAbstractItemView>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -92,6 +94,24 @@ private:
     bool placed_ = false;
     bool doubleClicked_ = false;
 };
+
+// The dialog's file name box: its one line edit that is not the editor of a combo box (the folder
+// box). QFileDialog::selectFile() ignores an empty name, so the box is emptied directly.
+QLineEdit* nameBox(QFileDialog& dialog)
+{
+    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+        if (!qobject_cast<QComboBox*>(edit->parentWidget()))
+            return edit;
+    return nullptr;
+}
+
+// Where the folder browser stood when the user last chose a folder with it; centred on the screen the
+// first time.
+QRect& folderBrowserPlace()
+{
+    static QRect place;
+    return place;
+}
 
 // The picture under the cursor in the list, with its size, beside the list.
 void addPicturePreview(QFileDialog& dialog)
@@ -180,7 +200,10 @@ FileDialogResult QtPrompts::fileDialog(const FileDialogRequest& request)
         dialog.selectFile(QFileInfo(request.fileName).fileName());
     // An open dialog forgets the typed name when the folder changes; a save dialog keeps it.
     if (!save)
-        QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&dialog] { dialog.selectFile(QString()); });
+        QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&dialog] {
+            if (QLineEdit* name = nameBox(dialog))
+                name->clear();
+        });
     if (request.picturePreview)
         addPicturePreview(dialog);
     FileDialogWatcher watcher(dialog, parent_);
@@ -218,10 +241,26 @@ std::optional<FontChoice> QtPrompts::chooseFont(const FontChoice& initial)
 
 std::optional<QString> QtPrompts::browseFolder(const QString& caption, const QString& start)
 {
-    const QString folder = QFileDialog::getExistingDirectory(parent_, caption, start);
-    if (folder.isEmpty())
+    QFileDialog dialog(parent_, caption, start);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // Placed where it was last used, or centred on the screen, not on the window that opened it.
+    const QRect remembered = folderBrowserPlace();
+    if (remembered.isValid()) {
+        dialog.setGeometry(remembered);
+    } else if (const QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        const QSize size = dialog.sizeHint();
+        dialog.setGeometry(QRect(QPoint(area.left() + (area.width() - size.width()) / 2,
+                                        area.top() + (area.height() - size.height()) / 2),
+                                 size));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return QDir::toNativeSeparators(folder);
+    folderBrowserPlace() = dialog.geometry();
+    return QDir::toNativeSeparators(dialog.selectedFiles().first());
 }
 
 } // namespace molvane

@@ -51,6 +51,27 @@ void TUpDown::step(bool up)
     emit clicked(up);
 }
 
+bool TUpDown::takeTyped()
+{
+    bool ok = false;
+    const int typed = edit_ ? edit_->text().trimmed().toInt(&ok) : 0;
+    if (!ok || typed < min_ || typed > max_)
+        return false;
+    if (typed != value_) {
+        value_ = typed;
+        emit valueChanged(value_);
+    }
+    return true;
+}
+
+void TUpDown::settleTyped()
+{
+    bool ok = false;
+    const int typed = edit_ ? edit_->text().trimmed().toInt(&ok) : 0;
+    setValue(ok ? typed : value_);
+    showValue();
+}
+
 void TUpDown::showValue()
 {
     if (edit_ && edit_->text() != QString::number(value_))

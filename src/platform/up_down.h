@@ -34,6 +34,13 @@ public:
     // One click on the up or the down arrow, as the user makes it.
     void step(bool up);
 
+    // Text typed into the edit box is not rewritten while the user types: an integer within the range
+    // becomes the value at once (true); anything else waits for settleTyped().
+    bool takeTyped();
+    // Editing has finished: a number out of range is clamped, and text that is no number gives way
+    // to the value; the box shows the value again.
+    void settleTyped();
+
     QToolButton* upButton() const { return up_; }
     QToolButton* downButton() const { return down_; }
 

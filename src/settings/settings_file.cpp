@@ -210,6 +210,13 @@ void writePicSaving(IniFile& ini, const EnvironmentSettings& env)
     ini.setValue(kPicSaveSection, kSaveFolder, env.saveFolder);
 }
 
+void keepAside(const QString& iniPath)
+{
+    const QString aside = iniPath + u".bak"_s;
+    QFile::remove(aside);
+    QFile::rename(iniPath, aside);
+}
+
 } // namespace
 
 SettingsData startupSettings(const QString& standardPartPicFolder)
@@ -224,8 +231,14 @@ bool loadSettings(const QString& iniPath, SettingsData& data, const QString& sta
 {
     if (!QFileInfo(iniPath).isFile())
         return false;
-    // A file that exists but cannot be read reads as one without keys: every key takes its default.
-    const IniFile ini = IniFile::load(iniPath);
+    bool readable = false;
+    const IniFile ini = IniFile::load(iniPath, &readable);
+    if (!readable) {
+        // Too large or unreadable: the start-up values apply, and the file is kept aside so that a
+        // fresh one can be written at exit without losing it.
+        keepAside(iniPath);
+        return false;
+    }
     const SettingsReader in(ini);
     data.env.mojiBtnColor = in.boolean(kDisplaySection, kMojiBtnColor, true);
     readButtons(in, data.buttonHints);

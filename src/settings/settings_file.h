@@ -1,8 +1,8 @@
 #pragma once
 // The settings file: the environment settings and the contents of the 72 character buttons in one
 // ini file ("文字ボタン", "表示" and "図形保存" sections). Reading never reports anything: a missing
-// file keeps the start-up values and a missing or unreadable key takes its default. Writing replaces
-// each key in place and keeps every other line of the file.
+// or unreadable file keeps the start-up values and a missing or unreadable key takes its default. Writing
+// replaces each key in place and keeps every other line of the file.
 
 #include "document/environment_settings.h"
 
@@ -21,7 +21,9 @@ struct SettingsData {
 // the standard folder for partial pictures.
 SettingsData startupSettings(const QString& standardPartPicFolder);
 
-// Reads iniPath into data. Returns false, leaving data untouched, when the file does not exist.
+// Reads iniPath into data. Returns false, leaving data untouched, when the file does not exist or
+// cannot be read (too large, no access); such a file is renamed to iniPath + ".bak", so that the
+// save at exit writes a fresh file beside it.
 bool loadSettings(const QString& iniPath, SettingsData& data, const QString& standardPartPicFolder);
 
 // Writes every key, creating the file when missing. The whole file is written at once, so a failure

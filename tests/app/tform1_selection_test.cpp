@@ -136,6 +136,11 @@ TEST_F(SelectionTest, CtrlClickOnAFrameInARangeFlipsThatFigureAndKeepsTheOthers)
     EXPECT_EQ(selectedIndices(), std::vector<int>{0});
     click(figures()[1].handle, Qt::ControlModifier);
     EXPECT_EQ(selectedIndices(), (std::vector<int>{0, 1}));
+    click(figures()[2].handle, Qt::ControlModifier); // a figure outside the range joins
+    EXPECT_EQ(selectedIndices(), (std::vector<int>{0, 1, 2}));
+    EXPECT_TRUE(figures()[2].frameShown);
+    click(figures()[2].handle, Qt::ControlModifier);
+    EXPECT_EQ(selectedIndices(), (std::vector<int>{0, 1}));
     click({400, 400}, Qt::ControlModifier); // outside the range with Ctrl: nothing happens
     EXPECT_EQ(selectedIndices(), (std::vector<int>{0, 1}));
     form->FormKeyUp(Qt::Key_Control, Qt::NoModifier);

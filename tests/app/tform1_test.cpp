@@ -1,4 +1,5 @@
 #include "app/application_windows.h"
+#include "document/figure_file_io.h"
 #include "document/tform1.h"
 
 #include "support/scripted_prompts.h"
@@ -6,12 +7,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace molvane;
@@ -69,6 +73,29 @@ TEST(ApplicationStart, TheNineWindowsAreCreatedInTheirOrderWithTheirCaptions)
     for (const QString& name : windows.creationOrder().mid(1))
         seen.append(windows.form1().findChild<QWidget*>(name)->windowTitle());
     EXPECT_EQ(seen, captions);
+}
+
+TEST(ApplicationStart, APartialFileNamedAtStartWaitsInTheMiddleOfTheView)
+{
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    const DataFolders folders = dataFoldersIn(dir.filePath("Molvane"));
+    ApplicationWindows windows(prompts, folders);
+    TFigure bond;
+    bond.kind = fkSingle;
+    bond.ends[kMainStart] = bond.freeEnds[kMainStart] = {110, 60};
+    bond.ends[kMainEnd] = bond.freeEnds[kMainEnd] = {150, 60};
+    Drawing source;
+    ASSERT_TRUE(writeFigureFile(source, QDir(folders.partFigures).filePath("ring.fgb"),
+                                FigureFileMode::Partial, {bond}, {100, 50, 100, 40}, prompts));
+    windows.start(QStringLiteral("ring"));
+    TForm1& form = windows.form1();
+    ASSERT_TRUE(form.pasteFrameShown());
+    const QSize view = form.scrollBox()->viewport()->size();
+    const QPoint middle(view.width() / 2, view.height() / 2);
+    EXPECT_LE((form.pasteFrameRect().center() - middle).manhattanLength(), 8)
+        << "not half clipped at the top-left corner";
+    form.drawing().takeBaseline();
 }
 
 TEST_F(MainWindowTest, CreatesTheDataFolderAndItsFourSubFolders)
@@ -214,9 +241,17 @@ TEST_F(MainWindowTest, HintsShowInTheSecondStatusPanelWhoseAlignmentAClickToggle
     QLabel* panel = form->findChild<QLabel*>("StatusPanel2");
     EXPECT_TRUE(panel->text().startsWith("単結合 … キャンバス上で"));
     EXPECT_TRUE(panel->alignment() & Qt::AlignLeft);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form->statusBar(), &press);
-    EXPECT_TRUE(panel->alignment() & Qt::AlignRight);
+    // Clicks come through the window, as the window system delivers them: on the panel and beside it.
+    form->show();
+    QWindow* window = form->windowHandle();
+    ASSERT_NE(window, nullptr);
+    const QPoint onPanel = panel->mapTo(form.get(), panel->rect().center());
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, onPanel);
+    EXPECT_TRUE(panel->alignment() & Qt::AlignRight) << "one click, one toggle";
+    QLabel* first = form->findChild<QLabel*>("StatusPanel1");
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
+                      first->mapTo(form.get(), first->rect().center()));
+    EXPECT_TRUE(panel->alignment() & Qt::AlignLeft);
     EXPECT_EQ(control<QToolButton>("sbFuncCircle")->toolTip().left(30), QString("円（点）・長円 … 形状変形=0,1のときは点になります。キャンバ").left(30));
 }
 
@@ -264,4 +299,43 @@ TEST_F(MainWindowTest, ClosingAModifiedDrawingAsksAndCancelKeepsItOpen)
         .expectMessage("図形ファイルが変更されています。保存しますか。", MessageType::Confirmation, MessageButtons::YesNoCancel,
                        Answer::No);
     EXPECT_TRUE(form->close());
+}
+
+TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheWindowStillCloses)
+{
+    form->show();
+    QFile::remove(form->folders().iniFile);
+    ASSERT_TRUE(QDir().mkpath(form->folders().iniFile)) << "a folder where the file should go";
+    prompts.expectMessage(form->folders().iniFile + QString::fromUtf8(" に書き込めません"),
+                          MessageType::Error, MessageButtons::Ok, Answer::Ok);
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, TypingACanvasWidthIsNotRewrittenAndSettlesWhenEditingEnds)
+{
+    form->show();
+    QLineEdit* width = control<QLineEdit>("edWidth");
+    const auto canvasWidth = [&] { return form->drawing().bitmap().width(); };
+    width->setFocus();
+    width->selectAll();
+    for (const char* typed : {"8", "80"}) {
+        QTest::keyClicks(width, QString::fromLatin1(typed).right(1));
+        EXPECT_EQ(width->text(), QString::fromLatin1(typed)) << "the box keeps what is typed";
+        EXPECT_EQ(canvasWidth(), 1500) << "nothing out of range applies while typing";
+    }
+    QTest::keyClicks(width, QStringLiteral("0"));
+    EXPECT_EQ(width->text(), QStringLiteral("800"));
+    EXPECT_EQ(canvasWidth(), 800);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(width, Qt::Key_Backspace);
+    EXPECT_EQ(width->text(), QString());
+    EXPECT_EQ(canvasWidth(), 800) << "an empty box changes nothing";
+    QTest::keyClick(width, Qt::Key_Return);
+    EXPECT_EQ(width->text(), QStringLiteral("800"));
+    QTest::keyClicks(width, QStringLiteral("0"));
+    EXPECT_EQ(canvasWidth(), 800) << "8000 waits";
+    QTest::keyClick(width, Qt::Key_Return);
+    EXPECT_EQ(width->text(), QStringLiteral("2000"));
+    EXPECT_EQ(canvasWidth(), 2000);
 }

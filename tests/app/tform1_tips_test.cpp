@@ -117,6 +117,9 @@ TEST_F(TipsTest, FigureInformationShowsOneBoxPerFrameInListOrderWithTheStoredVal
                                       MessageButtons::Ok, Answer::Ok);
     setZoomTo200AndClick(between);
     EXPECT_EQ(figures()[0].penColor, 0xFF0000u) << "red only while the box is open";
+    ASSERT_EQ(prompts.log().size(), 2);
+    EXPECT_TRUE(prompts.log()[0].contains(QString::fromUtf8("色 R=0, G=0, B=255")))
+        << "its own colour, not the red";
     EXPECT_NE(form->toolCode(), 61);
 }
 

@@ -103,7 +103,7 @@ TEST(HelpTarget, NoProgramFolderMeansNoHelp)
 TEST_F(HelpFolder, OpenHelpWithNothingToOpenFailsWithoutCallingTheOpener)
 {
     RecordingOpener opener;
-    EXPECT_FALSE(openHelp(folder(), opener.function()));
+    EXPECT_EQ(openHelp(folder(), opener.function()), HelpOpening::Missing);
     EXPECT_TRUE(opener.urls.empty());
 }
 
@@ -112,7 +112,7 @@ TEST_F(HelpFolder, OpenerReceivesAFileUrlOfTheCompiledHelp)
     writeFile(kIndexPath);
     writeFile(kChmName);
     RecordingOpener opener;
-    EXPECT_TRUE(openHelp(folder(), opener.function()));
+    EXPECT_EQ(openHelp(folder(), opener.function()), HelpOpening::Opened);
     ASSERT_EQ(opener.urls.size(), 1u);
     const QUrl& url = opener.urls.front();
     EXPECT_TRUE(url.isLocalFile());
@@ -124,7 +124,7 @@ TEST_F(HelpFolder, OpenerReceivesAFileUrlOfTheHtmlHelp)
 {
     writeFile(kIndexPath);
     RecordingOpener opener;
-    EXPECT_TRUE(openHelp(folder(), opener.function()));
+    EXPECT_EQ(openHelp(folder(), opener.function()), HelpOpening::Opened);
     ASSERT_EQ(opener.urls.size(), 1u);
     EXPECT_TRUE(opener.urls.front().isLocalFile());
     EXPECT_EQ(opener.urls.front().toLocalFile(), pathOf(kIndexPath));
@@ -135,7 +135,7 @@ TEST_F(HelpFolder, OpenHelpReportsTheOpenersFailure)
     writeFile(kIndexPath);
     RecordingOpener opener;
     opener.result = false;
-    EXPECT_FALSE(openHelp(folder(), opener.function()));
+    EXPECT_EQ(openHelp(folder(), opener.function()), HelpOpening::NoViewer) << "present, but no viewer";
     EXPECT_EQ(opener.urls.size(), 1u);
 }
 

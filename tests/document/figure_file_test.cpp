@@ -250,3 +250,21 @@ TEST(Containers, UndoSnapshotsAndTheClipboardRoundTrip)
     EXPECT_EQ(c.figures[0].ends[kMainStart], QPoint(5, 5)) << "relative to the region";
     EXPECT_FALSE(decodeClipboard(clip.left(clip.size() - 3)).ok);
 }
+
+TEST(FigureFiles, ThePasteFramePictureHasItsDottedBorderOnTheFirstAndLastPixelsInside)
+{
+    const QImage image = partialFileImage({}, {40, 24}, {});
+    // Along the rectangle (1, 1)-(40, 24), whose outline takes the columns 1 and 39 and the rows 1
+    // and 23: the red dots span exactly that, and every one lies on it.
+    QRect reach;
+    int offOutline = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFF0000)
+                continue;
+            reach |= QRect(x, y, 1, 1);
+            offOutline += x != 1 && x != 39 && y != 1 && y != 23;
+        }
+    EXPECT_EQ(reach, QRect(QPoint(1, 1), QPoint(39, 23)));
+    EXPECT_EQ(offOutline, 0);
+}

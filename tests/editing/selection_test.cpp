@@ -92,18 +92,6 @@ TEST(SelectionFrameHit, TheSquareIsThirtyFourScreenPixelsAtZoom200WhateverTheHan
     EXPECT_EQ(frameHit(d.list, {220, 502}, 200), -1);
 }
 
-TEST(SelectionFrameHit, HiddenFramesArePassedOverOnlyWhenAsked)
-{
-    Sheet d;
-    d.add(bond({80, 100}, {120, 100}));
-    d.add(bond({80, 100}, {120, 100}));
-    d.list[1].frameShown = true;
-    EXPECT_EQ(frameHit(d.list, {100, 100}, 100), 0);
-    EXPECT_EQ(frameHit(d.list, {100, 100}, 100, true), 1);
-    EXPECT_EQ(frameHit(d.list, {300, 100}, 100), -1);
-    EXPECT_EQ(frameHit({}, {100, 100}, 100), -1);
-}
-
 // --- Ranges ---
 
 TEST(SelectionRange, ABondHalfInsideARectangleIsNotTaken)
@@ -116,15 +104,29 @@ TEST(SelectionRange, ABondHalfInsideARectangleIsNotTaken)
     EXPECT_TRUE(d.list[0].selected);
 }
 
-TEST(SelectionRange, TheRectangleMustHoldTheStrokeNotJustTheCentreLine)
+TEST(SelectionRange, AThickBondIsTakenByItsExtremesAndTheFarEdgesAreOutside)
 {
     Sheet d;
     TFigure thick = bond({50, 100}, {150, 100});
-    thick.lineWidth = 9;
+    thick.lineWidth = 20;
     d.add(thick);
-    ASSERT_LT(d.list[0].occupiedRect().left(), 50) << "the margins reach past the ends";
-    EXPECT_EQ(selectByRange(d.list, QRect(QPoint(50, 90), QPoint(150, 110)), 100), 0);
-    EXPECT_EQ(selectByRange(d.list, d.list[0].occupiedRect(), 100), 1) << "edges inclusive";
+    const auto& e = d.list[0].extremes;
+    ASSERT_LT(d.list[0].occupiedRect().left(), e[kLeftmost].x()) << "the stroke reaches past the extremes";
+    const QRect snug(QPoint(e[kLeftmost].x(), e[kTopmost].y()),
+                     QPoint(e[kRightmost].x() + 1, e[kBottommost].y() + 1));
+    EXPECT_EQ(selectByRange(d.list, snug, 100), 1);
+    EXPECT_EQ(selectByRange(d.list, snug.adjusted(0, 0, -1, 0), 100), 0) << "right edge exclusive";
+    EXPECT_EQ(selectByRange(d.list, snug.adjusted(0, 0, 0, -1), 100), 0) << "bottom edge exclusive";
+    EXPECT_EQ(selectByRange(d.list, snug.adjusted(1, 0, 0, 0), 100), 0);
+}
+
+TEST(SelectionRange, ASnugLassoTakesASlantedRingBond)
+{
+    Sheet d;
+    d.add(bond({240, 216}, {282, 240}));
+    // A thin diamond along the bond: the corners of its bounding box lie outside, its ends inside.
+    const QPolygon lasso({QPoint(232, 210), QPoint(250, 214), QPoint(290, 246), QPoint(272, 242)});
+    EXPECT_EQ(selectByRange(d.list, lasso, 100), 1);
 }
 
 TEST(SelectionRange, ATextIsTakenByItsCentreEvenWhenItsGlyphsStickOut)

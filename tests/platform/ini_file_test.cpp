@@ -189,8 +189,15 @@ TEST_F(IniFileOnDisk, ProfileStringsCreateAndUpdateTheFile)
     ASSERT_TRUE(molvane::writeProfileString(file, u"Files"_s, u"Last"_s, u"ä.fig"_s));
     ASSERT_TRUE(molvane::writeProfileString(file, u"表示"_s, u"罫線色"_s, u"12632256"_s));
     EXPECT_EQ(molvane::readProfileString(file, u"表示"_s, u"罫線色"_s, {}), u"12632256"_s);
+    // "ä" is not in CP932: the file turns to UTF-8 with a byte-order mark rather than lose it.
     EXPECT_EQ(readBytes(u"molvane.ini"_s).toHex(),
-              (kCp932Display + "\r\n[Files]\r\nLast=?.fig\r\n").toHex());
+              (QByteArray("\xEF\xBB\xBF") +
+               u"[表示]\r\n罫線色=12632256\r\n\r\n[Files]\r\nLast=ä.fig\r\n"_s.toUtf8())
+                  .toHex());
+    EXPECT_EQ(molvane::readProfileString(file, u"Files"_s, u"Last"_s, {}), u"ä.fig"_s);
+    // Once every character fits again, the file goes back to CP932.
+    ASSERT_TRUE(molvane::writeProfileString(file, u"Files"_s, u"Last"_s, u"a.fig"_s));
+    EXPECT_EQ(readBytes(u"molvane.ini"_s).toHex(), (kCp932Display + "\r\n[Files]\r\nLast=a.fig\r\n").toHex());
 }
 
 TEST_F(IniFileOnDisk, WritingIntoAMissingFolderFails)

@@ -3,6 +3,7 @@
 #include "editing/character_buttons.h"
 #include "platform/atomic_file_testing.h"
 #include "platform/cp932.h"
+#include "platform/ini_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -225,6 +226,33 @@ TEST_F(SettingsSave, AWriteFailingHalfWayKeepsTheOldFileByteForByte)
     EXPECT_EQ(iniBytes().toHex(), before.toHex());
     EXPECT_EQ(QFileInfo(path()).dir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{u"設定ファイル.ini"_s});
+}
+
+TEST_F(SettingsLoad, AnOversizedFileGivesTheStartupValuesAndIsKeptAsideForAFreshOne)
+{
+    writeIni(u"[表示]\r\n罫線表示=0\r\n"_s);
+    {
+        QFile grow(path());
+        ASSERT_TRUE(grow.resize(kMaxIniFileBytes + 1)); // sparse
+    }
+    SettingsData data = startupSettings(kStandardFolder);
+    EXPECT_FALSE(loadSettings(path(), data, kStandardFolder));
+    EXPECT_TRUE(data.env.showMasu) << "the start-up value";
+    EXPECT_FALSE(QFileInfo::exists(path()));
+    EXPECT_EQ(QFileInfo(path() + u".bak"_s).size(), kMaxIniFileBytes + 1);
+    ASSERT_TRUE(saveSettings(path(), data)) << "a fresh file at exit";
+    EXPECT_TRUE(iniBytes().contains("\r\n[\x95\x5C\x8E\xA6]\r\n"));
+}
+
+TEST_F(SettingsSave, TextsCp932CannotHoldAreWrittenAsUtf8AndReadBack)
+{
+    SettingsData data = startupSettings(kStandardFolder);
+    data.buttonHints[0] = characterButtonHint(u"é😀Å"_s);
+    ASSERT_TRUE(saveSettings(path(), data));
+    EXPECT_TRUE(iniBytes().startsWith("\xEF\xBB\xBF"));
+    SettingsData back = startupSettings(kStandardFolder);
+    ASSERT_TRUE(loadSettings(path(), back, kStandardFolder));
+    EXPECT_EQ(back.buttonHints[0], characterButtonHint(u"é😀Å"_s));
 }
 
 TEST_F(SettingsSave, FileIsWrittenInCp932)
