@@ -2,12 +2,10 @@
 
 #include "document/canvas_geometry.h"
 #include "document/geometry.h"
-#include "platform/run_fill.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 #include <array>
-#include <optional>
 
 namespace molvane {
 
@@ -16,7 +14,6 @@ namespace {
 constexpr int kPrecisionMarkHalf = 5;
 constexpr TColor kMarkColour = 0xC0C0C0;
 constexpr TColor kCrossHairColour = 0x808080;
-constexpr int kOverlayBand = 32; // rows a paint of the overlays is made in at most
 
 // The one-pixel precision mark at c: the square's 40 pixels and the two diagonals' 16.
 constexpr int kPrecisionMarkPixels = 8 * kPrecisionMarkHalf + 16;
@@ -141,7 +138,6 @@ void CanvasView::paintOverlaid(QPainter& p, const QRegion& parts)
     // beneath them, and no picture of the parts is composed first.
     if (overlay_) {
         Canvas canvas(p, size());
-        canvas.setBandRows(kOverlayBand);
         canvas.setClipRegion(parts);
         overlay_(canvas, parts.boundingRect());
     }
@@ -175,15 +171,9 @@ void CanvasView::paintMarks(QPainter& p) const
             p.drawLine(x - 4, y - 4, x + 3, y + 3);
             p.drawLine(x + 3, y - 4, x - 4, y + 3);
         } else {
-            // The square's and the diagonals' pixels, each inverted once: straight in the window's
-            // pixels where they can be reached, else as points.
-            const std::optional<PaintedPixels> direct = paintedPixels(p, markRegion(markAt_));
-            const std::array<QPoint, kPrecisionMarkPixels> pixels =
-                precisionMarkPixels(direct ? markAt_ + direct->shift : markAt_);
-            if (direct)
-                notXorPoints(direct->rows, pixels.data(), int(pixels.size()), toQRgb(kMarkColour), direct->allowed);
-            else
-                p.drawPoints(pixels.data(), int(pixels.size()));
+            // The square's and the diagonals' pixels, each inverted once.
+            const std::array<QPoint, kPrecisionMarkPixels> pixels = precisionMarkPixels(markAt_);
+            p.drawPoints(pixels.data(), int(pixels.size()));
         }
     }
     if (markStyle_.crossHair) {

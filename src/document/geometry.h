@@ -7,23 +7,12 @@
 #include <QPointF>
 #include <cmath>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace molvane {
 
-// Nearest integer, ties to even (2.5 -> 2, 3.5 -> 4). Inline: the renderer's probes round thousands of
-// times per figure.
+// Nearest integer, ties to even (2.5 -> 2, 3.5 -> 4): lrint under the default rounding mode.
 inline int roundEven(double x)
 {
-#if defined(__SSE2__)
-    // Rounds in the current rounding mode, which is what nearbyint does.
-    return _mm_cvtsd_si32(_mm_set_sd(x));
-#else
-    // nearbyint follows the current rounding mode, which is round-to-nearest-even unless changed.
-    return int(std::nearbyint(x));
-#endif
+    return int(std::lrint(x));
 }
 // trunc(x + 0.5) for x >= 0, trunc(x - 0.5) below: ties away from zero.
 int roundHalfAway(double x);

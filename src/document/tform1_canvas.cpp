@@ -115,11 +115,13 @@ void TForm1::updateStatusPosition(QPoint screen)
     } else if (toolCode_ == 31 && dragging_) {
         size = QSize(std::abs(currentPoint_.x() - startPoint_.x()), std::abs(currentPoint_.y() - startPoint_.y()));
     }
-    // "X=%1, Y=%2, W=%3, H=%4, %5", made on every mouse move: one concatenation, not a chain of arg().
-    statusPanel1_->setText(QLatin1String("X=") + QString::number(at.x()) + QLatin1String(", Y=") +
-                           QString::number(at.y()) + QLatin1String(", W=") + QString::number(size.width()) +
-                           QLatin1String(", H=") + QString::number(size.height()) + QLatin1String(", ") +
-                           toolName(returnTool_, toolButtons_));
+    // A label repaints only when its text changes.
+    statusPanel1_->setText(QStringLiteral("X=%1, Y=%2, W=%3, H=%4, %5")
+                               .arg(at.x())
+                               .arg(at.y())
+                               .arg(size.width())
+                               .arg(size.height())
+                               .arg(toolName(returnTool_, toolButtons_)));
 }
 
 } // namespace molvane

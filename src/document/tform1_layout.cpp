@@ -1,7 +1,6 @@
 // The controls of the main window and where they sit.
 
 #include "document/canvas_geometry.h"
-#include "document/glyph_label.h"
 #include "document/main_window_texts.h"
 #include "dialogs/help.h"
 #include "document/tform1.h"
@@ -30,7 +29,6 @@ constexpr int kCharButtonWidth = 26;
 constexpr int kCharButtonHeight = 22;
 constexpr int kCharButtonsPerRow = 26; // A-Z, a-z, then the digits and signs
 constexpr int kPanelLeft = 7;
-constexpr int kStatusPanel1Width = 240;
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 
@@ -606,11 +604,14 @@ void TForm1::buildCanvas()
 
 void TForm1::buildStatusBar()
 {
-    statusPanel1_ = new GlyphLabel(this);
+    statusPanel1_ = new QLabel(this);
     statusPanel1_->setObjectName(QStringLiteral("StatusPanel1"));
     // A fixed size in both directions: the position it shows changes with every mouse move, and a
     // panel that could grow would lay the window out again each time.
-    statusPanel1_->setFixedSize(kStatusPanel1Width, statusPanel1_->fontMetrics().height());
+    // Wide enough for four five-digit numbers and the longest tool name.
+    const QFontMetrics metrics = statusPanel1_->fontMetrics();
+    const int widest = metrics.horizontalAdvance(u("X=-8888, Y=-8888, W=8888, H=8888, 選択モード（範囲）"));
+    statusPanel1_->setFixedSize(widest + metrics.averageCharWidth(), metrics.height());
     statusPanel2_ = new QLabel(this);
     statusPanel2_->setObjectName(QStringLiteral("StatusPanel2"));
     statusPanel2_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -1,14 +1,11 @@
 #include "platform/canvas.h"
 
 #include "platform/flood_fill.h"
-#include "platform/path_rows.h"
-#include "platform/run_fill.h"
 
 #include <QFontMetrics>
 #include <QPainterPathStroker>
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -49,27 +46,6 @@ QPolygonF toPolygonF(const QPolygon& p)
     for (const QPoint& q : p)
         f.append(QPointF(q));
     return f;
-}
-
-// What of a path to fill in a band (all of it when not painting in bands).
-QPainterPath partFor(const QPainterPath& path, const QRect& band)
-{
-    return band.isNull() ? path : pathNearRows(path, band.top(), band.bottom());
-}
-
-// The outline a wide round-capped pen gives the shape, as one figure of one run a row; none when it is
-// not such a one. The pen's stroke, where one was made, is left in stroke for whoever paints it then.
-std::optional<QPolygonF> oneRunOutline(const QPainterPath& shape, const CanvasPen& pen, QPainterPath& stroke)
-{
-    if (shape.elementCount() == 2 && shape.elementAt(1).isLineTo()) {
-        const QPointF a = shape.elementAt(0), b = shape.elementAt(1);
-        if (a != b)
-            return roundCappedLine(a, b, pen.width); // a straight line's, made at once
-    }
-    stroke = QPainterPathStroker(toQPen(pen)).createStroke(shape);
-    if (!atMostOneRunPerRow(stroke))
-        return std::nullopt;
-    return flattenFigure(stroke);
 }
 
 } // namespace
@@ -201,125 +177,15 @@ void Canvas::applyState(QPainter& p, bool withBrush)
         p.setBrush(Qt::NoBrush);
 }
 
-QRect Canvas::visiblePart(const QRectF& extent) const
-{
-    QRect part = extent.toAlignedRect() & bounds().translated(-origin_);
-    if (clipped_)
-        part &= clip_.boundingRect();
-    return part;
-}
-
-template <class Extent, class Paint> void Canvas::inBands(QPainter& p, Extent extent, Paint paint, int rows)
-{
-    if (bandRows_ <= 0) {
-        paint(QRect());
-        return;
-    }
-    rows = std::max(rows, bandRows_);
-    const QRect part = visiblePart(extent());
-    if (part.isEmpty())
-        return;
-    if (part.height() <= rows) {
-        paint(QRect());
-        return;
-    }
-    // A clip of one rectangle stays one: cheaper to set, and it cuts no run of pixels in two.
-    const bool rectClip = !clipped_ || clip_.rectCount() <= 1;
-    const QRect clipRect = clipped_ ? clip_.boundingRect() : QRect();
-    for (int top = part.top(); top <= part.bottom(); top += rows) {
-        const QRect band(part.left(), top, part.width(), std::min(rows, part.bottom() + 1 - top));
-        if (rectClip)
-            p.setClipRect(clipped_ ? band & clipRect : band);
-        else
-            p.setClipRegion(clip_ & QRegion(band));
-        paint(band);
-    }
-    if (clipped_)
-        p.setClipRegion(clip_);
-    else
-        p.setClipping(false);
-}
-
-// Draws the shape with the painter's pen and brush. In bands, a wide pen's outline (stroke, when it
-// was made already) is made once and filled band by band: that is what Qt does for such a pen, and
-// making the outline is most of the cost. Fills of at most one run of pixels a row (a straight bond's
-// outline) take taller bands.
-void Canvas::paintPath(QPainter& p, const QPainterPath& shape, const QPainterPath& stroke)
-{
-    if (bandRows_ <= 0) {
-        p.drawPath(shape);
-        return;
-    }
-    const QPen pen = p.pen();
-    const bool outlined = pen.style() != Qt::NoPen;
-    const double reach = outlined ? pen.widthF() / 2 + 2 : 1;
-    const QRectF extent = shape.controlPointRect().adjusted(-reach, -reach, reach, reach);
-    if (visiblePart(extent).height() <= bandRows_) {
-        p.drawPath(shape);
-        return;
-    }
-    const bool wide = outlined && pen.widthF() > 1;
-    const QPainterPath outline =
-        wide ? (stroke.isEmpty() ? QPainterPathStroker(pen).createStroke(shape) : stroke) : QPainterPath();
-    const QBrush brush = p.brush();
-    const bool filled = brush.style() != Qt::NoBrush;
-    const bool oneRun = (!outlined || wide) && (!filled || atMostOneRunPerRow(shape)) &&
-                        (!wide || atMostOneRunPerRow(outline));
-    inBands(
-        p, [&] { return extent; },
-        [&](const QRect& band) {
-            if (filled)
-                p.fillPath(partFor(shape, band), brush);
-            if (wide)
-                p.fillPath(partFor(outline, band), pen.brush());
-            else if (outlined)
-                p.strokePath(shape, pen); // a dash pattern runs along the whole path
-        },
-        oneRun ? kOneRunBandRows : 0);
-}
-
-// Rubber bands over a window's painter whose fills have one run of pixels a row are inverted straight
-// in the window's pixels, without a pass through the painter (whose state is left as it is). A pen's
-// stroke made on the way, for a shape that is not such a one, is left in stroke.
-bool Canvas::invertDirectly(const QPainterPath& shape, bool filled, QPainterPath& stroke)
-{
-    // A clip the painter was given before the canvas is for the painter to keep.
-    if (!external_ || mode_ != PenMode::NotXor || bandRows_ <= 0 || (!clipped_ && !painter_ && external_->hasClipping()))
-        return false;
-    const bool outlined = pen_.style != PenStyle::Null;
-    const bool wide = outlined && pen_.width > 1;
-    filled = filled && brush_.style == BrushStyle::Solid;
-    if ((outlined && !(wide && pen_.style == PenStyle::Solid)) || (!outlined && !filled))
-        return false; // thin and dashed lines go through the painter
-    // Canvas coordinates to the painter's: the origin, unless the painter is already moved by it.
-    const QPoint toPainter = painter_ ? QPoint() : origin_;
-    const QRegion within = clipped_ ? clip_ : QRegion(bounds().translated(-origin_));
-    const std::optional<PaintedPixels> direct = paintedPixels(*external_, within.translated(toPainter));
-    if (!direct || (filled && !atMostOneRunPerRow(shape)))
-        return false;
-    std::optional<QPolygonF> outline;
-    if (wide && !(outline = oneRunOutline(shape, pen_, stroke)))
-        return false;
-    const QPoint shift = direct->shift + toPainter;
-    if (filled)
-        notXorRuns(direct->rows, flattenFigure(shape), shift, toQRgb(brush_.color), direct->allowed);
-    if (wide)
-        notXorRuns(direct->rows, *outline, shift, toQRgb(pen_.color), direct->allowed);
-    return true;
-}
-
 void Canvas::drawPath(const QPainterPath& shape, bool filled)
 {
     if (recording_) {
         path_.addPath(shape);
         return;
     }
-    QPainterPath stroke;
-    if (invertDirectly(shape, filled, stroke))
-        return;
     QPainter& p = painter();
     applyState(p, filled);
-    paintPath(p, shape, stroke);
+    p.drawPath(shape);
 }
 
 void Canvas::line(QPoint from, QPoint to)
@@ -383,7 +249,7 @@ void Canvas::fillRect(const QRect& rect, TColor color)
 {
     QPainter& p = painter();
     p.setCompositionMode(toComposition(mode_));
-    inBands(p, [&] { return QRectF(rect); }, [&](const QRect&) { p.fillRect(rect, toQColor(color)); });
+    p.fillRect(rect, toQColor(color));
 }
 
 void Canvas::textOut(QPoint topLeft, const QString& text)
@@ -400,13 +266,7 @@ void Canvas::textOut(QPoint topLeft, const QString& text)
     p.setPen(toQColor(font_.color));
     p.setBrush(Qt::NoBrush);
     const QFontMetrics fm(f);
-    const QPoint baseline(topLeft.x(), topLeft.y() + fm.ascent());
-    // Italic and wide glyphs may reach past the advance; a line's height beyond it on each side covers them.
-    const auto extent = [&] {
-        const int h = fm.height();
-        return QRectF(fm.boundingRect(text)).translated(baseline).adjusted(-h, -h, h, h);
-    };
-    inBands(p, extent, [&](const QRect&) { p.drawText(baseline, text); });
+    p.drawText(QPoint(topLeft.x(), topLeft.y() + fm.ascent()), text);
 }
 
 QSize Canvas::textExtent(const QString& text) const
@@ -431,20 +291,16 @@ QPainterPath Canvas::endPath()
 
 void Canvas::strokePath(const QPainterPath& path)
 {
-    QPainterPath stroke;
-    if (invertDirectly(path, false, stroke))
-        return;
     QPainter& p = painter();
     applyState(p, false);
-    paintPath(p, path, stroke);
+    p.drawPath(path);
 }
 
 void Canvas::fillPath(const QPainterPath& path, TColor color)
 {
     QPainter& p = painter();
     p.setCompositionMode(toComposition(mode_));
-    inBands(p, [&] { return path.controlPointRect().adjusted(-1, -1, 1, 1); },
-            [&](const QRect& band) { p.fillPath(partFor(path, band), toQColor(color)); });
+    p.fillPath(path, toQColor(color));
 }
 
 TColor Canvas::pixel(QPoint at) const
@@ -473,12 +329,10 @@ void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRec
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
-    if (whiteTransparent) {
-        const QImage shown = whiteAsTransparent(src.copy(from));
-        inBands(p, [&] { return QRectF(dest); }, [&](const QRect&) { p.drawImage(dest, shown); });
-    } else {
-        inBands(p, [&] { return QRectF(dest); }, [&](const QRect&) { p.drawImage(dest, src, from); });
-    }
+    if (whiteTransparent)
+        p.drawImage(dest, whiteAsTransparent(src.copy(from)));
+    else
+        p.drawImage(dest, src, from);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 

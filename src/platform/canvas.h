@@ -61,8 +61,7 @@ public:
     explicit Canvas(QImage& target);
     // Paints through a painter already begun on a device of that size (a widget's, in its paint
     // event), leaving the painter's state as it found it. Such a canvas only paints: it has no pixels
-    // to read, and pixel writes and flood fills do nothing. Inverting fills of one run a row, made in
-    // bands, it writes straight into the pixels the painter paints when it can reach them.
+    // to read, and pixel writes and flood fills do nothing.
     Canvas(QPainter& painter, QSize size);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -84,13 +83,6 @@ public:
     // A view paints a part of itself through a canvas over just that part.
     void setOrigin(QPoint origin);
     QPoint origin() const { return origin_; }
-
-    // Paints reaching over more rows than this go band by band, each clipped to its rows, with the
-    // same pixels as in one go: Qt hands a fill of about a hundred runs of pixels to its thread pool
-    // (with the pen modes other than Copy), and waking the pool costs more than a rubber band drawn on
-    // this thread. 0 (the default) paints in one go. Fills of one run a row go in bands of
-    // kOneRunBandRows rows when that is more.
-    void setBandRows(int rows) { bandRows_ = rows; }
 
     void setClipRegion(const QRegion& region);
     void clearClip();
@@ -157,19 +149,8 @@ public:
 
 private:
     QPainter& painter();
-    bool invertDirectly(const QPainterPath& shape, bool filled, QPainterPath& stroke);
     QRect bounds() const { return target_ ? target_->rect() : QRect(QPoint(0, 0), externalSize_); }
     void applyState(QPainter& p, bool withBrush);
-    // The rows of the extent (canvas pixels) that can show: within the image and the clip.
-    QRect visiblePart(const QRectF& extent) const;
-    // Calls paint once, or, when painting in bands, once per band of the visible part of extent() with
-    // the clip narrowed to the band (nothing when no part of it can show). extent is asked only then.
-    // paint is given the band's rows, or a null rectangle when it paints in one go. Bands are
-    // the larger of the canvas's band rows and `rows`.
-    template <class Extent, class Paint> void inBands(QPainter& p, Extent extent, Paint paint, int rows = 0);
-    void paintPath(QPainter& p, const QPainterPath& shape, const QPainterPath& stroke);
-    // Fewer runs than Qt hands to its thread pool, at one run a row.
-    static constexpr int kOneRunBandRows = 90;
 
     QImage* target_ = nullptr;   // the pixels, when the canvas owns its painting
     QPainter* external_ = nullptr; // the painter begun elsewhere, otherwise
@@ -182,7 +163,6 @@ private:
     PenMode mode_ = PenMode::Copy;
     QRegion clip_;
     bool clipped_ = false;
-    int bandRows_ = 0;
     QPoint origin_;
     bool recording_ = false;
     QPainterPath path_;

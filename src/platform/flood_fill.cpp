@@ -1,5 +1,4 @@
 #include "platform/flood_fill.h"
-#include "platform/flood_fill_testing.h"
 
 #include <vector>
 
@@ -8,66 +7,6 @@ namespace molvane {
 namespace {
 
 constexpr QRgb kColourMask = 0x00FFFFFF;
-
-// Paints the n pixels from p and returns true when all of them match; changes nothing otherwise.
-// The loops are written for the compiler to turn into vector instructions.
-[[gnu::always_inline]] inline bool paintBlock(QRgb* p, int n, QRgb target, QRgb fill)
-{
-    QRgb differs = 0; // the colour bits in which any of them differs from the target
-    for (int i = 0; i < n; ++i)
-        differs |= (p[i] & kColourMask) ^ target;
-    if (differs != 0)
-        return false;
-    for (int i = 0; i < n; ++i)
-        p[i] = fill;
-    return true;
-}
-
-// Paints the run of matching pixels from the matching pixel x rightwards; returns its last x. Long
-// runs (an empty canvas) go a block at a time, their ends four pixels at a time.
-template <int kBlock>
-[[gnu::always_inline]] inline int paintRunRight(QRgb* line, int x, int width, QRgb target, QRgb fill)
-{
-    while (x + kBlock <= width && paintBlock(line + x, kBlock, target, fill))
-        x += kBlock;
-    while (x + 4 <= width && paintBlock(line + x, 4, target, fill))
-        x += 4;
-    while (x < width && (line[x] & kColourMask) == target)
-        line[x++] = fill;
-    return x - 1;
-}
-
-// Paints the run of matching pixels left of x; returns its first x (x when there are none).
-template <int kBlock> [[gnu::always_inline]] inline int paintRunLeft(QRgb* line, int x, QRgb target, QRgb fill)
-{
-    while (x - kBlock >= 0 && paintBlock(line + x - kBlock, kBlock, target, fill))
-        x -= kBlock;
-    while (x - 4 >= 0 && paintBlock(line + x - 4, 4, target, fill))
-        x -= 4;
-    while (x > 0 && (line[x - 1] & kColourMask) == target)
-        line[--x] = fill;
-    return x;
-}
-
-// Where the processor has 256-bit vector instructions, runs are painted 32 pixels a step, else 16
-// (what suits each best).
-#if defined(__x86_64__) && defined(__GNUC__)
-#define MOLVANE_WIDE_RUNS 1
-__attribute__((target("avx2"))) int paintRunRightWide(QRgb* line, int x, int width, QRgb target, QRgb fill)
-{
-    return paintRunRight<32>(line, x, width, target, fill);
-}
-__attribute__((target("avx2"))) int paintRunLeftWide(QRgb* line, int x, QRgb target, QRgb fill)
-{
-    return paintRunLeft<32>(line, x, target, fill);
-}
-#endif
-
-thread_local int narrowRunsAsked = 0;
-
-#if defined(MOLVANE_WIDE_RUNS)
-bool hasWideRuns() { return !NarrowFillRuns::active() && __builtin_cpu_supports("avx2"); }
-#endif
 
 struct Span {
     int y;
@@ -101,21 +40,19 @@ private:
     bool matches(QRgb pixel) const { return (pixel & kColourMask) == target_; }
     QRgb* row(int y) const { return bits_ + y * stride_; }
 
+    // The run of matching pixels from the matching pixel x rightwards, painted; its last x.
     int paintRight(QRgb* line, int x) const
     {
-#if defined(MOLVANE_WIDE_RUNS)
-        if (wide_)
-            return paintRunRightWide(line, x, width_, target_, fill_);
-#endif
-        return paintRunRight<16>(line, x, width_, target_, fill_);
+        while (x < width_ && matches(line[x]))
+            line[x++] = fill_;
+        return x - 1;
     }
+    // The run of matching pixels left of x, painted; its first x (x when there are none).
     int paintLeft(QRgb* line, int x) const
     {
-#if defined(MOLVANE_WIDE_RUNS)
-        if (wide_)
-            return paintRunLeftWide(line, x, target_, fill_);
-#endif
-        return paintRunLeft<16>(line, x, target_, fill_);
+        while (x > 0 && matches(line[x - 1]))
+            line[--x] = fill_;
+        return x;
     }
 
     // Paints the run through the matching pixel (x, y) and returns its extent.
@@ -168,18 +105,11 @@ private:
     int height_;
     QRgb target_;
     QRgb fill_;
-#if defined(MOLVANE_WIDE_RUNS)
-    bool wide_ = hasWideRuns();
-#endif
     std::vector<Span> stack_;
     std::int64_t painted_ = 0;
 };
 
 } // namespace
-
-NarrowFillRuns::NarrowFillRuns() { ++narrowRunsAsked; }
-NarrowFillRuns::~NarrowFillRuns() { --narrowRunsAsked; }
-bool NarrowFillRuns::active() { return narrowRunsAsked > 0; }
 
 std::int64_t floodFillSurface(QImage& image, QPoint seed, QRgb fillColor)
 {

@@ -377,56 +377,6 @@ TEST(Canvas, AnOriginShiftsDrawingPixelReadsAndFills)
     EXPECT_EQ(pixelAt(image, 40, 40), clWhite);
 }
 
-TEST(Canvas, PaintingInBandsGivesTheSamePixelsAsInOneGo)
-{
-    const QImage background = colouredBackground(200, 240, QPolygon({QPoint(5, 5), QPoint(190, 40), QPoint(60, 230)}), 5);
-    QImage picture(30, 90, QImage::Format_RGB32);
-    picture.fill(qRgb(40, 90, 250));
-    picture.setPixel(3, 3, qRgb(255, 255, 255));
-    const auto drawAll = [&](Canvas& c, PenMode mode) {
-        c.setPenMode(mode);
-        c.setOrigin({-7, 5});
-        c.setClipRegion(QRegion(0, 0, 150, 200) + QRegion(120, 150, 70, 80));
-        for (int width : {1, 2, 9}) {
-            c.setPen(pen(width, width == 9 ? PenStyle::DashDot : PenStyle::Solid, clRed));
-            c.polyline(QPolygon({QPoint(10 * width, 0), QPoint(150, 200), QPoint(20, 220), QPoint(140, 5)}));
-        }
-        c.setBrush({makeTColor(0, 0, 255), BrushStyle::Solid});
-        c.setPen(pen(3));
-        c.ellipse({40, 30}, {110, 200});
-        c.rectangle({25, 12}, {133, 181});
-        c.setPen(pen(1));
-        c.rectangle({-3, 50}, {70, 239});
-        c.setPen(pen(3));
-        c.polygon(QPolygon({QPoint(100, 10), QPoint(180, 220), QPoint(90, 150)}));
-        c.bezier({0, 0}, {200, 50}, {-50, 150}, {160, 230});
-        c.fillRect(QRect(60, 20, 10, 150), clBlack);
-        QPainterPath lobe(QPointF(30, 40));
-        lobe.cubicTo(QPointF(90, 0), QPointF(100, 200), QPointF(30, 160));
-        c.strokePath(lobe);
-        c.fillPath(lobe, makeTColor(90, 90, 0));
-        c.setFont({QStringLiteral("ＭＳ Ｐゴシック"), 60, true, false, clRed});
-        c.textOut({10, 40}, QStringLiteral("CH₃ あ"));
-        c.drawImage(QRect(120, 20, 60, 180), picture, QRect(), false, true);
-        c.drawImage(QRect(20, 100, 45, 135), picture, QRect(0, 0, 30, 60), true);
-    };
-    for (PenMode mode : {PenMode::Copy, PenMode::NotXor, PenMode::Mask}) {
-        QImage once = background.copy();
-        QImage banded = background.copy();
-        {
-            Canvas c(once);
-            drawAll(c, mode);
-        }
-        {
-            Canvas c(banded);
-            c.setBandRows(7);
-            drawAll(c, mode);
-        }
-        EXPECT_NE(once, background);
-        EXPECT_TRUE(imagesMatch(banded, once, 0, QString("banded-%1").arg(int(mode))));
-    }
-}
-
 TEST(Canvas, ANarrowedClipStaysWithinTheClipItNarrowsAndGivesItBack)
 {
     QImage image = whiteImage(100, 100);

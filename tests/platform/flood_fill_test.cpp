@@ -1,6 +1,5 @@
 #include "platform/canvas.h"
 #include "platform/flood_fill.h"
-#include "platform/flood_fill_testing.h"
 
 #include "support/image_test_util.h"
 
@@ -140,35 +139,26 @@ std::vector<bool> reachable(const QImage& image, QPoint seed)
 
 } // namespace
 
-// Runs are painted in blocks of 32 (or 16) and four pixels: obstacles at every offset inside a block,
-// on rows of widths that are not multiples of four, must stop the run exactly where they stand. Every
-// other round has few obstacles, so that runs long enough for whole blocks meet them too.
-TEST(FloodFill, RunsStopExactlyAtObstaclesAtAnyOffsetInABlock)
+// Obstacles scattered over rows of many widths: the fill paints exactly the pixels a breadth-first walk
+// reaches. Every other round has few obstacles, so that long runs meet them too.
+TEST(FloodFill, PaintsExactlyTheReachablePixelsAroundScatteredObstacles)
 {
-    for (bool narrow : {false, true}) {
-        // Both ways of painting runs: the one of this processor, and 16 pixels a step.
-        std::optional<NarrowFillRuns> runs;
-        if (narrow)
-            runs.emplace();
-        std::mt19937 dice(7);
-        for (int width : {1, 3, 16, 17, 37, 70, 101, 259}) {
-            for (int round = 0; round < 8; ++round) {
-                QImage image = whiteImage(width, 9);
-                const int obstacles = width * 9 / (round % 2 ? 60 : 6);
-                for (int n = 0; n < obstacles; ++n)
-                    image.setPixel(int(dice() % unsigned(width)), int(dice() % 9u), toQRgb(clBlack));
-                const QPoint seed(int(dice() % unsigned(width)), int(dice() % 9u));
-                image.setPixel(seed, toQRgb(clWhite));
-                const std::vector<bool> expected = reachable(image, seed);
-                const std::int64_t painted = floodFillSurface(image, seed, toQRgb(clRed));
-                EXPECT_EQ(painted, std::count(expected.begin(), expected.end(), true))
-                    << width << "/" << round << (narrow ? " narrow" : "");
-                for (int y = 0; y < image.height(); ++y)
-                    for (int x = 0; x < width; ++x)
-                        ASSERT_EQ(pixelAt(image, x, y) == clRed, bool(expected[std::size_t(y * width + x)]))
-                            << "width " << width << " round " << round << " at " << x << "," << y
-                            << (narrow ? " narrow" : "");
-            }
+    std::mt19937 dice(7);
+    for (int width : {1, 3, 16, 17, 37, 70, 101, 259}) {
+        for (int round = 0; round < 8; ++round) {
+            QImage image = whiteImage(width, 9);
+            const int obstacles = width * 9 / (round % 2 ? 60 : 6);
+            for (int n = 0; n < obstacles; ++n)
+                image.setPixel(int(dice() % unsigned(width)), int(dice() % 9u), toQRgb(clBlack));
+            const QPoint seed(int(dice() % unsigned(width)), int(dice() % 9u));
+            image.setPixel(seed, toQRgb(clWhite));
+            const std::vector<bool> expected = reachable(image, seed);
+            const std::int64_t painted = floodFillSurface(image, seed, toQRgb(clRed));
+            EXPECT_EQ(painted, std::count(expected.begin(), expected.end(), true)) << width << "/" << round;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < width; ++x)
+                    ASSERT_EQ(pixelAt(image, x, y) == clRed, bool(expected[std::size_t(y * width + x)]))
+                        << "width " << width << " round " << round << " at " << x << "," << y;
         }
     }
 }
