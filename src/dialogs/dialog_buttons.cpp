@@ -1,22 +1,25 @@
 #include "dialogs/dialog_buttons.h"
 
-#include <QPushButton>
+#include <QHBoxLayout>
 
 namespace molvane {
 
-QDialogButtonBox* addOkCancelButtons(QDialog* dialog, QBoxLayout* layout)
+OkCancelButtons addOkCancelButtons(QDialog* dialog, QBoxLayout* layout, bool acceptsItself)
 {
-    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    QPushButton* ok = box->button(QDialogButtonBox::Ok);
-    ok->setText(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("btOK"));
-    QPushButton* cancel = box->button(QDialogButtonBox::Cancel);
-    cancel->setText(QStringLiteral("ｷｬﾝｾﾙ"));
-    cancel->setObjectName(QStringLiteral("btCancel"));
-    QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    layout->addWidget(box);
-    return box;
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    OkCancelButtons buttons{new QPushButton(QStringLiteral("OK"), dialog),
+                            new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), dialog)};
+    buttons.ok->setObjectName(QStringLiteral("btOK"));
+    buttons.ok->setDefault(true);
+    buttons.cancel->setObjectName(QStringLiteral("btCancel"));
+    row->addWidget(buttons.ok);
+    row->addWidget(buttons.cancel);
+    if (acceptsItself)
+        QObject::connect(buttons.ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    layout->addLayout(row);
+    return buttons;
 }
 
 QLabel* sectionHeading(const char* text, QWidget* parent)

@@ -3,13 +3,21 @@
 
 #include <QBoxLayout>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 
 namespace molvane {
 
-// Appends the row to layout: "OK" (objectName btOK) accepts the dialog, "ｷｬﾝｾﾙ" (btCancel) rejects it.
-QDialogButtonBox* addOkCancelButtons(QDialog* dialog, QBoxLayout* layout);
+struct OkCancelButtons {
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+};
+
+// Appends the row to layout, at its right: "OK" (objectName btOK, the default button) accepts the
+// dialog unless acceptsItself is false (its owner decides then), "ｷｬﾝｾﾙ" (btCancel) rejects it.
+// Plain push buttons: a QDialogButtonBox would look up its standard buttons' icons, which costs
+// the program's start more than all its other dialogs.
+OkCancelButtons addOkCancelButtons(QDialog* dialog, QBoxLayout* layout, bool acceptsItself = true);
 
 // A bold heading of a group of controls ("【表示】"); text in UTF-8.
 QLabel* sectionHeading(const char* text, QWidget* parent);

@@ -56,11 +56,9 @@ TFormMoji::TFormMoji(QWidget* parent) : QDialog(parent)
     row->addWidget(btFont);
     layout->addLayout(row);
 
-    QDialogButtonBox* buttons = addOkCancelButtons(this, layout);
     // OK decides itself whether the dialog ends as accepted.
-    QPushButton* ok = buttons->findChild<QPushButton*>(QStringLiteral("btOK"));
-    disconnect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(ok, &QPushButton::clicked, this, [this] { btOKClick(); });
+    const OkCancelButtons buttons = addOkCancelButtons(this, layout, false);
+    connect(buttons.ok, &QPushButton::clicked, this, [this] { btOKClick(); });
 }
 
 void TFormMoji::setFontButtonEnabled(bool enabled) { btFont->setEnabled(enabled); }
