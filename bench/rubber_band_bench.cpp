@@ -1,25 +1,27 @@
-// One mouse move while a single bond is dragged over the big drawing in the main window: the window's
-// move handler and the paint of what it marked changed (the old and the new rubber band and cursor
-// marks in the view, the position in the status bar), against painting the same rectangles of the
-// same widgets, through the same window, from pictures of them taken once.
+// The main window on a drawing, as the user drags:
+// - one mouse move while a single bond is drawn over "big" at 100 and 500 %: the window's move
+//   handler and the paint of what it marked changed, against QWidget::update of the old and the new
+//   band's rectangles on a plain widget that paints them from a cached picture of the view and draws
+//   the band with QPainter;
+// - one mouse move while all 10,000 figures of "huge" are dragged (Ctrl+A, a press on a frame, a first
+//   move), against moving one pre-rendered drag image the same way.
 
 #include "document/tform1.h"
 #include "drawings.h"
 #include "platform/data_folder.h"
 #include "platform/stream_prompts.h"
+#include "platform/up_down.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
-#include <memory>
-#include <vector>
 
 namespace molvane::bench {
 
@@ -29,147 +31,175 @@ namespace {
 // so every move changes the band; all of it lies in the part of the view the window shows.
 constexpr QPoint kPressAt(180, 140);
 constexpr QPoint kDragTo[2] = {QPoint(470, 330), QPoint(482, 344)};
+constexpr int kBondWidth = 3; // the single bond's width at start
 
-// Collects what each widget of the window is asked to paint.
-class PaintSpy : public QObject {
+// The main window showing a drawing at a zoom.
+class Window {
 public:
-    std::map<QWidget*, QRegion> painted;
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint && watched->isWidgetType()) {
-            painted[static_cast<QWidget*>(watched)] += static_cast<QPaintEvent*>(e)->region();
-            ++paints;
-        }
-        return false;
-    }
-};
-
-// The main window showing the big drawing, with the mouse pressed for a single bond and dragged once.
-class BondDrag {
-public:
-    BondDrag() : form_(prompts_, dataFoldersIn(dir_.filePath(QStringLiteral("Molvane"))))
+    Window(const Drawing& shown, int zoom) : form_(prompts_, dataFoldersIn(dir_.filePath(QStringLiteral("Molvane"))))
     {
         Drawing& d = form_.drawing();
-        const Drawing& big = bigDrawing();
-        d.figures = big.figures;
-        d.setCanvasSize(big.canvasSize());
+        d.figures = shown.figures;
+        d.setCanvasSize(shown.canvasSize());
         d.rebuildBitmap();
         d.resetHistoryToCurrent();
         d.takeBaseline();
         view()->updateSize();
+        if (auto* upDown = form_.findChild<TUpDown*>(QStringLiteral("UpDown2"))) {
+            upDown->setValue(zoom);
+            form_.UpDown2Click(true);
+        }
         form_.show();
-        // The first paint of the whole window, and whatever showing it posted.
-        QCoreApplication::processEvents();
-        if (QToolButton* single = form_.findChild<QToolButton*>(QStringLiteral("sbFuncSingle")))
-            single->click();
-        mouse(QEvent::MouseButtonPress, kPressAt, Qt::LeftButton, Qt::LeftButton);
-        moveOnce();
-        QCoreApplication::instance()->installEventFilter(&spy_);
+        QCoreApplication::processEvents(); // the first paint of the whole window
     }
-    ~BondDrag()
-    {
-        QCoreApplication::instance()->removeEventFilter(&spy_);
-        form_.drawing().takeBaseline(); // nothing to save when the window closes
-    }
+    ~Window() { form_.drawing().takeBaseline(); } // nothing to save when the window closes
 
+    TForm1& form() { return form_; }
     CanvasView* view() const { return form_.canvasView(); }
-    PaintSpy& spy() { return spy_; }
-
-    // One move of the mouse, handled, and the paint of what it changed.
-    void moveOnce()
-    {
-        next_ ^= 1;
-        mouse(QEvent::MouseMove, kDragTo[next_], Qt::NoButton, Qt::LeftButton);
-        settle();
-    }
-
-    // Delivers the posted update requests, which paint the marked regions; timers (the auto-scroll)
-    // do not run.
-    static void settle() { QCoreApplication::sendPostedEvents(); }
-
-private:
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
     {
         QMouseEvent e(type, QPointF(at), view()->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
         QApplication::sendEvent(view(), &e);
     }
+    // Delivers the posted update requests, which paint the marked regions; timers do not run.
+    static void settle() { QCoreApplication::sendPostedEvents(); }
+
+private:
     QTemporaryDir dir_;
     StreamPrompts prompts_{stderr};
     TForm1 form_;
-    PaintSpy spy_;
-    int next_ = 0;
 };
 
 void rubberBandMove(benchmark::State& state)
 {
-    BondDrag drag;
-    drag.spy().paints = 0;
-    drag.moveOnce();
-    if (drag.spy().painted[drag.view()].isEmpty()) {
-        state.SkipWithError("a mouse move painted nothing of the view");
-        return;
+    Window window(bigDrawing(), int(state.range(0)));
+    if (QToolButton* single = window.form().findChild<QToolButton*>(QStringLiteral("sbFuncSingle")))
+        single->click();
+    window.mouse(QEvent::MouseButtonPress, kPressAt, Qt::LeftButton, Qt::LeftButton);
+    int next = 0;
+    for (auto _ : state) {
+        next ^= 1;
+        window.mouse(QEvent::MouseMove, kDragTo[next], Qt::NoButton, Qt::LeftButton);
+        Window::settle();
     }
-    const QRect box = drag.spy().painted[drag.view()].boundingRect();
-    for (auto _ : state)
-        drag.moveOnce();
-    state.counters["band_width"] = box.width();
-    state.counters["band_height"] = box.height();
 }
 
-// Paints a widget's exposed rectangles from a picture of it taken once, in place of its own paint.
-class CachedPaint : public QObject {
+// A plain widget over the window's view: its paint copies the exposed rectangles from a picture of the
+// view and draws the band (or the drag image) over them.
+class TwinView : public QWidget {
 public:
-    CachedPaint(QWidget* widget, QImage cached) : widget_(widget), cached_(std::move(cached))
+    TwinView(QWidget* view, int penWidth) : QWidget(view), cached_(view->grab()), penWidth_(penWidth)
     {
-        widget_->installEventFilter(this);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setGeometry(view->rect());
+        show();
     }
-    ~CachedPaint() override { widget_->removeEventFilter(this); }
+    void setBand(QPoint from, QPoint to)
+    {
+        const QRect old = bandRect();
+        from_ = from;
+        to_ = to;
+        update(old);
+        update(bandRect());
+    }
+    void setDragImage(const QImage& image, QPoint at)
+    {
+        const QRect old(at_, dragImage_.size());
+        dragImage_ = image;
+        at_ = at;
+        update(old);
+        update(QRect(at_, dragImage_.size()));
+    }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* e) override
+    void paintEvent(QPaintEvent* e) override
     {
-        if (watched != widget_ || e->type() != QEvent::Paint)
-            return false;
-        QPainter p(widget_);
-        for (const QRect& r : static_cast<QPaintEvent*>(e)->region())
-            p.drawImage(r.topLeft(), cached_, r);
-        return true;
+        QPainter p(this);
+        for (const QRect& r : e->region())
+            p.drawPixmap(r.topLeft(), cached_, r);
+        if (!dragImage_.isNull())
+            p.drawImage(at_, dragImage_);
+        if (from_ != to_) {
+            p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+            p.setPen(QPen(Qt::black, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawLine(from_, to_);
+        }
     }
 
 private:
-    QWidget* widget_;
-    QImage cached_;
+    QRect bandRect() const
+    {
+        const int reach = penWidth_ / 2 + 2;
+        return QRect(from_, to_).normalized().adjusted(-reach, -reach, reach, reach);
+    }
+    QPixmap cached_;
+    int penWidth_;
+    QPoint from_, to_;
+    QImage dragImage_;
+    QPoint at_;
 };
 
-// What any window must do at the least to show a move: repaint the rectangles the move changed, of
-// the same widgets, each copied from a picture.
-void paintCachedRects(benchmark::State& state)
+void rubberBandTwin(benchmark::State& state)
 {
-    BondDrag drag;
-    drag.spy().painted.clear();
-    drag.moveOnce();
-    const std::map<QWidget*, QRegion> changed = drag.spy().painted;
-    if (changed.count(drag.view()) == 0) {
-        state.SkipWithError("a mouse move painted nothing of the view");
+    const int zoom = int(state.range(0));
+    Window window(bigDrawing(), zoom);
+    TwinView twin(window.view(), kBondWidth * zoom / 100);
+    Window::settle();
+    int next = 0;
+    for (auto _ : state) {
+        next ^= 1;
+        twin.setBand(kPressAt, kDragTo[next]);
+        Window::settle();
+    }
+}
+
+// All figures selected and grabbed by a frame, the drag already begun: the case is a further move.
+void dragAllMove(benchmark::State& state)
+{
+    Window window(hugeDrawing(), 100);
+    window.form().SelectAll1Click();
+    const TFigure& first = window.form().drawing().figures.front();
+    const QPoint grab = first.handle;
+    window.mouse(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    window.mouse(QEvent::MouseMove, grab + QPoint(8, 8), Qt::NoButton, Qt::LeftButton);
+    Window::settle();
+    if (window.form().toolCode() != 64) {
+        state.SkipWithError("the drag did not begin");
         return;
     }
-    std::vector<std::unique_ptr<CachedPaint>> cached;
-    for (const auto& [widget, region] : changed)
-        cached.push_back(std::make_unique<CachedPaint>(widget, widget->grab().toImage().convertToFormat(QImage::Format_RGB32)));
+    int next = 0;
     for (auto _ : state) {
-        for (const auto& [widget, region] : changed)
-            widget->update(region);
-        BondDrag::settle();
+        next ^= 1;
+        window.mouse(QEvent::MouseMove, grab + QPoint(8 + 12 * next, 8 + 6 * next), Qt::NoButton, Qt::LeftButton);
+        Window::settle();
     }
-    state.counters["widgets"] = double(changed.size());
+}
+
+void dragImageTwin(benchmark::State& state)
+{
+    Window window(hugeDrawing(), 100);
+    TwinView twin(window.view(), 1);
+    QImage image(window.form().drawing().bitmap().size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.drawImage(0, 0, window.form().drawing().bitmap());
+    }
+    twin.setDragImage(image, QPoint(8, 8));
+    Window::settle();
+    int next = 0;
+    for (auto _ : state) {
+        next ^= 1;
+        twin.setDragImage(image, QPoint(8 + 12 * next, 8 + 6 * next));
+        Window::settle();
+    }
 }
 
 } // namespace
 
-BENCHMARK(rubberBandMove)->Name("rubber_band/big/move")->Unit(benchmark::kMicrosecond)->UseRealTime();
-BENCHMARK(paintCachedRects)->Name("rubber_band/big/move/cached_view")->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(rubberBandMove)->Name("rubber_band/big/move")->Arg(100)->Arg(500)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(rubberBandTwin)->Name("rubber_band/big/move/cached_view")->Arg(100)->Arg(500)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(dragAllMove)->Name("drag/huge/all")->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(dragImageTwin)->Name("drag/huge/all/one_image")->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace molvane::bench

@@ -5,6 +5,7 @@
 
 #include "dialogs/file_dialogs.h"
 #include "document/canvas_view.h"
+#include "document/drag_layer.h"
 #include "document/drawing.h"
 #include "document/figure_creation.h"
 #include "document/figure_file.h"
@@ -150,7 +151,8 @@ public:
     // The wheel over the view at pointer (viewport coordinates); false when it is not over the view.
     bool FormMouseWheel(QPoint pointer, int delta);
     const FigureList& moveList() const { return moveList_; }
-    int dragImageCount() const { return int(dragImages_.size()); }
+    // How many figures the picture that follows the pointer while moving shows.
+    int dragImageCount() const { return dragLayer_.figureCount(); }
 
     TMyOpenDialog MyOpenDialog1, MyOpenDialog2;
     TMySaveDialog MySaveDialog1, MySaveDialog2;
@@ -222,15 +224,8 @@ private:
     void updateCanvasHintForTool();
 
     // Moving (tform1_move.cpp).
-    struct DragImage {
-        QImage image;     // the figure at the zoom, white made transparent
-        QPoint topLeft;   // where it stands on the view before any offset
-        bool centred = false;
-    };
     void beginMove(bool duplicating);
     void placeDragImages(QPoint offset);
-    QRect dragImagesRect(QPoint offset) const;
-    DragImage dragImageFor(const TFigure& f) const;
     void renderWithoutSelected();
     void endMove(QPoint offset, bool duplicate);
     void checkFillLeaks(QRgb cornerBefore);
@@ -323,7 +318,7 @@ private:
     int pressedFrame_ = -1; // the frame a selection press landed on
     bool pressedInRange_ = false;
     FigureList moveList_;
-    std::vector<DragImage> dragImages_;
+    DragLayer dragLayer_; // the moved figures, following the pointer
     QPoint dragOffset_;
     bool dragImagesShown_ = false;
     QTimer* tmKeyMove = nullptr;

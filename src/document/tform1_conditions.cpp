@@ -81,7 +81,7 @@ void TForm1::toolButtonClicked(int tag)
     tmKeyMove->stop();
     keyMover_.reset();
     moveList_.clear();
-    dragImages_.clear();
+    dragLayer_.clear();
     dragImagesShown_ = false;
     currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
     returnTool_ = code;

@@ -109,7 +109,7 @@ QRegion TForm1::overlayArea() const
     if (pasteShown_)
         r += pasteFrameRect();
     if (dragImagesShown_)
-        r += dragImagesRect(dragOffset_);
+        r += dragLayer_.viewRect(zoom(), dragOffset_);
     if (workingShown_)
         r += workingRect_;
     return r;
@@ -121,11 +121,7 @@ void TForm1::paintOverlays(Canvas& canvas, const QRect& exposed)
     paintPasteFrame(canvas, exposed);
     paintTipMarks(canvas, exposed);
     if (dragImagesShown_)
-        for (const DragImage& d : dragImages_) {
-            const QRect at(d.topLeft + dragOffset_, d.image.size());
-            if (at.intersects(exposed))
-                canvas.drawImage(at, d.image);
-        }
+        dragLayer_.paint(canvas, zoom(), dragOffset_);
     if (!workingShown_ || !exposed.intersects(workingRect_))
         return;
     const TFigure f = workingFigure();

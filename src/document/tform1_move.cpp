@@ -20,8 +20,6 @@ namespace molvane {
 
 namespace {
 
-constexpr int kDragImagePad = 2;
-
 bool isArrow(int key) { return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down; }
 
 // The arrow key a micro-move letter stands for.
@@ -46,19 +44,6 @@ QPoint arrowOffset(int arrow, int step)
     }
 }
 
-// White is the paper: it lets the drawing under a drag image show through.
-QImage whiteTransparent(const QImage& rgb)
-{
-    QImage argb = rgb.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < argb.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(argb.scanLine(y));
-        for (int x = 0; x < argb.width(); ++x)
-            if ((line[x] & 0xFFFFFF) == 0xFFFFFF)
-                line[x] = 0;
-    }
-    return argb;
-}
-
 } // namespace
 
 int TForm1::pointerStep() const
@@ -72,37 +57,6 @@ bool TForm1::keyMoveMode() const
 {
     const int t = toolCode_;
     return t == 32 || t == 51 || t == 55 || t == 64 || t == 66;
-}
-
-TForm1::DragImage TForm1::dragImageFor(const TFigure& f) const
-{
-    const QRect model = f.occupiedRect();
-    const QPoint topLeft = toScreen(model.topLeft(), zoom()) - QPoint(kDragImagePad, kDragImagePad);
-    const QPoint bottomRight = toScreen(model.bottomRight() + QPoint(1, 1), zoom()) + QPoint(kDragImagePad, kDragImagePad);
-    DragImage d;
-    d.topLeft = topLeft;
-    QImage rgb(QSize(std::max(1, bottomRight.x() - topLeft.x()), std::max(1, bottomRight.y() - topLeft.y())),
-               QImage::Format_RGB32);
-    rgb.fill(Qt::white);
-    {
-        Canvas canvas(rgb);
-        canvas.setOrigin(-topLeft);
-        RenderState scratch;
-        TFigure shown = f;
-        shown.selected = false;
-        renderFigure(shown, {canvas, true, zoom(), drawing_.renderSettings()}, scratch, {});
-    }
-    d.image = whiteTransparent(rgb);
-    d.centred = f.kind == fkMoji;
-    return d;
-}
-
-QRect TForm1::dragImagesRect(QPoint offset) const
-{
-    QRect r;
-    for (const DragImage& d : dragImages_)
-        r |= QRect(d.topLeft + offset, d.image.size());
-    return r;
 }
 
 void TForm1::renderWithoutSelected()
@@ -122,14 +76,10 @@ void TForm1::beginMove(bool duplicating)
     if (!duplicating)
         renderWithoutSelected();
     moveList_.clear();
-    dragImages_.clear();
-    for (const TFigure& f : drawing_.figures) {
-        if (!f.selected)
-            continue;
-        if (f.kind != fkNuri)
-            dragImages_.push_back(dragImageFor(f));
-        moveList_.push_back(f);
-    }
+    for (const TFigure& f : drawing_.figures)
+        if (f.selected)
+            moveList_.push_back(f);
+    dragLayer_.build(drawing_.figures, drawing_.renderSettings());
     dragOffset_ = {};
     dragImagesShown_ = true;
     Image1->update();
@@ -139,13 +89,9 @@ void TForm1::placeDragImages(QPoint offset)
 {
     if (offset == dragOffset_)
         return;
-    QRegion dirty;
-    for (const DragImage& d : dragImages_) {
-        dirty += QRect(d.topLeft + dragOffset_, d.image.size());
-        dirty += QRect(d.topLeft + offset, d.image.size());
-    }
+    Image1->update(dragLayer_.viewRect(zoom(), dragOffset_));
     dragOffset_ = offset;
-    Image1->update(dirty);
+    Image1->update(dragLayer_.viewRect(zoom(), dragOffset_));
 }
 
 void TForm1::moveSelectedBy(QPoint screenOffset)
@@ -186,7 +132,7 @@ void TForm1::checkFillLeaks(QRgb cornerBefore)
 void TForm1::endMove(QPoint offset, bool duplicate)
 {
     dragImagesShown_ = false;
-    Image1->update(dragImagesRect(dragOffset_));
+    Image1->update(dragLayer_.viewRect(zoom(), dragOffset_));
     if (duplicate) {
         drawing_.clearSelection();
         if (!offset.isNull())
@@ -216,7 +162,7 @@ void TForm1::endMove(QPoint offset, bool duplicate)
         resetSelection();
     }
     moveList_.clear();
-    dragImages_.clear();
+    dragLayer_.clear();
     dragOffset_ = {};
     Image1->update();
 }
@@ -409,7 +355,7 @@ void TForm1::tmKeyMoveTimer()
     }
     keyMover_.reset();
     moveList_.clear();
-    dragImages_.clear();
+    dragLayer_.clear();
     microMoveActive_ = false;
 }
 

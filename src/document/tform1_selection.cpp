@@ -186,7 +186,7 @@ void TForm1::resetSelection()
     drawing_.clearSelection();
     selectedCount_ = 0;
     moveList_.clear();
-    dragImages_.clear();
+    dragLayer_.clear();
     dragImagesShown_ = false;
     drawing_.rebuildBitmap();
     popupJustShown_ = false;
