@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in Release (build-bench/), runs every case beside its physical-limit twin with
+# Builds the benchmarks in Release (build-bench/), runs every case beside its plain public-API twin with
 # repetitions, and prints one table of medians and ratios. The repetitions of all the cases of a binary
 # run in random order, so a case and its twin are measured over the same stretch of time: a machine
 # slowed for a while by its neighbours slows both.
