@@ -1,5 +1,6 @@
 #include "dialogs/dialog_buttons.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 
 namespace molvane {
@@ -21,6 +22,31 @@ OkCancelButtons addOkCancelButtons(QDialog* dialog, QBoxLayout* layout, bool acc
     layout->addLayout(row);
     return buttons;
 }
+
+namespace {
+
+class FixSizeOnShow : public QObject {
+public:
+    explicit FixSizeOnShow(QDialog* dialog) : QObject(dialog), dialog_(dialog) { dialog->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (watched == dialog_ && e->type() == QEvent::Show) {
+            dialog_->setFixedSize(dialog_->sizeHint());
+            dialog_->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QDialog* dialog_;
+};
+
+} // namespace
+
+void fixSizeOnFirstShow(QDialog* dialog) { new FixSizeOnShow(dialog); }
 
 QLabel* sectionHeading(const char* text, QWidget* parent)
 {

@@ -19,6 +19,10 @@ struct OkCancelButtons {
 // the program's start more than all its other dialogs.
 OkCancelButtons addOkCancelButtons(QDialog* dialog, QBoxLayout* layout, bool acceptsItself = true);
 
+// Fixes the dialog's size to what its contents ask for, when it is first shown: measuring the texts
+// (bold headings load a font of their own) is left until a user opens the dialog, not paid at start.
+void fixSizeOnFirstShow(QDialog* dialog);
+
 // A bold heading of a group of controls ("【表示】"); text in UTF-8.
 QLabel* sectionHeading(const char* text, QWidget* parent);
 

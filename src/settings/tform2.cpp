@@ -188,7 +188,7 @@ TForm2::TForm2(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(pr
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     addOkCancelButtons(this, layout);
-    setFixedSize(sizeHint());
+    fixSizeOnFirstShow(this);
     showValues();
 }
 

@@ -201,7 +201,7 @@ TForm3::TForm3(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(pr
     cbSaveWithPicClick();
     cbShowCrossCursorClick();
     paintSwatch();
-    setFixedSize(sizeHint());
+    fixSizeOnFirstShow(this);
 }
 
 QWidget* TForm3::buildDisplayGroup()
