@@ -3,6 +3,7 @@
 #include "editing/character_buttons.h"
 #include "platform/atomic_file_testing.h"
 #include "platform/cp932.h"
+#include "support/tiny_filesystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace molvane;
@@ -225,6 +227,36 @@ TEST_F(SettingsSave, AWriteFailingHalfWayKeepsTheOldFileByteForByte)
     EXPECT_EQ(iniBytes().toHex(), before.toHex());
     EXPECT_EQ(QFileInfo(path()).dir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{u"設定ファイル.ini"_s});
+}
+
+// On a really full disk (a filled 64 KB tmpfs) the settings file, a few kilobytes, used to be left
+// empty: the write fails, and the old file and a FIFO in the settings file's place stay as they were.
+TEST_F(SettingsSave, AReallyFullDiskOrAFifoKeepsWhatIsThere)
+{
+    molvane::test::TinyFilesystem disk;
+    SKIP_WITHOUT_TINY_FILESYSTEM(disk);
+    const QString ini = disk.filePath(u"設定ファイル.ini"_s);
+    SettingsData data = startupSettings(kStandardFolder);
+    ASSERT_TRUE(saveSettings(ini, data));
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    ASSERT_TRUE(disk.fill());
+    data.env.masuColor = 0x123456;
+    QString failedPath;
+    EXPECT_FALSE(saveSettings(ini, data, &failedPath));
+    EXPECT_EQ(failedPath, ini);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(disk.entries(), (QStringList{u"filler"_s, u"設定ファイル.ini"_s}));
+
+    disk.makeRoom();
+    const QString fifo = disk.filePath(u"pipe.ini"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(loadSettings(fifo, data, kStandardFolder));
+    EXPECT_FALSE(saveSettings(fifo, data)) << "at once: reading the old lines does not wait for a writer";
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
 TEST_F(SettingsSave, FileIsWrittenInCp932)
