@@ -7,9 +7,7 @@
 #include "document/old_data_conversion.h"
 #include "document/tform1.h"
 #include "editing/character_buttons.h"
-#include "platform/atomic_file.h"
-#include "platform/bmp_codec.h"
-#include "platform/jpeg_codec.h"
+#include "platform/picture_file.h"
 #include "settings/settings_file.h"
 
 #include <QApplication>
@@ -196,14 +194,13 @@ void TForm1::openStartupFile(const QString& argument)
         return;
     }
     const QString ext = QFileInfo(argument).suffix().toLower();
-    if ((ext != u("jpg") && ext != u("bmp")) || !QFileInfo(argument).isFile())
+    if ((ext != u("jpg") && ext != u("bmp")) || !QFileInfo::exists(argument))
         return;
-    QByteArray bytes;
-    if (!readWholeFile(argument, bytes))
+    const DecodedImage picture = loadPictureFile(argument);
+    if (!picture.ok()) {
+        prompts_.message(pictureLoadMessage(argument, picture.error), MessageType::Error, MessageButtons::Ok);
         return;
-    const DecodedImage picture = ext == u("bmp") ? readBmp(bytes) : readJpeg(bytes);
-    if (!picture.ok())
-        return;
+    }
     pictureFileName_ = argument;
     pendingPicture_ = picture.image;
     toolCode_ = fkPicture;

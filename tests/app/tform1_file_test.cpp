@@ -6,6 +6,7 @@
 #include "platform/cp932.h"
 #include "platform/ini_file.h"
 #include "support/figure_builders.h"
+#include "support/image_test_util.h"
 #include "support/scripted_prompts.h"
 
 #include <QApplication>
@@ -14,6 +15,10 @@
 #include <QTemporaryDir>
 #include <tuple>
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 using namespace molvane;
 using namespace molvane::test;
@@ -323,4 +328,36 @@ TEST_F(FileCommandsTest, AFailedOpenKeepsTheDrawingItsNameAndItsHistory)
     EXPECT_EQ(f.windowTitle(), "Molvane ～ kept.fga");
     EXPECT_TRUE(f.drawing().canUndo());
     EXPECT_TRUE(f.drawing().isModified());
+}
+
+// A picture named on the command line that cannot be loaded is no longer dropped without a word:
+// damaged, above the size limit, or no regular file, it gets the image-loading message with the
+// reason, and nothing waits to be placed.
+TEST_F(FileCommandsTest, APictureOnTheCommandLineThatCannotBeLoadedIsReported)
+{
+    TForm1& f = start();
+    ASSERT_TRUE(writeFileAtomically(dir.filePath("broken.jpg"), "\xFF\xD8\xFF\xE0 not a JPEG"));
+    QByteArray huge = writeBmp(QImage(1, 1, QImage::Format_RGB32));
+    huge.replace(18, 8, QByteArray("\xA0\x1B\x00\x00\xA0\x1B\x00\x00", 8)); // 7072 x 7072
+    ASSERT_TRUE(writeFileAtomically(dir.filePath("huge.bmp"), huge));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.bmp")).constData(), 0600), 0);
+    const struct {
+        const char* name;
+        const char* reason;
+    } pictures[] = {{"broken.jpg", "JPEG: "},
+                    {"huge.bmp", "BMP: 7072 x 7072 pixels exceeds the limit of 50000000 pixels"},
+                    {"pipe.bmp", "通常のファイルではありません。"}};
+    for (const auto& picture : pictures) {
+        SCOPED_TRACE(picture.name);
+        const QString path = dir.filePath(picture.name);
+        prompts.expectMessageStartingWith(
+            QString("画像ファイル %1 を読み込めません。\n%2").arg(path, picture.reason), MessageType::Error,
+            MessageButtons::Ok, Answer::Ok);
+        f.openStartupFile(path);
+        EXPECT_EQ(prompts.pendingCount(), 0);
+        EXPECT_TRUE(f.pendingPicture().isNull());
+        EXPECT_NE(f.toolCode(), fkPicture);
+        EXPECT_TRUE(f.pictureFileName().isEmpty());
+    }
+    f.openStartupFile(dir.filePath("missing.jpg")); // a name of nothing is passed over, as before
 }
