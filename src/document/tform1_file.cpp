@@ -74,14 +74,12 @@ void TForm1::mmFileOpenClick()
     loaded.lineSpacing = drawing_.lineSpacing;
     if (!readFigureFile(loaded, MyOpenDialog2.FileName, FigureFileMode::Whole, prompts_))
         return;
-    drawing_.figures = std::move(loaded.figures);
-    drawing_.background = loaded.background;
+    // Rendered once, in the drawing read: its canvas size is one the controls take as it is.
+    drawing_.takeRendered(std::move(loaded));
     drawing_.pasteList.clear();
-    drawing_.clearSelection();
-    udWidth->setValue(loaded.canvasSize().width());
-    udHeight->setValue(loaded.canvasSize().height());
+    udWidth->setValue(drawing_.canvasSize().width());
+    udHeight->setValue(drawing_.canvasSize().height());
     applyCanvasSize();
-    drawing_.rebuildBitmap();
     drawing_.resetHistory();
     drawing_.takeBaseline();
     setCaptionFor(MyOpenDialog2.FileName);

@@ -7,13 +7,19 @@
 #include "platform/bmp_codec.h"
 #include "support/image_test_util.h"
 #include "support/scripted_prompts.h"
+#include "support/tiny_filesystem.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 using namespace molvane;
 using namespace molvane::test;
@@ -162,6 +168,54 @@ TEST(ExportCommand, APictureFailingHalfWayKeepsTheOldPictureByteForByte)
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               (QStringList{"old.bmp", "old.fga", "old.jpg", "old.png", "sample.fga"}));
+}
+
+// The same on a really full disk (a filled 64 KB tmpfs), where the smaller outputs used to report success
+// and leave an empty file: every output fails with the reason, and the old file stays.
+TEST(ExportCommand, AReallyFullDiskKeepsTheOldFileAndExitsWithTheReason)
+{
+    QTemporaryDir dir;
+    Drawing d;
+    const QString in = writeSample(dir, d);
+    TinyFilesystem disk;
+    SKIP_WITHOUT_TINY_FILESYSTEM(disk);
+    QStringList names{"old.bmp", "old.jpg", "old.png", "old.fga", "old.fgb"};
+    for (const QString& name : names)
+        ASSERT_TRUE(writeFileAtomically(disk.filePath(name), "the previous " + name.toUtf8()));
+    ASSERT_TRUE(disk.fill());
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        Capture err;
+        EXPECT_EQ(exportFigureFile(in, disk.filePath(name), err.file()), kExitFailure);
+        const QString said = QString::fromLocal8Bit(err.text());
+        EXPECT_TRUE(said.contains(disk.filePath(name) + " に書き込めません")) << said.toStdString();
+        EXPECT_TRUE(said.contains(QString::fromLocal8Bit(std::strerror(ENOSPC)))) << said.toStdString();
+        EXPECT_EQ(bytesOf(disk.filePath(name)), "the previous " + name.toUtf8());
+    }
+    names.append("filler");
+    names.sort();
+    EXPECT_EQ(disk.entries(), names);
+}
+
+// A FIFO would block the reading and a device would never end: both are refused at once.
+TEST(DumpCommand, AFileThatIsNoRegularFileIsRefusedAtOnce)
+{
+    QTemporaryDir dir;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.fga")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/urandom", dir.filePath("random.fga")));
+    for (const char* name : {"pipe.fga", "random.fga"}) {
+        SCOPED_TRACE(name);
+        Capture out, err, exportErr;
+        EXPECT_EQ(dumpFigureFile(dir.filePath(name), out.file(), err.file()), kExitFailure);
+        EXPECT_TRUE(out.text().isEmpty());
+        EXPECT_EQ(QString::fromLocal8Bit(err.text()),
+                  QString("molvane: ファイル %1 を開けません。 通常のファイルではありません。\n")
+                      .arg(dir.filePath(name)));
+        EXPECT_EQ(exportFigureFile(dir.filePath(name), dir.filePath("out.png"), exportErr.file()),
+                  kExitFailure);
+        EXPECT_TRUE(QString::fromLocal8Bit(exportErr.text()).contains("通常のファイルではありません。"));
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("out.png")));
 }
 
 TEST(DumpCommand, PrintsTheHeaderAndEveryRecordAsStored)

@@ -8,6 +8,7 @@
 #include "support/figure_builders.h"
 #include "support/image_test_util.h"
 #include "support/scripted_prompts.h"
+#include "support/tiny_filesystem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -328,6 +329,70 @@ TEST_F(FileCommandsTest, AFailedOpenKeepsTheDrawingItsNameAndItsHistory)
     EXPECT_EQ(f.windowTitle(), "Molvane ～ kept.fga");
     EXPECT_TRUE(f.drawing().canUndo());
     EXPECT_TRUE(f.drawing().isModified());
+}
+
+// Saving over a drawing on a really full disk (a filled 64 KB tmpfs) used to leave an empty file and
+// no word: the file message comes, the file keeps the drawing saved before, and the drawing stays
+// modified.
+TEST_F(FileCommandsTest, SaveOnAReallyFullDiskSaysSoAndKeepsTheSavedFile)
+{
+    TinyFilesystem disk;
+    SKIP_WITHOUT_TINY_FILESYSTEM(disk);
+    TForm1& f = start();
+    draw(f);
+    const QString path = disk.filePath("drawing.fga");
+    prompts.expectFileDialog("名前を付けて保存", chosen(path));
+    f.findChild<QAction*>("mmFileSaveAs")->trigger();
+    QByteArray saved;
+    ASSERT_TRUE(readWholeFile(path, saved));
+    draw(f);
+    ASSERT_TRUE(disk.fill());
+    prompts.expectBeep(BeepKind::Warning)
+        .expectMessage("図形ファイルを更新します。いいですか。", MessageType::Confirmation,
+                       MessageButtons::YesNo, Answer::Yes)
+        .expectMessage(
+            QString("%1 に書き込めません\n%2").arg(path, QString::fromLocal8Bit(std::strerror(ENOSPC))),
+            MessageType::Error, MessageButtons::Ok, Answer::Ok);
+    f.findChild<QAction*>("mmFileSave")->trigger();
+    EXPECT_EQ(prompts.pendingCount(), 0);
+    QByteArray after;
+    ASSERT_TRUE(readWholeFile(path, after));
+    EXPECT_EQ(after, saved);
+    EXPECT_TRUE(f.drawing().isModified());
+    EXPECT_EQ(disk.entries(), (QStringList{"drawing.fga", "filler"}));
+}
+
+// Open refuses a FIFO (which would wait for a writer) with the file message and keeps the drawing;
+// a file of a few hundred bytes declaring a 20000 x 20000 canvas opens at the controls' largest size.
+TEST_F(FileCommandsTest, OpenRefusesAFifoAndHoldsAHugeCanvasToTheControls)
+{
+    TForm1& f = start();
+    draw(f);
+    const QString fifo = dir.filePath("pipe.fga");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    prompts.expectBeep(BeepKind::Warning)
+        .expectMessage(kModified, MessageType::Confirmation, MessageButtons::YesNoCancel, Answer::No)
+        .expectFileDialog("図形ファイルを開く", chosen(fifo))
+        .expectMessage(QString("ファイル %1 を開けません。\n通常のファイルではありません。").arg(fifo),
+                       MessageType::Error, MessageButtons::Ok, Answer::Ok);
+    f.findChild<QAction*>("mmFileOpen")->trigger();
+    EXPECT_EQ(prompts.pendingCount(), 0);
+    EXPECT_EQ(f.drawing().figures.size(), 1u);
+
+    Drawing huge;
+    huge.setCanvasSize({20000, 20000});
+    ScriptedPrompts quiet;
+    const auto written = writeFigureFile(huge, dir.filePath("huge.fga"), FigureFileMode::Whole,
+                                         {bond({10, 10}, {80, 30})}, {}, quiet);
+    ASSERT_TRUE(written);
+    prompts.expectBeep(BeepKind::Warning)
+        .expectMessage(kModified, MessageType::Confirmation, MessageButtons::YesNoCancel, Answer::No)
+        .expectFileDialog("図形ファイルを開く", chosen(*written));
+    f.findChild<QAction*>("mmFileOpen")->trigger();
+    EXPECT_EQ(f.drawing().canvasSize(), QSize(2000, 1500));
+    EXPECT_EQ(f.findChild<TUpDown*>("udWidth")->value(), 2000);
+    EXPECT_EQ(f.findChild<TUpDown*>("udHeight")->value(), 1500);
+    EXPECT_EQ(pixelAt(f.drawing().bitmap(), 10, 10), clBlack) << "the figures are drawn";
 }
 
 // A picture named on the command line that cannot be loaded is no longer dropped without a word:
