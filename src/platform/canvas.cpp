@@ -2,6 +2,7 @@
 
 #include "platform/flood_fill.h"
 #include "platform/path_rows.h"
+#include "platform/polyline_pieces.h"
 #include "platform/run_fill.h"
 
 #include <QFontMetrics>
@@ -314,12 +315,31 @@ void Canvas::drawPath(const QPainterPath& shape, bool filled)
         path_.addPath(shape);
         return;
     }
+    // Inverting pieces would invert the points where they meet twice.
+    if (!filled && mode_ == PenMode::Copy && pen_.width > 1 && pen_.style != PenStyle::Null) {
+        if (const std::vector<QPainterPath> pieces = polylinePieces(shape); !pieces.empty()) {
+            strokeInPieces(pieces);
+            return;
+        }
+    }
     QPainterPath stroke;
     if (invertDirectly(shape, filled, stroke))
         return;
     QPainter& p = painter();
     applyState(p, filled);
     paintPath(p, shape, stroke);
+}
+
+void Canvas::strokeInPieces(const std::vector<QPainterPath>& pieces)
+{
+    QPainter& p = painter();
+    applyState(p, false);
+    QPen pen = p.pen();
+    for (const QPainterPath& piece : pieces) {
+        p.setPen(pen);
+        paintPath(p, piece, {});
+        pen.setDashOffset(dashOffsetAfter(pen, pen.dashOffset(), piece.length()));
+    }
 }
 
 void Canvas::line(QPoint from, QPoint to)

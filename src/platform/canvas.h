@@ -18,6 +18,7 @@
 #include <QRegion>
 #include <QString>
 #include <memory>
+#include <vector>
 
 namespace molvane {
 
@@ -168,6 +169,8 @@ private:
     // the larger of the canvas's band rows and `rows`.
     template <class Extent, class Paint> void inBands(QPainter& p, Extent extent, Paint paint, int rows = 0);
     void paintPath(QPainter& p, const QPainterPath& shape, const QPainterPath& stroke);
+    // A long polyline of a wide pen, a piece at a time (see polyline_pieces.h).
+    void strokeInPieces(const std::vector<QPainterPath>& pieces);
     // Fewer runs than Qt hands to its thread pool, at one run a row.
     static constexpr int kOneRunBandRows = 90;
 
