@@ -77,7 +77,7 @@ qint64 figureFileBytesToRead(QByteArrayView head)
     const qint64 atLeast = kFigureFileHeaderBytes + 4; // the header and the count after it
     if (!in.readInt32(format) || !in.readInt32(total))
         return atLeast;
-    return std::clamp<qint64>(total, atLeast, std::max(atLeast, kMaxFigureFileBytes));
+    return std::clamp<qint64>(total, atLeast, kMaxFigureFileBytes);
 }
 
 DecodedFigureFile decodeFigureFile(QByteArrayView bytes)

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,16 +32,8 @@ AtomicWriteFailure* AtomicWriteFailure::active() { return activeFailure; }
 
 namespace {
 
-// Stands for "the target exists and is no regular file" among the errno values.
-constexpr int kNotRegular = -1;
 constexpr int kMaxLinkDepth = 40;
 constexpr int kNameAttempts = 100;
-
-QString reasonFor(int errorNumber)
-{
-    return errorNumber == kNotRegular ? QString::fromUtf8(kNotARegularFile)
-                                      : QString::fromLocal8Bit(std::strerror(errorNumber));
-}
 
 // A link is followed to the file it names, so that the link stays a link to the new version.
 QByteArray resolvedTarget(const QString& path)
@@ -148,7 +139,9 @@ int replaceFile(const QByteArray& target, const QByteArray& bytes)
     struct stat old;
     const bool exists = ::stat(target.constData(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode))
-        return kNotRegular; // a folder, a FIFO, a device: nothing to put a file in the place of
+        return kNotRegularFileError; // a folder, a FIFO, a device: nothing to put a file in the place of
+    if (exists && ::access(target.constData(), W_OK) != 0)
+        return errno; // a file its owner keeps from being written is not replaced either
     TemporaryFile file;
     int why = file.create(target, exists ? &old : nullptr);
     if (why == 0)
@@ -166,7 +159,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 {
     const int why = replaceFile(resolvedTarget(path), bytes);
     if (why != 0 && error)
-        *error = reasonFor(why);
+        *error = fileErrorReason(why);
     return why == 0;
 }
 

@@ -315,7 +315,8 @@ void Canvas::drawPath(const QPainterPath& shape, bool filled)
         path_.addPath(shape);
         return;
     }
-    // Inverting pieces would invert the points where they meet twice.
+    // A wide pen's outline of a long polyline is made a piece at a time; a one-pixel pen makes none.
+    // Not when inverting: the points where pieces meet would be inverted twice.
     if (!filled && mode_ == PenMode::Copy && pen_.width > 1 && pen_.style != PenStyle::Null) {
         if (const std::vector<QPainterPath> pieces = polylinePieces(shape); !pieces.empty()) {
             strokeInPieces(pieces);

@@ -26,10 +26,15 @@ InputFile::~InputFile()
         ::close(fd_);
 }
 
+QString fileErrorReason(int errorNumber)
+{
+    return errorNumber == kNotRegularFileError ? QString::fromUtf8(kNotARegularFile)
+                                               : QString::fromLocal8Bit(std::strerror(errorNumber));
+}
+
 bool InputFile::fail(int errorNumber)
 {
-    error_ = errorNumber == 0 ? QString::fromUtf8(kNotARegularFile)
-                              : QString::fromLocal8Bit(std::strerror(errorNumber));
+    error_ = fileErrorReason(errorNumber);
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;
@@ -46,14 +51,14 @@ bool InputFile::open(const QString& path)
     if (::stat(name.constData(), &info) != 0)
         return fail(errno);
     if (!S_ISREG(info.st_mode))
-        return fail(0);
+        return fail(kNotRegularFileError);
     fd_ = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd_ < 0)
         return fail(errno);
     if (::fstat(fd_, &info) != 0)
         return fail(errno);
     if (!S_ISREG(info.st_mode))
-        return fail(0);
+        return fail(kNotRegularFileError);
     size_ = info.st_size;
     position_ = 0;
     error_.clear();

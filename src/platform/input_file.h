@@ -12,6 +12,10 @@ namespace molvane {
 
 // The reason given for a name that is not a regular file.
 extern const char* const kNotARegularFile; // "通常のファイルではありません。"
+// Stands for that reason among errno values.
+inline constexpr int kNotRegularFileError = -1;
+// The system's text for an errno value, or kNotARegularFile.
+QString fileErrorReason(int errorNumber);
 
 class InputFile {
 public:
