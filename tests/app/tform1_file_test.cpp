@@ -8,7 +8,6 @@
 #include "support/figure_builders.h"
 #include "support/image_test_util.h"
 #include "support/scripted_prompts.h"
-#include "support/tiny_filesystem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,10 +15,6 @@
 #include <QTemporaryDir>
 #include <tuple>
 #include <gtest/gtest.h>
-
-#include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
 
 using namespace molvane;
 using namespace molvane::test;
@@ -331,63 +326,17 @@ TEST_F(FileCommandsTest, AFailedOpenKeepsTheDrawingItsNameAndItsHistory)
     EXPECT_TRUE(f.drawing().isModified());
 }
 
-// Saving over a drawing on a really full disk (a filled 64 KB tmpfs) used to leave an empty file and
-// no word: the file message comes, the file keeps the drawing saved before, and the drawing stays
-// modified.
-TEST_F(FileCommandsTest, SaveOnAReallyFullDiskSaysSoAndKeepsTheSavedFile)
-{
-    TinyFilesystem disk;
-    SKIP_WITHOUT_TINY_FILESYSTEM(disk);
-    TForm1& f = start();
-    draw(f);
-    const QString path = disk.filePath("drawing.fga");
-    prompts.expectFileDialog("名前を付けて保存", chosen(path));
-    f.findChild<QAction*>("mmFileSaveAs")->trigger();
-    QByteArray saved;
-    ASSERT_TRUE(readWholeFile(path, saved));
-    draw(f);
-    ASSERT_TRUE(disk.fill());
-    prompts.expectBeep(BeepKind::Warning)
-        .expectMessage("図形ファイルを更新します。いいですか。", MessageType::Confirmation,
-                       MessageButtons::YesNo, Answer::Yes)
-        .expectMessage(
-            QString("%1 に書き込めません\n%2").arg(path, QString::fromLocal8Bit(std::strerror(ENOSPC))),
-            MessageType::Error, MessageButtons::Ok, Answer::Ok);
-    f.findChild<QAction*>("mmFileSave")->trigger();
-    EXPECT_EQ(prompts.pendingCount(), 0);
-    QByteArray after;
-    ASSERT_TRUE(readWholeFile(path, after));
-    EXPECT_EQ(after, saved);
-    EXPECT_TRUE(f.drawing().isModified());
-    EXPECT_EQ(disk.entries(), (QStringList{"drawing.fga", "filler"}));
-}
-
-// Open refuses a FIFO (which would wait for a writer) with the file message and keeps the drawing;
-// a file of a few hundred bytes declaring a 20000 x 20000 canvas opens at the controls' largest size.
-TEST_F(FileCommandsTest, OpenRefusesAFifoAndHoldsAHugeCanvasToTheControls)
+// A file of a few hundred bytes declaring a 20000 x 20000 canvas opens at the controls' largest size.
+TEST_F(FileCommandsTest, OpenHoldsAHugeCanvasToTheControls)
 {
     TForm1& f = start();
-    draw(f);
-    const QString fifo = dir.filePath("pipe.fga");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    prompts.expectBeep(BeepKind::Warning)
-        .expectMessage(kModified, MessageType::Confirmation, MessageButtons::YesNoCancel, Answer::No)
-        .expectFileDialog("図形ファイルを開く", chosen(fifo))
-        .expectMessage(QString("ファイル %1 を開けません。\n通常のファイルではありません。").arg(fifo),
-                       MessageType::Error, MessageButtons::Ok, Answer::Ok);
-    f.findChild<QAction*>("mmFileOpen")->trigger();
-    EXPECT_EQ(prompts.pendingCount(), 0);
-    EXPECT_EQ(f.drawing().figures.size(), 1u);
-
     Drawing huge;
     huge.setCanvasSize({20000, 20000});
     ScriptedPrompts quiet;
     const auto written = writeFigureFile(huge, dir.filePath("huge.fga"), FigureFileMode::Whole,
                                          {bond({10, 10}, {80, 30})}, {}, quiet);
     ASSERT_TRUE(written);
-    prompts.expectBeep(BeepKind::Warning)
-        .expectMessage(kModified, MessageType::Confirmation, MessageButtons::YesNoCancel, Answer::No)
-        .expectFileDialog("図形ファイルを開く", chosen(*written));
+    prompts.expectFileDialog("図形ファイルを開く", chosen(*written));
     f.findChild<QAction*>("mmFileOpen")->trigger();
     EXPECT_EQ(f.drawing().canvasSize(), QSize(2000, 1500));
     EXPECT_EQ(f.findChild<TUpDown*>("udWidth")->value(), 2000);
@@ -395,9 +344,7 @@ TEST_F(FileCommandsTest, OpenRefusesAFifoAndHoldsAHugeCanvasToTheControls)
     EXPECT_EQ(pixelAt(f.drawing().bitmap(), 10, 10), clBlack) << "the figures are drawn";
 }
 
-// A picture named on the command line that cannot be loaded is no longer dropped without a word:
-// damaged, above the size limit, or no regular file, it gets the image-loading message with the
-// reason, and nothing waits to be placed.
+// A picture named on the command line that cannot be loaded was dropped without a word.
 TEST_F(FileCommandsTest, APictureOnTheCommandLineThatCannotBeLoadedIsReported)
 {
     TForm1& f = start();
@@ -405,24 +352,16 @@ TEST_F(FileCommandsTest, APictureOnTheCommandLineThatCannotBeLoadedIsReported)
     QByteArray huge = writeBmp(QImage(1, 1, QImage::Format_RGB32));
     huge.replace(18, 8, QByteArray("\xA0\x1B\x00\x00\xA0\x1B\x00\x00", 8)); // 7072 x 7072
     ASSERT_TRUE(writeFileAtomically(dir.filePath("huge.bmp"), huge));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.bmp")).constData(), 0600), 0);
-    const struct {
-        const char* name;
-        const char* reason;
-    } pictures[] = {{"broken.jpg", "JPEG: "},
-                    {"huge.bmp", "BMP: 7072 x 7072 pixels exceeds the limit of 50000000 pixels"},
-                    {"pipe.bmp", "通常のファイルではありません。"}};
-    for (const auto& picture : pictures) {
-        SCOPED_TRACE(picture.name);
-        const QString path = dir.filePath(picture.name);
-        prompts.expectMessageStartingWith(
-            QString("画像ファイル %1 を読み込めません。\n%2").arg(path, picture.reason), MessageType::Error,
-            MessageButtons::Ok, Answer::Ok);
+    const std::pair<const char*, const char*> pictures[] = {
+        {"broken.jpg", "JPEG: "},
+        {"huge.bmp", "BMP: 7072 x 7072 pixels exceeds the limit of 50000000 pixels"}};
+    for (const auto& [name, reason] : pictures) {
+        const QString path = dir.filePath(name);
+        prompts.expectMessageStartingWith(QString("画像ファイル %1 を読み込めません。\n%2").arg(path, reason),
+                                          MessageType::Error, MessageButtons::Ok, Answer::Ok);
         f.openStartupFile(path);
         EXPECT_EQ(prompts.pendingCount(), 0);
         EXPECT_TRUE(f.pendingPicture().isNull());
         EXPECT_NE(f.toolCode(), fkPicture);
-        EXPECT_TRUE(f.pictureFileName().isEmpty());
     }
-    f.openStartupFile(dir.filePath("missing.jpg")); // a name of nothing is passed over, as before
 }
