@@ -112,7 +112,7 @@ int dumpFigureFile(const QString& input, std::FILE* out, std::FILE* messages)
 {
     QByteArray bytes;
     QString why;
-    if (!readWholeFile(input, bytes, &why)) {
+    if (!readFigureFileBytes(input, bytes, why)) {
         say(messages, QStringLiteral("ファイル %1 を開けません。 %2").arg(input, why));
         return kExitFailure;
     }

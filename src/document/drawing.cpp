@@ -25,6 +25,15 @@ void Drawing::setCanvasSize(QSize size)
     rebuildBitmap();
 }
 
+void Drawing::takeRendered(Drawing&& read)
+{
+    figures = std::move(read.figures);
+    background = std::move(read.background);
+    bitmap_ = std::move(read.bitmap_);
+    renderState = read.renderState;
+    clearSelection();
+}
+
 void Drawing::rebuildBitmap(const RebuildOptions& options)
 {
     rebuildDrawingBitmap(bitmap_, figures, background, renderState, renderSettings(), options);

@@ -20,6 +20,15 @@ namespace molvane {
 
 inline constexpr int kDefaultCanvasWidth = 1500;
 inline constexpr int kDefaultCanvasHeight = 1000;
+// The ranges of the canvas size controls.
+inline constexpr QSize kMinCanvasSize(100, 50);
+inline constexpr QSize kMaxCanvasSize(2000, 1500);
+
+// A canvas size held to the controls' ranges, as setting the controls to it would.
+inline QSize canvasSizeWithinRange(QSize size)
+{
+    return size.expandedTo(kMinCanvasSize).boundedTo(kMaxCanvasSize);
+}
 extern const char* const kInternalDataError; // "内部データエラー"
 
 class Drawing {
@@ -40,6 +49,9 @@ public:
     QSize canvasSize() const { return bitmap_.size(); }
     // Resizes the drawing bitmap and rebuilds it.
     void setCanvasSize(QSize size);
+    // Takes the figures, background and drawing bitmap of a drawing read on its own with the same
+    // settings, so that they are not rendered a second time; the selection is cleared.
+    void takeRendered(Drawing&& read);
     void rebuildBitmap(const RebuildOptions& options = {});
     RenderSettings renderSettings() const { return RenderSettings::from(settings, lineSpacing); }
     void clearSelection();

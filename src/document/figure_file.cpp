@@ -27,7 +27,7 @@ bool readRegion(ByteReader& in, FigureRegion& r)
 // The limit for record reads: the declared total, but never past the bytes really there.
 qsizetype limitOf(std::int32_t declaredTotal, const ByteReader& in) { return std::min<qsizetype>(declaredTotal, in.size()); }
 
-bool readBackground(ByteReader& in, qsizetype limit, DecodedFigureFile& file)
+bool readBackground(ByteReader& in, qsizetype limit, DecodedFigureFile& file, qint64& picturePixelsLeft)
 {
     if (!in.readInt32(file.backgroundBytes) || file.backgroundBytes < 0)
         return false;
@@ -37,9 +37,10 @@ bool readBackground(ByteReader& in, qsizetype limit, DecodedFigureFile& file)
     if (in.position() + file.backgroundBytes > limit || !in.peekView(file.backgroundBytes, bytes))
         return false;
     in.skip(file.backgroundBytes);
-    DecodedImage picture = readBmp(bytes);
+    DecodedImage picture = readBmp(bytes, picturePixelsLeft);
     if (!picture.ok())
         return false;
+    picturePixelsLeft -= qint64(picture.image.width()) * picture.image.height();
     file.background = std::move(picture.image);
     return true;
 }
@@ -69,6 +70,16 @@ QByteArray encodeFigureFile(const FigureRegion& region, const QImage& background
     return withFigureList(out.take(), figures, offset, kTotalSizeOffset);
 }
 
+qint64 figureFileBytesToRead(QByteArrayView head)
+{
+    ByteReader in(head);
+    std::int32_t format, total;
+    const qint64 atLeast = kFigureFileHeaderBytes + 4; // the header and the count after it
+    if (!in.readInt32(format) || !in.readInt32(total))
+        return atLeast;
+    return std::clamp<qint64>(total, atLeast, kMaxFigureFileBytes);
+}
+
 DecodedFigureFile decodeFigureFile(QByteArrayView bytes)
 {
     DecodedFigureFile file;
@@ -77,10 +88,11 @@ DecodedFigureFile decodeFigureFile(QByteArrayView bytes)
     if (!file.headerOk)
         return file;
     const qsizetype limit = limitOf(file.totalSize, in);
-    file.backgroundOk = readBackground(in, limit, file);
+    qint64 picturePixelsLeft = kMaxFilePicturePixels;
+    file.backgroundOk = readBackground(in, limit, file, picturePixelsLeft);
     if (!file.backgroundOk)
         return file;
-    const FigureListRead read = readFigureList(in, limit, file.figures);
+    const FigureListRead read = readFigureList(in, limit, file.figures, &picturePixelsLeft);
     file.declaredCount = read.declared;
     file.recordsOk = read.ok;
     return file;

@@ -9,9 +9,11 @@
 // for a size, length or count before it is checked against the declared total and the bytes present
 // (a negative one fails); every record takes at least kSmallestFigureRecord bytes, so the work is
 // linear in the input; pictures (the background and picture records) are BMP files with readBmp's
-// limits, at most kMaxPictureDimension pixels each way. No recursion.
+// limits, and the pictures of one figure file hold at most kMaxFilePicturePixels pixels together (a
+// picture past that is a bad record). No recursion.
 
 #include "document/figure.h"
+#include "platform/image_codec_result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -21,6 +23,17 @@ namespace molvane {
 
 inline constexpr std::int32_t kFigureFileFormat = 1;
 inline constexpr int kFigureFileHeaderBytes = 28;
+// The pictures of a figure file together: as many pixels as the largest single picture, so that no
+// file costs more than one such picture in memory.
+inline constexpr qint64 kMaxFilePicturePixels = kMaxPicturePixels;
+// The most that is read of a figure file: its pictures as 32-bit BMP files (200 MB), and room for
+// figures.
+inline constexpr qint64 kMaxFigureFileBytes = qint64(256) << 20;
+
+// How many bytes of a figure file decoding can use, from its first bytes (head): the header and the
+// figure count that follows it, beyond that no more than the total size the header declares, and at
+// most kMaxFigureFileBytes. A file is read this far and no further.
+qint64 figureFileBytesToRead(QByteArrayView head);
 
 struct FigureRegion {
     std::int32_t width = 0;  // RW

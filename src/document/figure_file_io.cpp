@@ -3,6 +3,7 @@
 #include "document/figure_stream.h"
 #include "platform/atomic_file.h"
 #include "platform/image_codec_result.h"
+#include "platform/input_file.h"
 
 #include <QFileInfo>
 
@@ -31,7 +32,7 @@ void joinDrawing(Drawing& drawing, const FigureRegion& region)
     }
     drawing.pasteList.clear();
     drawing.clearSelection();
-    drawing.setCanvasSize({region.left + region.width, region.top + region.height});
+    drawing.setCanvasSize(canvasSizeWithinRange({region.left + region.width, region.top + region.height}));
     drawing.rebuildBitmap();
 }
 
@@ -66,7 +67,26 @@ FigureRegion repairedRegion(FigureRegion r)
     return r;
 }
 
+// A partial file's region is a range selected on a canvas: its picture is no larger than the largest
+// canvas.
+FigureRegion partialRegionWithinRange(FigureRegion r)
+{
+    r.width = std::min(r.width, kMaxCanvasSize.width());
+    r.height = std::min(r.height, kMaxCanvasSize.height());
+    return r;
+}
+
 } // namespace
+
+bool readFigureFileBytes(const QString& path, QByteArray& bytes, QString& why)
+{
+    InputFile file;
+    const bool read = file.open(path) && file.readUpTo(kFigureFileHeaderBytes + 4, bytes) &&
+                      file.readUpTo(figureFileBytesToRead(bytes) - bytes.size(), bytes);
+    if (!read)
+        why = file.error();
+    return read;
+}
 
 QString regionMessage(const FigureRegion& r)
 {
@@ -77,7 +97,7 @@ bool readFigureFile(Drawing& drawing, const QString& path, FigureFileMode mode, 
 {
     QByteArray bytes;
     QString why;
-    if (!readWholeFile(path, bytes, &why)) {
+    if (!readFigureFileBytes(path, bytes, why)) {
         reportFileError(prompts, QStringLiteral("ファイル %1 を開けません。").arg(path), why);
         return false;
     }
@@ -90,6 +110,8 @@ bool readFigureFile(Drawing& drawing, const QString& path, FigureFileMode mode, 
         showRegion(prompts, file.region);
         file.region = repairedRegion(file.region);
     }
+    if (mode == FigureFileMode::Partial)
+        file.region = partialRegionWithinRange(file.region);
     if (!file.background.isNull())
         drawing.background = file.background;
     for (TFigure& f : file.figures)

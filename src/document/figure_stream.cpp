@@ -262,7 +262,12 @@ private:
 // short texts is the program's store of lasting texts, so that copying them costs no atomic count.
 class RecordReader {
 public:
-    RecordReader(ByteReader& in, qsizetype limit) : in_(in), r_(rest(in), in.position(), limit) {}
+    // picturePixelsLeft, when given, is what the pictures read may still hold together; each takes its
+    // share from it.
+    RecordReader(ByteReader& in, qsizetype limit, qint64* picturePixelsLeft = nullptr)
+        : in_(in), r_(rest(in), in.position(), limit), picturePixelsLeft_(picturePixelsLeft)
+    {
+    }
     ~RecordReader() { in_.skip(r_.consumed()); }
     RecordReader(const RecordReader&) = delete;
     RecordReader& operator=(const RecordReader&) = delete;
@@ -410,15 +415,19 @@ private:
             return false;
         if (k == 0)
             return true;
-        DecodedImage picture = readBmp(r_.getBytes(k));
+        DecodedImage picture =
+            readBmp(r_.getBytes(k), picturePixelsLeft_ ? *picturePixelsLeft_ : kMaxPicturePixels);
         if (!picture.ok())
             return false;
+        if (picturePixelsLeft_)
+            *picturePixelsLeft_ -= qint64(picture.image.width()) * picture.image.height();
         f.picture = std::move(picture.image);
         return true;
     }
 
     ByteReader& in_;
     FieldReader r_;
+    qint64* picturePixelsLeft_;
     PointBlocks points_;
     // A slot holds the text of the bytes it last saw; it is empty until then, and the texts looked up
     // are never empty.
@@ -461,7 +470,7 @@ void appendFigureList(QByteArray& bytes, const FigureList& list, QPoint offset)
     appendRecords(bytes, list, offset, true);
 }
 
-FigureListRead readFigureList(ByteReader& in, qsizetype limit, FigureList& out)
+FigureListRead readFigureList(ByteReader& in, qsizetype limit, FigureList& out, qint64* picturePixelsLeft)
 {
     FigureListRead result;
     std::int32_t count;
@@ -476,7 +485,7 @@ FigureListRead readFigureList(ByteReader& in, qsizetype limit, FigureList& out)
                                   kSmallestFigureRecord;
     out.reserve(out.size() + std::size_t(std::min<std::int64_t>(count, possible)));
     // Read in place: a figure is large, and moving it would cost as much as reading it.
-    result.ok = RecordReader(in, limit).readOnto(out, count);
+    result.ok = RecordReader(in, limit, picturePixelsLeft).readOnto(out, count);
     return result;
 }
 

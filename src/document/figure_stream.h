@@ -30,8 +30,11 @@ struct FigureListRead {
     bool ok = true;
     int declared = 0; // the count the block announced
 };
-// Appends each record read to out; stops at the first bad record (the ones before it stay).
-FigureListRead readFigureList(ByteReader& in, qsizetype limit, FigureList& out);
+// Appends each record read to out; stops at the first bad record (the ones before it stay). When
+// picturePixelsLeft is given, the pictures read hold at most that many pixels together (each at most
+// kMaxPicturePixels in any case), and it is lowered by what they hold; a picture past it is a bad record.
+FigureListRead readFigureList(ByteReader& in, qsizetype limit, FigureList& out,
+                              qint64* picturePixelsLeft = nullptr);
 
 // The distinct characters of the figures' texts and font names that CP932 cannot hold (they are
 // stored as "?").

@@ -7,9 +7,7 @@
 #include "document/old_data_conversion.h"
 #include "document/tform1.h"
 #include "editing/character_buttons.h"
-#include "platform/atomic_file.h"
-#include "platform/bmp_codec.h"
-#include "platform/jpeg_codec.h"
+#include "platform/picture_file.h"
 #include "settings/settings_file.h"
 
 #include <QApplication>
@@ -76,14 +74,12 @@ void TForm1::mmFileOpenClick()
     loaded.lineSpacing = drawing_.lineSpacing;
     if (!readFigureFile(loaded, MyOpenDialog2.FileName, FigureFileMode::Whole, prompts_))
         return;
-    drawing_.figures = std::move(loaded.figures);
-    drawing_.background = loaded.background;
+    // Rendered once, in the drawing read: its canvas size is one the controls take as it is.
+    drawing_.takeRendered(std::move(loaded));
     drawing_.pasteList.clear();
-    drawing_.clearSelection();
-    udWidth->setValue(loaded.canvasSize().width());
-    udHeight->setValue(loaded.canvasSize().height());
+    udWidth->setValue(drawing_.canvasSize().width());
+    udHeight->setValue(drawing_.canvasSize().height());
     applyCanvasSize();
-    drawing_.rebuildBitmap();
     drawing_.resetHistory();
     drawing_.takeBaseline();
     setCaptionFor(MyOpenDialog2.FileName);
@@ -196,14 +192,13 @@ void TForm1::openStartupFile(const QString& argument)
         return;
     }
     const QString ext = QFileInfo(argument).suffix().toLower();
-    if ((ext != u("jpg") && ext != u("bmp")) || !QFileInfo(argument).isFile())
+    if ((ext != u("jpg") && ext != u("bmp")) || !QFileInfo::exists(argument))
         return;
-    QByteArray bytes;
-    if (!readWholeFile(argument, bytes))
+    const DecodedImage picture = loadPictureFile(argument);
+    if (!picture.ok()) {
+        prompts_.message(pictureLoadMessage(argument, picture.error), MessageType::Error, MessageButtons::Ok);
         return;
-    const DecodedImage picture = ext == u("bmp") ? readBmp(bytes) : readJpeg(bytes);
-    if (!picture.ok())
-        return;
+    }
     pictureFileName_ = argument;
     pendingPicture_ = picture.image;
     toolCode_ = fkPicture;

@@ -112,7 +112,7 @@ QString readHeaders(QByteArrayView file, BmpHeader& h)
     return {};
 }
 
-QString checkDimensions(const BmpHeader& h)
+QString checkDimensions(const BmpHeader& h, qint64 maxPixels)
 {
     if (h.width <= 0)
         return QStringLiteral("width %1 is not positive").arg(h.width);
@@ -120,13 +120,7 @@ QString checkDimensions(const BmpHeader& h)
         return QStringLiteral("height is zero");
     if (h.height == std::numeric_limits<std::int32_t>::min())
         return QStringLiteral("height %1 is invalid").arg(h.height);
-    const std::int32_t rows = h.height < 0 ? -h.height : h.height;
-    if (h.width > kMaxPictureDimension || rows > kMaxPictureDimension)
-        return QStringLiteral("%1 x %2 pixels exceeds the limit of %3")
-            .arg(h.width)
-            .arg(rows)
-            .arg(kMaxPictureDimension);
-    return {};
+    return pictureSizeError(h.width, h.height < 0 ? -qint64(h.height) : h.height, maxPixels);
 }
 
 QString checkFormat(const BmpHeader& h)
@@ -273,12 +267,12 @@ struct RowDecoder {
 
 } // namespace
 
-DecodedImage readBmp(QByteArrayView file)
+DecodedImage readBmp(QByteArrayView file, qint64 maxPixels)
 {
     BmpHeader h;
     QString error = readHeaders(file, h);
     if (error.isEmpty())
-        error = checkDimensions(h);
+        error = checkDimensions(h, maxPixels);
     if (error.isEmpty())
         error = checkFormat(h);
 

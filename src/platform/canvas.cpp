@@ -1,6 +1,7 @@
 #include "platform/canvas.h"
 
 #include "platform/flood_fill.h"
+#include "platform/polyline_pieces.h"
 
 #include <QFontMetrics>
 #include <QPainterPathStroker>
@@ -183,9 +184,29 @@ void Canvas::drawPath(const QPainterPath& shape, bool filled)
         path_.addPath(shape);
         return;
     }
+    // A wide pen's outline of a long polyline is made a piece at a time; a one-pixel pen makes none.
+    // Not when inverting: the points where pieces meet would be inverted twice.
+    if (!filled && mode_ == PenMode::Copy && pen_.width > 1 && pen_.style != PenStyle::Null) {
+        if (const std::vector<QPainterPath> pieces = polylinePieces(shape); !pieces.empty()) {
+            strokeInPieces(pieces);
+            return;
+        }
+    }
     QPainter& p = painter();
     applyState(p, filled);
     p.drawPath(shape);
+}
+
+void Canvas::strokeInPieces(const std::vector<QPainterPath>& pieces)
+{
+    QPainter& p = painter();
+    applyState(p, false);
+    QPen pen = p.pen();
+    for (const QPainterPath& piece : pieces) {
+        p.setPen(pen);
+        p.drawPath(piece);
+        pen.setDashOffset(dashOffsetAfter(pen, pen.dashOffset(), piece.length()));
+    }
 }
 
 void Canvas::line(QPoint from, QPoint to)

@@ -18,6 +18,7 @@
 #include <QRegion>
 #include <QString>
 #include <memory>
+#include <vector>
 
 namespace molvane {
 
@@ -151,6 +152,8 @@ private:
     QPainter& painter();
     QRect bounds() const { return target_ ? target_->rect() : QRect(QPoint(0, 0), externalSize_); }
     void applyState(QPainter& p, bool withBrush);
+    // A long polyline of a wide pen, a piece at a time (see polyline_pieces.h).
+    void strokeInPieces(const std::vector<QPainterPath>& pieces);
 
     QImage* target_ = nullptr;   // the pixels, when the canvas owns its painting
     QPainter* external_ = nullptr; // the painter begun elsewhere, otherwise

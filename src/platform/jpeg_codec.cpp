@@ -87,16 +87,12 @@ struct DecodeJob {
 constexpr qint64 kMaxPixelsPerByte = 1024;
 constexpr qint64 kPixelsAlwaysAllowed = qint64(1) << 20;
 // libjpeg's own working memory (coefficient buffers of progressive files).
-constexpr long kLibjpegMemoryLimit = 1L << 30;
+constexpr long kLibjpegMemoryLimit = 1L << 29;
 
 QString checkDecodable(const jpeg_decompress_struct& info, qsizetype fileSize)
 {
-    if (info.image_width > unsigned(kMaxPictureDimension) ||
-        info.image_height > unsigned(kMaxPictureDimension))
-        return QStringLiteral("JPEG: %1 x %2 pixels exceeds the limit of %3")
-            .arg(info.image_width)
-            .arg(info.image_height)
-            .arg(kMaxPictureDimension);
+    if (const QString tooLarge = pictureSizeError(info.image_width, info.image_height); !tooLarge.isEmpty())
+        return QStringLiteral("JPEG: ") + tooLarge;
     const qint64 pixels = qint64(info.image_width) * qint64(info.image_height);
     if (pixels > std::max(kPixelsAlwaysAllowed, qint64(fileSize) * kMaxPixelsPerByte))
         return QStringLiteral("JPEG: %1 x %2 pixels cannot be in %3 bytes of data")

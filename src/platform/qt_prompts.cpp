@@ -1,8 +1,6 @@
 #include "platform/qt_prompts.h"
 
-#include "platform/atomic_file.h"
-#include "platform/bmp_codec.h"
-#include "platform/jpeg_codec.h"
+#include "platform/picture_file.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -113,6 +111,9 @@ QRect& folderBrowserPlace()
     return place;
 }
 
+// A preview is decoded while the cursor moves through the list: only files this small get one.
+constexpr qint64 kMaxPreviewFileBytes = qint64(64) << 20;
+
 // The picture under the cursor in the list, with its size, beside the list.
 void addPicturePreview(QFileDialog& dialog)
 {
@@ -132,12 +133,7 @@ void addPicturePreview(QFileDialog& dialog)
     column->addStretch(1);
     layout->addWidget(box, 0, layout->columnCount(), layout->rowCount(), 1);
     QObject::connect(&dialog, &QFileDialog::currentChanged, box, [picture, size](const QString& path) {
-        QByteArray bytes;
-        DecodedImage decoded;
-        if (QFileInfo(path).isFile() && readWholeFile(path, bytes, nullptr, qint64(64) << 20)) {
-            const QString ext = QFileInfo(path).suffix().toLower();
-            decoded = ext == QLatin1String("bmp") ? readBmp(bytes) : readJpeg(bytes);
-        }
+        const DecodedImage decoded = loadPictureFile(path, kMaxPreviewFileBytes);
         if (!decoded.ok()) {
             picture->clear();
             size->clear();

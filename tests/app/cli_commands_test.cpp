@@ -7,6 +7,7 @@
 #include "platform/bmp_codec.h"
 #include "support/image_test_util.h"
 #include "support/scripted_prompts.h"
+#include "support/tiny_filesystem.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -14,6 +15,9 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace molvane;
 using namespace molvane::test;
@@ -162,6 +166,30 @@ TEST(ExportCommand, APictureFailingHalfWayKeepsTheOldPictureByteForByte)
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               (QStringList{"old.bmp", "old.fga", "old.jpg", "old.png", "sample.fga"}));
+}
+
+// The same on a really full disk, where the smaller outputs used to exit with 0 and leave an empty or a
+// cut file.
+TEST(ExportCommand, AReallyFullDiskKeepsTheOldFileAndExitsWithTheReason)
+{
+    QTemporaryDir dir;
+    Drawing d;
+    const QString in = writeSample(dir, d);
+    TinyFilesystem disk;
+    SKIP_WITHOUT_TINY_FILESYSTEM(disk);
+    const QStringList names{"old.bmp", "old.fga", "old.png"};
+    for (const QString& name : names)
+        ASSERT_TRUE(writeFileAtomically(disk.filePath(name), name.toUtf8()));
+    ASSERT_TRUE(disk.fill());
+    for (const QString& name : names) {
+        Capture err;
+        EXPECT_EQ(exportFigureFile(in, disk.filePath(name), err.file()), kExitFailure);
+        const QString said = QString::fromLocal8Bit(err.text());
+        EXPECT_TRUE(said.contains(disk.filePath(name) + " に書き込めません")) << said.toStdString();
+        EXPECT_TRUE(said.contains(QString::fromLocal8Bit(std::strerror(ENOSPC)))) << said.toStdString();
+        EXPECT_EQ(bytesOf(disk.filePath(name)), name.toUtf8());
+    }
+    EXPECT_EQ(disk.entries(), QStringList{"filler"} + names);
 }
 
 TEST(DumpCommand, PrintsTheHeaderAndEveryRecordAsStored)

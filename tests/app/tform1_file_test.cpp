@@ -6,6 +6,7 @@
 #include "platform/cp932.h"
 #include "platform/ini_file.h"
 #include "support/figure_builders.h"
+#include "support/image_test_util.h"
 #include "support/scripted_prompts.h"
 
 #include <QApplication>
@@ -323,4 +324,44 @@ TEST_F(FileCommandsTest, AFailedOpenKeepsTheDrawingItsNameAndItsHistory)
     EXPECT_EQ(f.windowTitle(), "Molvane ～ kept.fga");
     EXPECT_TRUE(f.drawing().canUndo());
     EXPECT_TRUE(f.drawing().isModified());
+}
+
+// A file of a few hundred bytes declaring a 20000 x 20000 canvas opens at the controls' largest size.
+TEST_F(FileCommandsTest, OpenHoldsAHugeCanvasToTheControls)
+{
+    TForm1& f = start();
+    Drawing huge;
+    huge.setCanvasSize({20000, 20000});
+    ScriptedPrompts quiet;
+    const auto written = writeFigureFile(huge, dir.filePath("huge.fga"), FigureFileMode::Whole,
+                                         {bond({10, 10}, {80, 30})}, {}, quiet);
+    ASSERT_TRUE(written);
+    prompts.expectFileDialog("図形ファイルを開く", chosen(*written));
+    f.findChild<QAction*>("mmFileOpen")->trigger();
+    EXPECT_EQ(f.drawing().canvasSize(), QSize(2000, 1500));
+    EXPECT_EQ(f.findChild<TUpDown*>("udWidth")->value(), 2000);
+    EXPECT_EQ(f.findChild<TUpDown*>("udHeight")->value(), 1500);
+    EXPECT_EQ(pixelAt(f.drawing().bitmap(), 10, 10), clBlack) << "the figures are drawn";
+}
+
+// A picture named on the command line that cannot be loaded was dropped without a word.
+TEST_F(FileCommandsTest, APictureOnTheCommandLineThatCannotBeLoadedIsReported)
+{
+    TForm1& f = start();
+    ASSERT_TRUE(writeFileAtomically(dir.filePath("broken.jpg"), "\xFF\xD8\xFF\xE0 not a JPEG"));
+    QByteArray huge = writeBmp(QImage(1, 1, QImage::Format_RGB32));
+    huge.replace(18, 8, QByteArray("\xA0\x1B\x00\x00\xA0\x1B\x00\x00", 8)); // 7072 x 7072
+    ASSERT_TRUE(writeFileAtomically(dir.filePath("huge.bmp"), huge));
+    const std::pair<const char*, const char*> pictures[] = {
+        {"broken.jpg", "JPEG: "},
+        {"huge.bmp", "BMP: 7072 x 7072 pixels exceeds the limit of 50000000 pixels"}};
+    for (const auto& [name, reason] : pictures) {
+        const QString path = dir.filePath(name);
+        prompts.expectMessageStartingWith(QString("画像ファイル %1 を読み込めません。\n%2").arg(path, reason),
+                                          MessageType::Error, MessageButtons::Ok, Answer::Ok);
+        f.openStartupFile(path);
+        EXPECT_EQ(prompts.pendingCount(), 0);
+        EXPECT_TRUE(f.pendingPicture().isNull());
+        EXPECT_NE(f.toolCode(), fkPicture);
+    }
 }

@@ -30,6 +30,8 @@ using namespace molvane::test;
 namespace {
 
 constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+// A square picture of 49 megapixels, within every limit on a picture's size.
+constexpr std::int32_t kAllowedSide = 7000;
 
 // Where the variable part of a record starts: the font name's length, the text's length, then the
 // point count or the picture's size.
@@ -232,10 +234,7 @@ std::vector<HostileFigureFile> hostileFigureFiles()
     fails("picture-100000.fga",
           FileParts().records({good, pictureRecord(bmpHeaders(100000, 100000) + "pixels")}).bytes(), 1);
     fails("picture-rows-missing.fga",
-          FileParts()
-              .records({good, pictureRecord(bmpHeaders(kMaxPictureDimension, kMaxPictureDimension, 1))})
-              .bytes(),
-          1);
+          FileParts().records({good, pictureRecord(bmpHeaders(kAllowedSide, kAllowedSide, 1))}).bytes(), 1);
     fails("picture-bmp-cut-in-half.fga",
           FileParts().records({good, pictureRecord(writeBmp(pattern(30, 20)).first(900))}).bytes(), 1);
     fails("picture-not-a-bmp.fga",
@@ -260,9 +259,9 @@ std::vector<HostileFigureFile> hostileFigureFiles()
     };
     repaired("region-100000.fga", {100000, 100000, 0, 0}, {1500, 1000});
     repaired("region-negative.fga", {-300, 200, -5, 7}, {1500, 1007});
-    repaired("region-corner-at-int-max.fga", {10, 20, kInt32Max, kInt32Max}, {10, 20});
-    repaired("region-past-the-largest-canvas.fga", {kMaxPictureDimension, 100, 1, 0},
-             {kMaxPictureDimension, 100});
+    // The canvas then takes the size controls' ranges, 100..2000 by 50..1500.
+    repaired("region-corner-at-int-max.fga", {10, 20, kInt32Max, kInt32Max}, {100, 50});
+    repaired("region-past-the-largest-canvas.fga", {kMaxPictureDimension, 100, 1, 0}, {2000, 100});
 
     // Not every oddity is damage: a declared total past the end, or a fill naming figures that are not
     // there (pasted from another drawing), reads as it is.
@@ -485,7 +484,7 @@ TEST_F(HostileFiles, DamagedPicturesFailWithAReason)
         {"jpeg-not-a-jpeg.jpg", bmp, ""},
         {"bmp-truncated.bmp", bmp.first(bmp.size() / 2), "truncated pixel data"},
         {"bmp-100000.bmp", bmpHeaders(100000, 100000) + QByteArray(1000, '\x55'), "exceeds the limit"},
-        {"bmp-rows-missing.bmp", bmpHeaders(kMaxPictureDimension, kMaxPictureDimension, 1), "truncated"},
+        {"bmp-rows-missing.bmp", bmpHeaders(kAllowedSide, kAllowedSide, 1), "truncated"},
         {"bmp-negative-width.bmp", bmpHeaders(-5, 5) + QByteArray(100, '\0'), "not positive"},
         {"bmp-height-int-min.bmp", bmpHeaders(5, std::numeric_limits<std::int32_t>::min()), "invalid"},
         {"bmp-palette-of-4g-colours.bmp", bmpHeaders(4, 4, 8, 0xFFFFFFFF), "truncated palette"},
@@ -504,4 +503,65 @@ TEST_F(HostileFiles, DamagedPicturesFailWithAReason)
         EXPECT_FALSE(decoded.error.isEmpty());
         EXPECT_TRUE(decoded.error.contains(QLatin1StringView(picture.reason))) << decoded.error.toStdString();
     }
+}
+
+// A drawing followed by a sparse gigabyte of zeros costs what the drawing does: the header is read
+// first, then no more than the total it declares (and never less than the header and the count).
+TEST_F(HostileFiles, OnlyTheHeaderAndTheDeclaredTotalAreRead)
+{
+    const QByteArray drawing = FileParts().records({record(boundedBond({10, 10}, {50, 10}))}).bytes();
+    const QString path = put("sparse-tail.fga", drawing);
+    ASSERT_TRUE(QFile::resize(path, qint64(1) << 30));
+    QByteArray read;
+    QString why;
+    ASSERT_TRUE(readFigureFileBytes(path, read, why));
+    EXPECT_EQ(read, drawing);
+    EXPECT_EQ(figureFileBytesToRead(withInt32(drawing, 4, 10)), kFigureFileHeaderBytes + 4);
+    EXPECT_EQ(figureFileBytesToRead(withInt32(drawing, 4, kInt32Max)), kMaxFigureFileBytes);
+}
+
+// A few hundred bytes may declare any canvas: a whole drawing takes the size controls' ranges, a
+// partial file's picture is no larger than the largest canvas.
+TEST_F(HostileFiles, ACanvasFromAFileTakesTheSizeControlsRanges)
+{
+    const QByteArray bond = record(boundedBond({10, 10}, {50, 10}));
+    ScriptedPrompts quiet;
+    for (const auto& [region, canvas] : {std::pair{FigureRegion{20000, 20000, 0, 0}, QSize(2000, 1500)},
+                                         std::pair{FigureRegion{30, 20, 0, 0}, QSize(100, 50)},
+                                         std::pair{FigureRegion{1000, 400, 500, 100}, QSize(1500, 500)}}) {
+        Drawing loaded = freshDrawing();
+        ASSERT_TRUE(readFigureFile(loaded,
+                                   put("canvas.fga", FileParts().region(region).records({bond}).bytes()),
+                                   FigureFileMode::Whole, quiet));
+        EXPECT_EQ(loaded.canvasSize(), canvas);
+    }
+    Drawing loaded = freshDrawing();
+    ASSERT_TRUE(readFigureFile(
+        loaded, put("canvas.fgb", FileParts().region({20000, 20000, 0, 0}).records({bond}).bytes()),
+        FigureFileMode::Partial, quiet));
+    EXPECT_EQ(loaded.pasteImage.size(), QSize(2000, 1500));
+    EXPECT_EQ(quiet.pendingCount(), 0);
+}
+
+// The pictures of one file share one budget, so that small 1-bit BMP files cannot each become a large
+// picture: the first picture past what is left is a bad record.
+TEST_F(HostileFiles, ThePicturesOfAFileShareOneBudget)
+{
+    const QByteArray picture = pictureRecord(writeBmp(pattern(10, 10)));
+    const QByteArray list = int32Bytes(3) + picture + picture + picture;
+    ByteReader in(list);
+    FigureList out;
+    qint64 left = 250;
+    EXPECT_FALSE(readFigureList(in, list.size(), out, &left).ok);
+    EXPECT_EQ(out.size(), 2u);
+    EXPECT_EQ(left, 50);
+
+    // In a file the background takes its share first: 25 megapixels of 50, then one row too many.
+    const auto oneBit = [](int width, int height) {
+        return bmpHeaders(width, height, 1) + QByteArray(qsizetype((width + 31) / 32 * 4) * height + 8, '\0');
+    };
+    const DecodedFigureFile decoded = decodeFigureFile(
+        FileParts().background(oneBit(5000, 5000)).records({pictureRecord(oneBit(5000, 5001))}).bytes());
+    EXPECT_EQ(decoded.background.size(), QSize(5000, 5000));
+    EXPECT_FALSE(decoded.ok());
 }

@@ -1,5 +1,7 @@
 #include "platform/atomic_file.h"
 #include "platform/atomic_file_testing.h"
+#include "platform/input_file.h"
+#include "support/tiny_filesystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,7 +9,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
 using namespace molvane;
+using molvane::test::TinyFilesystem;
 
 namespace {
 
@@ -143,4 +150,65 @@ TEST(AtomicFile, ReadingRefusesMissingAndOversizedFiles)
     ASSERT_TRUE(writeFileAtomically(dir.filePath("big"), QByteArray(100, 'x')));
     EXPECT_FALSE(readWholeFile(dir.filePath("big"), out, nullptr, 99));
     EXPECT_TRUE(readWholeFile(dir.filePath("big"), out, nullptr, 100));
+}
+
+// On a really full disk every size fails, the small ones too (a buffered writer sends them only when it
+// closes the file); the old file stays byte for byte and no temporary file is left.
+TEST(AtomicFile, AReallyFullDiskFailsEveryWriteAndKeepsTheOldFile)
+{
+    TinyFilesystem disk;
+    SKIP_WITHOUT_TINY_FILESYSTEM(disk);
+    const QString path = disk.filePath("old.fga");
+    ASSERT_TRUE(writeFileAtomically(path, oldVersion()));
+    ASSERT_TRUE(disk.fill());
+    for (const qsizetype size : {1, 100, 9000, 16000, 40000}) {
+        SCOPED_TRACE(size);
+        QString error;
+        EXPECT_FALSE(writeFileAtomically(path, QByteArray(size, 'n'), &error));
+        EXPECT_EQ(error, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        EXPECT_EQ(contents(path), oldVersion());
+        EXPECT_EQ(disk.entries(), (QStringList{"filler", "old.fga"}));
+    }
+    disk.makeRoom();
+    ASSERT_TRUE(writeFileAtomically(path, QByteArray(9000, 'n')));
+    EXPECT_EQ(contents(path), QByteArray(9000, 'n'));
+}
+
+TEST(AtomicFile, AReplacedFileKeepsItsPermissionsAndALinkToItStaysALink)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("drawing.fga");
+    ASSERT_TRUE(writeFileAtomically(path, "old"));
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    ASSERT_TRUE(QFile::link(path, dir.filePath("link.fga")));
+    ASSERT_TRUE(writeFileAtomically(dir.filePath("link.fga"), "new"));
+    EXPECT_TRUE(QFileInfo(dir.filePath("link.fga")).isSymLink());
+    EXPECT_EQ(contents(path), "new");
+    struct stat info;
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(everything(dir.path()), (QStringList{"drawing.fga", "link.fga"}));
+}
+
+// A FIFO would block the reading and a device never ends: neither is read or replaced.
+TEST(AtomicFile, OnlyRegularFilesAreReadOrReplaced)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe.fga");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero.fga")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.fga"));
+    for (const char* name : {"pipe.fga", "zero.fga", "folder.fga"}) {
+        SCOPED_TRACE(name);
+        QByteArray out = "kept";
+        QString error;
+        EXPECT_FALSE(readWholeFile(dir.filePath(name), out, &error));
+        EXPECT_EQ(error, QString::fromUtf8(kNotARegularFile));
+        EXPECT_EQ(out, "kept");
+    }
+    QString error;
+    EXPECT_FALSE(writeFileAtomically(fifo, "bytes", &error));
+    EXPECT_EQ(error, QString::fromUtf8(kNotARegularFile));
+    EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    EXPECT_EQ(everything(dir.path()), (QStringList{"folder.fga", "pipe.fga", "zero.fga"}));
 }

@@ -469,8 +469,8 @@ TEST(BmpRefuse, EveryTruncationOfAValidFileFails)
 TEST(BmpRefuse, HugeDeclaredSizeInATinyFileFailsQuickly)
 {
     BmpParts p;
-    p.width = kMaxPictureDimension;
-    p.height = kMaxPictureDimension;
+    p.width = 7000; // 49 megapixels: a size allowed, but not in these few bytes
+    p.height = 7000;
     p.bitCount = 32;
     p.rows = {le32({0, 0, 0, 0})};
     expectFailure(buildBmp(p), "truncated");
@@ -494,6 +494,17 @@ TEST(BmpRefuse, DimensionLimits)
     p.height = -(kMaxPictureDimension + 1);
     p.rows.assign(kMaxPictureDimension + 1, bytes({0}));
     expectFailure(buildBmp(p), "limit");
+
+    // Within both sides' limits but above 50 megapixels; or above what the caller allows.
+    p.width = 7072;
+    p.height = -7072;
+    p.rows.assign(1, QByteArray(7072, '\0'));
+    expectFailure(buildBmp(p), "exceeds the limit of 50000000 pixels");
+    p.width = 10;
+    p.height = -10;
+    p.rows.assign(10, QByteArray(12, '\0'));
+    EXPECT_TRUE(readBmp(buildBmp(p), 100).ok());
+    EXPECT_EQ(readBmp(buildBmp(p), 99).error, "BMP: 10 x 10 pixels exceeds the limit of 99 pixels");
 
     const std::vector<std::pair<std::int32_t, std::int32_t>> invalid = {
         {0, 1},

@@ -374,12 +374,16 @@ TEST(JpegRefuse, DimensionLimitIsCheckedBeforeDecoding)
     const QByteArray small = encodeOk(smoothImage(16, 16));
     expectFailure(withFrameSize(small, 60000, 60000), "20000");
     expectFailure(withFrameSize(small, 16, kMaxPictureDimension + 1), "20000");
+    // 7072 x 7072 is just above 50 megapixels (a greyscale JPEG of 20000 x 20000 is only a few MB).
+    expectFailure(withFrameSize(small, 7072, 7072), "exceeds the limit of 50000000 pixels");
+    const DecodedImage below = readJpeg(withFrameSize(small, 7071, 7071));
+    EXPECT_FALSE(below.error.contains("exceeds")) << below.error.toStdString();
 }
 
 TEST(JpegRefuse, ATinyFileCannotClaimAHugePicture)
 {
     const QByteArray small = encodeOk(smoothImage(16, 16));
-    expectFailure(withFrameSize(small, 10000, 10000), "cannot be in");
+    expectFailure(withFrameSize(small, 7000, 7000), "cannot be in");
     // A megapixel is always allowed to try (and then fails only for its missing data).
     const DecodedImage mega = readJpeg(withFrameSize(small, 1000, 1000));
     EXPECT_FALSE(mega.ok());

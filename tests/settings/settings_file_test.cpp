@@ -4,6 +4,7 @@
 #include "platform/atomic_file_testing.h"
 #include "platform/cp932.h"
 #include "platform/ini_file.h"
+#include "support/tiny_filesystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -253,6 +254,28 @@ TEST_F(SettingsSave, TextsCp932CannotHoldAreWrittenAsUtf8AndReadBack)
     SettingsData back = startupSettings(kStandardFolder);
     ASSERT_TRUE(loadSettings(path(), back, kStandardFolder));
     EXPECT_EQ(back.buttonHints[0], characterButtonHint(u"é😀Å"_s));
+}
+
+// On a really full disk the settings file, a few kilobytes, used to be left empty.
+TEST_F(SettingsSave, AReallyFullDiskKeepsTheOldFile)
+{
+    molvane::test::TinyFilesystem disk;
+    SKIP_WITHOUT_TINY_FILESYSTEM(disk);
+    const QString ini = disk.filePath(u"設定ファイル.ini"_s);
+    SettingsData data = startupSettings(kStandardFolder);
+    ASSERT_TRUE(saveSettings(ini, data));
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    ASSERT_TRUE(disk.fill());
+    data.env.masuColor = 0x123456;
+    QString failedPath;
+    EXPECT_FALSE(saveSettings(ini, data, &failedPath));
+    EXPECT_EQ(failedPath, ini);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(disk.entries(), (QStringList{u"filler"_s, u"設定ファイル.ini"_s}));
 }
 
 TEST_F(SettingsSave, FileIsWrittenInCp932)
