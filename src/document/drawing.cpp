@@ -61,7 +61,9 @@ void Drawing::resetHistoryToCurrent()
 
 bool Drawing::pushHistory()
 {
-    const bool stored = history_.push(snapshot());
+    // Encoded into the same memory each time: a push of an unchanged drawing allocates nothing.
+    encodeUndoSnapshot(figures, pushed_);
+    const bool stored = history_.push(pushed_);
     if (stored)
         lastFigureReformable = false;
     historyChanged();

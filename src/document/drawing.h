@@ -93,6 +93,7 @@ private:
 
     QImage bitmap_;
     UndoHistory history_;
+    QByteArray pushed_; // the last snapshot pushed, shared with the history when it was stored
     QByteArray baseline_;
 };
 

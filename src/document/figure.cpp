@@ -44,12 +44,6 @@ QPoint handlePoint(const TFigure& f)
     }
 }
 
-QPoint wrappingSum(QPoint a, QPoint b)
-{
-    const auto add = [](int x, int y) { return int(std::uint32_t(x) + std::uint32_t(y)); };
-    return {add(a.x(), b.x()), add(a.y(), b.y())};
-}
-
 void shiftFigure(TFigure& f, int dx, int dy)
 {
     const QPoint d(dx, dy);

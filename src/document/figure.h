@@ -33,60 +33,17 @@ struct TMargins {
 // Index of each end in ends and freeEnds: the main line, the second and the third line of a bond.
 enum EndIndex { kMainStart = 0, kSecondStart = 1, kThirdStart = 2, kMainEnd = 3, kSecondEnd = 4, kThirdEnd = 5 };
 
-// The six ends of a figure, indexed by EndIndex (the three starts, then the three ends), kept in memory in
-// the order a figure record stores them: each line's start followed by its end. Reading or writing a
-// record then moves them in one straight copy.
-class EndPoints {
-public:
-    static constexpr std::size_t size() { return 6; }
-
-    QPoint& operator[](std::size_t index) { return slots_[kSlot[index]]; }
-    const QPoint& operator[](std::size_t index) const { return slots_[kSlot[index]]; }
-    bool operator==(const EndPoints&) const = default;
-
-    // The six in index order.
-    std::array<QPoint, 6> inIndexOrder() const
-    {
-        std::array<QPoint, 6> points;
-        for (std::size_t i = 0; i < size(); ++i)
-            points[i] = (*this)[i];
-        return points;
-    }
-    // The six in record order (main start, main end, second start, second end, third start, third end);
-    // also a walk over all of them where the order does not matter.
-    std::array<QPoint, 6>& inRecordOrder() { return slots_; }
-    const std::array<QPoint, 6>& inRecordOrder() const { return slots_; }
-    QPoint* begin() { return slots_.data(); }
-    QPoint* end() { return slots_.data() + slots_.size(); }
-    const QPoint* begin() const { return slots_.data(); }
-    const QPoint* end() const { return slots_.data() + slots_.size(); }
-
-private:
-    // The slot of each index.
-    static constexpr std::size_t kSlot[6] = {0, 2, 4, 1, 3, 5};
-    std::array<QPoint, 6> slots_{};
-};
+// The six ends of a figure, indexed by EndIndex: the three starts, then the three ends.
+using EndPoints = std::array<QPoint, 6>;
 
 // Index of each point in extremes.
 enum ExtremeIndex { kLeftmost = 0, kTopmost = 1, kRightmost = 2, kBottommost = 3 };
 
 struct TFigure {
-    // User-provided, so that a new figure (one per record read) gets its member initializers alone
-    // instead of a zeroing of all of it first.
-    TFigure() noexcept {}
-    // A figure whose stored fields are those of the record fixed part at p (its 194 bytes must be
-    // there), each written once; the rest as in a new figure. Defined with the fixed part's layout, in
-    // document/figure_fixed_part.h.
-    struct FromFixedPart {};
-    TFigure(FromFixedPart, const unsigned char* p) noexcept;
-
     std::int32_t kind = 0;
     std::int32_t cursorPrecision = 0;
     bool freeForm = false;  // only on the transient free range figure
     bool fineMoved = false; // drawn or moved in one-pixel keyboard steps
-    // Never stored; kept here, in what would be padding, so that a figure takes 280 bytes, not 288.
-    bool selected = false;
-    bool frameShown = false;
     TColor penColor = clBlack;
     TColor auxColor = clSilver; // the style dialog's fill colour; carried, never drawn
     TColor fillColor = clSilver;
@@ -95,8 +52,8 @@ struct TFigure {
     std::int32_t shape = 0;
     std::int32_t sizeStep = 0;
     std::int32_t reserved = 0; // carried and stored, never interpreted
-    EndPoints ends;
-    EndPoints freeEnds;               // ends as they were before any tip connection
+    EndPoints ends{};
+    EndPoints freeEnds{};             // ends as they were before any tip connection
     QPoint handle;                    // centre of the selection frame
     std::array<QPoint, 4> extremes{}; // leftmost, topmost, rightmost, bottommost of the outline
     TMargins margins;
@@ -104,6 +61,9 @@ struct TFigure {
     QString text;
     TDynamicPtArray points; // free curve polyline, fill's surrounding figures (index, 0), free range
     FigurePicture picture;  // pictures only; null otherwise
+    // Marks of the selection; never stored.
+    bool selected = false;
+    bool frameShown = false;
 
     // The rectangle the figure occupies: its extremes pushed out by its margins (edges inclusive).
     QRect occupiedRect() const;
@@ -121,7 +81,11 @@ QPoint handlePoint(const TFigure& f);
 // 32-bit values do rather than overflow.
 void shiftFigure(TFigure& f, int dx, int dy);
 // a + b, each coordinate wrapping around in 32 bits.
-QPoint wrappingSum(QPoint a, QPoint b);
+inline QPoint wrappingSum(QPoint a, QPoint b)
+{
+    const auto add = [](int x, int y) { return int(std::uint32_t(x) + std::uint32_t(y)); };
+    return {add(a.x(), b.x()), add(a.y(), b.y())};
+}
 
 // The drawing: figures in painting order. Owns its members.
 using FigureList = std::vector<TFigure>;

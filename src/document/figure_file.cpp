@@ -46,13 +46,11 @@ bool readBackground(ByteReader& in, qsizetype limit, DecodedFigureFile& file, qi
 }
 
 // The container's fields so far, then the figure list; the total size is written at totalAt.
-QByteArray withFigureList(QByteArray bytes, const FigureList& figures, QPoint offset, qsizetype totalAt)
+QByteArray withFigureList(ByteWriter& out, const FigureList& figures, QPoint offset, qsizetype totalAt)
 {
-    appendFigureList(bytes, figures, offset);
-    const auto total = std::uint32_t(bytes.size());
-    for (int i = 0; i < 4; ++i)
-        bytes[totalAt + i] = char((total >> (8 * i)) & 0xFF);
-    return bytes;
+    writeFigureList(out, figures, offset);
+    out.patchInt32(totalAt, std::int32_t(out.size()));
+    return out.take();
 }
 
 } // namespace
@@ -67,7 +65,7 @@ QByteArray encodeFigureFile(const FigureRegion& region, const QImage& background
     writeRegion(out, region);
     out.writeInt32(std::int32_t(picture.size()));
     out.writeBytes(picture);
-    return withFigureList(out.take(), figures, offset, kTotalSizeOffset);
+    return withFigureList(out, figures, offset, kTotalSizeOffset);
 }
 
 qint64 figureFileBytesToRead(QByteArrayView head)
@@ -100,9 +98,17 @@ DecodedFigureFile decodeFigureFile(QByteArrayView bytes)
 
 QByteArray encodeUndoSnapshot(const FigureList& figures)
 {
-    ByteWriter out;
+    QByteArray bytes;
+    encodeUndoSnapshot(figures, bytes);
+    return bytes;
+}
+
+void encodeUndoSnapshot(const FigureList& figures, QByteArray& bytes)
+{
+    bytes.resize(0); // keeps the memory
+    ByteWriter out(std::move(bytes));
     out.writeInt32(0);
-    return withFigureList(out.take(), figures, {}, 0);
+    bytes = withFigureList(out, figures, {}, 0);
 }
 
 QByteArray emptyUndoSnapshot() { return QByteArray(8, '\0'); }
@@ -121,7 +127,7 @@ QByteArray encodeClipboard(const FigureRegion& region, const FigureList& figures
     ByteWriter out;
     out.writeInt32(0);
     writeRegion(out, region);
-    return withFigureList(out.take(), figures, QPoint(-region.left, -region.top), 0);
+    return withFigureList(out, figures, QPoint(-region.left, -region.top), 0);
 }
 
 DecodedClipboard decodeClipboard(QByteArrayView bytes)

@@ -63,6 +63,8 @@ struct DecodedFigureFile {
 DecodedFigureFile decodeFigureFile(QByteArrayView bytes);
 
 QByteArray encodeUndoSnapshot(const FigureList& figures);
+// The same into bytes, whose memory is used again when it is not shared.
+void encodeUndoSnapshot(const FigureList& figures, QByteArray& bytes);
 // The snapshot the history starts from: total size 0, count 0.
 QByteArray emptyUndoSnapshot();
 // Appends the records to out; false at the first bad record (the ones before it stay).

@@ -125,8 +125,8 @@ void figure(JsonWriter& w, const TFigure& f)
         w.key(name);
         w.value(v);
     }
-    points(w, "ends", f.ends.inIndexOrder());
-    points(w, "freeEnds", f.freeEnds.inIndexOrder());
+    points(w, "ends", f.ends);
+    points(w, "freeEnds", f.freeEnds);
     w.key("handle");
     w.point(f.handle);
     points(w, "extremes", f.extremes);

@@ -8,7 +8,6 @@
 // against the bytes really left. A negative length or count is a bad record.
 
 #include "document/figure.h"
-#include "document/figure_fixed_part.h"
 #include "platform/byte_stream.h"
 
 namespace molvane {
@@ -23,8 +22,6 @@ bool readFigureRecord(ByteReader& in, qsizetype limit, TFigure& f);
 
 // int32 count, then the records in order.
 void writeFigureList(ByteWriter& out, const FigureList& list, QPoint offset = {});
-// The same appended to bytes, which grows once for the whole list.
-void appendFigureList(QByteArray& bytes, const FigureList& list, QPoint offset = {});
 
 struct FigureListRead {
     bool ok = true;

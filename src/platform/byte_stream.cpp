@@ -53,9 +53,7 @@ bool ByteReader::readUInt32(std::uint32_t& v)
     const char* p;
     if (!take(4, p))
         return false;
-    const auto* u = reinterpret_cast<const unsigned char*>(p);
-    v = std::uint32_t(u[0]) | (std::uint32_t(u[1]) << 8) | (std::uint32_t(u[2]) << 16) |
-        (std::uint32_t(u[3]) << 24);
+    v = qFromLittleEndian<std::uint32_t>(p);
     return true;
 }
 

@@ -5,7 +5,9 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QtEndian>
 #include <cstdint>
+#include <cstring>
 
 namespace molvane {
 
@@ -42,8 +44,11 @@ class ByteWriter {
 public:
     ByteWriter() = default;
     explicit ByteWriter(qsizetype reserve) { data_.reserve(reserve); }
+    // Writes after the bytes already there.
+    explicit ByteWriter(QByteArray bytes) : data_(std::move(bytes)) {}
 
     qsizetype size() const { return data_.size(); }
+    void reserve(qsizetype bytes) { data_.reserve(bytes); }
     const QByteArray& data() const { return data_; }
     QByteArray take() { return std::move(data_); }
 
@@ -57,8 +62,36 @@ public:
     // Overwrites four bytes already written (a size field known only at the end).
     void patchInt32(qsizetype offset, std::int32_t v);
 
+    // Makes room for n more bytes and returns where they go, for a writer that knows the size of what it
+    // writes and stores it with FieldStore.
+    char* extend(qsizetype n)
+    {
+        const qsizetype at = data_.size();
+        data_.resize(at + n);
+        return data_.data() + at;
+    }
+
 private:
     QByteArray data_;
+};
+
+// Little-endian fields stored into room made with ByteWriter::extend(), each without a check of its
+// own (the room was sized for all of them).
+struct FieldStore {
+    char* p;
+    void put8(std::uint8_t v) { *p++ = char(v); }
+    void put32(std::uint32_t v)
+    {
+        qToLittleEndian(v, p);
+        p += 4;
+    }
+    void putInt32(std::int32_t v) { put32(std::uint32_t(v)); }
+    void putBytes(QByteArrayView bytes)
+    {
+        if (!bytes.isEmpty())
+            std::memcpy(p, bytes.data(), std::size_t(bytes.size()));
+        p += bytes.size();
+    }
 };
 
 } // namespace molvane

@@ -175,20 +175,3 @@ TEST(FillRemoval, FillsNamingASelectedFigureGoAndForeignIndicesAreIgnored)
     EXPECT_EQ(list[4].points[1], QPoint(99, 0));
 }
 
-TEST(Figure, EndsAreIndexedStartsFirstAndKeptEachStartBesideItsEnd)
-{
-    EndPoints ends;
-    for (std::size_t i = 0; i < EndPoints::size(); ++i)
-        ends[i] = QPoint(int(i), 10 * int(i));
-    const std::array<QPoint, 6> indexOrder = ends.inIndexOrder();
-    for (std::size_t i = 0; i < EndPoints::size(); ++i)
-        EXPECT_EQ(indexOrder[i], QPoint(int(i), 10 * int(i))) << i;
-    // Main start, main end, second start, second end, third start, third end.
-    const std::array<int, 6> recordOrder{kMainStart, kMainEnd,    kSecondStart,
-                                         kSecondEnd, kThirdStart, kThirdEnd};
-    for (std::size_t k = 0; k < recordOrder.size(); ++k)
-        EXPECT_EQ(ends.inRecordOrder()[k], ends[std::size_t(recordOrder[k])]) << k;
-    EndPoints moved = ends;
-    moved[kThirdEnd] += QPoint(1, 0);
-    EXPECT_FALSE(moved == ends) << "every end counts in a comparison";
-}
