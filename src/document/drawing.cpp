@@ -61,9 +61,13 @@ void Drawing::resetHistoryToCurrent()
 
 bool Drawing::pushHistory()
 {
-    // Encoded into the same memory each time: a push of an unchanged drawing allocates nothing.
-    encodeUndoSnapshot(figures, pushed_);
-    const bool stored = history_.push(pushed_);
+    // Encoded into memory used before: that of the last snapshot when it was not stored, else that of
+    // the state the stored one displaced from the ring.
+    encodeUndoSnapshot(figures, snapshotMemory_);
+    QByteArray displaced;
+    const bool stored = history_.push(snapshotMemory_, &displaced);
+    if (stored)
+        snapshotMemory_ = std::move(displaced);
     if (stored)
         lastFigureReformable = false;
     historyChanged();

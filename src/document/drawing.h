@@ -93,7 +93,7 @@ private:
 
     QImage bitmap_;
     UndoHistory history_;
-    QByteArray pushed_; // the last snapshot pushed, shared with the history when it was stored
+    QByteArray snapshotMemory_; // where the next pushed snapshot is encoded
     QByteArray baseline_;
 };
 

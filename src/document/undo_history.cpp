@@ -1,6 +1,7 @@
 #include "document/undo_history.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace molvane {
@@ -12,14 +13,16 @@ void UndoHistory::reset(const QByteArray& emptySnapshot)
     current_ = oldest_ = newest_ = 0;
 }
 
-bool UndoHistory::push(const QByteArray& snapshot)
+bool UndoHistory::push(const QByteArray& snapshot, QByteArray* displaced)
 {
     if (slot(current_) == snapshot)
         return false;
     if (current_ < newest_)
         appendUndoneStates();
     ++newest_;
-    slot(newest_) = snapshot;
+    QByteArray old = std::exchange(slot(newest_), snapshot);
+    if (displaced)
+        *displaced = std::move(old);
     current_ = newest_;
     oldest_ = std::max(0, newest_ - (kSlots - 1));
     return true;

@@ -18,7 +18,9 @@ public:
 
     // Stores snapshot as the newest state and shows it. Returns false, and stores nothing, when it has
     // exactly the bytes of the state shown, so a command that changed nothing leaves no undo step.
-    bool push(const QByteArray& snapshot);
+    // The state a stored snapshot takes the place of (the oldest, once the ring is full) goes to
+    // displaced when given, so that its memory can hold the next snapshot.
+    bool push(const QByteArray& snapshot, QByteArray* displaced = nullptr);
 
     bool canUndo() const { return current_ != oldest_; }
     bool canRedo() const { return current_ != newest_; }
