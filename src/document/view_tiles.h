@@ -19,7 +19,7 @@ public:
     // Wide tiles: a shown row is a few long runs of memory. A view narrower than this has tiles as wide
     // as itself, so that its rows follow each other in memory as they do on the screen.
     static constexpr int kTileWidth = 2048;
-    static constexpr int kTileHeight = 256;
+    static constexpr int kTileHeight = 128;
     static constexpr qsizetype kTileBytes = qsizetype(kTileWidth) * kTileHeight * 4;
     static constexpr qsizetype kDefaultBudget = qsizetype(96) << 20; // bytes
 
