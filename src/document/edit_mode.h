@@ -31,6 +31,18 @@ enum class EditMode : int {
     PastePlacing = 66,
 };
 
+// The tags of the tool buttons that draw no figure (a figure tool's tag is its FigureKind).
+enum ToolTag : int {
+    kRectRangeTag = 31,
+    kFreeRangeTag = 32,
+    kIndividualTag = 34,
+    kConnectTag = 41,
+    kDisconnectTag = 42,
+};
+
+// The mode a tool button enters: both range buttons draw a range.
+constexpr EditMode modeOfTag(int tag) { return tag == kFreeRangeTag ? EditMode::RangeDrawing : EditMode(tag); }
+
 // The mode of the tool that draws figures of this kind.
 constexpr EditMode modeOf(FigureKind kind) { return EditMode(int(kind)); }
 // The kind of figure a drawing tool's mode draws (only for drawing tools).
@@ -55,6 +67,11 @@ constexpr bool isRangeMode(EditMode m) { return m == EditMode::RangeDrawing || m
 constexpr bool isSelecting(EditMode m)
 {
     return isRangeMode(m) || m == EditMode::Individual || m == EditMode::Moving;
+}
+// Selected figures are there for the reform controls and the moves to act on.
+constexpr bool actsOnSelection(EditMode m)
+{
+    return m == EditMode::RangeSelected || m == EditMode::Individual || m == EditMode::Moving;
 }
 // Something waits in the paste frame.
 constexpr bool isPlacing(EditMode m)

@@ -45,7 +45,7 @@ TForm1::TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent)
 
     drawing_.onHistoryChanged = [this] { popupStates(); };
     popupStates();
-    toolCode_ = returnTool_ = fkSingle;
+    mode_ = returnMode_ = EditMode::Single;
     toolButtons_[fkSingle]->setChecked(true);
     lastToolButton_ = toolButtons_[fkSingle];
     resetDrawingConditions(false);

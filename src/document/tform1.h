@@ -7,6 +7,7 @@
 #include "document/canvas_view.h"
 #include "document/drag_layer.h"
 #include "document/drawing.h"
+#include "document/edit_mode.h"
 #include "document/figure_creation.h"
 #include "document/figure_file.h"
 #include "document/tool_settings.h"
@@ -41,8 +42,8 @@ public:
 
     Drawing& drawing() { return drawing_; }
     const DataFolders& folders() const { return folders_; }
-    int toolCode() const { return toolCode_; }
-    int returnTool() const { return returnTool_; }
+    EditMode editMode() const { return mode_; }
+    EditMode returnMode() const { return returnMode_; }
     int zoom() const { return Image1->zoom(); }
     int precision() const { return UpDown1->value(); }
     const ToolSettingsTable& toolSettings() const { return toolSettings_; }
@@ -64,7 +65,7 @@ public:
     void applyCanvasSize();
     void applyCanvasSizeIfChanged();
     // Loads the tool's settings into the reform controls and the canvas pen and brush.
-    void selectToolSettings(int tool);
+    void selectToolSettings(EditMode mode);
     // The text-input dialog that "編集" opens for the short text.
     void setTextDialog(class TFormMoji* dialog) { textDialog_ = dialog; }
     // The drawing-style dialog that "線種" opens.
@@ -119,11 +120,11 @@ public:
     // Ends the selection: clears the marks; unless the selection mode is kept, returns to the last tool.
     void resetSelection();
 
-    // "先端密着" (41), "密着解除" (42) and "図形情報" (61): the next press picks tips or frames.
-    void enterPickMode(int mode);
-    void connectClick() { enterPickMode(41); }
-    void connectCancelClick() { enterPickMode(42); }
-    void informationClick() { enterPickMode(61); }
+    // "先端密着", "密着解除" and "図形情報": the next press picks tips or frames.
+    void enterPickMode(EditMode mode);
+    void connectClick() { enterPickMode(EditMode::Connect); }
+    void connectCancelClick() { enterPickMode(EditMode::Disconnect); }
+    void informationClick() { enterPickMode(EditMode::Information); }
 
     // The figure clipboard and the paste frame (tform1_clipboard.cpp).
     void Copy1Click();
@@ -184,7 +185,7 @@ private:
     void setHint(QWidget* w, const QString& hint);
 
     // Canvas (tform1_canvas.cpp).
-    CursorMarkStyle markStyleFor(int tool) const;
+    CursorMarkStyle markStyleFor(EditMode mode) const;
     void setZoomValue(int zoom);
 
     // Drawing on the canvas (tform1_drawing.cpp).
@@ -298,8 +299,8 @@ private:
     int leftStyle_ = 0;
     int rightStyle_ = 1;
     int currentLineStyle_ = 0;
-    int toolCode_ = 11;
-    int returnTool_ = 11;
+    EditMode mode_ = EditMode::Single;
+    EditMode returnMode_ = EditMode::Single; // the figure tool a selection or placing returns to
     int previousZoom_ = 100;
     bool lastFigureExists_ = false;
     bool lastReformArmed_ = false;

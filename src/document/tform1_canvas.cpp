@@ -13,17 +13,15 @@ namespace molvane {
 namespace {
 
 // The name a tool shows in the status bar: the part of its button's hint before " … ".
-QString toolName(int tool, const QMap<int, QToolButton*>& buttons)
+QString toolName(EditMode mode, const QMap<int, QToolButton*>& buttons)
 {
-    switch (tool) {
-    case fkPicture: return QStringLiteral("画像");
-    case 31:
-    case 32: return QStringLiteral("選択モード（範囲）");
-    case 33:
-    case 34: return QStringLiteral("選択モード");
-    default: break;
-    }
-    const auto it = buttons.constFind(tool);
+    if (mode == EditMode::PicturePlacing)
+        return QStringLiteral("画像");
+    if (isRangeMode(mode))
+        return QStringLiteral("選択モード（範囲）");
+    if (mode == EditMode::Individual)
+        return QStringLiteral("選択モード");
+    const auto it = buttons.constFind(int(mode));
     if (it == buttons.constEnd())
         return {};
     static const QString separator = QString::fromUtf8(texts::kHintSeparator);
@@ -36,8 +34,9 @@ QString toolName(int tool, const QMap<int, QToolButton*>& buttons)
 double TForm1::snapStepNow() const
 {
     // Keyboard pointing, free curves, fills and tip picking go pixel by pixel.
-    const int t = toolCode_;
-    if (microMoveActive_ || t == fkFree || t == fkNuri || t == 41 || t == 42 || (t == 31 && freeRange_ && dragging_))
+    const EditMode m = mode_;
+    if (microMoveActive_ || m == EditMode::Free || m == EditMode::Fill || m == EditMode::Connect ||
+        m == EditMode::Disconnect || (m == EditMode::RangeDrawing && freeRange_ && dragging_))
         return 1.0;
     return snapStep(drawing_.settings.masuHaba, zoom(), precision());
 }
@@ -88,21 +87,23 @@ void TForm1::applyCanvasSizeIfChanged()
         applyCanvasSize();
 }
 
-CursorMarkStyle TForm1::markStyleFor(int tool) const
+CursorMarkStyle TForm1::markStyleFor(EditMode m) const
 {
     const EnvironmentSettings& s = drawing_.settings;
     CursorMarkStyle style;
-    const bool precisionTool = (tool >= fkMoji && tool <= fkStereo) || tool == fkPai || tool == fkCircle;
+    const bool precisionTool = (m >= EditMode::Text && m <= EditMode::Stereo) || m == EditMode::Orbital ||
+                               m == EditMode::Circle;
     style.precisionMark = precisionTool && s.showSeidoCursor;
-    const bool rangeDown = toolButtons_.value(31) && toolButtons_.value(31)->isChecked();
+    const bool rangeDown = toolButtons_.value(kRectRangeTag) && toolButtons_.value(kRectRangeTag)->isChecked();
     style.crossHair = s.crossCursorMode == 1 || (s.crossCursorMode == 2 && rangeDown);
-    style.selectionPen = tool == 32 || tool == 34 || tool == 51 || tool == 55 || tool == 64 || tool == 66;
+    style.selectionPen = m == EditMode::RangeSelected || m == EditMode::Individual || m == EditMode::Moving ||
+                         isPlacing(m);
     return style;
 }
 
-QString TForm1::figureName(int kind) const { return toolName(kind, toolButtons_); }
+QString TForm1::figureName(int kind) const { return toolName(EditMode(kind), toolButtons_); }
 
-QString TForm1::statusToolName() const { return toolName(returnTool_, toolButtons_); }
+QString TForm1::statusToolName() const { return toolName(returnMode_, toolButtons_); }
 
 void TForm1::updateStatusPosition(QPoint screen)
 {
@@ -110,9 +111,9 @@ void TForm1::updateStatusPosition(QPoint screen)
     QSize size(0, 0);
     if (!selRange_.isNull()) {
         // The range where it stands, or where it is being dragged to.
-        at = selRange_.topLeft() + (toolCode_ == 64 && dragging_ ? currentPoint_ - startPoint_ : QPoint());
+        at = selRange_.topLeft() + (mode_ == EditMode::Moving && dragging_ ? currentPoint_ - startPoint_ : QPoint());
         size = selRange_.size();
-    } else if (toolCode_ == 31 && dragging_) {
+    } else if (mode_ == EditMode::RangeDrawing && dragging_) {
         size = QSize(std::abs(currentPoint_.x() - startPoint_.x()), std::abs(currentPoint_.y() - startPoint_.y()));
     }
     // A label repaints only when its text changes.
@@ -121,7 +122,7 @@ void TForm1::updateStatusPosition(QPoint screen)
                                .arg(at.y())
                                .arg(size.width())
                                .arg(size.height())
-                               .arg(toolName(returnTool_, toolButtons_)));
+                               .arg(toolName(returnMode_, toolButtons_)));
 }
 
 } // namespace molvane

@@ -148,7 +148,7 @@ void TForm1::showPasteFrame(const FigureRegion& region)
     pasteCorner_ = snapPlain(centre);
     pasteTag_ = 0;
     pasteShown_ = true;
-    toolCode_ = 66;
+    mode_ = EditMode::PastePlacing;
     clearRange();
     drawing_.clearSelection();
     popupJustShown_ = false;
@@ -191,8 +191,8 @@ void TForm1::hidePasteFrame()
     pasteShown_ = false;
     drawing_.pasteList.clear();
     drawing_.pasteImage = QImage();
-    if (toolCode_ == 66)
-        toolCode_ = returnTool_;
+    if (mode_ == EditMode::PastePlacing)
+        mode_ = returnMode_;
 }
 
 void TForm1::paintPasteFrame(Canvas& canvas, const QRect& exposed)
@@ -250,7 +250,7 @@ void TForm1::placePasteFrame()
                  drawing_.renderSettings());
     drawing_.pushHistory();
     drawing_.rebuildBitmap();
-    toolCode_ = returnTool_;
+    mode_ = returnMode_;
     dragging_ = false;
     microMoveActive_ = false;
     popupJustShown_ = false;
@@ -260,7 +260,8 @@ void TForm1::placePasteFrame()
 
 bool TForm1::clipboardItemsEnabled() const
 {
-    const bool editing = toolCode_ >= 61 && toolCode_ <= 67;
+    // Not while picking a figure, moving, or placing what was pasted.
+    const bool editing = mode_ == EditMode::Information || mode_ == EditMode::Moving || mode_ == EditMode::PastePlacing;
     return !drawing_.figures.empty() && molvane::countSelected(drawing_.figures) > 0 && !pasteShown_ && !editing;
 }
 

@@ -19,40 +19,39 @@ constexpr int kDefaultFontPoints = 36;
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 
-bool hasOwnSettings(int tool) { return (tool >= fkMoji && tool <= fkFree) || tool == fkPai || tool == fkCircle; }
-
 } // namespace
 
-void TForm1::selectToolSettings(int c)
+void TForm1::selectToolSettings(EditMode m)
 {
     UpDown4->setRange(0, 50);
-    if (c == fkMoji || c == fkPicture)
+    const bool picture = m == EditMode::PicturePlacing;
+    if (m == EditMode::Text || picture)
         UpDown3->setRange(-100, 100);
-    else if ((c >= fkDouble && c <= fkStereo) || c == fkNuri || c == 31)
+    else if ((m >= EditMode::Double && m <= EditMode::Stereo) || m == EditMode::Fill || m == EditMode::RangeDrawing)
         UpDown3->setRange(-50, 50);
     else
         UpDown3->setRange(0, 50);
-    const bool widthOn = c != fkMoji && c != fkStereo && c != fkNuri && c != fkPicture;
-    const bool shapeOn = c != fkSingle && c != fkFree && c != fkNuri;
+    const bool widthOn = m != EditMode::Text && m != EditMode::Stereo && m != EditMode::Fill && !picture;
+    const bool shapeOn = m != EditMode::Single && m != EditMode::Free && m != EditMode::Fill;
     for (QWidget* w : {static_cast<QWidget*>(UpDown4), static_cast<QWidget*>(Edit4)})
         w->setEnabled(widthOn);
     for (QWidget* w : {static_cast<QWidget*>(UpDown3), static_cast<QWidget*>(Edit3)})
         w->setEnabled(shapeOn);
-    sbPlusMinus->setEnabled(shapeOn && c != fkPai && c != fkCircle);
+    sbPlusMinus->setEnabled(shapeOn && m != EditMode::Orbital && m != EditMode::Circle);
 
-    if (hasOwnSettings(c) || c == fkPicture) {
-        const ToolSettings& t = toolSettings_.at(c);
-        UpDown3->setValue(c == fkPicture ? 0 : t.shape);
-        UpDown4->setValue(c == fkPicture ? 0 : t.width);
+    if (hasOwnConditions(m) || picture) {
+        const ToolSettings& t = toolSettings_.at(int(m));
+        UpDown3->setValue(picture ? 0 : t.shape);
+        UpDown4->setValue(picture ? 0 : t.width);
         leftStyle_ = t.leftStyle;
         rightStyle_ = t.rightStyle;
         penColor_ = t.penColor;
         brushColor_ = t.brushColor;
         Image1->setCursor(cursorFor(crArrow));
-    } else if (c == fkNuri) {
+    } else if (m == EditMode::Fill) {
         Image1->setCursor(cursorFor(crFlood));
-    } else if (c == 31 || c == 32) {
-        const bool free = toolButtons_.value(32) && toolButtons_.value(32)->isChecked();
+    } else if (isRangeMode(m)) {
+        const bool free = toolButtons_.value(kFreeRangeTag) && toolButtons_.value(kFreeRangeTag)->isChecked();
         Image1->setCursor(cursorFor(free ? crRange2 : crRange));
     }
 }
@@ -69,14 +68,14 @@ void TForm1::setLastReformPanel(bool exists, bool armed)
 void TForm1::toolButtonClicked(int tag)
 {
     // Selecting and filling need something to act on: on an empty drawing the previous tool stays.
-    const bool selection = tag == 31 || tag == 32 || tag == 34;
+    const bool selection = tag == kRectRangeTag || tag == kFreeRangeTag || tag == kIndividualTag;
     if ((tag == fkNuri || selection) && drawing_.figures.empty()) {
         // The tool before stays: a character button or the short text stand for the text tool.
         auto* last = static_cast<QToolButton*>(lastToolButton_);
         toolButtons_.values().contains(last) ? last->setChecked(true) : toolButtons_[fkMoji]->setChecked(true);
         return;
     }
-    const int code = tag == 32 ? 31 : tag; // both range buttons draw a range
+    const EditMode mode = modeOfTag(tag);
     settleReform(true);
     tmKeyMove->stop();
     keyMover_.reset();
@@ -84,18 +83,18 @@ void TForm1::toolButtonClicked(int tag)
     dragLayer_.clear();
     dragImagesShown_ = false;
     currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
-    returnTool_ = code;
+    returnMode_ = mode;
     drawing_.clearSelection();
     clearRange();
     selectedCount_ = 0;
-    if (code != toolCode_)
+    if (mode != mode_)
         setLastReformPanel(true, false);
-    toolCode_ = code;
-    if (code == 34)
+    mode_ = mode;
+    if (mode == EditMode::Individual)
         showAllFrames(drawing_.figures, true);
     Image1->update();
     // The new tool's own styles first, then the one its click chose.
-    selectToolSettings(code);
+    selectToolSettings(mode);
     currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
     if (!selection)
         lastToolButton_ = toolButtons_.value(tag);
@@ -127,8 +126,8 @@ void TForm1::sbSetupClick()
         MyOpenPictureDialog3.InitialDir = partPicFolder_;
     }
     // The cross-hair setting takes effect in a range selection entered again.
-    if (toolCode_ == 31 || toolCode_ == 32)
-        pressSelectionButton(toolButtons_[31]->isChecked() ? 31 : 32);
+    if (isRangeMode(mode_))
+        pressSelectionButton(toolButtons_[kRectRangeTag]->isChecked() ? kRectRangeTag : kFreeRangeTag);
     Image1->update();
 }
 
@@ -169,7 +168,7 @@ void TForm1::resetDrawingConditions(bool ask)
     rightStyle_ = 1;
     currentLineStyle_ = 0;
     toolSettings_.reset();
-    selectToolSettings(toolCode_);
+    selectToolSettings(mode_);
     Image1->update();
 }
 
@@ -187,7 +186,7 @@ void TForm1::undoClick()
     if (pasteShown_) {
         // Undo takes back the paste that is still waiting: nothing is placed.
         hidePasteFrame();
-        toolCode_ = returnTool_;
+        mode_ = returnMode_;
         Image1->update();
         return;
     }

@@ -16,15 +16,6 @@ namespace molvane {
 
 namespace {
 
-// Tools whose press only clears the flag of a popup just closed (its closing click draws nothing).
-bool swallowsPopupClick(int tool)
-{
-    return tool == fkMoji || tool == fkFree || tool == fkPai || tool == fkCircle || tool == fkNuri || tool == 41 ||
-           tool == 42 || tool == 61;
-}
-
-bool isRubberBandTool(int tool) { return (tool >= fkSingle && tool <= fkStereo) || tool == fkPai || tool == fkCircle; }
-
 constexpr const char* kDraggingHint =
     "【描画中・移動中】通常のﾏｳｽﾄﾞﾗｯｸﾞか，または微動操作ができます。（ﾏｳｽﾎﾞﾀﾝを押したままマウスを動かさずに，<←・A>，<→・D>，<↑・W>，<↓・S,Z,X>ｷｰを押す）";
 
@@ -33,7 +24,7 @@ constexpr const char* kDraggingHint =
 DrawingConditions TForm1::currentConditions() const
 {
     DrawingConditions c;
-    c.kind = toolCode_;
+    c.kind = int(mode_);
     c.width = UpDown4->value();
     c.shape = UpDown3->value();
     c.sizeStep = std::max(0, rgSize->checkedId());
@@ -127,7 +118,7 @@ void TForm1::paintOverlays(Canvas& canvas, const QRect& exposed)
     const TFigure f = workingFigure();
     RenderOptions options;
     // Rubber bands invert what is under them; the free curve is inked and the character shown as drawn.
-    options.mode = isRubberBandTool(f.kind) ? PenMode::NotXor : PenMode::Copy;
+    options.mode = isRubberBandTool(EditMode(f.kind)) ? PenMode::NotXor : PenMode::Copy;
     if (f.kind == fkFree)
         options.dragged = &pointBuffer_;
     renderFigure(f, {canvas, true, zoom(), drawing_.renderSettings()}, screenState_, options);
@@ -147,15 +138,15 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
     currentPoint_ = snap(at);
     settleReform(false);
     startPoint_ = currentPoint_;
-    if (swallowsPopupClick(toolCode_) && std::exchange(popupJustShown_, false))
+    if (swallowsPopupClick(mode_) && std::exchange(popupJustShown_, false))
         return;
     popupJustShown_ = false;
     // While the paste frame waits, only the frame itself can be dragged.
     if (pasteFramePress(at, Qt::LeftButton))
         return;
-    if (toolCode_ == fkPicture) {
-        toolCode_ = returnTool_;
-        selectToolSettings(toolCode_);
+    if (mode_ == EditMode::PicturePlacing) {
+        mode_ = returnMode_;
+        selectToolSettings(mode_);
     }
     if (selectionPress(at)) {
         if (dragging_) {
@@ -164,19 +155,19 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
         }
         return;
     }
-    switch (toolCode_) {
-    case 41:
-    case 42: tipPress(at); return;
-    case 61: informationPress(at); return;
-    case fkMoji: pressText(at); break;
-    case fkFree:
+    switch (mode_) {
+    case EditMode::Connect:
+    case EditMode::Disconnect: tipPress(at); return;
+    case EditMode::Information: informationPress(at); return;
+    case EditMode::Text: pressText(at); break;
+    case EditMode::Free:
         pointBuffer_ = {startPoint_};
         dragging_ = true;
         showWorking(true);
         break;
-    case fkNuri: pressFill(at); break;
+    case EditMode::Fill: pressFill(at); break;
     default:
-        if (isRubberBandTool(toolCode_)) {
+        if (isRubberBandTool(mode_)) {
             dragging_ = true;
             showWorking(true);
         }
@@ -227,40 +218,40 @@ void TForm1::Image1MouseMove(QMouseEvent* e)
     if (!synthesizingMove_ && (std::abs(travelled.x()) > 2 || std::abs(travelled.y()) > 2))
         microMoveActive_ = false;
     if (dragging_ && (e->buttons() & Qt::LeftButton)) {
-        if (toolCode_ == 66)
+        if (mode_ == EditMode::PastePlacing)
             movePasteFrame(snapPlain(at - grip_));
         else
             dragTo(point, e->modifiers());
     }
     currentPoint_ = dragging_ ? currentPoint_ : point;
-    Image1->setMarkStyle(markStyleFor(toolCode_));
+    Image1->setMarkStyle(markStyleFor(mode_));
     Image1->showMarks(point);
     updateStatusPosition(point);
 }
 
 void TForm1::dragTo(QPoint point, Qt::KeyboardModifiers modifiers)
 {
-    switch (toolCode_) {
-    case fkFree:
+    switch (mode_) {
+    case EditMode::Free:
         if (pointBuffer_.empty() || pointBuffer_.back() != point)
             pointBuffer_.push_back(point);
         currentPoint_ = point;
         showWorking(true);
         break;
-    case 31:
+    case EditMode::RangeDrawing:
         if (!autoScrolled_)
             rangeMove(point);
         break;
-    case 32:
-    case 34:
+    case EditMode::RangeSelected:
+    case EditMode::Individual:
         currentPoint_ = point;
         if (point != startPoint_) {
-            toolCode_ = 64;
+            mode_ = EditMode::Moving;
             beginMove(duplicateKey_ || (modifiers & Qt::ControlModifier));
             placeDragImages(currentPoint_ - startPoint_);
         }
         break;
-    case 64:
+    case EditMode::Moving:
         if (!autoScrolled_ && selectedCount_ > 0) {
             currentPoint_ = point;
             placeDragImages(currentPoint_ - startPoint_);
@@ -282,26 +273,26 @@ void TForm1::Image1MouseUp(QMouseEvent* e)
     if (e->button() != Qt::LeftButton)
         return;
     const QPoint at = e->position().toPoint();
-    if (dragging_ && toolCode_ == 66) {
+    if (dragging_ && mode_ == EditMode::PastePlacing) {
         placePasteFrame();
     } else if (dragging_ && selectionRelease(snap(at), e->modifiers())) {
         // handled by the selection modes
     } else if (dragging_) {
-        if (toolCode_ != fkFree && toolCode_ != fkMoji)
+        if (mode_ != EditMode::Free && mode_ != EditMode::Text)
             currentPoint_ = snap(at);
         showWorking(false);
         bool commit = false;
-        switch (toolCode_) {
-        case fkMoji: commit = !textIsEmpty(); break;
-        case fkFree: commit = !pointBuffer_.empty(); break;
-        case fkPai:
-        case fkCircle: commit = true; break;
-        default: commit = isRubberBandTool(toolCode_) && currentPoint_ != startPoint_; break;
+        switch (mode_) {
+        case EditMode::Text: commit = !textIsEmpty(); break;
+        case EditMode::Free: commit = !pointBuffer_.empty(); break;
+        case EditMode::Orbital:
+        case EditMode::Circle: commit = true; break;
+        default: commit = isRubberBandTool(mode_) && currentPoint_ != startPoint_; break;
         }
         if (commit)
             commitWorking();
     }
-    if (toolCode_ != 31 && toolCode_ != 32 && toolCode_ != 34)
+    if (!isRangeMode(mode_) && mode_ != EditMode::Individual)
         pointBuffer_.clear(); // the lasso of a range stays with it
     Image1->eraseMarks();
     dragging_ = false;
@@ -328,7 +319,7 @@ void TForm1::commitWorking()
     commitFinishedFigure(drawing_.figures, drawing_.bitmap(), finishFigure(working, in), drawing_.renderState,
                          drawing_.renderSettings());
     drawing_.pushHistory();
-    toolCode_ = returnTool_;
+    mode_ = returnMode_;
     setLastReformPanel(true, true);
     Image1->update();
 }
@@ -340,7 +331,7 @@ void TForm1::canvasRightPress(QPoint at)
             return;
     }
     const bool wasDragging = dragging_;
-    const bool selecting = toolCode_ == 31 || toolCode_ == 32 || toolCode_ == 34 || toolCode_ == 64;
+    const bool selecting = isSelecting(mode_);
     if (countSelected() == 0 || dragging_ || tmKeyMove->isActive()) {
         // A right press cancels: the figure being drawn, the move, the selection.
         showWorking(false);
@@ -359,7 +350,7 @@ void TForm1::canvasRightPress(QPoint at)
     updateCanvasHintForTool();
     if (wasDragging)
         return;
-    selectToolSettings(toolCode_);
+    selectToolSettings(mode_);
     popupStates();
     PopupMenu1->popup(Image1->mapToGlobal(at));
     popupJustShown_ = true;

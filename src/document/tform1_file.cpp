@@ -201,7 +201,7 @@ void TForm1::openStartupFile(const QString& argument)
     }
     pictureFileName_ = argument;
     pendingPicture_ = picture.image;
-    toolCode_ = fkPicture;
+    mode_ = EditMode::PicturePlacing;
 }
 
 QStringList TForm1::characterButtonHints() const

@@ -401,15 +401,17 @@ QWidget* TForm1::buildToolPanel()
     for (const ToolRow& t : kFigureTools)
         add(t.tag, QString::fromLatin1(t.name), toolHint(t.tag), u(t.caption));
     h->addSpacing(6);
-    add(34, QStringLiteral("sbKobetu"), u(texts::kSelectIndividualHint) + u(texts::kContinueSelectHint), {});
-    add(31, QStringLiteral("sbBubun"), u(texts::kSelectRectHint) + u(texts::kContinueSelectHint), {});
-    add(32, QStringLiteral("sbFreeBubun"), u(texts::kSelectFreeHint) + u(texts::kContinueSelectHint), {});
-    toolButtons_[32]->setProperty("tag", 31); // both range buttons enter the range mode
+    add(kIndividualTag, QStringLiteral("sbKobetu"), u(texts::kSelectIndividualHint) + u(texts::kContinueSelectHint), {});
+    add(kRectRangeTag, QStringLiteral("sbBubun"), u(texts::kSelectRectHint) + u(texts::kContinueSelectHint), {});
+    add(kFreeRangeTag, QStringLiteral("sbFreeBubun"), u(texts::kSelectFreeHint) + u(texts::kContinueSelectHint), {});
+    // Both range buttons enter the range mode.
+    toolButtons_[kFreeRangeTag]->setProperty("tag", int(EditMode::RangeDrawing));
     h->addSpacing(6);
     for (const auto& [tag, name, hint] :
-         {std::tuple{41, "sbConnect", texts::kConnectHint}, std::tuple{42, "sbConnectCancel", texts::kConnectCancelHint}}) {
-        QToolButton* b = toolButton(QString::fromLatin1(name), u(hint), toolIcon(tag, 24));
-        connect(b, &QToolButton::clicked, this, [this, tag = tag] { enterPickMode(tag); });
+         {std::tuple{EditMode::Connect, "sbConnect", texts::kConnectHint},
+          std::tuple{EditMode::Disconnect, "sbConnectCancel", texts::kConnectCancelHint}}) {
+        QToolButton* b = toolButton(QString::fromLatin1(name), u(hint), toolIcon(int(tag), 24));
+        connect(b, &QToolButton::clicked, this, [this, mode = tag] { enterPickMode(mode); });
         h->addWidget(b);
     }
     return panel;
@@ -480,7 +482,7 @@ QWidget* TForm1::buildReformPanel()
     rgSize->button(0)->setChecked(true);
     // The size reforms only what is selected; otherwise it waits for the next text or picture.
     connect(rgSize, &QButtonGroup::idClicked, this, [this](int) {
-        if (toolCode_ == 32 || toolCode_ == 34 || toolCode_ == 64)
+        if (actsOnSelection(mode_))
             applyReform(ReformControl::Size);
     });
     h->addWidget(sizeBox);

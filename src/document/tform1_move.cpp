@@ -53,11 +53,7 @@ int TForm1::pointerStep() const
     return std::max(1, int(snapStep(drawing_.settings.masuHaba, zoom(), 1)) / std::max(1, precision()));
 }
 
-bool TForm1::keyMoveMode() const
-{
-    const int t = toolCode_;
-    return t == 32 || t == 51 || t == 55 || t == 64 || t == 66;
-}
+bool TForm1::keyMoveMode() const { return stepsWithKeys(mode_); }
 
 void TForm1::renderWithoutSelected()
 {
@@ -146,15 +142,15 @@ void TForm1::endMove(QPoint offset, bool duplicate)
     checkFillLeaks(cornerBeforeMove_);
     if (!selRange_.isNull()) {
         // The range follows the figures.
-        toolCode_ = 32;
+        mode_ = EditMode::RangeSelected;
         selRange_.translate(offset);
         for (QPoint& p : pointBuffer_)
             p += offset;
     } else {
-        toolCode_ = returnTool_;
+        mode_ = returnMode_;
     }
     drawing_.pushHistory();
-    if (returnTool_ == 34) {
+    if (returnMode_ == EditMode::Individual) {
         for (TFigure& f : drawing_.figures)
             f.selected = false;
         countSelected();
@@ -172,7 +168,7 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepe
     if (sbStr->isChecked() && edStr->hasFocus())
         return false; // the short text keeps its keys
     if (key == Qt::Key_Control) {
-        if (!duplicateKey_ && toolCode_ == 64 && (dragging_ || tmKeyMove->isActive())) {
+        if (!duplicateKey_ && mode_ == EditMode::Moving && (dragging_ || tmKeyMove->isActive())) {
             // Duplicating after all: the originals come back where they were.
             drawing_.rebuildBitmap();
             Image1->update();
@@ -254,7 +250,7 @@ bool TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat
     if (key == Qt::Key_Control) {
         if (keyMover_.held().empty())
             keyDuplicate_ = true;
-        const bool moving = toolCode_ == 64 && (dragging_ || tmKeyMove->isActive());
+        const bool moving = mode_ == EditMode::Moving && (dragging_ || tmKeyMove->isActive());
         duplicateKey_ = false;
         if (moving) {
             // Moving after all: the originals leave their place again.
@@ -278,7 +274,7 @@ void TForm1::pointerKey(int arrow)
 {
     // The pointer goes to the snapped point first; after that each key steps it.
     // On the paste frame the pointer goes to where the frame was grabbed.
-    const QPoint start = toolCode_ == 66 ? pasteCorner_ + grip_ : currentPoint_;
+    const QPoint start = mode_ == EditMode::PastePlacing ? pasteCorner_ + grip_ : currentPoint_;
     const QPoint next = microMoveActive_ ? start + arrowOffset(arrow, pointerStep()) : start;
     microMoveActive_ = true;
     if (Image1->isVisible())
@@ -319,11 +315,11 @@ void TForm1::pasteKeyTick(bool running)
 void TForm1::tmKeyMoveTimer()
 {
     const bool running = tmKeyMove->isActive();
-    if (toolCode_ == 66) {
+    if (mode_ == EditMode::PastePlacing) {
         pasteKeyTick(running);
         return;
     }
-    if (toolCode_ == 32) {
+    if (mode_ == EditMode::RangeSelected) {
         // The first tick (or a tap committed before any tick): the move starts from nothing.
         Image1->eraseMarks();
         countSelected();
@@ -333,17 +329,17 @@ void TForm1::tmKeyMoveTimer()
                     f.fineMoved = true;
         startPoint_ = {};
         keyPos_ = {};
-        toolCode_ = 64;
+        mode_ = EditMode::Moving;
         beginMove(duplicateKey_);
         keyPos_ += keyMover_.tick();
         placeDragImages(keyPos_);
-    } else if (toolCode_ == 64 && running) {
+    } else if (mode_ == EditMode::Moving && running) {
         if (!autoScrolled_ && selectedCount_ > 0) {
             keyPos_ += keyMover_.tick();
             placeDragImages(keyPos_);
         }
     }
-    if (running || toolCode_ != 64)
+    if (running || mode_ != EditMode::Moving)
         return;
     // Every key is up: commit.
     const QPoint offset = keyPos_ - startPoint_;
@@ -390,12 +386,12 @@ bool TForm1::autoScrollStep(QPoint pointer)
         return false;
     // Follow the pointer with the figure being drawn or moved.
     const QPoint onCanvas = snap(Image1->mapFrom(ScrollBox1->viewport(), pointer));
-    if (toolCode_ == 64) {
+    if (mode_ == EditMode::Moving) {
         currentPoint_ = onCanvas;
         placeDragImages(currentPoint_ - startPoint_);
-    } else if (toolCode_ == 31) {
+    } else if (mode_ == EditMode::RangeDrawing) {
         rangeMove(onCanvas);
-    } else if (toolCode_ != fkFree) {
+    } else if (mode_ != EditMode::Free) {
         currentPoint_ = onCanvas;
         showWorking(true);
     }

@@ -53,7 +53,7 @@ std::vector<int> TForm1::reformTargets()
 {
     std::vector<int> targets;
     FigureList& list = drawing_.figures;
-    if (toolCode_ == 32 || toolCode_ == 34 || toolCode_ == 64) {
+    if (actsOnSelection(mode_)) {
         for (std::size_t i = 0; i < list.size(); ++i)
             if (list[i].selected)
                 targets.push_back(int(i));
@@ -146,15 +146,14 @@ void TForm1::sbSetteiClick()
     leftStyle_ = chosen.normalStyle;
     rightStyle_ = chosen.rightStyle;
     currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
-    const bool figureTool = (toolCode_ >= fkSingle && toolCode_ <= fkFree) || toolCode_ == fkPai || toolCode_ == fkCircle;
-    if (figureTool) {
-        ToolSettings t = toolSettings_.at(toolCode_);
+    if (hasOwnConditions(mode_) && mode_ != EditMode::Text) {
+        ToolSettings t = toolSettings_.at(int(mode_));
         t.leftStyle = leftStyle_;
         t.rightStyle = rightStyle_;
         t.rightStyleFlag = rightStyleFlag_;
         t.penColor = penColor_;
         t.brushColor = brushColor_;
-        toolSettings_.store(toolCode_, t);
+        toolSettings_.store(int(mode_), t);
     }
     applyReform(ReformControl::Style);
     if (countSelected() > 0) {

@@ -15,11 +15,9 @@ namespace molvane {
 
 namespace {
 
-constexpr int kIndividualButton = 34;
-constexpr int kRectButton = 31;
-constexpr int kFreeButton = 32; // the free range button; its tool code is the range's, 31
-
-bool showsFrames(int tool) { return tool == 31 || tool == 32 || tool == 34 || tool == 61; }
+constexpr int kIndividualButton = kIndividualTag;
+constexpr int kRectButton = kRectRangeTag;
+constexpr int kFreeButton = kFreeRangeTag; // its mode is the range's, like the rectangle button's
 
 } // namespace
 
@@ -48,7 +46,7 @@ bool TForm1::insideRange(QPoint screen) const
 
 void TForm1::loadFigureValues(const TFigure& f)
 {
-    selectToolSettings(f.kind == fkPicture ? fkPicture : f.kind);
+    selectToolSettings(EditMode(f.kind));
     UpDown4->setValue(f.lineWidth);
     UpDown3->setValue(f.shape);
     currentLineStyle_ = f.penStyle;
@@ -56,15 +54,15 @@ void TForm1::loadFigureValues(const TFigure& f)
 
 void TForm1::updateCanvasHintForTool()
 {
-    setCanvasHint(toolCode_ == 31 || toolCode_ == 32 ? texts::kSelectingHint : texts::kCanvasHint);
+    setCanvasHint(isRangeMode(mode_) ? texts::kSelectingHint : texts::kCanvasHint);
 }
 
 bool TForm1::selectionPress(QPoint at)
 {
-    switch (toolCode_) {
-    case 31: rangePress(currentPoint_); return true;
-    case 32:
-    case 34: break;
+    switch (mode_) {
+    case EditMode::RangeDrawing: rangePress(currentPoint_); return true;
+    case EditMode::RangeSelected:
+    case EditMode::Individual: break;
     default: return false;
     }
     countSelected();
@@ -73,15 +71,15 @@ bool TForm1::selectionPress(QPoint at)
     if (pressedFrame_ >= 0) {
         loadFigureValues(drawing_.figures[std::size_t(pressedFrame_)]);
         dragging_ = true;
-    } else if (toolCode_ == 32 && insideRange(at)) {
+    } else if (mode_ == EditMode::RangeSelected && insideRange(at)) {
         pressedInRange_ = true;
         dragging_ = true;
-    } else if (!(toolCode_ == 32 && duplicateKey_)) {
-        const int mode = toolCode_;
+    } else if (!(mode_ == EditMode::RangeSelected && duplicateKey_)) {
+        const EditMode mode = mode_;
         resetSelection();
-        if (mode == 34 && continueSelect_ == 1)
+        if (mode == EditMode::Individual && continueSelect_ == 1)
             pressSelectionButton(kIndividualButton);
-        else if (mode == 32 && (continueSelect_ == 2 || continueSelect_ == 3))
+        else if (mode == EditMode::RangeSelected && (continueSelect_ == 2 || continueSelect_ == 3))
             pressSelectionButton(continueSelect_ == 2 ? kRectButton : kFreeButton);
     }
     return true;
@@ -89,13 +87,13 @@ bool TForm1::selectionPress(QPoint at)
 
 bool TForm1::selectionRelease(QPoint point, Qt::KeyboardModifiers modifiers)
 {
-    switch (toolCode_) {
-    case 31:
+    switch (mode_) {
+    case EditMode::RangeDrawing:
         currentPoint_ = freeRange_ ? currentPoint_ : point;
         rangeRelease();
         return true;
-    case 32:
-    case 34:
+    case EditMode::RangeSelected:
+    case EditMode::Individual:
         // A release without a move: a click on a frame flips that figure.
         if (pressedFrame_ >= 0 && pressedFrame_ < int(drawing_.figures.size())) {
             toggleSelected(drawing_.figures, pressedFrame_);
@@ -103,7 +101,7 @@ bool TForm1::selectionRelease(QPoint point, Qt::KeyboardModifiers modifiers)
             Image1->update();
         }
         break;
-    case 64:
+    case EditMode::Moving:
         currentPoint_ = point;
         if (selectedCount_ == 0) {
             dragImagesShown_ = false;
@@ -169,9 +167,9 @@ void TForm1::rangeRelease()
     selectedCount_ = taken;
     if (taken == 0) {
         clearRange();
-        toolCode_ = returnTool_;
+        mode_ = returnMode_;
     } else {
-        toolCode_ = 32;
+        mode_ = EditMode::RangeSelected;
         if (taken == 1)
             for (const TFigure& f : drawing_.figures)
                 if (f.selected)
@@ -191,15 +189,15 @@ void TForm1::resetSelection()
     drawing_.rebuildBitmap();
     popupJustShown_ = false;
     if (continueSelect_ != 0) {
-        if (toolCode_ == 32 || toolCode_ == 64)
-            toolCode_ = returnTool_;
-        if (toolCode_ == 34)
+        if (mode_ == EditMode::RangeSelected || mode_ == EditMode::Moving)
+            mode_ = returnMode_;
+        if (mode_ == EditMode::Individual)
             showAllFrames(drawing_.figures, true);
         Image1->update();
         return;
     }
     clearRange();
-    toolCode_ = returnTool_;
+    mode_ = returnMode_;
     if (lastToolButton_) {
         lastToolButton_->setChecked(true);
         lastToolButton_->click();
@@ -223,7 +221,7 @@ void TForm1::pmHaniFreeClick() { pressSelectionButton(kFreeButton); }
 void TForm1::SelectAll1Click()
 {
     pmKobetuClick();
-    if (toolCode_ != 34)
+    if (mode_ != EditMode::Individual)
         return; // refused: the drawing is empty
     selectAll(drawing_.figures);
     countSelected();
@@ -238,20 +236,20 @@ void TForm1::selectionPopupStates()
     for (const char* name : {"pmKobetu", "SelectAll1", "pmHaniRect", "pmHaniFree", "ConnectMain", "ConnectCancel", "Information1"})
         if (QAction* a = PopupMenu1->findChild<QAction*>(QString::fromLatin1(name)))
             a->setEnabled(any);
-    const bool rangeMode = toolCode_ == 31 || toolCode_ == 32;
+    const bool rangeMode = isRangeMode(mode_);
     if (QAction* a = PopupMenu1->findChild<QAction*>(QStringLiteral("pmKobetu")))
-        a->setChecked(toolCode_ == 34);
+        a->setChecked(mode_ == EditMode::Individual);
     if (QAction* a = PopupMenu1->findChild<QAction*>(QStringLiteral("pmHaniRect")))
         a->setChecked(rangeMode && toolButtons_[kRectButton]->isChecked());
     if (QAction* a = PopupMenu1->findChild<QAction*>(QStringLiteral("pmHaniFree")))
         a->setChecked(rangeMode && toolButtons_[kFreeButton]->isChecked());
 }
 
-bool TForm1::selectionOverlaysShown() const { return showsFrames(toolCode_); }
+bool TForm1::selectionOverlaysShown() const { return showsFrames(mode_); }
 
 void TForm1::paintSelection(Canvas& canvas, const QRect& exposed)
 {
-    if (!showsFrames(toolCode_))
+    if (!showsFrames(mode_))
         return;
     const QRect reach = exposed.adjusted(-10, -10, 10, 10);
     for (const TFigure& f : drawing_.figures) {
@@ -261,8 +259,8 @@ void TForm1::paintSelection(Canvas& canvas, const QRect& exposed)
             continue;
         drawSelectionFrame(canvas, f, zoom());
     }
-    const bool lassoDrawn = toolCode_ == 31 && freeRange_ && dragging_;
-    if ((toolCode_ != 32 && !lassoDrawn) || selRange_.isNull())
+    const bool lassoDrawn = mode_ == EditMode::RangeDrawing && freeRange_ && dragging_;
+    if ((mode_ != EditMode::RangeSelected && !lassoDrawn) || selRange_.isNull())
         return;
     canvas.setPenMode(PenMode::NotXor);
     canvas.setBrush({clRed, BrushStyle::Clear});

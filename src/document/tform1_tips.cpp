@@ -21,12 +21,12 @@ bool isBond(int kind) { return kind == fkSingle || kind == fkDouble || kind == f
 
 } // namespace
 
-void TForm1::enterPickMode(int mode)
+void TForm1::enterPickMode(EditMode mode)
 {
     if (drawing_.figures.empty())
         return;
     settleReform(true);
-    toolCode_ = mode;
+    mode_ = mode;
     showAllFrames(drawing_.figures, true);
     popupJustShown_ = false;
     Image1->update();
@@ -38,7 +38,7 @@ void TForm1::endPickMode()
     popupJustShown_ = false;
     clearRange();
     drawing_.clearSelection();
-    toolCode_ = returnTool_;
+    mode_ = returnMode_;
     duplicateKey_ = false;
     Image1->update();
 }
@@ -49,7 +49,7 @@ void TForm1::tipPress(QPoint at)
     bool found = false;
     FigureList& list = drawing_.figures;
     for (std::size_t i = list.size(); i-- > 0;) {
-        if (!pickTip(list[i], drawing_.bitmap(), box, toolCode_ == 41))
+        if (!pickTip(list[i], drawing_.bitmap(), box, mode_ == EditMode::Connect))
             continue;
         found = true;
         rerecordExtent(list[i], false);
@@ -84,13 +84,13 @@ void TForm1::informationPress(QPoint at)
     duplicateKey_ = false;
 }
 
-bool TForm1::tipMarksShown() const { return (toolCode_ == 41 || toolCode_ == 42) && !dragging_; }
+bool TForm1::tipMarksShown() const { return (mode_ == EditMode::Connect || mode_ == EditMode::Disconnect) && !dragging_; }
 
 void TForm1::paintTipMarks(Canvas& canvas, const QRect& exposed)
 {
     if (!tipMarksShown())
         return;
-    const bool connectedOnes = toolCode_ == 42;
+    const bool connectedOnes = mode_ == EditMode::Disconnect;
     canvas.setPenMode(PenMode::NotXor);
     canvas.setPen({clRed, 2, PenStyle::Solid});
     canvas.setBrush({clRed, BrushStyle::Clear});

@@ -13,8 +13,6 @@ namespace {
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 
-bool hasOwnSettings(int tool) { return (tool >= fkMoji && tool <= fkFree) || tool == fkPai || tool == fkCircle; }
-
 } // namespace
 
 bool TForm1::toolButtonMouse(QToolButton* button, QMouseEvent* e)
@@ -27,9 +25,9 @@ bool TForm1::toolButtonMouse(QToolButton* button, QMouseEvent* e)
     if (e->button() == Qt::RightButton) {
         // A right press chooses the tool with its right-click line style (a selection button: keeps
         // the selection mode going).
-        const bool selection = tag == 31 || tag == 32 || tag == 34;
+        const bool selection = tag == kRectRangeTag || tag == kFreeRangeTag || tag == kIndividualTag;
         rightStyleFlag_ = !selection;
-        continueSelect_ = selection ? (tag == 34 ? 1 : tag == 31 ? 2 : 3) : 0;
+        continueSelect_ = selection ? (tag == kIndividualTag ? 1 : tag == kRectRangeTag ? 2 : 3) : 0;
         button->setChecked(true);
         toolButtonClicked(tag);
         return true;
@@ -69,12 +67,12 @@ void TForm1::chooseTextTool(QAbstractButton* source, int textSource)
     settleReform(true);
     drawing_.clearSelection();
     textSource_ = textSource;
-    returnTool_ = fkMoji;
-    if (toolCode_ != fkMoji)
+    returnMode_ = EditMode::Text;
+    if (mode_ != EditMode::Text)
         setLastReformPanel(true, false);
-    toolCode_ = fkMoji;
+    mode_ = EditMode::Text;
     toolButtons_[fkMoji]->setChecked(true);
-    selectToolSettings(fkMoji);
+    selectToolSettings(EditMode::Text);
     currentLineStyle_ = leftStyle_;
     lastToolButton_ = source;
     updateCanvasHintForTool();
@@ -115,12 +113,12 @@ void TForm1::sbEditStrClick()
 
 void TForm1::storeToolValue()
 {
-    if (toolCode_ == 32 || !(hasOwnSettings(toolCode_) || toolCode_ == fkPicture))
+    if (!(hasOwnConditions(mode_) || mode_ == EditMode::PicturePlacing))
         return;
-    ToolSettings t = toolSettings_.at(toolCode_);
+    ToolSettings t = toolSettings_.at(int(mode_));
     t.width = UpDown4->value();
     t.shape = UpDown3->value();
-    toolSettings_.store(toolCode_, t);
+    toolSettings_.store(int(mode_), t);
 }
 
 } // namespace molvane

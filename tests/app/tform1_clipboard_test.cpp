@@ -59,7 +59,7 @@ TEST_F(ClipboardTest, APastedCopyKeepsItsPlaceAgainstTheGridWhereverItIsDropped)
     form->Copy1Click();
     for (QPoint delta : {QPoint(37, 91), QPoint(150, 13)}) {
         form->Paste1Click();
-        EXPECT_EQ(form->toolCode(), 66);
+        EXPECT_EQ(form->editMode(), EditMode::PastePlacing);
         dropFrame(delta);
         const QRect placed = figures().back().occupiedRect();
         EXPECT_EQ((placed.left() + 3) % 8, 0) << placed.left();
@@ -67,7 +67,7 @@ TEST_F(ClipboardTest, APastedCopyKeepsItsPlaceAgainstTheGridWhereverItIsDropped)
         EXPECT_EQ(figures().back().ends[kMainStart] - placed.topLeft(), QPoint(2, 2)) << "the shape is kept";
     }
     EXPECT_EQ(figures().size(), 3u);
-    EXPECT_EQ(form->toolCode(), fkSingle);
+    EXPECT_EQ(form->editMode(), EditMode::Single);
 }
 
 TEST_F(ClipboardTest, TheClipboardOutlivesNewAndPastedFiguresHaveNoTipConnections)

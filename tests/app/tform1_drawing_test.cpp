@@ -93,7 +93,7 @@ TEST_F(DrawingToolsTest, PrecisionThreeSnapsToEightAndTheFreeCurveAndFillDoNot)
 TEST_F(DrawingToolsTest, ARightClickOnABondToolChoosesTheDashedStyleAndALeftClickTheSolid)
 {
     rightPress(button("sbFuncDouble"));
-    EXPECT_EQ(form->toolCode(), fkDouble);
+    EXPECT_EQ(form->editMode(), EditMode::Double);
     EXPECT_TRUE(button("sbFuncDouble")->isChecked());
     drag({12, 12}, {96, 12});
     ASSERT_EQ(figures().size(), 1u);
@@ -113,7 +113,7 @@ TEST_F(DrawingToolsTest, AFillOutsideAnyOutlineChangesNothingAndInsideARingRecor
     const QImage before = form->drawing().bitmap();
     const int states = form->drawing().history().newest();
     button("sbFuncNuri")->click();
-    ASSERT_EQ(form->toolCode(), fkNuri);
+    ASSERT_EQ(form->editMode(), EditMode::Fill);
     press({400, 300});
     release({400, 300});
     EXPECT_EQ(figures().size(), 6u);
@@ -206,7 +206,7 @@ TEST_F(DrawingToolsTest, AnEditedCharacterButtonCaptionsItsStartAndDrawsItsWhole
     EXPECT_TRUE(a->toolTip().endsWith("CH3"));
     EXPECT_EQ(a->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
     a->click();
-    EXPECT_EQ(form->toolCode(), fkMoji);
+    EXPECT_EQ(form->editMode(), EditMode::Text);
     EXPECT_EQ(form->buttonText(), "CH3");
     drag({60, 60}, {120, 90});
     ASSERT_EQ(figures().size(), 1u);

@@ -225,7 +225,7 @@ TEST_F(FileCommandsTest, APartialFileOfTheArgumentsNameWinsOverThePicture)
     form->openStartupFile(dir.filePath("alone.bmp"));
     EXPECT_EQ(form->pendingPicture().size(), QSize(8, 8));
     EXPECT_EQ(form->pictureFileName(), dir.filePath("alone.bmp"));
-    EXPECT_EQ(form->toolCode(), fkPicture);
+    EXPECT_EQ(form->editMode(), EditMode::PicturePlacing);
 }
 
 TEST_F(FileCommandsTest, TheDialogsCarryTheirTitlesFiltersAndExtensions)
@@ -362,6 +362,6 @@ TEST_F(FileCommandsTest, APictureOnTheCommandLineThatCannotBeLoadedIsReported)
         f.openStartupFile(path);
         EXPECT_EQ(prompts.pendingCount(), 0);
         EXPECT_TRUE(f.pendingPicture().isNull());
-        EXPECT_NE(f.toolCode(), fkPicture);
+        EXPECT_NE(f.editMode(), EditMode::PicturePlacing);
     }
 }

@@ -62,7 +62,7 @@ TEST_F(ReformTest, FiveWidthClicksOnASelectedBondMakeOneUndoStateThatOneUndoTake
     button("sbFuncSingle")->click();
     drag({60, 60}, {180, 60});
     selectAllByRange();
-    ASSERT_EQ(form->toolCode(), 32);
+    ASSERT_EQ(form->editMode(), EditMode::RangeSelected);
     const int before = undoStates();
     const int oldWidth = figures()[0].lineWidth;
     clickUp("UpDown4", 5);

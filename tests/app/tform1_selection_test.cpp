@@ -73,7 +73,7 @@ TEST_F(SelectionTest, OverlappingFramesGiveTheClickToTheOlderFigureAndTheBoxIs17
     const QPoint older = figures()[0].handle, newer = figures()[1].handle;
     ASSERT_LE(std::abs(older.x() - newer.x()), 16);
     button("sbKobetu")->click();
-    EXPECT_EQ(form->toolCode(), 34);
+    EXPECT_EQ(form->editMode(), EditMode::Individual);
     EXPECT_TRUE(figures()[0].frameShown && figures()[1].frameShown) << "every frame shows";
     click((older + newer) / 2);
     EXPECT_EQ(selectedIndices(), std::vector<int>{0});
@@ -99,7 +99,7 @@ TEST_F(SelectionTest, ARectangleRangeTakesWholeFiguresAndTextsByTheirCentre)
     ASSERT_EQ(figures().size(), 3u);
     ASSERT_GT(figures()[2].extremes[kBottommost].y(), 192);
     rectangleRange({30, 30}, {180, 192});
-    EXPECT_EQ(form->toolCode(), 32);
+    EXPECT_EQ(form->editMode(), EditMode::RangeSelected);
     EXPECT_EQ(selectedIndices(), (std::vector<int>{0, 2}));
     EXPECT_FALSE(figures()[1].frameShown) << "only taken figures show frames";
     EXPECT_EQ(form->selRange(), QRect(QPoint(30, 30), QPoint(180, 192)));
@@ -109,8 +109,8 @@ TEST_F(SelectionTest, ARangeThatTakesNothingLeavesTheRangeToolActiveWithNoRange)
 {
     bond({60, 60}, {120, 60});
     rectangleRange({300, 300}, {400, 400});
-    EXPECT_EQ(form->toolCode(), 31);
-    EXPECT_EQ(form->returnTool(), 31);
+    EXPECT_EQ(form->editMode(), EditMode::RangeDrawing);
+    EXPECT_EQ(form->returnMode(), EditMode::RangeDrawing);
     EXPECT_TRUE(form->selRange().isNull());
     EXPECT_TRUE(selectedIndices().empty());
 }
@@ -119,7 +119,7 @@ TEST_F(SelectionTest, SelectingOnAnEmptyDrawingKeepsTheDrawingTool)
 {
     button("sbFuncDouble")->click();
     button("sbBubun")->click();
-    EXPECT_EQ(form->toolCode(), fkDouble);
+    EXPECT_EQ(form->editMode(), EditMode::Double);
     EXPECT_TRUE(button("sbFuncDouble")->isChecked());
     EXPECT_FALSE(form->popupMenu()->findChild<QAction*>("pmKobetu")->isEnabled());
 }
@@ -146,7 +146,7 @@ TEST_F(SelectionTest, CtrlClickOnAFrameInARangeFlipsThatFigureAndKeepsTheOthers)
     form->FormKeyUp(Qt::Key_Control, Qt::NoModifier);
     click({400, 400}); // without Ctrl the selection ends
     EXPECT_TRUE(selectedIndices().empty());
-    EXPECT_EQ(form->toolCode(), fkSingle) << "back to the last drawing tool";
+    EXPECT_EQ(form->editMode(), EditMode::Single) << "back to the last drawing tool";
 }
 
 TEST_F(SelectionTest, ADragMovesBySnappedOffsetWithOneUndoStateAndKeepsTipConnections)
@@ -160,7 +160,7 @@ TEST_F(SelectionTest, ADragMovesBySnappedOffsetWithOneUndoStateAndKeepsTipConnec
     const QImage bitmapBefore = form->drawing().bitmap().copy();
     press({90, 60});
     move({100, 64});
-    ASSERT_EQ(form->toolCode(), 64);
+    ASSERT_EQ(form->editMode(), EditMode::Moving);
     EXPECT_EQ(form->dragImageCount(), 1);
     const QImage duringDrag = form->drawing().bitmap().copy();
     EXPECT_NE(duringDrag, bitmapBefore) << "the moved bond is shown by its drag image only";
@@ -174,7 +174,7 @@ TEST_F(SelectionTest, ADragMovesBySnappedOffsetWithOneUndoStateAndKeepsTipConnec
     EXPECT_EQ(figures()[0].freeEnds[kMainEnd], QPoint(168, 90)) << "ends and free ends moved together";
     EXPECT_EQ(figures()[1].ends[kMainStart], QPoint(60, 204)) << "unselected figures stay";
     EXPECT_EQ(undoStates(), before + 1);
-    EXPECT_EQ(form->toolCode(), 32);
+    EXPECT_EQ(form->editMode(), EditMode::RangeSelected);
     EXPECT_EQ(form->selRange(), QRect(QPoint(78, 60), QPoint(198, 120))) << "the range follows";
     EXPECT_EQ(form->dragImageCount(), 0);
 }
@@ -214,7 +214,7 @@ TEST_F(SelectionTest, TenTicksOfRightMoveTenPixelsAndSpaceSwitchesToThePrecision
     EXPECT_EQ(figures()[0].ends[kMainStart], QPoint(70, 60));
     EXPECT_TRUE(figures()[0].fineMoved);
     EXPECT_EQ(undoStates(), before + 1);
-    EXPECT_EQ(form->toolCode(), 32) << "the range stays selected";
+    EXPECT_EQ(form->editMode(), EditMode::RangeSelected) << "the range stays selected";
 
     form->FormKeyDown(Qt::Key_Right, Qt::NoModifier);
     form->tmKeyMoveTimer();
@@ -351,7 +351,7 @@ TEST_F(SelectionTest, SelectAllFillsEveryFrameAndTheMenuShowsTheMode)
     bond({60, 60}, {120, 60});
     bond({60, 120}, {120, 120});
     form->SelectAll1Click();
-    EXPECT_EQ(form->toolCode(), 34);
+    EXPECT_EQ(form->editMode(), EditMode::Individual);
     EXPECT_EQ(selectedIndices(), (std::vector<int>{0, 1}));
     QAction* individual = form->popupMenu()->findChild<QAction*>("pmKobetu");
     EXPECT_TRUE(individual->isEnabled());

@@ -55,7 +55,7 @@ protected:
         drag({60, 60}, {120, 60});
         button("sbBubun")->click();
         drag({30, 30}, {150, 90});
-        ASSERT_EQ(form->toolCode(), 32);
+        ASSERT_EQ(form->editMode(), EditMode::RangeSelected);
     }
     int undoStates() const { return form->drawing().history().newest(); }
 };

@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, CreatesTheDataFolderAndItsFourSubFolders)
 TEST_F(MainWindowTest, StartsWithTheSingleBondAtZoom100PrecisionFourAndTheReformPanelRed)
 {
     EXPECT_EQ(form->windowTitle(), "Molvane");
-    EXPECT_EQ(form->toolCode(), fkSingle);
+    EXPECT_EQ(form->editMode(), EditMode::Single);
     EXPECT_TRUE(control<QToolButton>("sbFuncSingle")->isChecked());
     EXPECT_EQ(form->zoom(), 100);
     EXPECT_EQ(form->precision(), 4);
@@ -217,7 +217,7 @@ TEST_F(MainWindowTest, ResettingTheDrawingConditionsAsksAndCancelChangesNothing)
 TEST_F(MainWindowTest, ChoosingAToolLoadsItsOwnConditions)
 {
     control<QToolButton>("sbFuncDouble")->click();
-    EXPECT_EQ(form->toolCode(), fkDouble);
+    EXPECT_EQ(form->editMode(), EditMode::Double);
     EXPECT_EQ(control<TUpDown>("UpDown3")->value(), 11);
     EXPECT_EQ(control<TUpDown>("UpDown3")->minimum(), -50);
     EXPECT_TRUE(control<QToolButton>("sbPlusMinus")->isEnabled());
@@ -230,7 +230,7 @@ TEST_F(MainWindowTest, ChoosingAToolLoadsItsOwnConditions)
     EXPECT_EQ(form->findChild<QLabel*>("StatusPanel1")->text(), "X=0, Y=0, W=0, H=0, p 軌道");
     // A fill on an empty drawing is refused: the previous tool stays.
     control<QToolButton>("sbFuncNuri")->click();
-    EXPECT_EQ(form->toolCode(), fkPai);
+    EXPECT_EQ(form->editMode(), EditMode::Orbital);
     EXPECT_TRUE(control<QToolButton>("sbFuncPai")->isChecked());
 }
 

@@ -43,12 +43,12 @@ TEST_F(TipsTest, ATipSixPixelsBeforeALetterMovesOntoItsFirstPixelAndDisconnectin
     const int index = commit(bond({100, 120}, tip, 1));
     const int before = undoStates();
     form->connectClick();
-    EXPECT_EQ(form->toolCode(), 41);
+    EXPECT_EQ(form->editMode(), EditMode::Connect);
     click(tip + QPoint(2, -2));
     EXPECT_EQ(figures()[std::size_t(index)].ends[kMainEnd], QPoint(glyph, 120));
     EXPECT_EQ(figures()[std::size_t(index)].freeEnds[kMainEnd], tip) << "the drawn end is kept";
     EXPECT_EQ(undoStates(), before + 1);
-    EXPECT_EQ(form->toolCode(), fkMoji) << "one press ends the mode";
+    EXPECT_EQ(form->editMode(), EditMode::Text) << "one press ends the mode";
     EXPECT_NE(form->drawing().bitmap().pixel(glyph - 3, 120), kWhite) << "the bond is drawn to its new tip";
 
     form->connectCancelClick();
@@ -68,7 +68,7 @@ TEST_F(TipsTest, ATipIntoEmptyCanvasOrAPressBesideEveryTipChangesNothing)
     form->connectClick();
     click({130, 330}); // more than 5 pixels from every tip
     EXPECT_EQ(undoStates(), before);
-    EXPECT_NE(form->toolCode(), 41);
+    EXPECT_NE(form->editMode(), EditMode::Connect);
 }
 
 TEST_F(TipsTest, ATripleBondsSideLinePickMovesBothSideTipsAndTwoBondsInOneBoxAreBothDone)
@@ -109,7 +109,7 @@ TEST_F(TipsTest, FigureInformationShowsOneBoxPerFrameInListOrderWithTheStoredVal
     commit(near);
     const QPoint between = (figures()[0].handle + figures()[1].handle) / 2;
     form->informationClick();
-    EXPECT_EQ(form->toolCode(), 61);
+    EXPECT_EQ(form->editMode(), EditMode::Information);
     prompts.expectMessageStartingWith(QString::fromUtf8("【 1 】 単結合\r\nカーソル精度 = 0\r\n微動操作 = なし\r\n先端密着 = あり\r\n"
                                                         "開始位置 X=100, Y=100\r\n終了位置 X=163, Y=100\r\n\r\n線幅 = 2"),
                                       MessageType::Information, MessageButtons::Ok, Answer::Ok);
@@ -120,7 +120,7 @@ TEST_F(TipsTest, FigureInformationShowsOneBoxPerFrameInListOrderWithTheStoredVal
     ASSERT_EQ(prompts.log().size(), 2);
     EXPECT_TRUE(prompts.log()[0].contains(QString::fromUtf8("色 R=0, G=0, B=255")))
         << "its own colour, not the red";
-    EXPECT_NE(form->toolCode(), 61);
+    EXPECT_NE(form->editMode(), EditMode::Information);
 }
 
 } // namespace
