@@ -6,11 +6,11 @@
 // - one mouse move while all 10,000 figures of "huge" are dragged (Ctrl+A, a press on a frame, a first
 //   move), against moving one pre-rendered drag image the same way.
 
-#include "document/tform1.h"
+#include "document/main_window/tform1.h"
 #include "drawings.h"
 #include "platform/data_folder.h"
 #include "platform/stream_prompts.h"
-#include "platform/up_down.h"
+#include "dialogs/up_down.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 // 2000 x 1500), with the grid on as at start; at 25 % the whole view is smaller than the rectangle and
 // the exposed part is all of it.
 
-#include "document/canvas_view.h"
+#include "document/main_window/canvas_view.h"
 #include "drawings.h"
 
 #include <QPainter>

@@ -2,7 +2,7 @@
 // The program's windows, created once at start in their fixed order (the main window first) and
 // destroyed together at the end. The dialogs are owned here and shown modally when needed.
 
-#include "document/tform1.h"
+#include "document/main_window/tform1.h"
 #include "picture_editor/tform_moji.h"
 #include "picture_editor/tform_picture_editor.h"
 #include "picture_editor/tform_select_width.h"

@@ -6,7 +6,7 @@
 #include "platform/app_info.h"
 #include "platform/data_folder.h"
 #include "platform/font_substitution.h"
-#include "platform/qt_prompts.h"
+#include "dialogs/qt_prompts.h"
 #include "platform/qt_translations.h"
 
 #include <QApplication>

@@ -1,6 +1,5 @@
 #include "editing/character_buttons.h"
 
-#include "document/main_window_texts.h"
 #include "platform/cp932.h"
 
 #include <array>
@@ -34,7 +33,7 @@ QString builtInCharacter(int number)
 
 QString characterButtonHintPrefix()
 {
-    return QString::fromUtf8(texts::kCharButtonHintPrefix);
+    return QString::fromUtf8("文字ボタン … 描画したい文字を指定します。右ｸﾘｯｸでボタンの内容を変更できます（短文も可）。【現在の内容】 ");
 }
 
 QString characterButtonHint(const QString& content)

@@ -3,7 +3,7 @@
 // spacing and the font between showings. OK with nothing but blanks and line breaks counts as cancel.
 
 #include "platform/prompts.h"
-#include "platform/up_down.h"
+#include "dialogs/up_down.h"
 
 #include <QDialog>
 #include <QPlainTextEdit>

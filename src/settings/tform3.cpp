@@ -1,7 +1,7 @@
 #include "settings/tform3.h"
 
 #include "dialogs/dialog_buttons.h"
-#include "platform/up_down.h"
+#include "dialogs/up_down.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

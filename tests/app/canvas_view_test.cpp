@@ -1,4 +1,4 @@
-#include "document/canvas_view.h"
+#include "document/main_window/canvas_view.h"
 
 #include "document/figure_renderer.h"
 #include "support/figure_builders.h"

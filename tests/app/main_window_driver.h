@@ -3,7 +3,7 @@
 // buttons, with the settings and data folders in a temporary folder.
 
 #include "document/figure_commit.h"
-#include "document/tform1.h"
+#include "document/main_window/tform1.h"
 #include "platform/data_folder.h"
 #include "support/scripted_prompts.h"
 

@@ -1,10 +1,10 @@
 #include "app/cli_commands.h"
 #include "document/canvas_geometry.h"
 #include "document/geometry.h"
-#include "document/tform1.h"
+#include "document/main_window/tform1.h"
 
 #include "platform/atomic_file.h"
-#include "platform/up_down.h"
+#include "dialogs/up_down.h"
 #include "support/image_test_util.h"
 #include "support/scripted_prompts.h"
 #include "main_window_driver.h"

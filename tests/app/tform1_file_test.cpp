@@ -1,5 +1,5 @@
 #include "document/figure_file_io.h"
-#include "document/tform1.h"
+#include "document/main_window/tform1.h"
 
 #include "platform/atomic_file.h"
 #include "platform/bmp_codec.h"

@@ -1,7 +1,7 @@
 // Reforming from the operation panel: which figures change, what they take, and the one undo state.
 
 #include "document/geometry.h"
-#include "document/tform1.h"
+#include "document/main_window/tform1.h"
 #include "main_window_driver.h"
 #include "settings/tform2.h"
 #include "settings/tform3.h"

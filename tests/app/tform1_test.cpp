@@ -1,6 +1,6 @@
 #include "app/application_windows.h"
 #include "document/figure_file_io.h"
-#include "document/tform1.h"
+#include "document/main_window/tform1.h"
 
 #include "support/scripted_prompts.h"
 

@@ -2,7 +2,7 @@
 
 #include "document/figure_commit.h"
 #include "document/geometry.h"
-#include "document/tform1.h"
+#include "document/main_window/tform1.h"
 #include "main_window_driver.h"
 #include "support/figure_builders.h"
 

@@ -1,7 +1,7 @@
 // The real dialogs behind the prompts: the open dialog's name box, the folder browser's placement and
 // Qt's own texts in Japanese. Each dialog is driven from inside its modal loop, as a user would.
 
-#include "platform/qt_prompts.h"
+#include "dialogs/qt_prompts.h"
 #include "platform/qt_translations.h"
 
 #include <QAbstractItemView>

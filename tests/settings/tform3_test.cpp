@@ -1,7 +1,7 @@
 // The environment dialog: how it shows the settings, what OK applies, "初期化", the grid colour and the
 // partial-picture folder.
 
-#include "platform/up_down.h"
+#include "dialogs/up_down.h"
 #include "settings/tform3.h"
 #include "support/image_test_util.h"
 #include "support/scripted_prompts.h"

@@ -1,6 +1,6 @@
-#include "document/tform1.h"
+#include "document/main_window/tform1.h"
 
-#include "document/main_window_texts.h"
+#include "document/main_window/main_window_texts.h"
 #include "document/window_placement.h"
 #include "platform/app_info.h"
 

@@ -1,4 +1,4 @@
-#include "platform/qt_prompts.h"
+#include "dialogs/qt_prompts.h"
 
 #include "platform/picture_file.h"
 

@@ -3,8 +3,8 @@
 
 #include "document/figure_renderer.h"
 #include "document/geometry.h"
-#include "document/main_window_texts.h"
-#include "document/tform1.h"
+#include "document/main_window/main_window_texts.h"
+#include "document/main_window/tform1.h"
 #include "editing/figure_info.h"
 #include "editing/selection.h"
 #include "editing/tip_connection.h"

@@ -1,4 +1,4 @@
-#include "platform/up_down.h"
+#include "dialogs/up_down.h"
 
 #include <QVBoxLayout>
 #include <algorithm>

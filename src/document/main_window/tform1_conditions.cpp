@@ -1,8 +1,8 @@
 // Tools, drawing conditions and the commands of the main window that act on them.
 
 #include "document/canvas_geometry.h"
-#include "document/main_window_texts.h"
-#include "document/tform1.h"
+#include "document/main_window/main_window_texts.h"
+#include "document/main_window/tform1.h"
 #include "editing/selection.h"
 #include "platform/cursors.h"
 #include "settings/tform3.h"

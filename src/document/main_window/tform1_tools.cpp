@@ -1,7 +1,7 @@
 // The tool buttons, the character buttons and the short text.
 
-#include "document/main_window_texts.h"
-#include "document/tform1.h"
+#include "document/main_window/main_window_texts.h"
+#include "document/main_window/tform1.h"
 #include "editing/character_buttons.h"
 #include "picture_editor/tform_moji.h"
 

@@ -1,9 +1,10 @@
 // The controls of the main window and where they sit.
 
 #include "document/canvas_geometry.h"
-#include "document/main_window_texts.h"
+#include "document/main_window/main_window_texts.h"
 #include "dialogs/help.h"
-#include "document/tform1.h"
+#include "document/main_window/tform1.h"
+#include "editing/character_buttons.h"
 #include "editing/tool_icons.h"
 #include "platform/app_info.h"
 
@@ -529,7 +530,7 @@ QWidget* TForm1::buildCharacterArea()
         b->setCheckable(true);
         b->setProperty("tag", 1);
         b->setFixedSize(kCharButtonWidth, kCharButtonHeight);
-        setHint(b, u(texts::kCharButtonHintPrefix) + contents[i]);
+        setHint(b, characterButtonHintPrefix() + contents[i]);
         grid->addWidget(b, i / kCharButtonsPerRow, i % kCharButtonsPerRow);
         charButtons_.push_back(b);
         connect(b, &QToolButton::clicked, this, [this, i] { charButtonClick(i); });

@@ -3,9 +3,9 @@
 
 #include "document/canvas_geometry.h"
 #include "document/geometry.h"
-#include "document/main_window_texts.h"
+#include "document/main_window/main_window_texts.h"
 #include "document/selection_frames.h"
-#include "document/tform1.h"
+#include "document/main_window/tform1.h"
 #include "editing/selection.h"
 
 #include <QAction>

@@ -86,8 +86,6 @@ inline constexpr const char* kArrowHint =
     "曲矢印 … 形状変形=0のときは直矢印になります。キャンバス上でﾏｳｽﾎﾞﾀﾝを押すと尾点が決まるので，そのままﾎﾞﾀﾝを離さずﾄﾞﾗｯｸﾞして頭点を決めて下さい。描画直後は変形できます。ﾎﾞﾀﾝを右ｸﾘｯｸしたときは，右ｸﾘｯｸ線種になります。";
 
 // Character buttons and the short text.
-inline constexpr const char* kCharButtonHintPrefix =
-    "文字ボタン … 描画したい文字を指定します。右ｸﾘｯｸでボタンの内容を変更できます（短文も可）。【現在の内容】 ";
 inline constexpr const char* kStrCaption = "短文";
 inline constexpr const char* kStrHint =
     "短文ﾎﾞﾀﾝ … 短文を描画したいときは，このﾎﾞﾀﾝを押された状態にします。描画するときは，文字・短文ﾎﾞﾀﾝを選択して行います。";

@@ -4,7 +4,7 @@
 // asks goes through the prompts it was given.
 
 #include "dialogs/file_dialogs.h"
-#include "document/canvas_view.h"
+#include "document/main_window/canvas_view.h"
 #include "document/drag_layer.h"
 #include "document/drawing.h"
 #include "document/edit_mode.h"
@@ -15,7 +15,7 @@
 #include "editing/key_release_hold.h"
 #include "platform/data_folder.h"
 #include "platform/prompts.h"
-#include "platform/up_down.h"
+#include "dialogs/up_down.h"
 
 #include <QButtonGroup>
 #include <QLabel>

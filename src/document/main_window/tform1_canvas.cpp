@@ -1,8 +1,8 @@
 // The canvas of the main window: zoom, canvas size, snapping, cursor marks and the status position.
 
 #include "document/canvas_geometry.h"
-#include "document/main_window_texts.h"
-#include "document/tform1.h"
+#include "document/main_window/main_window_texts.h"
+#include "document/main_window/tform1.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 // state, pushed when the next operation starts.
 
 #include "document/figure_renderer.h"
-#include "document/tform1.h"
+#include "document/main_window/tform1.h"
 #include "settings/tform2.h"
 
 namespace molvane {

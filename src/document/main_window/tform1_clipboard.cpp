@@ -7,8 +7,8 @@
 #include "document/figure_file_io.h"
 #include "document/fill_surroundings.h"
 #include "document/geometry.h"
-#include "document/main_window_texts.h"
-#include "document/tform1.h"
+#include "document/main_window/main_window_texts.h"
+#include "document/main_window/tform1.h"
 #include "editing/move_logic.h"
 #include "editing/selection.h"
 

@@ -4,9 +4,9 @@
 #include "document/canvas_geometry.h"
 #include "document/figure_commit.h"
 #include "document/geometry.h"
-#include "document/main_window_texts.h"
+#include "document/main_window/main_window_texts.h"
 #include "document/text_figure.h"
-#include "document/tform1.h"
+#include "document/main_window/tform1.h"
 
 #include <QMenu>
 #include <QMouseEvent>

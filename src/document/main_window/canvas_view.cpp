@@ -1,4 +1,4 @@
-#include "document/canvas_view.h"
+#include "document/main_window/canvas_view.h"
 
 #include "document/canvas_geometry.h"
 #include "document/geometry.h"
