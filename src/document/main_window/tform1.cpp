@@ -32,7 +32,7 @@ TForm1::TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent)
     column->addWidget(buildOperationPanels());
     column->addWidget(buildCharacterArea());
     buildCanvas();
-    column->addWidget(ScrollBox1, 1);
+    column->addWidget(scrollBox_, 1);
     setCentralWidget(central);
     buildMenus();
     buildStatusBar();
@@ -85,10 +85,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
         releaseHeldKey(); // a key let go before the button was let go before it
         [[fallthrough]];
     case QEvent::MouseMove:
-        if (watched != Image1) {
-            Image1->eraseMarks();
+        if (watched != view_) {
+            view_->eraseMarks();
             // Moving over the window outside the canvas forgets a popup just shown.
-            if (e->type() == QEvent::MouseMove && (watched == this || watched == ScrollBox1->viewport()))
+            if (e->type() == QEvent::MouseMove && (watched == this || watched == scrollBox_->viewport()))
                 popupJustShown_ = false;
         }
         break;
@@ -103,9 +103,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
         if (keyForThisWindow(watched) && deliverKey(static_cast<QKeyEvent*>(e)))
             return true;
     }
-    if (e->type() == QEvent::Wheel && (watched == Image1 || watched == ScrollBox1->viewport())) {
+    if (e->type() == QEvent::Wheel && (watched == view_ || watched == scrollBox_->viewport())) {
         auto* wheel = static_cast<QWheelEvent*>(e);
-        const QPoint pointer = ScrollBox1->viewport()->mapFromGlobal(wheel->globalPosition().toPoint());
+        const QPoint pointer = scrollBox_->viewport()->mapFromGlobal(wheel->globalPosition().toPoint());
         if (FormMouseWheel(pointer, wheel->angleDelta().y()))
             return true;
     }

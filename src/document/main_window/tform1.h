@@ -44,14 +44,14 @@ public:
     const DataFolders& folders() const { return folders_; }
     EditMode editMode() const { return mode_; }
     EditMode returnMode() const { return returnMode_; }
-    int zoom() const { return Image1->zoom(); }
-    int precision() const { return UpDown1->value(); }
+    int zoom() const { return view_->zoom(); }
+    int precision() const { return precisionUpDown_->value(); }
     const ToolSettingsTable& toolSettings() const { return toolSettings_; }
     int currentLineStyle() const { return currentLineStyle_; }
     const CanvasFont& canvasFont() const { return canvasFont_; }
     QString fileName() const { return fileName_; }
-    CanvasView* canvasView() const { return Image1; }
-    QScrollArea* scrollBox() const { return ScrollBox1; }
+    CanvasView* canvasView() const { return view_; }
+    QScrollArea* scrollBox() const { return scrollBox_; }
 
     // The snapping of a pointer position (screen pixels) to the cursor precision.
     QPoint snap(QPoint screen) const;
@@ -80,7 +80,7 @@ public:
     QString buttonText() const { return buttonText_; }
     int textSource() const { return textSource_; }
     bool popupJustShown() const { return popupJustShown_; }
-    QMenu* popupMenu() const { return PopupMenu1; }
+    QMenu* popupMenu() const { return popupMenu_; }
     void setCaptionFor(const QString& fileName);
     void updateStatusPosition(QPoint screen);
 
@@ -362,24 +362,25 @@ private:
     class TForm3* environmentDialog_ = nullptr;
     QToolButton* sbSettei = nullptr;
 
-    // Controls, named as the window's description names them.
-    QScrollArea* ScrollBox1 = nullptr;
-    CanvasView* Image1 = nullptr;
+    // Controls: a described name that tells what the control is stays the member's name; the others
+    // are named by their meaning and keep the described name as their objectName (Image1, UpDown1, ...).
+    QScrollArea* scrollBox_ = nullptr; // ScrollBox1
+    CanvasView* view_ = nullptr;       // Image1
     QWidget* pnOperation = nullptr;
-    QWidget* Panel1 = nullptr;
-    QWidget* Panel2 = nullptr;
+    QWidget* toolPanel_ = nullptr;   // Panel1
+    QWidget* reformPanel_ = nullptr; // Panel2
     QToolButton* sbPosFunc = nullptr;
     QLabel* pnLastReform = nullptr;
-    TUpDown* UpDown1 = nullptr; // precision
-    TUpDown* UpDown2 = nullptr; // zoom
-    TUpDown* UpDown3 = nullptr; // shape
-    TUpDown* UpDown4 = nullptr; // width
+    TUpDown* precisionUpDown_ = nullptr; // UpDown1
+    TUpDown* zoomUpDown_ = nullptr;      // UpDown2
+    TUpDown* shapeUpDown_ = nullptr;     // UpDown3
+    TUpDown* widthUpDown_ = nullptr;     // UpDown4
     TUpDown* udWidth = nullptr;
     TUpDown* udHeight = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLineEdit* Edit3 = nullptr;
-    QLineEdit* Edit4 = nullptr;
+    QLineEdit* precisionEdit_ = nullptr; // Edit1
+    QLineEdit* zoomEdit_ = nullptr;      // Edit2
+    QLineEdit* shapeEdit_ = nullptr;     // Edit3
+    QLineEdit* widthEdit_ = nullptr;     // Edit4
     QLineEdit* edWidth = nullptr;
     QLineEdit* edHeight = nullptr;
     QToolButton* sbPlusMinus = nullptr;
@@ -391,7 +392,7 @@ private:
     QPlainTextEdit* edStr = nullptr;
     QLabel* statusPanel1_ = nullptr;
     QLabel* statusPanel2_ = nullptr;
-    QMenu* PopupMenu1 = nullptr;
+    QMenu* popupMenu_ = nullptr; // PopupMenu1
     QMenu* editMenu_ = nullptr;
     QAction* popupUndo_ = nullptr;
     QAction* popupRedo_ = nullptr;

@@ -45,38 +45,38 @@ QPoint TForm1::snap(QPoint screen) const { return snapPoint(screen, snapStepNow(
 
 void TForm1::setZoomValue(int zoom)
 {
-    QScrollBar* bars[2] = {ScrollBox1->horizontalScrollBar(), ScrollBox1->verticalScrollBar()};
-    const QSize oldSize = Image1->size();
+    QScrollBar* bars[2] = {scrollBox_->horizontalScrollBar(), scrollBox_->verticalScrollBar()};
+    const QSize oldSize = view_->size();
     const int oldPositions[2] = {bars[0]->value(), bars[1]->value()};
-    Image1->setZoom(zoom);
+    view_->setZoom(zoom);
     previousZoom_ = zoom;
-    const QSize newSize = Image1->size();
+    const QSize newSize = view_->size();
     // The scroll bars learn the new range from the layout; let it run before moving them.
-    QApplication::sendPostedEvents(ScrollBox1, QEvent::LayoutRequest);
-    ScrollBox1->widget()->updateGeometry();
-    bars[0]->setRange(0, std::max(0, newSize.width() - ScrollBox1->viewport()->width()));
-    bars[1]->setRange(0, std::max(0, newSize.height() - ScrollBox1->viewport()->height()));
+    QApplication::sendPostedEvents(scrollBox_, QEvent::LayoutRequest);
+    scrollBox_->widget()->updateGeometry();
+    bars[0]->setRange(0, std::max(0, newSize.width() - scrollBox_->viewport()->width()));
+    bars[1]->setRange(0, std::max(0, newSize.height() - scrollBox_->viewport()->height()));
     bars[0]->setValue(rescrolled(oldPositions[0], oldSize.width(), newSize.width()));
     bars[1]->setValue(rescrolled(oldPositions[1], oldSize.height(), newSize.height()));
 }
 
 void TForm1::UpDown2Click(bool)
 {
-    Image1->eraseMarks();
-    setZoomValue(UpDown2->value());
+    view_->eraseMarks();
+    setZoomValue(zoomUpDown_->value());
 }
 
 void TForm1::applyCanvasSize()
 {
-    QScrollBar* h = ScrollBox1->horizontalScrollBar();
-    QScrollBar* v = ScrollBox1->verticalScrollBar();
+    QScrollBar* h = scrollBox_->horizontalScrollBar();
+    QScrollBar* v = scrollBox_->verticalScrollBar();
     const int keptH = h->value(), keptV = v->value();
     drawing_.setCanvasSize({udWidth->value(), udHeight->value()});
-    Image1->updateSize();
-    Image1->setZoom(zoom());
-    QApplication::sendPostedEvents(ScrollBox1, QEvent::LayoutRequest);
-    h->setRange(0, std::max(0, Image1->width() - ScrollBox1->viewport()->width()));
-    v->setRange(0, std::max(0, Image1->height() - ScrollBox1->viewport()->height()));
+    view_->updateSize();
+    view_->setZoom(zoom());
+    QApplication::sendPostedEvents(scrollBox_, QEvent::LayoutRequest);
+    h->setRange(0, std::max(0, view_->width() - scrollBox_->viewport()->width()));
+    v->setRange(0, std::max(0, view_->height() - scrollBox_->viewport()->height()));
     h->setValue(keptH);
     v->setValue(keptV);
 }

@@ -140,11 +140,11 @@ void TForm1::showPasteFrame(const FigureRegion& region)
     const double s = microMoveActive_ ? 1.0 : step;
     pasteOffset_ = QPoint(int(std::lround(s * std::nearbyint(region.left / s))) - region.left,
                           int(std::lround(s * std::nearbyint(region.top / s))) - region.top);
-    const QScrollBar* h = ScrollBox1->horizontalScrollBar();
-    const QScrollBar* v = ScrollBox1->verticalScrollBar();
+    const QScrollBar* h = scrollBox_->horizontalScrollBar();
+    const QScrollBar* v = scrollBox_->verticalScrollBar();
     const QSize frame = pasteFrameSize();
-    const QPoint centre((ScrollBox1->viewport()->width() - frame.width()) / 2 + h->value(),
-                        (ScrollBox1->viewport()->height() - frame.height()) / 2 + v->value());
+    const QPoint centre((scrollBox_->viewport()->width() - frame.width()) / 2 + h->value(),
+                        (scrollBox_->viewport()->height() - frame.height()) / 2 + v->value());
     pasteCorner_ = snapPlain(centre);
     pasteTag_ = 0;
     pasteShown_ = true;
@@ -152,7 +152,7 @@ void TForm1::showPasteFrame(const FigureRegion& region)
     clearRange();
     drawing_.clearSelection();
     popupJustShown_ = false;
-    Image1->update();
+    view_->update();
 }
 
 QSize TForm1::pasteFrameSize() const
@@ -172,7 +172,7 @@ void TForm1::movePasteFrame(QPoint corner)
 {
     const QRect before = pasteFrameRect();
     pasteCorner_ = corner;
-    Image1->update(QRegion(before) + pasteFrameRect());
+    view_->update(QRegion(before) + pasteFrameRect());
     const QRect r = pasteFrameRect();
     statusPanel1_->setText(QStringLiteral("%1, X=%2, Y=%3, W=%4, H=%5, 図形総数=%6")
                                .arg(statusToolName())
@@ -187,7 +187,7 @@ void TForm1::hidePasteFrame()
 {
     if (!pasteShown_)
         return;
-    Image1->update(pasteFrameRect());
+    view_->update(pasteFrameRect());
     pasteShown_ = false;
     drawing_.pasteList.clear();
     drawing_.pasteImage = QImage();
@@ -227,11 +227,11 @@ bool TForm1::pasteFramePress(QPoint at, Qt::MouseButton button)
         hidePasteFrame();
         resetSelection();
         popupStates();
-        PopupMenu1->popup(Image1->mapToGlobal(corner));
+        popupMenu_->popup(view_->mapToGlobal(corner));
         popupJustShown_ = true;
         return true;
     }
-    Image1->eraseMarks();
+    view_->eraseMarks();
     grip_ = at - pasteCorner_;
     dragging_ = true;
     startAutoScroll();
@@ -255,7 +255,7 @@ void TForm1::placePasteFrame()
     microMoveActive_ = false;
     popupJustShown_ = false;
     updateCanvasHintForTool();
-    Image1->update();
+    view_->update();
 }
 
 bool TForm1::clipboardItemsEnabled() const
@@ -269,8 +269,8 @@ void TForm1::clipboardPopupStates()
 {
     const bool enabled = clipboardItemsEnabled();
     for (const char* name : {"Cut1", "Copy1", "Delete1"})
-        PopupMenu1->findChild<QAction*>(QString::fromLatin1(name))->setEnabled(enabled);
-    PopupMenu1->findChild<QAction*>(QStringLiteral("Paste1"))->setEnabled(!clipStream_.isEmpty());
+        popupMenu_->findChild<QAction*>(QString::fromLatin1(name))->setEnabled(enabled);
+    popupMenu_->findChild<QAction*>(QStringLiteral("Paste1"))->setEnabled(!clipStream_.isEmpty());
     popupUndo_->setEnabled(drawing_.canUndo() || pasteShown_);
 }
 

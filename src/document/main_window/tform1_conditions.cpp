@@ -23,36 +23,36 @@ QString u(const char* text) { return QString::fromUtf8(text); }
 
 void TForm1::selectToolSettings(EditMode m)
 {
-    UpDown4->setRange(0, 50);
+    widthUpDown_->setRange(0, 50);
     const bool picture = m == EditMode::PicturePlacing;
     if (m == EditMode::Text || picture)
-        UpDown3->setRange(-100, 100);
+        shapeUpDown_->setRange(-100, 100);
     else if ((m >= EditMode::Double && m <= EditMode::Stereo) || m == EditMode::Fill || m == EditMode::RangeDrawing)
-        UpDown3->setRange(-50, 50);
+        shapeUpDown_->setRange(-50, 50);
     else
-        UpDown3->setRange(0, 50);
+        shapeUpDown_->setRange(0, 50);
     const bool widthOn = m != EditMode::Text && m != EditMode::Stereo && m != EditMode::Fill && !picture;
     const bool shapeOn = m != EditMode::Single && m != EditMode::Free && m != EditMode::Fill;
-    for (QWidget* w : {static_cast<QWidget*>(UpDown4), static_cast<QWidget*>(Edit4)})
+    for (QWidget* w : {static_cast<QWidget*>(widthUpDown_), static_cast<QWidget*>(widthEdit_)})
         w->setEnabled(widthOn);
-    for (QWidget* w : {static_cast<QWidget*>(UpDown3), static_cast<QWidget*>(Edit3)})
+    for (QWidget* w : {static_cast<QWidget*>(shapeUpDown_), static_cast<QWidget*>(shapeEdit_)})
         w->setEnabled(shapeOn);
     sbPlusMinus->setEnabled(shapeOn && m != EditMode::Orbital && m != EditMode::Circle);
 
     if (hasOwnConditions(m) || picture) {
         const ToolSettings& t = toolSettings_.at(int(m));
-        UpDown3->setValue(picture ? 0 : t.shape);
-        UpDown4->setValue(picture ? 0 : t.width);
+        shapeUpDown_->setValue(picture ? 0 : t.shape);
+        widthUpDown_->setValue(picture ? 0 : t.width);
         leftStyle_ = t.leftStyle;
         rightStyle_ = t.rightStyle;
         penColor_ = t.penColor;
         brushColor_ = t.brushColor;
-        Image1->setCursor(cursorFor(crArrow));
+        view_->setCursor(cursorFor(crArrow));
     } else if (m == EditMode::Fill) {
-        Image1->setCursor(cursorFor(crFlood));
+        view_->setCursor(cursorFor(crFlood));
     } else if (isRangeMode(m)) {
         const bool free = toolButtons_.value(kFreeRangeTag) && toolButtons_.value(kFreeRangeTag)->isChecked();
-        Image1->setCursor(cursorFor(free ? crRange2 : crRange));
+        view_->setCursor(cursorFor(free ? crRange2 : crRange));
     }
 }
 
@@ -92,7 +92,7 @@ void TForm1::toolButtonClicked(int tag)
     mode_ = mode;
     if (mode == EditMode::Individual)
         showAllFrames(drawing_.figures, true);
-    Image1->update();
+    view_->update();
     // The new tool's own styles first, then the one its click chose.
     selectToolSettings(mode);
     currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
@@ -128,7 +128,7 @@ void TForm1::sbSetupClick()
     // The cross-hair setting takes effect in a range selection entered again.
     if (isRangeMode(mode_))
         pressSelectionButton(toolButtons_[kRectRangeTag]->isChecked() ? kRectRangeTag : kFreeRangeTag);
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::mmInitParamClick() { resetDrawingConditions(true); }
@@ -141,14 +141,14 @@ void TForm1::resetDrawingConditions(bool ask)
             Answer::Yes)
             return;
     } else {
-        UpDown2->setValue(kDefaultZoom);
+        zoomUpDown_->setValue(kDefaultZoom);
         udWidth->setValue(kDefaultCanvasWidth);
         udHeight->setValue(kDefaultCanvasHeight);
         applyCanvasSize();
     }
-    UpDown2->setValue(kDefaultZoom);
+    zoomUpDown_->setValue(kDefaultZoom);
     setZoomValue(kDefaultZoom);
-    UpDown1->setValue(kResetPrecision);
+    precisionUpDown_->setValue(kResetPrecision);
     drawing_.clearSelection();
     setLastReformPanel(false, false);
     drawing_.pendingChange = false;
@@ -169,7 +169,7 @@ void TForm1::resetDrawingConditions(bool ask)
     currentLineStyle_ = 0;
     toolSettings_.reset();
     selectToolSettings(mode_);
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::popupStates()
@@ -187,7 +187,7 @@ void TForm1::undoClick()
         // Undo takes back the paste that is still waiting: nothing is placed.
         hidePasteFrame();
         mode_ = returnMode_;
-        Image1->update();
+        view_->update();
         return;
     }
     popupStates();
@@ -195,7 +195,7 @@ void TForm1::undoClick()
         return;
     drawing_.undo(prompts_);
     setLastReformPanel(false, false);
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::redoClick()
@@ -205,7 +205,7 @@ void TForm1::redoClick()
         return;
     drawing_.redo(prompts_);
     setLastReformPanel(false, false);
-    Image1->update();
+    view_->update();
 }
 
 bool TForm1::askToSaveModified()

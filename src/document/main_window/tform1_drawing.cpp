@@ -25,8 +25,8 @@ DrawingConditions TForm1::currentConditions() const
 {
     DrawingConditions c;
     c.kind = int(mode_);
-    c.width = UpDown4->value();
-    c.shape = UpDown3->value();
+    c.width = widthUpDown_->value();
+    c.shape = shapeUpDown_->value();
     c.sizeStep = std::max(0, rgSize->checkedId());
     c.penStyle = currentLineStyle_;
     c.penColor = penColor_;
@@ -55,14 +55,14 @@ bool TForm1::textIsEmpty() const
 
 void TForm1::setCanvasHint(const char* hint)
 {
-    setHint(Image1, QString::fromUtf8(hint));
-    setHint(ScrollBox1, QString::fromUtf8(hint));
+    setHint(view_, QString::fromUtf8(hint));
+    setHint(scrollBox_, QString::fromUtf8(hint));
 }
 
 QRect TForm1::workingRect() const
 {
     const TFigure f = workingFigure();
-    const RenderTarget target{Image1->canvasForMeasuring(), true, zoom(), drawing_.renderSettings()};
+    const RenderTarget target{view_->canvasForMeasuring(), true, zoom(), drawing_.renderSettings()};
     QRect box;
     if (f.kind == fkMoji) {
         const TextLayout layout = layoutText(f, target);
@@ -74,7 +74,7 @@ QRect TForm1::workingRect() const
         box = figureOutline(f, target).path.boundingRect().toAlignedRect();
     }
     // Pen widths reach up to 250 model pixels; the arrow head and round caps beyond the outline.
-    const int reach = toScreen(mappedPenWidth(std::min(50, std::abs(UpDown4->value()))), zoom()) + 8;
+    const int reach = toScreen(mappedPenWidth(std::min(50, std::abs(widthUpDown_->value()))), zoom()) + 8;
     return box.adjusted(-reach, -reach, reach, reach);
 }
 
@@ -88,14 +88,14 @@ void TForm1::showWorking(bool shown)
         workingRect_ = workingRect();
         dirty += workingRect_;
     }
-    Image1->update(dirty);
+    view_->update(dirty);
 }
 
 QRegion TForm1::overlayArea() const
 {
     // Selection frames and tip marks may lie anywhere.
     if (selectionOverlaysShown() || tipMarksShown())
-        return QRegion(Image1->rect());
+        return QRegion(view_->rect());
     QRegion r;
     if (pasteShown_)
         r += pasteFrameRect();
@@ -133,8 +133,8 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
     }
     if (e->button() != Qt::LeftButton)
         return;
-    Image1->setFocus();
-    Image1->eraseMarks();
+    view_->setFocus();
+    view_->eraseMarks();
     currentPoint_ = snap(at);
     settleReform(false);
     startPoint_ = currentPoint_;
@@ -203,7 +203,7 @@ void TForm1::pressFill(QPoint point)
     if (bitmap.pixel(0, 0) != corner) {
         // The fill ran out to the corner of the canvas: it was not enclosed, and it is dropped.
         drawing_.rebuildBitmap();
-        Image1->update();
+        view_->update();
         return;
     }
     commitWorking();
@@ -224,8 +224,8 @@ void TForm1::Image1MouseMove(QMouseEvent* e)
             dragTo(point, e->modifiers());
     }
     currentPoint_ = dragging_ ? currentPoint_ : point;
-    Image1->setMarkStyle(markStyleFor(mode_));
-    Image1->showMarks(point);
+    view_->setMarkStyle(markStyleFor(mode_));
+    view_->showMarks(point);
     updateStatusPosition(point);
 }
 
@@ -294,7 +294,7 @@ void TForm1::Image1MouseUp(QMouseEvent* e)
     }
     if (!isRangeMode(mode_) && mode_ != EditMode::Individual)
         pointBuffer_.clear(); // the lasso of a range stays with it
-    Image1->eraseMarks();
+    view_->eraseMarks();
     dragging_ = false;
     autoScrollTimer_->stop();
     microMoveActive_ = false;
@@ -308,7 +308,7 @@ void TForm1::commitWorking()
     in.zoom = zoom();
     in.mouseDown = working.ends[kMainStart];
     in.mouseUp = working.ends[kMainEnd]; // a fill's are model pixels already, and stay as they are
-    const BondLines lines = figureOutline(working, {Image1->canvasForMeasuring(), true, zoom()}).bondLines;
+    const BondLines lines = figureOutline(working, {view_->canvasForMeasuring(), true, zoom()}).bondLines;
     in.secondStart = lines.secondStart;
     in.secondEnd = lines.secondEnd;
     in.thirdStart = lines.thirdStart;
@@ -321,7 +321,7 @@ void TForm1::commitWorking()
     drawing_.pushHistory();
     mode_ = returnMode_;
     setLastReformPanel(true, true);
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::canvasRightPress(QPoint at)
@@ -352,7 +352,7 @@ void TForm1::canvasRightPress(QPoint at)
         return;
     selectToolSettings(mode_);
     popupStates();
-    PopupMenu1->popup(Image1->mapToGlobal(at));
+    popupMenu_->popup(view_->mapToGlobal(at));
     popupJustShown_ = true;
 }
 

@@ -58,7 +58,7 @@ void TForm1::mmFileNewClick()
     drawing_.takeBaseline();
     setLastReformPanel(false, false);
     setCaptionFor({});
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::mmFileOpenClick()
@@ -85,7 +85,7 @@ void TForm1::mmFileOpenClick()
     setCaptionFor(MyOpenDialog2.FileName);
     drawing_.pushHistory();
     setLastReformPanel(false, false);
-    Image1->update();
+    view_->update();
 }
 
 bool TForm1::writeWholeDrawing(const QString& name)
@@ -167,14 +167,14 @@ void TForm1::sbSaveClick()
                               std::min(range.left(), range.right()), std::min(range.top(), range.bottom())};
     writeFigureFile(drawing_, lastPartialName_, FigureFileMode::Partial, part, region, prompts_);
     drawing_.clearSelection();
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::mmChangeDataClick()
 {
     convertOldData(drawing_, folders_.root, prompts_);
     drawing_.rebuildBitmap();
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::openStartupFile(const QString& argument)

@@ -161,7 +161,7 @@ void TForm1::buildMenus()
     editMenu_->setObjectName(QStringLiteral("mmEdit"));
     editMenu_->setToolTipsVisible(true);
     connect(editMenu_, &QMenu::aboutToShow, this, [this] { popupStates(); });
-    editMenu_->addActions(PopupMenu1->actions());
+    editMenu_->addActions(popupMenu_->actions());
 
     QAction* help = menuBar()->addAction(u(texts::kMenuHelp));
     help->setObjectName(QStringLiteral("mmHelp"));
@@ -182,28 +182,28 @@ void TForm1::buildMenus()
 
 void TForm1::buildPopupMenu()
 {
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    PopupMenu1->setToolTipsVisible(true);
-    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] {
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+    popupMenu_->setToolTipsVisible(true);
+    connect(popupMenu_, &QMenu::aboutToShow, this, [this] {
         popupStates();
         popupCommandRan_ = false;
     });
     // Qt keeps the click that closes a popup to itself, so that click never reaches the canvas. Once
     // the menu has closed without a command, the next press on the canvas is the user's own.
-    connect(PopupMenu1, &QMenu::triggered, this, [this] { popupCommandRan_ = true; });
-    connect(PopupMenu1, &QMenu::aboutToHide, this, [this] {
+    connect(popupMenu_, &QMenu::triggered, this, [this] { popupCommandRan_ = true; });
+    connect(popupMenu_, &QMenu::aboutToHide, this, [this] {
         // triggered comes after aboutToHide, in the same event.
         QTimer::singleShot(0, this, [this] {
             if (!popupCommandRan_)
                 popupJustShown_ = false;
         });
     });
-    popupUndo_ = menuAction(PopupMenu1, "pmUndo", texts::kUndo, u(texts::kUndo), QKeySequence("Ctrl+Z"));
-    popupRedo_ = menuAction(PopupMenu1, "pmRedo", texts::kRedo, u(texts::kRedo), QKeySequence("Shift+Ctrl+Z"));
+    popupUndo_ = menuAction(popupMenu_, "pmUndo", texts::kUndo, u(texts::kUndo), QKeySequence("Ctrl+Z"));
+    popupRedo_ = menuAction(popupMenu_, "pmRedo", texts::kRedo, u(texts::kRedo), QKeySequence("Shift+Ctrl+Z"));
     connect(popupUndo_, &QAction::triggered, this, [this] { undoClick(); });
     connect(popupRedo_, &QAction::triggered, this, [this] { redoClick(); });
-    PopupMenu1->addSeparator();
+    popupMenu_->addSeparator();
     struct Item {
         const char* name;
         const char* caption;
@@ -231,11 +231,11 @@ void TForm1::buildPopupMenu()
     };
     for (const Item& item : later) {
         if (!item.name) {
-            PopupMenu1->addSeparator();
+            popupMenu_->addSeparator();
             continue;
         }
         // These commands come with the selection, clipboard and tip tools.
-        menuAction(PopupMenu1, item.name, item.caption, u(item.hint), QKeySequence(u(item.shortcut)))->setEnabled(false);
+        menuAction(popupMenu_, item.name, item.caption, u(item.hint), QKeySequence(u(item.shortcut)))->setEnabled(false);
     }
     const std::pair<const char*, void (TForm1::*)()> selectionCommands[] = {
         {"Cut1", &TForm1::Cut1Click},
@@ -251,7 +251,7 @@ void TForm1::buildPopupMenu()
         {"pmHaniFree", &TForm1::pmHaniFreeClick},
     };
     for (const auto& [name, command] : selectionCommands) {
-        QAction* a = PopupMenu1->findChild<QAction*>(QString::fromLatin1(name));
+        QAction* a = popupMenu_->findChild<QAction*>(QString::fromLatin1(name));
         const std::string_view n(name);
         a->setCheckable(n == "pmKobetu" || n == "pmHaniRect" || n == "pmHaniFree");
         connect(a, &QAction::triggered, this, [this, a, command = command] {
@@ -261,9 +261,9 @@ void TForm1::buildPopupMenu()
                 (this->*command)();
         });
     }
-    for (QAction* a : PopupMenu1->actions())
+    for (QAction* a : popupMenu_->actions())
         a->setShortcutVisibleInContextMenu(true);
-    addActions(PopupMenu1->actions()); // the shortcuts work while the menu is closed
+    addActions(popupMenu_->actions()); // the shortcuts work while the menu is closed
 }
 
 QWidget* TForm1::buildFileRow()
@@ -319,10 +319,10 @@ QWidget* TForm1::buildFileRow()
         h->addWidget(edit);
         h->addWidget(upDown);
     };
-    numberBox("表示倍率", "Edit2", "UpDown2", kMinZoom, kMaxZoom, kDefaultZoom, 5, UpDown2, Edit2);
-    Edit2->setReadOnly(true);
-    UpDown2->setStepRule(zoomAfterStep);
-    connect(UpDown2, &TUpDown::clicked, this, [this](bool up) { UpDown2Click(up); });
+    numberBox("表示倍率", "Edit2", "UpDown2", kMinZoom, kMaxZoom, kDefaultZoom, 5, zoomUpDown_, zoomEdit_);
+    zoomEdit_->setReadOnly(true);
+    zoomUpDown_->setStepRule(zoomAfterStep);
+    connect(zoomUpDown_, &TUpDown::clicked, this, [this](bool up) { UpDown2Click(up); });
     h->addWidget(caption("%", row));
     h->addSpacing(12);
     numberBox("幅", "edWidth", "udWidth", 100, 2000, kDefaultCanvasWidth, 10, udWidth, edWidth);
@@ -353,10 +353,10 @@ QWidget* TForm1::buildOperationPanels()
 {
     pnOperation = new QWidget(this);
     pnOperation->setObjectName(QStringLiteral("pnOperation"));
-    Panel1 = buildToolPanel();
-    Panel2 = buildReformPanel();
-    Panel1->setParent(pnOperation);
-    Panel2->setParent(pnOperation);
+    toolPanel_ = buildToolPanel();
+    reformPanel_ = buildReformPanel();
+    toolPanel_->setParent(pnOperation);
+    reformPanel_->setParent(pnOperation);
     sbPosFunc = new QToolButton(pnOperation);
     sbPosFunc->setObjectName(QStringLiteral("sbPosFunc"));
     sbPosFunc->setProperty("tag", 1);
@@ -371,9 +371,9 @@ QWidget* TForm1::buildOperationPanels()
 void TForm1::layoutPanels()
 {
     const bool toolsFirst = sbPosFunc->property("tag").toInt() == 1;
-    QWidget* first = toolsFirst ? Panel1 : Panel2;
-    QWidget* second = toolsFirst ? Panel2 : Panel1;
-    const int height = std::max(Panel1->sizeHint().height(), Panel2->sizeHint().height());
+    QWidget* first = toolsFirst ? toolPanel_ : reformPanel_;
+    QWidget* second = toolsFirst ? reformPanel_ : toolPanel_;
+    const int height = std::max(toolPanel_->sizeHint().height(), reformPanel_->sizeHint().height());
     first->setGeometry(kPanelLeft, 0, first->sizeHint().width(), height);
     second->setGeometry(first->geometry().right() + 2, 0, second->sizeHint().width(), height);
     sbPosFunc->move(second->geometry().right() + 6, (height - sbPosFunc->height()) / 2);
@@ -441,16 +441,16 @@ QWidget* TForm1::buildReformPanel()
         h->addWidget(edit);
         h->addWidget(upDown);
     };
-    numberBox("線幅", "Edit4", "UpDown4", u(texts::kWidthHint), UpDown4, Edit4);
-    UpDown4->setRange(0, 50);
-    numberBox("形状", "Edit3", "UpDown3", u(texts::kShapeHint), UpDown3, Edit3);
-    UpDown3->setRange(-50, 50);
+    numberBox("線幅", "Edit4", "UpDown4", u(texts::kWidthHint), widthUpDown_, widthEdit_);
+    widthUpDown_->setRange(0, 50);
+    numberBox("形状", "Edit3", "UpDown3", u(texts::kShapeHint), shapeUpDown_, shapeEdit_);
+    shapeUpDown_->setRange(-50, 50);
     // A change made while drawing is the current tool's own from then on; it also reforms.
-    connect(UpDown4, &TUpDown::clicked, this, [this](bool) {
+    connect(widthUpDown_, &TUpDown::clicked, this, [this](bool) {
         storeToolValue();
         applyReform(ReformControl::Width);
     });
-    connect(UpDown3, &TUpDown::clicked, this, [this](bool) {
+    connect(shapeUpDown_, &TUpDown::clicked, this, [this](bool) {
         storeToolValue();
         applyReform(ReformControl::Shape);
     });
@@ -460,7 +460,7 @@ QWidget* TForm1::buildReformPanel()
     sbPlusMinus->setFixedSize(22, 22);
     setHint(sbPlusMinus, u(texts::kPlusMinusHint));
     connect(sbPlusMinus, &QToolButton::clicked, this, [this] {
-        UpDown3->setValue(-UpDown3->value());
+        shapeUpDown_->setValue(-shapeUpDown_->value());
         storeToolValue();
         applyReform(ReformControl::Shape);
     });
@@ -489,10 +489,10 @@ QWidget* TForm1::buildReformPanel()
     h->addWidget(sizeBox);
     h->addSpacing(4);
 
-    numberBox("精度", "Edit1", "UpDown1", u(texts::kPrecisionHint), UpDown1, Edit1);
-    UpDown1->setRange(1, 8);
-    UpDown1->setValue(3);
-    connect(UpDown1, &TUpDown::clicked, this, [this](bool) { applyReform(ReformControl::Precision); });
+    numberBox("精度", "Edit1", "UpDown1", u(texts::kPrecisionHint), precisionUpDown_, precisionEdit_);
+    precisionUpDown_->setRange(1, 8);
+    precisionUpDown_->setValue(3);
+    connect(precisionUpDown_, &TUpDown::clicked, this, [this](bool) { applyReform(ReformControl::Precision); });
 
     sbSettei = new QToolButton(panel);
     sbSettei->setObjectName(QStringLiteral("sbSettei"));
@@ -573,22 +573,22 @@ QWidget* TForm1::buildCharacterArea()
 
 void TForm1::buildCanvas()
 {
-    ScrollBox1 = new QScrollArea(this);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setWidgetResizable(false);
-    ScrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ScrollBox1->setBackgroundRole(QPalette::Dark);
-    Image1 = new CanvasView(drawing_, ScrollBox1);
-    ScrollBox1->setWidget(Image1);
-    ScrollBox1->horizontalScrollBar()->setSingleStep(50);
-    ScrollBox1->verticalScrollBar()->setSingleStep(50);
-    setHint(Image1, u(texts::kCanvasHint));
-    setHint(ScrollBox1, u(texts::kCanvasHint));
-    connect(Image1, &CanvasView::mousePressed, this, [this](QMouseEvent* e) { Image1MouseDown(e); });
-    connect(Image1, &CanvasView::mouseMoved, this, [this](QMouseEvent* e) { Image1MouseMove(e); });
-    connect(Image1, &CanvasView::mouseReleased, this, [this](QMouseEvent* e) { Image1MouseUp(e); });
-    connect(Image1, &CanvasView::mouseLeft, this, [this] { Image1->eraseMarks(); });
-    Image1->setOverlayPainter([this](Canvas& canvas, const QRect& exposed) { paintOverlays(canvas, exposed); },
+    scrollBox_ = new QScrollArea(this);
+    scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
+    scrollBox_->setWidgetResizable(false);
+    scrollBox_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scrollBox_->setBackgroundRole(QPalette::Dark);
+    view_ = new CanvasView(drawing_, scrollBox_);
+    scrollBox_->setWidget(view_);
+    scrollBox_->horizontalScrollBar()->setSingleStep(50);
+    scrollBox_->verticalScrollBar()->setSingleStep(50);
+    setHint(view_, u(texts::kCanvasHint));
+    setHint(scrollBox_, u(texts::kCanvasHint));
+    connect(view_, &CanvasView::mousePressed, this, [this](QMouseEvent* e) { Image1MouseDown(e); });
+    connect(view_, &CanvasView::mouseMoved, this, [this](QMouseEvent* e) { Image1MouseMove(e); });
+    connect(view_, &CanvasView::mouseReleased, this, [this](QMouseEvent* e) { Image1MouseUp(e); });
+    connect(view_, &CanvasView::mouseLeft, this, [this] { view_->eraseMarks(); });
+    view_->setOverlayPainter([this](Canvas& canvas, const QRect& exposed) { paintOverlays(canvas, exposed); },
                               [this] { return overlayArea(); });
     tmKeyMove = new QTimer(this);
     tmKeyMove->setObjectName(QStringLiteral("tmKeyMove"));
@@ -602,7 +602,7 @@ void TForm1::buildCanvas()
     autoScrollTimer_ = new QTimer(this);
     autoScrollTimer_->setInterval(15);
     connect(autoScrollTimer_, &QTimer::timeout, this,
-            [this] { autoScrollStep(ScrollBox1->viewport()->mapFromGlobal(QCursor::pos())); });
+            [this] { autoScrollStep(scrollBox_->viewport()->mapFromGlobal(QCursor::pos())); });
 }
 
 void TForm1::buildStatusBar()

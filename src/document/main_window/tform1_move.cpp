@@ -78,16 +78,16 @@ void TForm1::beginMove(bool duplicating)
     dragLayer_.build(drawing_.figures, drawing_.renderSettings());
     dragOffset_ = {};
     dragImagesShown_ = true;
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::placeDragImages(QPoint offset)
 {
     if (offset == dragOffset_)
         return;
-    Image1->update(dragLayer_.viewRect(zoom(), dragOffset_));
+    view_->update(dragLayer_.viewRect(zoom(), dragOffset_));
     dragOffset_ = offset;
-    Image1->update(dragLayer_.viewRect(zoom(), dragOffset_));
+    view_->update(dragLayer_.viewRect(zoom(), dragOffset_));
 }
 
 void TForm1::moveSelectedBy(QPoint screenOffset)
@@ -128,7 +128,7 @@ void TForm1::checkFillLeaks(QRgb cornerBefore)
 void TForm1::endMove(QPoint offset, bool duplicate)
 {
     dragImagesShown_ = false;
-    Image1->update(dragLayer_.viewRect(zoom(), dragOffset_));
+    view_->update(dragLayer_.viewRect(zoom(), dragOffset_));
     if (duplicate) {
         drawing_.clearSelection();
         if (!offset.isNull())
@@ -160,7 +160,7 @@ void TForm1::endMove(QPoint offset, bool duplicate)
     moveList_.clear();
     dragLayer_.clear();
     dragOffset_ = {};
-    Image1->update();
+    view_->update();
 }
 
 bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
@@ -171,7 +171,7 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepe
         if (!duplicateKey_ && mode_ == EditMode::Moving && (dragging_ || tmKeyMove->isActive())) {
             // Duplicating after all: the originals come back where they were.
             drawing_.rebuildBitmap();
-            Image1->update();
+            view_->update();
         }
         duplicateKey_ = true;
         return false;
@@ -212,7 +212,7 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepe
     if (letter)
         return false;
     scrollByKey(key);
-    Image1->eraseMarks();
+    view_->eraseMarks();
     return true;
 }
 
@@ -255,7 +255,7 @@ bool TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat
         if (moving) {
             // Moving after all: the originals leave their place again.
             renderWithoutSelected();
-            Image1->update();
+            view_->update();
         }
     } else if (key == Qt::Key_Space) {
         spaceHeld_ = false;
@@ -277,9 +277,9 @@ void TForm1::pointerKey(int arrow)
     const QPoint start = mode_ == EditMode::PastePlacing ? pasteCorner_ + grip_ : currentPoint_;
     const QPoint next = microMoveActive_ ? start + arrowOffset(arrow, pointerStep()) : start;
     microMoveActive_ = true;
-    if (Image1->isVisible())
-        QCursor::setPos(Image1->mapToGlobal(next));
-    QMouseEvent move(QEvent::MouseMove, QPointF(next), Image1->mapToGlobal(QPointF(next)), Qt::NoButton,
+    if (view_->isVisible())
+        QCursor::setPos(view_->mapToGlobal(next));
+    QMouseEvent move(QEvent::MouseMove, QPointF(next), view_->mapToGlobal(QPointF(next)), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
     synthesizingMove_ = true;
     Image1MouseMove(&move);
@@ -288,8 +288,8 @@ void TForm1::pointerKey(int arrow)
 
 void TForm1::scrollByKey(int key)
 {
-    QScrollBar* bar = (key == Qt::Key_Left || key == Qt::Key_Right) ? ScrollBox1->horizontalScrollBar()
-                                                                     : ScrollBox1->verticalScrollBar();
+    QScrollBar* bar = (key == Qt::Key_Left || key == Qt::Key_Right) ? scrollBox_->horizontalScrollBar()
+                                                                     : scrollBox_->verticalScrollBar();
     const int sign = (key == Qt::Key_Left || key == Qt::Key_Up) ? -1 : 1;
     bar->setValue(bar->value() + sign * bar->singleStep());
 }
@@ -305,7 +305,7 @@ void TForm1::pasteKeyTick(bool running)
         return;
     }
     if (pasteTag_ == 0) {
-        Image1->eraseMarks();
+        view_->eraseMarks();
         grip_ = {};
         pasteTag_ = 1;
     }
@@ -321,7 +321,7 @@ void TForm1::tmKeyMoveTimer()
     }
     if (mode_ == EditMode::RangeSelected) {
         // The first tick (or a tap committed before any tick): the move starts from nothing.
-        Image1->eraseMarks();
+        view_->eraseMarks();
         countSelected();
         if (drawing_.settings.smallMoveOneDot)
             for (TFigure& f : drawing_.figures)
@@ -368,10 +368,10 @@ bool TForm1::autoScrollStep(QPoint pointer)
         return false;
     }
     const int step = drawing_.settings.autoScrollSpeed + (zoom() > 100 ? drawing_.settings.masuHaba : 0);
-    QScrollBar* h = ScrollBox1->horizontalScrollBar();
-    QScrollBar* v = ScrollBox1->verticalScrollBar();
+    QScrollBar* h = scrollBox_->horizontalScrollBar();
+    QScrollBar* v = scrollBox_->verticalScrollBar();
     const QPoint before(h->value(), v->value());
-    const QSize client = ScrollBox1->viewport()->size();
+    const QSize client = scrollBox_->viewport()->size();
     if (pointer.x() < 0)
         h->setValue(h->value() - step);
     else if (pointer.x() > client.width())
@@ -385,7 +385,7 @@ bool TForm1::autoScrollStep(QPoint pointer)
     if (!autoScrolled_ && !wasScrolled)
         return false;
     // Follow the pointer with the figure being drawn or moved.
-    const QPoint onCanvas = snap(Image1->mapFrom(ScrollBox1->viewport(), pointer));
+    const QPoint onCanvas = snap(view_->mapFrom(scrollBox_->viewport(), pointer));
     if (mode_ == EditMode::Moving) {
         currentPoint_ = onCanvas;
         placeDragImages(currentPoint_ - startPoint_);
@@ -400,16 +400,16 @@ bool TForm1::autoScrollStep(QPoint pointer)
 
 bool TForm1::FormMouseWheel(QPoint pointer, int delta)
 {
-    const QSize view = ScrollBox1->viewport()->size();
+    const QSize view = scrollBox_->viewport()->size();
     if (!QRect(QPoint(0, 0), view).contains(pointer))
         return false;
     const WheelEffect effect = wheelEffect(view, pointer, delta);
     if (effect.zoomStep != 0) {
-        UpDown2->step(effect.zoomStep > 0);
+        zoomUpDown_->step(effect.zoomStep > 0);
         return true;
     }
-    const QScrollBar* v = ScrollBox1->verticalScrollBar();
-    const QScrollBar* h = ScrollBox1->horizontalScrollBar();
+    const QScrollBar* v = scrollBox_->verticalScrollBar();
+    const QScrollBar* h = scrollBox_->horizontalScrollBar();
     // A corner moves both ways, but not past an edge the view already stands at.
     if (effect.dx != 0 && effect.dy != 0) {
         const bool atTop = v->value() <= v->minimum(), atBottom = v->value() >= v->maximum();

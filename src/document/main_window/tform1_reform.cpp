@@ -81,13 +81,13 @@ void TForm1::applyReform(ReformControl c)
         changed = true;
     }
     if (!changed) {
-        Image1->update();
+        view_->update();
         return;
     }
     drawing_.rebuildBitmap();
     checkFillLeaks(cornerBefore);
     drawing_.pendingChange = true;
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::rerecordExtent(TFigure& f, bool shapeChanged)

@@ -47,8 +47,8 @@ bool TForm1::insideRange(QPoint screen) const
 void TForm1::loadFigureValues(const TFigure& f)
 {
     selectToolSettings(EditMode(f.kind));
-    UpDown4->setValue(f.lineWidth);
-    UpDown3->setValue(f.shape);
+    widthUpDown_->setValue(f.lineWidth);
+    shapeUpDown_->setValue(f.shape);
     currentLineStyle_ = f.penStyle;
 }
 
@@ -98,7 +98,7 @@ bool TForm1::selectionRelease(QPoint point, Qt::KeyboardModifiers modifiers)
         if (pressedFrame_ >= 0 && pressedFrame_ < int(drawing_.figures.size())) {
             toggleSelected(drawing_.figures, pressedFrame_);
             countSelected();
-            Image1->update();
+            view_->update();
         }
         break;
     case EditMode::Moving:
@@ -147,7 +147,7 @@ void TForm1::rangeMove(QPoint point)
     pointBuffer_.push_back(point);
     selRange_ |= QRect(point, QSize(1, 1));
     currentPoint_ = point;
-    Image1->update(rangeRect(previous, point).adjusted(-2, -2, 2, 2));
+    view_->update(rangeRect(previous, point).adjusted(-2, -2, 2, 2));
 }
 
 void TForm1::rangeRelease()
@@ -175,7 +175,7 @@ void TForm1::rangeRelease()
                 if (f.selected)
                     loadFigureValues(f);
     }
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::resetSelection()
@@ -193,7 +193,7 @@ void TForm1::resetSelection()
             mode_ = returnMode_;
         if (mode_ == EditMode::Individual)
             showAllFrames(drawing_.figures, true);
-        Image1->update();
+        view_->update();
         return;
     }
     clearRange();
@@ -202,7 +202,7 @@ void TForm1::resetSelection()
         lastToolButton_->setChecked(true);
         lastToolButton_->click();
     }
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::pressSelectionButton(int button)
@@ -227,21 +227,21 @@ void TForm1::SelectAll1Click()
     countSelected();
     if (drawing_.figures.size() == 1)
         loadFigureValues(drawing_.figures.front());
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::selectionPopupStates()
 {
     const bool any = !drawing_.figures.empty();
     for (const char* name : {"pmKobetu", "SelectAll1", "pmHaniRect", "pmHaniFree", "ConnectMain", "ConnectCancel", "Information1"})
-        if (QAction* a = PopupMenu1->findChild<QAction*>(QString::fromLatin1(name)))
+        if (QAction* a = popupMenu_->findChild<QAction*>(QString::fromLatin1(name)))
             a->setEnabled(any);
     const bool rangeMode = isRangeMode(mode_);
-    if (QAction* a = PopupMenu1->findChild<QAction*>(QStringLiteral("pmKobetu")))
+    if (QAction* a = popupMenu_->findChild<QAction*>(QStringLiteral("pmKobetu")))
         a->setChecked(mode_ == EditMode::Individual);
-    if (QAction* a = PopupMenu1->findChild<QAction*>(QStringLiteral("pmHaniRect")))
+    if (QAction* a = popupMenu_->findChild<QAction*>(QStringLiteral("pmHaniRect")))
         a->setChecked(rangeMode && toolButtons_[kRectButton]->isChecked());
-    if (QAction* a = PopupMenu1->findChild<QAction*>(QStringLiteral("pmHaniFree")))
+    if (QAction* a = popupMenu_->findChild<QAction*>(QStringLiteral("pmHaniFree")))
         a->setChecked(rangeMode && toolButtons_[kFreeButton]->isChecked());
 }
 

@@ -29,7 +29,7 @@ void TForm1::enterPickMode(EditMode mode)
     mode_ = mode;
     showAllFrames(drawing_.figures, true);
     popupJustShown_ = false;
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::endPickMode()
@@ -40,7 +40,7 @@ void TForm1::endPickMode()
     drawing_.clearSelection();
     mode_ = returnMode_;
     duplicateKey_ = false;
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::tipPress(QPoint at)
@@ -64,7 +64,7 @@ void TForm1::informationPress(QPoint at)
 {
     for (TFigure& f : drawing_.figures)
         f.frameShown = false;
-    Image1->update();
+    view_->update();
     FigureList& list = drawing_.figures;
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (frameHit(FigureList{list[i]}, at, zoom()) != 0)
@@ -75,7 +75,7 @@ void TForm1::informationPress(QPoint at)
         const TColor pen = list[i].penColor;
         list[i].penColor = clRed;
         drawing_.rebuildBitmap();
-        Image1->repaint();
+        view_->repaint();
         prompts_.message(information, MessageType::Information, MessageButtons::Ok);
         list[i].penColor = pen;
     }

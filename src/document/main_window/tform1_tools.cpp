@@ -76,7 +76,7 @@ void TForm1::chooseTextTool(QAbstractButton* source, int textSource)
     currentLineStyle_ = leftStyle_;
     lastToolButton_ = source;
     updateCanvasHintForTool();
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::editCharButton(int index)
@@ -89,7 +89,7 @@ void TForm1::editCharButton(int index)
         if (b->isChecked())
             buttonText_ = *typed; // the next character drawn uses it at once
     }
-    Image1->update();
+    view_->update();
 }
 
 void TForm1::sbStrClick()
@@ -116,8 +116,8 @@ void TForm1::storeToolValue()
     if (!(hasOwnConditions(mode_) || mode_ == EditMode::PicturePlacing))
         return;
     ToolSettings t = toolSettings_.at(int(mode_));
-    t.width = UpDown4->value();
-    t.shape = UpDown3->value();
+    t.width = widthUpDown_->value();
+    t.shape = shapeUpDown_->value();
     toolSettings_.store(int(mode_), t);
 }
 
