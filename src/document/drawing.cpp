@@ -45,17 +45,42 @@ void Drawing::clearSelection()
         f.selected = f.frameShown = false;
 }
 
+void Drawing::startEmpty()
+{
+    figures.clear();
+    pasteList.clear();
+    background = QImage();
+    pasteImage = QImage();
+    rebuildBitmap();
+    resetHistory();
+    takeBaseline();
+}
+
+void Drawing::startFrom(Drawing&& read)
+{
+    takeRendered(std::move(read));
+    pasteList.clear();
+    pasteImage = QImage();
+    resetHistory();
+    takeBaseline();
+    pushHistory();
+}
+
+void Drawing::markSaved()
+{
+    resetHistoryToCurrent();
+    takeBaseline();
+}
+
 void Drawing::resetHistory()
 {
     history_.reset(emptyUndoSnapshot());
-    lastFigureReformable = false;
     historyChanged();
 }
 
 void Drawing::resetHistoryToCurrent()
 {
     history_.reset(snapshot());
-    lastFigureReformable = false;
     historyChanged();
 }
 
@@ -68,8 +93,6 @@ bool Drawing::pushHistory()
     const bool stored = history_.push(snapshotMemory_, &displaced);
     if (stored)
         snapshotMemory_ = std::move(displaced);
-    if (stored)
-        lastFigureReformable = false;
     historyChanged();
     return stored;
 }
@@ -107,7 +130,6 @@ bool Drawing::loadState(const QByteArray& state, Prompts& prompts)
         reportInternalDataError(prompts);
     rebuildBitmap();
     clearSelection();
-    lastFigureReformable = false;
     return ok;
 }
 

@@ -52,6 +52,14 @@ public:
     // Takes the figures, background and drawing bitmap of a drawing read on its own with the same
     // settings, so that they are not rendered a second time; the selection is cleared.
     void takeRendered(Drawing&& read);
+
+    // Replacing the whole drawing, each with its rendering, history and saved baseline together:
+    // New: nothing drawn, nothing to undo, nothing to save.
+    void startEmpty();
+    // Open: the drawing read (rendered in `read`), saved as it is, and one undo step back to empty.
+    void startFrom(Drawing&& read);
+    // Saved: where the history starts, and what counts as unmodified.
+    void markSaved();
     void rebuildBitmap(const RebuildOptions& options = {});
     RenderSettings renderSettings() const { return RenderSettings::from(settings, lineSpacing); }
     void clearSelection();
@@ -80,8 +88,6 @@ public:
     // Set by reform, whose changes come in many small steps: the state is pushed when it is consumed.
     bool pendingChange = false;
     void consumePendingChange();
-    // The "変形" indicator: whether the reform controls act on the last figure drawn.
-    bool lastFigureReformable = false;
 
 private:
     bool loadState(const QByteArray& state, Prompts& prompts);

@@ -49,13 +49,7 @@ void TForm1::mmFileNewClick()
 {
     if (!askToSaveModified())
         return;
-    drawing_.figures.clear();
-    drawing_.pasteList.clear();
-    drawing_.background = QImage();
-    drawing_.pasteImage = QImage();
-    drawing_.rebuildBitmap();
-    drawing_.resetHistory();
-    drawing_.takeBaseline();
+    drawing_.startEmpty();
     setLastReformPanel(false, false);
     setCaptionFor({});
     view_->update();
@@ -75,15 +69,11 @@ void TForm1::mmFileOpenClick()
     if (!readFigureFile(loaded, MyOpenDialog2.FileName, FigureFileMode::Whole, prompts_))
         return;
     // Rendered once, in the drawing read: its canvas size is one the controls take as it is.
-    drawing_.takeRendered(std::move(loaded));
-    drawing_.pasteList.clear();
+    drawing_.startFrom(std::move(loaded));
     udWidth->setValue(drawing_.canvasSize().width());
     udHeight->setValue(drawing_.canvasSize().height());
     applyCanvasSize();
-    drawing_.resetHistory();
-    drawing_.takeBaseline();
     setCaptionFor(MyOpenDialog2.FileName);
-    drawing_.pushHistory();
     setLastReformPanel(false, false);
     view_->update();
 }
@@ -95,8 +85,7 @@ bool TForm1::writeWholeDrawing(const QString& name)
     if (!written)
         return false;
     fileName_ = *written;
-    drawing_.resetHistoryToCurrent();
-    drawing_.takeBaseline();
+    drawing_.markSaved();
     setLastReformPanel(false, false);
     return true;
 }
