@@ -9,6 +9,7 @@
 #include "support/scripted_prompts.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -267,4 +268,38 @@ TEST(FigureFiles, ThePasteFramePictureHasItsDottedBorderOnTheFirstAndLastPixelsI
         }
     EXPECT_EQ(reach, QRect(QPoint(1, 1), QPoint(39, 23)));
     EXPECT_EQ(offOutline, 0);
+}
+
+// Files made byte by byte from the record layout (tests/data/valid/make_valid_files.py), not by our
+// writer: each reads as made and is written back to the same bytes.
+TEST(FigureFiles, HandMadeValidFilesReadAndWriteBackByteForByte)
+{
+    const QDir valid(QStringLiteral(MOLVANE_TEST_DATA_DIR "/valid"));
+    for (const char* name : {"benzene.fga", "curves.fga", "part.fgb"}) {
+        QFile file(valid.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bytes = file.readAll();
+        const DecodedFigureFile read = decodeFigureFile(bytes);
+        ASSERT_TRUE(read.ok()) << name;
+        EXPECT_EQ(encodeFigureFile(read.region, read.background, read.figures, {}), bytes) << name;
+    }
+    QFile benzene(valid.filePath(QStringLiteral("benzene.fga")));
+    ASSERT_TRUE(benzene.open(QIODevice::ReadOnly));
+    const DecodedFigureFile ring = decodeFigureFile(benzene.readAll());
+    ASSERT_EQ(ring.figures.size(), 9u);
+    EXPECT_EQ(ring.figures[1].kind, fkDouble);
+    EXPECT_EQ(ring.figures[1].ends[kMainStart], QPoint(282, 240));
+    EXPECT_EQ(ring.figures[1].ends[kSecondStart], QPoint(275, 244)) << "the second line's start, stored third";
+    EXPECT_EQ(ring.figures[1].ends[kMainEnd], QPoint(282, 288)) << "the main line's end, stored second";
+    EXPECT_EQ(ring.figures[7].fontName, QString::fromUtf8("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(ring.figures[7].text, QStringLiteral("OH"));
+    EXPECT_EQ(ring.figures[8].points.size(), 6);
+    EXPECT_EQ(ring.figures[8].fillColor, 0xFFC0C0u);
+    QFile part(valid.filePath(QStringLiteral("part.fgb")));
+    ASSERT_TRUE(part.open(QIODevice::ReadOnly));
+    const DecodedFigureFile partial = decodeFigureFile(part.readAll());
+    EXPECT_EQ(partial.region.left, 90);
+    EXPECT_EQ(partial.region.top, 40);
+    EXPECT_EQ(partial.region.width, 110);
+    EXPECT_EQ(partial.region.height, 80);
 }
