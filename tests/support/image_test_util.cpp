@@ -59,4 +59,21 @@ QString saveForInspection(const QImage& image, const QString& name)
                                          << "); see " << a.toStdString() << " and " << e.toStdString();
 }
 
+::testing::AssertionResult imagesMostlyMatch(const QImage& actual, const QImage& expected, int maxPixels,
+                                             const QString& name)
+{
+    int differing = 0;
+    if (actual.size() == expected.size()) {
+        for (int y = 0; y < actual.height(); ++y)
+            for (int x = 0; x < actual.width(); ++x)
+                differing += (actual.pixel(x, y) & 0xFFFFFF) != (expected.pixel(x, y) & 0xFFFFFF);
+        if (differing <= maxPixels)
+            return ::testing::AssertionSuccess();
+    }
+    const QString a = saveForInspection(actual, name + QStringLiteral("-actual"));
+    const QString e = saveForInspection(expected, name + QStringLiteral("-expected"));
+    return ::testing::AssertionFailure() << differing << " pixels differ (at most " << maxPixels << " may); see "
+                                         << a.toStdString() << " and " << e.toStdString();
+}
+
 } // namespace molvane::test
