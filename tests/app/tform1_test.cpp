@@ -255,21 +255,6 @@ TEST_F(MainWindowTest, HintsShowInTheSecondStatusPanelWhoseAlignmentAClickToggle
     EXPECT_EQ(control<QToolButton>("sbFuncCircle")->toolTip().left(30), QString("円（点）・長円 … 形状変形=0,1のときは点になります。キャンバ").left(30));
 }
 
-TEST_F(MainWindowTest, TheMenusCarryTheirCaptionsShortcutsAndHints)
-{
-    QAction* open = form->findChild<QAction*>("mmFileOpen");
-    ASSERT_NE(open, nullptr);
-    EXPECT_EQ(open->text(), "開く(&O)");
-    EXPECT_EQ(open->shortcut(), QKeySequence("Ctrl+O"));
-    EXPECT_TRUE(open->statusTip().startsWith("開く … 図形ファイルを開きます。"));
-    EXPECT_FALSE(form->findChild<QAction*>("mmChangeData")->isVisible());
-    EXPECT_EQ(form->findChild<QAction*>("mmExit1")->statusTip(), "終了 … Molvaneを終了します。");
-    QStringList menus;
-    for (QAction* a : form->menuBar()->actions())
-        menus.append(a->text());
-    EXPECT_EQ(menus, (QStringList{"ファイル(&F)", "編集(&E)", "ヘルプ(&H)"}));
-}
-
 TEST_F(MainWindowTest, ThePanelsSwapPlaces)
 {
     QWidget* panel1 = control<QWidget>("Panel1");

@@ -59,20 +59,6 @@ protected:
 
 } // namespace
 
-TEST_P(EmptyDialog, HasItsCaptionAndObjectName)
-{
-    EXPECT_EQ(dialog->windowTitle(), GetParam().title);
-    EXPECT_EQ(dialog->objectName(), QString::fromLatin1(GetParam().objectName));
-}
-
-TEST_P(EmptyDialog, OffersOkAndCancelButtons)
-{
-    ASSERT_NE(button("btOK"), nullptr);
-    ASSERT_NE(button("btCancel"), nullptr);
-    EXPECT_EQ(button("btOK")->text(), QStringLiteral("OK"));
-    EXPECT_EQ(button("btCancel")->text(), QStringLiteral("ｷｬﾝｾﾙ"));
-}
-
 TEST_P(EmptyDialog, OkAccepts)
 {
     dialog->setResult(QDialog::Rejected);
@@ -85,18 +71,6 @@ TEST_P(EmptyDialog, CancelRejects)
     dialog->setResult(QDialog::Accepted);
     EXPECT_EQ(finishedCodeAfterClicking("btCancel"), QDialog::Rejected);
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
-}
-
-TEST_P(EmptyDialog, WorkingWindowsOpenLargerThanSmallDialogs)
-{
-    const QSize size = dialog->size();
-    if (GetParam().large) {
-        EXPECT_GE(size.width(), 800);
-        EXPECT_GE(size.height(), 600);
-    } else {
-        EXPECT_LT(size.width(), 800);
-        EXPECT_LT(size.height(), 600);
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
