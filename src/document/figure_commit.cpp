@@ -38,4 +38,26 @@ void placeFigures(FigureList& list, QImage& bitmap, const FigureList& waiting, Q
     }
 }
 
+void recordExtentAgain(TFigure& f, QImage& bitmap, RenderState& state, const RenderSettings& settings,
+                       bool shapeChanged)
+{
+    {
+        Canvas canvas(bitmap);
+        RenderOptions options;
+        options.record = true;
+        renderFigure(f, {canvas, false, 100, settings}, state, options);
+    }
+    f.extremes = state.extremes;
+    f.margins = state.margins;
+    if (!shapeChanged || (f.kind != fkDouble && f.kind != fkTriple))
+        return;
+    const BondLines lines = state.bondLines;
+    f.ends[kSecondStart] = f.freeEnds[kSecondStart] = lines.secondStart;
+    f.ends[kSecondEnd] = f.freeEnds[kSecondEnd] = lines.secondEnd;
+    if (f.kind == fkTriple) {
+        f.ends[kThirdStart] = f.freeEnds[kThirdStart] = lines.thirdStart;
+        f.ends[kThirdEnd] = f.freeEnds[kThirdEnd] = lines.thirdEnd;
+    }
+}
+
 } // namespace molvane

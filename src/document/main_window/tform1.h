@@ -11,6 +11,7 @@
 #include "document/figure_creation.h"
 #include "document/figure_file.h"
 #include "document/tool_settings.h"
+#include "editing/canvas_tool.h"
 #include "editing/key_move.h"
 #include "editing/key_release_hold.h"
 #include "platform/data_folder.h"
@@ -18,6 +19,7 @@
 #include "dialogs/up_down.h"
 
 #include <QButtonGroup>
+#include <memory>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMap>
@@ -34,17 +36,17 @@ inline constexpr int kCharacterButtons = 72;
 // The operation-panel control whose change reforms figures.
 enum class ReformControl { Width, Shape, Size, Style, Precision };
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, private CanvasEnvironment {
     Q_OBJECT
 public:
     TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    Drawing& drawing() { return drawing_; }
+    Drawing& drawing() override { return drawing_; }
     const DataFolders& folders() const { return folders_; }
     EditMode editMode() const { return mode_; }
     EditMode returnMode() const { return returnMode_; }
-    int zoom() const { return view_->zoom(); }
+    int zoom() const override { return view_->zoom(); }
     int precision() const { return precisionUpDown_->value(); }
     const ToolSettingsTable& toolSettings() const { return toolSettings_; }
     int currentLineStyle() const { return currentLineStyle_; }
@@ -204,7 +206,6 @@ private:
     // Where paintOverlays may paint now.
     QRegion overlayArea() const;
     bool selectionOverlaysShown() const;
-    bool tipMarksShown() const;
     void commitWorking();
     bool textIsEmpty() const;
     void setCanvasHint(const char* hint);
@@ -255,15 +256,18 @@ private:
     QString statusToolName() const;
 
     // Tip connection and figure information (tform1_tips.cpp).
-    void tipPress(QPoint at);
-    void informationPress(QPoint at);
     void endPickMode();
-    void paintTipMarks(Canvas& canvas, const QRect& exposed);
-    QString figureName(int kind) const;
+
+    // The rest of the canvas tools' environment.
+    Prompts& prompts() override { return prompts_; }
+    QRect viewRect() const override;
+    void invalidate(const QRegion& area) override;
+    void repaintNow() override;
+    QString figureName(int kind) const override;
+    void toolFinished() override;
 
     // Reforming (tform1_reform.cpp).
     std::vector<int> reformTargets();
-    void rerecordExtent(TFigure& f, bool shapeChanged);
 
     // Tool and character buttons (tform1_tools.cpp).
     bool toolButtonMouse(QToolButton* button, QMouseEvent* e);
@@ -350,6 +354,7 @@ private:
     bool rightStyleFlag_ = false;
     int continueSelect_ = 0;
     bool popupJustShown_ = false;
+    std::unique_ptr<CanvasTool> tool_; // the tool of the current mode, where the mode has one
     bool popupCommandRan_ = false; // a command of the popup menu ran since it opened
     bool microMoveActive_ = false;
     TDynamicPtArray pointBuffer_;

@@ -94,9 +94,11 @@ void TForm1::showWorking(bool shown)
 QRegion TForm1::overlayArea() const
 {
     // Selection frames and tip marks may lie anywhere.
-    if (selectionOverlaysShown() || tipMarksShown())
+    if (selectionOverlaysShown())
         return QRegion(view_->rect());
     QRegion r;
+    if (tool_)
+        r += tool_->overlayArea();
     if (pasteShown_)
         r += pasteFrameRect();
     if (dragImagesShown_)
@@ -110,7 +112,8 @@ void TForm1::paintOverlays(Canvas& canvas, const QRect& exposed)
 {
     paintSelection(canvas, exposed);
     paintPasteFrame(canvas, exposed);
-    paintTipMarks(canvas, exposed);
+    if (tool_)
+        tool_->paintOverlay(canvas, exposed);
     if (dragImagesShown_)
         dragLayer_.paint(canvas, zoom(), dragOffset_);
     if (!workingShown_ || !exposed.intersects(workingRect_))
@@ -157,8 +160,13 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
     }
     switch (mode_) {
     case EditMode::Connect:
-    case EditMode::Disconnect: tipPress(at); return;
-    case EditMode::Information: informationPress(at); return;
+    case EditMode::Disconnect:
+    case EditMode::Information:
+        if (tool_)
+            tool_->press({at, e->modifiers()});
+        if (!isPicking(mode_))
+            tool_.reset(); // its one press ended the mode
+        return;
     case EditMode::Text: pressText(at); break;
     case EditMode::Free:
         pointBuffer_ = {startPoint_};

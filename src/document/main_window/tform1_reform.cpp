@@ -3,6 +3,7 @@
 // state, pushed when the next operation starts.
 
 #include "document/figure_renderer.h"
+#include "document/figure_commit.h"
 #include "document/main_window/tform1.h"
 #include "settings/tform2.h"
 
@@ -11,8 +12,6 @@ namespace molvane {
 namespace {
 
 bool reformable(int kind) { return (kind >= fkMoji && kind <= fkFree) || kind == fkPai || kind == fkCircle || kind == fkPicture; }
-
-bool isBond(int kind) { return kind == fkSingle || kind == fkDouble || kind == fkTriple; }
 
 // What one control changes on a figure; kinds that ignore the control stay as they are.
 void reformFigure(TFigure& f, ReformControl c, const DrawingConditions& now, int precision)
@@ -77,7 +76,8 @@ void TForm1::applyReform(ReformControl c)
         if (!reformable(f.kind))
             continue;
         reformFigure(f, c, now, precision());
-        rerecordExtent(f, c == ReformControl::Shape);
+        recordExtentAgain(f, drawing_.bitmap(), drawing_.renderState, drawing_.renderSettings(),
+                          c == ReformControl::Shape);
         changed = true;
     }
     if (!changed) {
@@ -88,30 +88,6 @@ void TForm1::applyReform(ReformControl c)
     checkFillLeaks(cornerBefore);
     drawing_.pendingChange = true;
     view_->update();
-}
-
-void TForm1::rerecordExtent(TFigure& f, bool shapeChanged)
-{
-    {
-        Canvas canvas(drawing_.bitmap());
-        RenderOptions options;
-        options.record = true;
-        renderFigure(f, {canvas, false, 100, drawing_.renderSettings()}, drawing_.renderState, options);
-    }
-    f.extremes = drawing_.renderState.extremes;
-    f.margins = drawing_.renderState.margins;
-    if (!shapeChanged || !isBond(f.kind))
-        return;
-    if (f.kind == fkSingle)
-        return;
-    // The side lines as just drawn; they lose any tip connection, the main line keeps its own.
-    const BondLines lines = drawing_.renderState.bondLines;
-    f.ends[kSecondStart] = f.freeEnds[kSecondStart] = lines.secondStart;
-    f.ends[kSecondEnd] = f.freeEnds[kSecondEnd] = lines.secondEnd;
-    if (f.kind == fkTriple) {
-        f.ends[kThirdStart] = f.freeEnds[kThirdStart] = lines.thirdStart;
-        f.ends[kThirdEnd] = f.freeEnds[kThirdEnd] = lines.thirdEnd;
-    }
 }
 
 void TForm1::settleReform(bool clearMarks)
