@@ -13,6 +13,7 @@ public:
     // mode: Connect, Disconnect or Information.
     PickTool(CanvasEnvironment& env, EditMode mode) : env_(env), mode_(mode) {}
 
+    bool serves(EditMode mode) const override { return mode == mode_; }
     void press(const PointerEvent& e) override;
     QRegion overlayArea() const override;
     void paintOverlay(Canvas& canvas, const QRect& exposed) const override;

@@ -47,7 +47,7 @@ public:
     EditMode editMode() const { return mode_; }
     EditMode returnMode() const { return returnMode_; }
     int zoom() const override { return view_->zoom(); }
-    int precision() const { return precisionUpDown_->value(); }
+    int precision() const override { return precisionUpDown_->value(); }
     const ToolSettingsTable& toolSettings() const { return toolSettings_; }
     int currentLineStyle() const { return currentLineStyle_; }
     const CanvasFont& canvasFont() const { return canvasFont_; }
@@ -56,7 +56,7 @@ public:
     QScrollArea* scrollBox() const { return scrollBox_; }
 
     // The snapping of a pointer position (screen pixels) to the cursor precision.
-    QPoint snap(QPoint screen) const;
+    QPoint snap(QPoint screen) const override;
     double snapStepNow() const;
 
     // "描画条件を初期化"; ask is false during creation, before the window is shown.
@@ -78,7 +78,7 @@ public:
     void sbSetupClick();
     // "線種": the drawing-style dialog, then its style for new figures or the selected ones.
     void sbSetteiClick();
-    bool isDragging() const { return dragging_; }
+    bool isDragging() const { return gestureActive(); }
     QString buttonText() const { return buttonText_; }
     int textSource() const { return textSource_; }
     bool popupJustShown() const { return popupJustShown_; }
@@ -196,18 +196,15 @@ private:
     void Image1MouseUp(QMouseEvent* e);
     void canvasRightPress(QPoint at);
     void dragTo(QPoint point, Qt::KeyboardModifiers modifiers);
-    void pressText(QPoint point);
-    void pressFill(QPoint point);
-    DrawingConditions currentConditions() const;
-    TFigure workingFigure() const;
-    void showWorking(bool shown);
-    QRect workingRect() const;
+    // The tool of the current mode, made when the mode has none yet (null for the modes without one).
+    CanvasTool* toolForMode();
+    const CanvasTool* activeTool() const;
+    bool gestureActive() const;
+    void showRangeBand(bool shown);
     void paintOverlays(Canvas& canvas, const QRect& exposed);
     // Where paintOverlays may paint now.
     QRegion overlayArea() const;
     bool selectionOverlaysShown() const;
-    void commitWorking();
-    bool textIsEmpty() const;
     void setCanvasHint(const char* hint);
 
     // Selecting (tform1_selection.cpp).
@@ -260,6 +257,10 @@ private:
 
     // The rest of the canvas tools' environment.
     Prompts& prompts() override { return prompts_; }
+    bool keyboardPointing() const override { return microMoveActive_; }
+    DrawingConditions conditions() const override;
+    Canvas& measuringCanvas() const override { return view_->canvasForMeasuring(); }
+    void figureDrawn() override;
     QRect viewRect() const override;
     void invalidate(const QRegion& area) override;
     void repaintNow() override;
@@ -355,12 +356,12 @@ private:
     int continueSelect_ = 0;
     bool popupJustShown_ = false;
     std::unique_ptr<CanvasTool> tool_; // the tool of the current mode, where the mode has one
+    std::unique_ptr<CanvasTool> retiredTool_;
     bool popupCommandRan_ = false; // a command of the popup menu ran since it opened
     bool microMoveActive_ = false;
     TDynamicPtArray pointBuffer_;
-    bool workingShown_ = false;
-    QRect workingRect_;          // where the working figure was last shown, in view pixels
-    RenderState screenState_;    // what the live drawing on the view last computed
+    bool rangeBandShown_ = false;
+    QRect rangeBandRect_; // where the range rectangle being drawn was last shown, in view pixels
     QAbstractButton* lastToolButton_ = nullptr;
     class TFormMoji* textDialog_ = nullptr;
     class TForm2* styleDialog_ = nullptr;

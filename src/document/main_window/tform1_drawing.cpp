@@ -7,6 +7,9 @@
 #include "document/main_window/main_window_texts.h"
 #include "document/text_figure.h"
 #include "document/main_window/tform1.h"
+#include "editing/draw_tool.h"
+#include "editing/pick_tool.h"
+#include "editing/selection.h"
 
 #include <QMenu>
 #include <QMouseEvent>
@@ -21,7 +24,7 @@ constexpr const char* kDraggingHint =
 
 } // namespace
 
-DrawingConditions TForm1::currentConditions() const
+DrawingConditions TForm1::conditions() const
 {
     DrawingConditions c;
     c.kind = int(mode_);
@@ -39,72 +42,64 @@ DrawingConditions TForm1::currentConditions() const
     return c;
 }
 
-TFigure TForm1::workingFigure() const
-{
-    TFigure f = createFigure(currentConditions(), startPoint_, currentPoint_);
-    if (f.kind == fkMoji)
-        f.ends[kMainStart] = f.ends[kMainEnd] = currentPoint_;
-    return f;
-}
-
-bool TForm1::textIsEmpty() const
-{
-    const QString text = textSource_ == 1 ? buttonText_ : edStr->toPlainText();
-    return text.trimmed().isEmpty();
-}
-
 void TForm1::setCanvasHint(const char* hint)
 {
     setHint(view_, QString::fromUtf8(hint));
     setHint(scrollBox_, QString::fromUtf8(hint));
 }
 
-QRect TForm1::workingRect() const
+CanvasTool* TForm1::toolForMode()
 {
-    const TFigure f = workingFigure();
-    const RenderTarget target{view_->canvasForMeasuring(), true, zoom(), drawing_.renderSettings()};
-    QRect box;
-    if (f.kind == fkMoji) {
-        const TextLayout layout = layoutText(f, target);
-        box = QRect(layout.origin, QSize(std::max(layout.boxWidth, layout.width), layout.height));
-    } else if (f.kind == fkFree) {
-        for (QPoint p : pointBuffer_)
-            box |= QRect(p, QSize(1, 1));
-    } else {
-        box = figureOutline(f, target).path.boundingRect().toAlignedRect();
-    }
-    // Pen widths reach up to 250 model pixels; the arrow head and round caps beyond the outline.
-    const int reach = toScreen(mappedPenWidth(std::min(50, std::abs(widthUpDown_->value()))), zoom()) + 8;
-    return box.adjusted(-reach, -reach, reach, reach);
+    if (tool_ && tool_->serves(mode_))
+        return tool_.get();
+    // The tool being replaced may still be on the stack (a press that ended its mode): it is kept until
+    // the next replacement.
+    retiredTool_ = std::move(tool_);
+    if (isDrawingTool(mode_))
+        tool_ = std::make_unique<DrawTool>(static_cast<CanvasEnvironment&>(*this));
+    else if (isPicking(mode_))
+        tool_ = std::make_unique<PickTool>(static_cast<CanvasEnvironment&>(*this), mode_);
+    return tool_.get();
 }
 
-void TForm1::showWorking(bool shown)
+const CanvasTool* TForm1::activeTool() const { return tool_ && tool_->serves(mode_) ? tool_.get() : nullptr; }
+
+bool TForm1::gestureActive() const { return dragging_ || (activeTool() && activeTool()->dragging()); }
+
+void TForm1::figureDrawn()
+{
+    mode_ = returnMode_;
+    setLastReformPanel(true, true);
+    view_->update();
+}
+
+void TForm1::showRangeBand(bool shown)
 {
     QRegion dirty;
-    if (workingShown_)
-        dirty += workingRect_;
-    workingShown_ = shown;
+    if (rangeBandShown_)
+        dirty += rangeBandRect_;
+    rangeBandShown_ = shown;
     if (shown) {
-        workingRect_ = workingRect();
-        dirty += workingRect_;
+        rangeBandRect_ = rangeRect(startPoint_, currentPoint_).adjusted(-2, -2, 2, 2);
+        dirty += rangeBandRect_;
     }
     view_->update(dirty);
 }
 
 QRegion TForm1::overlayArea() const
 {
-    // Selection frames and tip marks may lie anywhere.
+    // Selection frames may lie anywhere.
     if (selectionOverlaysShown())
         return QRegion(view_->rect());
     QRegion r;
-    if (tool_)
-        r += tool_->overlayArea();
+    if (const CanvasTool* tool = activeTool())
+        r += tool->overlayArea();
     if (pasteShown_)
         r += pasteFrameRect();
     if (dragImagesShown_)
         r += dragLayer_.viewRect(zoom(), dragOffset_);
-    if (workingShown_)
-        r += workingRect_;
+    if (rangeBandShown_)
+        r += rangeBandRect_;
     return r;
 }
 
@@ -112,19 +107,16 @@ void TForm1::paintOverlays(Canvas& canvas, const QRect& exposed)
 {
     paintSelection(canvas, exposed);
     paintPasteFrame(canvas, exposed);
-    if (tool_)
-        tool_->paintOverlay(canvas, exposed);
+    if (const CanvasTool* tool = activeTool())
+        tool->paintOverlay(canvas, exposed);
     if (dragImagesShown_)
         dragLayer_.paint(canvas, zoom(), dragOffset_);
-    if (!workingShown_ || !exposed.intersects(workingRect_))
-        return;
-    const TFigure f = workingFigure();
-    RenderOptions options;
-    // Rubber bands invert what is under them; the free curve is inked and the character shown as drawn.
-    options.mode = isRubberBandTool(EditMode(f.kind)) ? PenMode::NotXor : PenMode::Copy;
-    if (f.kind == fkFree)
-        options.dragged = &pointBuffer_;
-    renderFigure(f, {canvas, true, zoom(), drawing_.renderSettings()}, screenState_, options);
+    if (rangeBandShown_ && exposed.intersects(rangeBandRect_)) {
+        canvas.setPenMode(PenMode::NotXor);
+        canvas.setBrush({clRed, BrushStyle::Clear});
+        canvas.setPen({clRed, 1, PenStyle::Dot});
+        canvas.rectangle(startPoint_, currentPoint_);
+    }
 }
 
 void TForm1::Image1MouseDown(QMouseEvent* e)
@@ -158,63 +150,13 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
         }
         return;
     }
-    switch (mode_) {
-    case EditMode::Connect:
-    case EditMode::Disconnect:
-    case EditMode::Information:
-        if (tool_)
-            tool_->press({at, e->modifiers()});
-        if (!isPicking(mode_))
-            tool_.reset(); // its one press ended the mode
-        return;
-    case EditMode::Text: pressText(at); break;
-    case EditMode::Free:
-        pointBuffer_ = {startPoint_};
-        dragging_ = true;
-        showWorking(true);
-        break;
-    case EditMode::Fill: pressFill(at); break;
-    default:
-        if (isRubberBandTool(mode_)) {
-            dragging_ = true;
-            showWorking(true);
+    if (CanvasTool* tool = toolForMode()) {
+        tool->press({at, e->modifiers()});
+        if (const CanvasTool* still = activeTool(); still && still->dragging()) {
+            setCanvasHint(kDraggingHint);
+            startAutoScroll();
         }
-        break;
     }
-    if (dragging_) {
-        setCanvasHint(kDraggingHint);
-        startAutoScroll();
-    }
-}
-
-void TForm1::pressText(QPoint point)
-{
-    if (textIsEmpty())
-        return;
-    // A character is placed with the plain snap: the free-curve and fill exceptions do not apply.
-    currentPoint_ = startPoint_ = snapPoint(point, snapStep(drawing_.settings.masuHaba, zoom(), precision()));
-    dragging_ = true;
-    showWorking(true);
-}
-
-void TForm1::pressFill(QPoint point)
-{
-    QImage& bitmap = drawing_.bitmap();
-    const QRgb corner = bitmap.pixel(0, 0);
-    startPoint_ = currentPoint_ = point;
-    const TFigure fill = workingFigure();
-    {
-        Canvas canvas(bitmap);
-        RenderState scratch;
-        renderFigure(fill, {canvas, false, 100, drawing_.renderSettings()}, scratch, {});
-    }
-    if (bitmap.pixel(0, 0) != corner) {
-        // The fill ran out to the corner of the canvas: it was not enclosed, and it is dropped.
-        drawing_.rebuildBitmap();
-        view_->update();
-        return;
-    }
-    commitWorking();
 }
 
 void TForm1::Image1MouseMove(QMouseEvent* e)
@@ -225,11 +167,13 @@ void TForm1::Image1MouseMove(QMouseEvent* e)
     const QPoint travelled = point - currentPoint_;
     if (!synthesizingMove_ && (std::abs(travelled.x()) > 2 || std::abs(travelled.y()) > 2))
         microMoveActive_ = false;
-    if (dragging_ && (e->buttons() & Qt::LeftButton)) {
-        if (mode_ == EditMode::PastePlacing)
+    if (e->buttons() & Qt::LeftButton) {
+        if (dragging_ && mode_ == EditMode::PastePlacing)
             movePasteFrame(snapPlain(at - grip_));
-        else
+        else if (dragging_)
             dragTo(point, e->modifiers());
+        else if (CanvasTool* tool = toolForMode())
+            tool->move({at, e->modifiers(), autoScrolled_});
     }
     currentPoint_ = dragging_ ? currentPoint_ : point;
     view_->setMarkStyle(markStyleFor(mode_));
@@ -240,12 +184,6 @@ void TForm1::Image1MouseMove(QMouseEvent* e)
 void TForm1::dragTo(QPoint point, Qt::KeyboardModifiers modifiers)
 {
     switch (mode_) {
-    case EditMode::Free:
-        if (pointBuffer_.empty() || pointBuffer_.back() != point)
-            pointBuffer_.push_back(point);
-        currentPoint_ = point;
-        showWorking(true);
-        break;
     case EditMode::RangeDrawing:
         if (!autoScrolled_)
             rangeMove(point);
@@ -265,12 +203,7 @@ void TForm1::dragTo(QPoint point, Qt::KeyboardModifiers modifiers)
             placeDragImages(currentPoint_ - startPoint_);
         }
         break;
-    default:
-        if (point != currentPoint_ && !autoScrolled_) {
-            currentPoint_ = point;
-            showWorking(true);
-        }
-        break;
+    default: break;
     }
 }
 
@@ -281,25 +214,12 @@ void TForm1::Image1MouseUp(QMouseEvent* e)
     if (e->button() != Qt::LeftButton)
         return;
     const QPoint at = e->position().toPoint();
-    if (dragging_ && mode_ == EditMode::PastePlacing) {
+    if (dragging_ && mode_ == EditMode::PastePlacing)
         placePasteFrame();
-    } else if (dragging_ && selectionRelease(snap(at), e->modifiers())) {
-        // handled by the selection modes
-    } else if (dragging_) {
-        if (mode_ != EditMode::Free && mode_ != EditMode::Text)
-            currentPoint_ = snap(at);
-        showWorking(false);
-        bool commit = false;
-        switch (mode_) {
-        case EditMode::Text: commit = !textIsEmpty(); break;
-        case EditMode::Free: commit = !pointBuffer_.empty(); break;
-        case EditMode::Orbital:
-        case EditMode::Circle: commit = true; break;
-        default: commit = isRubberBandTool(mode_) && currentPoint_ != startPoint_; break;
-        }
-        if (commit)
-            commitWorking();
-    }
+    else if (dragging_)
+        selectionRelease(snap(at), e->modifiers());
+    else if (CanvasTool* tool = toolForMode())
+        tool->release({at, e->modifiers()});
     if (!isRangeMode(mode_) && mode_ != EditMode::Individual)
         pointBuffer_.clear(); // the lasso of a range stays with it
     view_->eraseMarks();
@@ -309,40 +229,19 @@ void TForm1::Image1MouseUp(QMouseEvent* e)
     updateCanvasHintForTool();
 }
 
-void TForm1::commitWorking()
-{
-    const TFigure working = workingFigure();
-    FinishInputs in;
-    in.zoom = zoom();
-    in.mouseDown = working.ends[kMainStart];
-    in.mouseUp = working.ends[kMainEnd]; // a fill's are model pixels already, and stay as they are
-    const BondLines lines = figureOutline(working, {view_->canvasForMeasuring(), true, zoom()}).bondLines;
-    in.secondStart = lines.secondStart;
-    in.secondEnd = lines.secondEnd;
-    in.thirdStart = lines.thirdStart;
-    in.thirdEnd = lines.thirdEnd;
-    in.fineMoveActive = microMoveActive_ && drawing_.settings.smallMoveOneDot;
-    in.draggedPoints = pointBuffer_;
-    in.cursorPrecision = precision();
-    commitFinishedFigure(drawing_.figures, drawing_.bitmap(), finishFigure(working, in), drawing_.renderState,
-                         drawing_.renderSettings());
-    drawing_.pushHistory();
-    mode_ = returnMode_;
-    setLastReformPanel(true, true);
-    view_->update();
-}
-
 void TForm1::canvasRightPress(QPoint at)
 {
     if (pasteShown_) {
         if (pasteFramePress(at, Qt::RightButton))
             return;
     }
-    const bool wasDragging = dragging_;
+    const bool wasDragging = gestureActive();
     const bool selecting = isSelecting(mode_);
-    if (countSelected() == 0 || dragging_ || tmKeyMove->isActive()) {
+    if (countSelected() == 0 || wasDragging || tmKeyMove->isActive()) {
         // A right press cancels: the figure being drawn, the move, the selection.
-        showWorking(false);
+        if (tool_)
+            tool_->cancel();
+        showRangeBand(false);
         tmKeyMove->stop();
         keyMover_.reset();
         dragImagesShown_ = false;

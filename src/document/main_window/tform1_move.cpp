@@ -191,7 +191,7 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepe
         return false;
     if (modifiers & Qt::ShiftModifier)
         return false;
-    if (dragging_) {
+    if (gestureActive()) {
         pointerKey(isArrow(key) ? key : arrowFor(key));
         return true;
     }
@@ -363,7 +363,7 @@ void TForm1::startAutoScroll()
 
 bool TForm1::autoScrollStep(QPoint pointer)
 {
-    if (!dragging_) {
+    if (!gestureActive()) {
         autoScrollTimer_->stop();
         return false;
     }
@@ -391,9 +391,8 @@ bool TForm1::autoScrollStep(QPoint pointer)
         placeDragImages(currentPoint_ - startPoint_);
     } else if (mode_ == EditMode::RangeDrawing) {
         rangeMove(onCanvas);
-    } else if (mode_ != EditMode::Free) {
-        currentPoint_ = onCanvas;
-        showWorking(true);
+    } else if (CanvasTool* tool = toolForMode()) {
+        tool->autoScrolled(onCanvas);
     }
     return autoScrolled_;
 }

@@ -69,7 +69,7 @@ void TForm1::applyReform(ReformControl c)
     if (list.empty())
         return;
     const QRgb cornerBefore = drawing_.bitmap().pixel(0, 0);
-    const DrawingConditions now = currentConditions();
+    const DrawingConditions now = conditions();
     bool changed = false;
     for (int index : reformTargets()) {
         TFigure& f = list[std::size_t(index)];

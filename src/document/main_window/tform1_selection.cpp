@@ -131,14 +131,14 @@ void TForm1::rangePress(QPoint point)
         selRange_ = QRect(point, QSize(1, 1));
         return;
     }
-    showWorking(true);
+    showRangeBand(true);
 }
 
 void TForm1::rangeMove(QPoint point)
 {
     if (!freeRange_) {
         currentPoint_ = point;
-        showWorking(true);
+        showRangeBand(true);
         return;
     }
     if (!pointBuffer_.empty() && pointBuffer_.back() == point)
@@ -152,7 +152,7 @@ void TForm1::rangeMove(QPoint point)
 
 void TForm1::rangeRelease()
 {
-    showWorking(false);
+    showRangeBand(false);
     int taken = 0;
     if (freeRange_) {
         // The lasso's bounds take the plain snap; its points stay as drawn.

@@ -5,7 +5,6 @@
 #include "document/main_window/main_window_texts.h"
 #include "document/main_window/tform1.h"
 #include "editing/selection.h"
-#include "editing/pick_tool.h"
 
 #include <QAction>
 
@@ -17,7 +16,7 @@ void TForm1::enterPickMode(EditMode mode)
         return;
     settleReform(true);
     mode_ = mode;
-    tool_ = std::make_unique<PickTool>(static_cast<CanvasEnvironment&>(*this), mode);
+    toolForMode(); // its marks show at once
     showAllFrames(drawing_.figures, true);
     popupJustShown_ = false;
     view_->update();
