@@ -19,7 +19,9 @@
 namespace molvane {
 
 TForm1::TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent)
-    : QMainWindow(parent), prompts_(prompts), folders_(folders)
+    : QMainWindow(parent), prompts_(prompts), folders_(folders),
+      selectTool_(std::make_unique<SelectTool>(static_cast<CanvasEnvironment&>(*this),
+                                               static_cast<SelectionEnvironment&>(*this)))
 {
     setObjectName(QStringLiteral("Form1"));
     setCaptionFor({});

@@ -5,13 +5,13 @@
 
 #include "dialogs/file_dialogs.h"
 #include "document/main_window/canvas_view.h"
-#include "document/drag_layer.h"
 #include "document/drawing.h"
 #include "document/edit_mode.h"
 #include "document/figure_creation.h"
 #include "document/figure_file.h"
 #include "document/tool_settings.h"
 #include "editing/canvas_tool.h"
+#include "editing/select_tool.h"
 #include "editing/key_move.h"
 #include "editing/key_release_hold.h"
 #include "platform/data_folder.h"
@@ -36,7 +36,7 @@ inline constexpr int kCharacterButtons = 72;
 // The operation-panel control whose change reforms figures.
 enum class ReformControl { Width, Shape, Size, Style, Precision };
 
-class TForm1 : public QMainWindow, private CanvasEnvironment {
+class TForm1 : public QMainWindow, private CanvasEnvironment, private SelectionEnvironment {
     Q_OBJECT
 public:
     TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent = nullptr);
@@ -44,8 +44,8 @@ public:
 
     Drawing& drawing() override { return drawing_; }
     const DataFolders& folders() const { return folders_; }
-    EditMode editMode() const { return mode_; }
-    EditMode returnMode() const { return returnMode_; }
+    EditMode editMode() const override { return mode_; }
+    EditMode returnMode() const override { return returnMode_; }
     int zoom() const override { return view_->zoom(); }
     int precision() const override { return precisionUpDown_->value(); }
     const ToolSettingsTable& toolSettings() const { return toolSettings_; }
@@ -108,9 +108,9 @@ public:
     bool saveSettingsFile();
 
     // Selecting (tform1_selection.cpp).
-    QRect selRange() const { return selRange_; }
-    bool freeRange() const { return freeRange_; }
-    int selectedCount() const { return selectedCount_; }
+    QRect selRange() const { return selectTool_->range(); }
+    bool freeRange() const { return selectTool_->freeRange(); }
+    int selectedCount() const;
     void pmKobetuClick();
     void pmHaniRectClick();
     void pmHaniFreeClick();
@@ -153,9 +153,9 @@ public:
     bool autoScrollStep(QPoint pointer);
     // The wheel over the view at pointer (viewport coordinates); false when it is not over the view.
     bool FormMouseWheel(QPoint pointer, int delta);
-    const FigureList& moveList() const { return moveList_; }
+    const FigureList& moveList() const { return selectTool_->moveList(); }
     // How many figures the picture that follows the pointer while moving shows.
-    int dragImageCount() const { return dragLayer_.figureCount(); }
+    int dragImageCount() const { return selectTool_->dragImageCount(); }
 
     TMyOpenDialog MyOpenDialog1, MyOpenDialog2;
     TMySaveDialog MySaveDialog1, MySaveDialog2;
@@ -195,27 +195,24 @@ private:
     void Image1MouseMove(QMouseEvent* e);
     void Image1MouseUp(QMouseEvent* e);
     void canvasRightPress(QPoint at);
-    void dragTo(QPoint point, Qt::KeyboardModifiers modifiers);
     // The tool of the current mode, made when the mode has none yet (null for the modes without one).
     CanvasTool* toolForMode();
-    const CanvasTool* activeTool() const;
+    CanvasTool* activeTool() const;
     bool gestureActive() const;
-    void showRangeBand(bool shown);
     void paintOverlays(Canvas& canvas, const QRect& exposed);
     // Where paintOverlays may paint now.
     QRegion overlayArea() const;
     bool selectionOverlaysShown() const;
     void setCanvasHint(const char* hint);
 
-    // Selecting (tform1_selection.cpp).
-    bool selectionPress(QPoint at);
-    bool selectionRelease(QPoint point, Qt::KeyboardModifiers modifiers);
-    void rangePress(QPoint point);
-    void rangeMove(QPoint point);
-    void rangeRelease();
-    bool insideRange(QPoint screen) const;
-    int countSelected();
-    void clearRange();
+    // Selecting (tform1_selection.cpp), and the selection tool's side of the window.
+    int countSelected() const { return selectedCount(); }
+    void setEditMode(EditMode mode) override { mode_ = mode; }
+    bool freeRangeChosen() const override;
+    bool duplicateHeld() const override { return duplicateKey_; }
+    void endSelection() override { resetSelection(); }
+    void selectAgain(EditMode was) override;
+    void figureChosen(const TFigure& f) override { loadFigureValues(f); }
     void pressSelectionButton(int button);
     void loadFigureValues(const TFigure& f);
     void paintSelection(Canvas& canvas, const QRect& exposed);
@@ -223,12 +220,6 @@ private:
     void updateCanvasHintForTool();
 
     // Moving (tform1_move.cpp).
-    void beginMove(bool duplicating);
-    void placeDragImages(QPoint offset);
-    void renderWithoutSelected();
-    void endMove(QPoint offset, bool duplicate);
-    void checkFillLeaks(QRgb cornerBefore);
-    void moveSelectedBy(QPoint screenOffset);
     void pointerKey(int key);
     void pasteKeyTick(bool running);
     bool keyMoveMode() const;
@@ -316,28 +307,16 @@ private:
     QString partPicFolder_;
     QString pictureFileName_;
     QImage pendingPicture_;
-    QRect selRange_; // the selected range in screen pixels; empty when none
-    bool freeRange_ = false;
-    QPoint rangeShift_;
-    int selectedCount_ = 0;
     bool duplicateKey_ = false;
-    int pressedFrame_ = -1; // the frame a selection press landed on
-    bool pressedInRange_ = false;
-    FigureList moveList_;
-    DragLayer dragLayer_; // the moved figures, following the pointer
-    QPoint dragOffset_;
-    bool dragImagesShown_ = false;
     QTimer* tmKeyMove = nullptr;
     QTimer* autoScrollTimer_ = nullptr;
     KeyMover keyMover_;
     KeyReleaseHold keyReleaseHold_;
     QTimer* keyReleaseWait_ = nullptr;
-    QPoint keyPos_;
     bool keyDuplicate_ = false;
     bool autoScrolled_ = false;
     bool spaceHeld_ = false;
     bool synthesizingMove_ = false; // a keyboard step of the pointer is being handled
-    QRgb cornerBeforeMove_ = 0;
     QByteArray clipStream_; // the copied figures, as the clipboard container holds them
     bool pasteShown_ = false;
     QPoint pasteOffset_; // model pixels: keeps the pasted figures on the copied ones' grid phase
@@ -349,19 +328,16 @@ private:
     mutable qint64 pasteScaledKey_ = 0;
     // A file dialog closed by a double-click leaves its button's release to come: not for the canvas.
     bool ignoreCanvasRelease_ = false;
-    QPoint startPoint_;
-    QPoint currentPoint_;
+    QPoint pointer_; // the last pointer position on the canvas, snapped
     bool dragging_ = false;
     bool rightStyleFlag_ = false;
     int continueSelect_ = 0;
     bool popupJustShown_ = false;
     std::unique_ptr<CanvasTool> tool_; // the tool of the current mode, where the mode has one
     std::unique_ptr<CanvasTool> retiredTool_;
+    std::unique_ptr<SelectTool> selectTool_; // ranges, frames and moves, kept through the selection modes
     bool popupCommandRan_ = false; // a command of the popup menu ran since it opened
     bool microMoveActive_ = false;
-    TDynamicPtArray pointBuffer_;
-    bool rangeBandShown_ = false;
-    QRect rangeBandRect_; // where the range rectangle being drawn was last shown, in view pixels
     QAbstractButton* lastToolButton_ = nullptr;
     class TFormMoji* textDialog_ = nullptr;
     class TForm2* styleDialog_ = nullptr;

@@ -36,7 +36,7 @@ double TForm1::snapStepNow() const
     // Keyboard pointing, free curves, fills and tip picking go pixel by pixel.
     const EditMode m = mode_;
     if (microMoveActive_ || m == EditMode::Free || m == EditMode::Fill || m == EditMode::Connect ||
-        m == EditMode::Disconnect || (m == EditMode::RangeDrawing && freeRange_ && dragging_))
+        m == EditMode::Disconnect || selectTool_->drawingLasso())
         return 1.0;
     return snapStep(drawing_.settings.masuHaba, zoom(), precision());
 }
@@ -109,13 +109,7 @@ void TForm1::updateStatusPosition(QPoint screen)
 {
     QPoint at = screen;
     QSize size(0, 0);
-    if (!selRange_.isNull()) {
-        // The range where it stands, or where it is being dragged to.
-        at = selRange_.topLeft() + (mode_ == EditMode::Moving && dragging_ ? currentPoint_ - startPoint_ : QPoint());
-        size = selRange_.size();
-    } else if (mode_ == EditMode::RangeDrawing && dragging_) {
-        size = QSize(std::abs(currentPoint_.x() - startPoint_.x()), std::abs(currentPoint_.y() - startPoint_.y()));
-    }
+    selectTool_->statusBox(at, size);
     // A label repaints only when its text changes.
     statusPanel1_->setText(QStringLiteral("X=%1, Y=%2, W=%3, H=%4, %5")
                                .arg(at.x())

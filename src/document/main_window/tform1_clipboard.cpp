@@ -34,9 +34,9 @@ QPoint TForm1::snapPlain(QPoint screen) const
 
 FigureRegion TForm1::copiedArea() const
 {
-    if (!selRange_.isNull()) {
-        const QPoint a = toModel(selRange_.topLeft(), zoom());
-        const QPoint b = toModel(selRange_.bottomRight(), zoom());
+    if (const QRect range = selectTool_->range(); !range.isNull()) {
+        const QPoint a = toModel(range.topLeft(), zoom());
+        const QPoint b = toModel(range.bottomRight(), zoom());
         return {b.x() - a.x(), b.y() - a.y(), a.x(), a.y()};
     }
     int left = kOutsideArea, top = kOutsideArea, right = 0, bottom = 0;
@@ -110,7 +110,7 @@ void TForm1::deleteSelected()
         if (f.kind == fkNuri)
             updateSurroundings(f, drawing_.bitmap(), list);
     drawing_.clearSelection();
-    clearRange();
+    selectTool_->clearRange();
     drawing_.pushHistory();
 }
 
@@ -149,7 +149,7 @@ void TForm1::showPasteFrame(const FigureRegion& region)
     pasteTag_ = 0;
     pasteShown_ = true;
     mode_ = EditMode::PastePlacing;
-    clearRange();
+    selectTool_->clearRange();
     drawing_.clearSelection();
     popupJustShown_ = false;
     view_->update();
@@ -243,7 +243,7 @@ void TForm1::placePasteFrame()
     const QPoint at = pasteFrameRect().topLeft();
     const FigureList waiting = drawing_.pasteList;
     drawing_.clearSelection();
-    clearRange();
+    selectTool_->clearRange();
     hidePasteFrame();
     placeFigures(drawing_.figures, drawing_.bitmap(), waiting, at, zoom(),
                  drawing_.settings.smallMoveOneDot && microMoveActive_, drawing_.renderState,

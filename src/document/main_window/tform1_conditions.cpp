@@ -79,14 +79,11 @@ void TForm1::toolButtonClicked(int tag)
     settleReform(true);
     tmKeyMove->stop();
     keyMover_.reset();
-    moveList_.clear();
-    dragLayer_.clear();
-    dragImagesShown_ = false;
+    selectTool_->dropMove();
     currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
     returnMode_ = mode;
     drawing_.clearSelection();
-    clearRange();
-    selectedCount_ = 0;
+    selectTool_->clearRange();
     if (mode != mode_)
         setLastReformPanel(true, false);
     mode_ = mode;
@@ -99,7 +96,7 @@ void TForm1::toolButtonClicked(int tag)
     if (!selection)
         lastToolButton_ = toolButtons_.value(tag);
     updateCanvasHintForTool();
-    updateStatusPosition(currentPoint_);
+    updateStatusPosition(pointer_);
 }
 
 void TForm1::sbPosFuncClick()

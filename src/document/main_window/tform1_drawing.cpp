@@ -9,7 +9,6 @@
 #include "document/main_window/tform1.h"
 #include "editing/draw_tool.h"
 #include "editing/pick_tool.h"
-#include "editing/selection.h"
 
 #include <QMenu>
 #include <QMouseEvent>
@@ -50,6 +49,8 @@ void TForm1::setCanvasHint(const char* hint)
 
 CanvasTool* TForm1::toolForMode()
 {
+    if (isSelecting(mode_))
+        return selectTool_.get();
     if (tool_ && tool_->serves(mode_))
         return tool_.get();
     // The tool being replaced may still be on the stack (a press that ended its mode): it is kept until
@@ -62,7 +63,12 @@ CanvasTool* TForm1::toolForMode()
     return tool_.get();
 }
 
-const CanvasTool* TForm1::activeTool() const { return tool_ && tool_->serves(mode_) ? tool_.get() : nullptr; }
+CanvasTool* TForm1::activeTool() const
+{
+    if (isSelecting(mode_))
+        return selectTool_.get();
+    return tool_ && tool_->serves(mode_) ? tool_.get() : nullptr;
+}
 
 bool TForm1::gestureActive() const { return dragging_ || (activeTool() && activeTool()->dragging()); }
 
@@ -71,19 +77,6 @@ void TForm1::figureDrawn()
     mode_ = returnMode_;
     setLastReformPanel(true, true);
     view_->update();
-}
-
-void TForm1::showRangeBand(bool shown)
-{
-    QRegion dirty;
-    if (rangeBandShown_)
-        dirty += rangeBandRect_;
-    rangeBandShown_ = shown;
-    if (shown) {
-        rangeBandRect_ = rangeRect(startPoint_, currentPoint_).adjusted(-2, -2, 2, 2);
-        dirty += rangeBandRect_;
-    }
-    view_->update(dirty);
 }
 
 QRegion TForm1::overlayArea() const
@@ -96,10 +89,6 @@ QRegion TForm1::overlayArea() const
         r += tool->overlayArea();
     if (pasteShown_)
         r += pasteFrameRect();
-    if (dragImagesShown_)
-        r += dragLayer_.viewRect(zoom(), dragOffset_);
-    if (rangeBandShown_)
-        r += rangeBandRect_;
     return r;
 }
 
@@ -109,14 +98,6 @@ void TForm1::paintOverlays(Canvas& canvas, const QRect& exposed)
     paintPasteFrame(canvas, exposed);
     if (const CanvasTool* tool = activeTool())
         tool->paintOverlay(canvas, exposed);
-    if (dragImagesShown_)
-        dragLayer_.paint(canvas, zoom(), dragOffset_);
-    if (rangeBandShown_ && exposed.intersects(rangeBandRect_)) {
-        canvas.setPenMode(PenMode::NotXor);
-        canvas.setBrush({clRed, BrushStyle::Clear});
-        canvas.setPen({clRed, 1, PenStyle::Dot});
-        canvas.rectangle(startPoint_, currentPoint_);
-    }
 }
 
 void TForm1::Image1MouseDown(QMouseEvent* e)
@@ -130,9 +111,8 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
         return;
     view_->setFocus();
     view_->eraseMarks();
-    currentPoint_ = snap(at);
+    pointer_ = snap(at);
     settleReform(false);
-    startPoint_ = currentPoint_;
     if (swallowsPopupClick(mode_) && std::exchange(popupJustShown_, false))
         return;
     popupJustShown_ = false;
@@ -142,13 +122,6 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
     if (mode_ == EditMode::PicturePlacing) {
         mode_ = returnMode_;
         selectToolSettings(mode_);
-    }
-    if (selectionPress(at)) {
-        if (dragging_) {
-            setCanvasHint(kDraggingHint);
-            startAutoScroll();
-        }
-        return;
     }
     if (CanvasTool* tool = toolForMode()) {
         tool->press({at, e->modifiers()});
@@ -164,47 +137,19 @@ void TForm1::Image1MouseMove(QMouseEvent* e)
     const QPoint at = e->position().toPoint();
     const QPoint point = snap(at);
     // A mouse move of more than two pixels ends keyboard pointing.
-    const QPoint travelled = point - currentPoint_;
+    const QPoint travelled = point - pointer_;
     if (!synthesizingMove_ && (std::abs(travelled.x()) > 2 || std::abs(travelled.y()) > 2))
         microMoveActive_ = false;
     if (e->buttons() & Qt::LeftButton) {
         if (dragging_ && mode_ == EditMode::PastePlacing)
             movePasteFrame(snapPlain(at - grip_));
-        else if (dragging_)
-            dragTo(point, e->modifiers());
         else if (CanvasTool* tool = toolForMode())
             tool->move({at, e->modifiers(), autoScrolled_});
     }
-    currentPoint_ = dragging_ ? currentPoint_ : point;
+    pointer_ = point;
     view_->setMarkStyle(markStyleFor(mode_));
     view_->showMarks(point);
     updateStatusPosition(point);
-}
-
-void TForm1::dragTo(QPoint point, Qt::KeyboardModifiers modifiers)
-{
-    switch (mode_) {
-    case EditMode::RangeDrawing:
-        if (!autoScrolled_)
-            rangeMove(point);
-        break;
-    case EditMode::RangeSelected:
-    case EditMode::Individual:
-        currentPoint_ = point;
-        if (point != startPoint_) {
-            mode_ = EditMode::Moving;
-            beginMove(duplicateKey_ || (modifiers & Qt::ControlModifier));
-            placeDragImages(currentPoint_ - startPoint_);
-        }
-        break;
-    case EditMode::Moving:
-        if (!autoScrolled_ && selectedCount_ > 0) {
-            currentPoint_ = point;
-            placeDragImages(currentPoint_ - startPoint_);
-        }
-        break;
-    default: break;
-    }
 }
 
 void TForm1::Image1MouseUp(QMouseEvent* e)
@@ -216,12 +161,8 @@ void TForm1::Image1MouseUp(QMouseEvent* e)
     const QPoint at = e->position().toPoint();
     if (dragging_ && mode_ == EditMode::PastePlacing)
         placePasteFrame();
-    else if (dragging_)
-        selectionRelease(snap(at), e->modifiers());
     else if (CanvasTool* tool = toolForMode())
         tool->release({at, e->modifiers()});
-    if (!isRangeMode(mode_) && mode_ != EditMode::Individual)
-        pointBuffer_.clear(); // the lasso of a range stays with it
     view_->eraseMarks();
     dragging_ = false;
     autoScrollTimer_->stop();
@@ -239,18 +180,15 @@ void TForm1::canvasRightPress(QPoint at)
     const bool selecting = isSelecting(mode_);
     if (countSelected() == 0 || wasDragging || tmKeyMove->isActive()) {
         // A right press cancels: the figure being drawn, the move, the selection.
-        if (tool_)
-            tool_->cancel();
-        showRangeBand(false);
+        if (CanvasTool* tool = activeTool())
+            tool->cancel();
         tmKeyMove->stop();
         keyMover_.reset();
-        dragImagesShown_ = false;
-        if (selecting) {
+        selectTool_->dropMove();
+        if (selecting)
             resetSelection();
-        } else {
-            pointBuffer_.clear();
+        else
             drawing_.clearSelection();
-        }
     }
     dragging_ = false;
     autoScrollTimer_->stop();

@@ -137,9 +137,10 @@ void TForm1::sbLoadClick()
 
 void TForm1::sbSaveClick()
 {
-    if (drawing_.figures.empty() || selRange_.isEmpty())
+    const QRect selRange = selectTool_->range();
+    if (drawing_.figures.empty() || selRange.isEmpty())
         return;
-    const QRect range(toModel(selRange_.topLeft(), zoom()), toModel(selRange_.bottomRight(), zoom()));
+    const QRect range(toModel(selRange.topLeft(), zoom()), toModel(selRange.bottomRight(), zoom()));
     FigureList part;
     for (const TFigure& f : drawing_.figures)
         if (f.selected && range.contains(f.handle)) {

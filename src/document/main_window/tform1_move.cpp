@@ -55,124 +55,13 @@ int TForm1::pointerStep() const
 
 bool TForm1::keyMoveMode() const { return stepsWithKeys(mode_); }
 
-void TForm1::renderWithoutSelected()
-{
-    RebuildOptions options;
-    options.includeSelected = false;
-    options.movingSelection = true;
-    drawing_.rebuildBitmap(options);
-}
-
-void TForm1::beginMove(bool duplicating)
-{
-    captureFillsForMove(drawing_.figures);
-    countSelected();
-    cornerBeforeMove_ = drawing_.bitmap().pixel(0, 0);
-    // Moved figures are shown only by their drag images; duplicated ones stay where they were.
-    if (!duplicating)
-        renderWithoutSelected();
-    moveList_.clear();
-    for (const TFigure& f : drawing_.figures)
-        if (f.selected)
-            moveList_.push_back(f);
-    dragLayer_.build(drawing_.figures, drawing_.renderSettings());
-    dragOffset_ = {};
-    dragImagesShown_ = true;
-    view_->update();
-}
-
-void TForm1::placeDragImages(QPoint offset)
-{
-    if (offset == dragOffset_)
-        return;
-    view_->update(dragLayer_.viewRect(zoom(), dragOffset_));
-    dragOffset_ = offset;
-    view_->update(dragLayer_.viewRect(zoom(), dragOffset_));
-}
-
-void TForm1::moveSelectedBy(QPoint screenOffset)
-{
-    const bool fine = drawing_.settings.smallMoveOneDot && microMoveActive_;
-    if (fine)
-        for (TFigure& f : drawing_.figures)
-            if (f.selected)
-                f.fineMoved = true;
-    moveSelected(drawing_.figures, toModel(screenOffset, zoom()));
-}
-
-void TForm1::checkFillLeaks(QRgb cornerBefore)
-{
-    FigureList& list = drawing_.figures;
-    if (drawing_.bitmap().pixel(0, 0) == cornerBefore)
-        return;
-    // Some fill now runs out to the corner: the fills around the moved figures lost their ring.
-    std::vector<int> broken;
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (list[i].kind != fkNuri)
-            continue;
-        for (QPoint p : std::as_const(list[i].points))
-            if (p.x() >= 0 && p.x() < int(list.size()) && list[std::size_t(p.x())].selected)
-                broken.push_back(int(i));
-    }
-    removeFigures(list, broken);
-    drawing_.rebuildBitmap();
-    if (drawing_.bitmap().pixel(0, 0) != cornerBefore) {
-        removeFigures(list, leakingFills(list, drawing_.bitmap(), drawing_.background, drawing_.renderSettings()));
-        drawing_.rebuildBitmap();
-    }
-    for (TFigure& f : list)
-        if (f.kind == fkNuri)
-            updateSurroundings(f, drawing_.bitmap(), list);
-}
-
-void TForm1::endMove(QPoint offset, bool duplicate)
-{
-    dragImagesShown_ = false;
-    view_->update(dragLayer_.viewRect(zoom(), dragOffset_));
-    if (duplicate) {
-        drawing_.clearSelection();
-        if (!offset.isNull())
-            placeFigures(drawing_.figures, drawing_.bitmap(), moveList_, offset, zoom(),
-                         drawing_.settings.smallMoveOneDot && microMoveActive_, drawing_.renderState,
-                         drawing_.renderSettings());
-    } else {
-        moveSelectedBy(offset);
-        drawing_.rebuildBitmap();
-    }
-    checkFillLeaks(cornerBeforeMove_);
-    if (!selRange_.isNull()) {
-        // The range follows the figures.
-        mode_ = EditMode::RangeSelected;
-        selRange_.translate(offset);
-        for (QPoint& p : pointBuffer_)
-            p += offset;
-    } else {
-        mode_ = returnMode_;
-    }
-    drawing_.pushHistory();
-    if (returnMode_ == EditMode::Individual) {
-        for (TFigure& f : drawing_.figures)
-            f.selected = false;
-        countSelected();
-    } else if (selRange_.isNull()) {
-        resetSelection();
-    }
-    moveList_.clear();
-    dragLayer_.clear();
-    dragOffset_ = {};
-    view_->update();
-}
-
 bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
 {
     if (sbStr->isChecked() && edStr->hasFocus())
         return false; // the short text keeps its keys
     if (key == Qt::Key_Control) {
-        if (!duplicateKey_ && mode_ == EditMode::Moving && (dragging_ || tmKeyMove->isActive())) {
-            // Duplicating after all: the originals come back where they were.
-            drawing_.rebuildBitmap();
-            view_->update();
-        }
+        if (!duplicateKey_ && mode_ == EditMode::Moving && (gestureActive() || tmKeyMove->isActive()))
+            selectTool_->duplicatingChanged(true); // duplicating after all
         duplicateKey_ = true;
         return false;
     }
@@ -250,13 +139,10 @@ bool TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat
     if (key == Qt::Key_Control) {
         if (keyMover_.held().empty())
             keyDuplicate_ = true;
-        const bool moving = mode_ == EditMode::Moving && (dragging_ || tmKeyMove->isActive());
+        const bool moving = mode_ == EditMode::Moving && (gestureActive() || tmKeyMove->isActive());
         duplicateKey_ = false;
-        if (moving) {
-            // Moving after all: the originals leave their place again.
-            renderWithoutSelected();
-            view_->update();
-        }
+        if (moving)
+            selectTool_->duplicatingChanged(false); // moving after all
     } else if (key == Qt::Key_Space) {
         spaceHeld_ = false;
     } else if (tmKeyMove->isActive() && keyDirection(key)) {
@@ -274,7 +160,7 @@ void TForm1::pointerKey(int arrow)
 {
     // The pointer goes to the snapped point first; after that each key steps it.
     // On the paste frame the pointer goes to where the frame was grabbed.
-    const QPoint start = mode_ == EditMode::PastePlacing ? pasteCorner_ + grip_ : currentPoint_;
+    const QPoint start = mode_ == EditMode::PastePlacing ? pasteCorner_ + grip_ : pointer_;
     const QPoint next = microMoveActive_ ? start + arrowOffset(arrow, pointerStep()) : start;
     microMoveActive_ = true;
     if (view_->isVisible())
@@ -319,40 +205,15 @@ void TForm1::tmKeyMoveTimer()
         pasteKeyTick(running);
         return;
     }
-    if (mode_ == EditMode::RangeSelected) {
-        // The first tick (or a tap committed before any tick): the move starts from nothing.
-        view_->eraseMarks();
-        countSelected();
-        if (drawing_.settings.smallMoveOneDot)
-            for (TFigure& f : drawing_.figures)
-                if (f.selected)
-                    f.fineMoved = true;
-        startPoint_ = {};
-        keyPos_ = {};
-        mode_ = EditMode::Moving;
-        beginMove(duplicateKey_);
-        keyPos_ += keyMover_.tick();
-        placeDragImages(keyPos_);
-    } else if (mode_ == EditMode::Moving && running) {
-        if (!autoScrolled_ && selectedCount_ > 0) {
-            keyPos_ += keyMover_.tick();
-            placeDragImages(keyPos_);
-        }
-    }
-    if (running || mode_ != EditMode::Moving)
+    if (mode_ != EditMode::RangeSelected && mode_ != EditMode::Moving)
         return;
-    // Every key is up: commit.
-    const QPoint offset = keyPos_ - startPoint_;
-    if (selectedCount_ > 0) {
-        endMove(offset, keyDuplicate_);
-    } else {
-        dragImagesShown_ = false;
-        resetSelection();
+    if (mode_ == EditMode::RangeSelected)
+        view_->eraseMarks();
+    const bool fine = drawing_.settings.smallMoveOneDot && microMoveActive_;
+    if (selectTool_->keyTick(keyMover_, running, autoScrolled_, keyDuplicate_, fine)) {
+        keyMover_.reset();
+        microMoveActive_ = false;
     }
-    keyMover_.reset();
-    moveList_.clear();
-    dragLayer_.clear();
-    microMoveActive_ = false;
 }
 
 void TForm1::startAutoScroll()
@@ -385,15 +246,8 @@ bool TForm1::autoScrollStep(QPoint pointer)
     if (!autoScrolled_ && !wasScrolled)
         return false;
     // Follow the pointer with the figure being drawn or moved.
-    const QPoint onCanvas = snap(view_->mapFrom(scrollBox_->viewport(), pointer));
-    if (mode_ == EditMode::Moving) {
-        currentPoint_ = onCanvas;
-        placeDragImages(currentPoint_ - startPoint_);
-    } else if (mode_ == EditMode::RangeDrawing) {
-        rangeMove(onCanvas);
-    } else if (CanvasTool* tool = toolForMode()) {
-        tool->autoScrolled(onCanvas);
-    }
+    if (CanvasTool* tool = activeTool())
+        tool->autoScrolled(snap(view_->mapFrom(scrollBox_->viewport(), pointer)));
     return autoScrolled_;
 }
 

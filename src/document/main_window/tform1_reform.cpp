@@ -5,6 +5,7 @@
 #include "document/figure_renderer.h"
 #include "document/figure_commit.h"
 #include "document/main_window/tform1.h"
+#include "editing/figure_move.h"
 #include "settings/tform2.h"
 
 namespace molvane {
@@ -85,7 +86,7 @@ void TForm1::applyReform(ReformControl c)
         return;
     }
     drawing_.rebuildBitmap();
-    checkFillLeaks(cornerBefore);
+    removeFillsThatLeak(drawing_, cornerBefore);
     drawing_.pendingChange = true;
     view_->update();
 }
@@ -96,7 +97,7 @@ void TForm1::settleReform(bool clearMarks)
         return;
     if (clearMarks) {
         drawing_.clearSelection();
-        clearRange();
+        selectTool_->clearRange();
     }
     drawing_.consumePendingChange();
 }

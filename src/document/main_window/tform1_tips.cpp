@@ -26,7 +26,7 @@ void TForm1::endPickMode()
 {
     drawing_.pendingChange = false;
     popupJustShown_ = false;
-    clearRange();
+    selectTool_->clearRange();
     drawing_.clearSelection();
     mode_ = returnMode_;
     duplicateKey_ = false;

@@ -59,7 +59,7 @@ void TForm1::charButtonClick(int index)
     b->setChecked(true);
     buttonText_ = contentFromHint(b->toolTip());
     chooseTextTool(b, 1);
-    updateStatusPosition(currentPoint_);
+    updateStatusPosition(pointer_);
 }
 
 void TForm1::chooseTextTool(QAbstractButton* source, int textSource)
