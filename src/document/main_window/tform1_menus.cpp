@@ -1,0 +1,177 @@
+// The main window's menu bar and the canvas's popup menu.
+
+#include "dialogs/help.h"
+#include "platform/app_info.h"
+#include "document/main_window/main_window_texts.h"
+#include "document/main_window/tform1.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <string_view>
+
+namespace molvane {
+
+namespace {
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+QString withoutAccelerator(QString caption) { return caption.remove(QRegularExpression(QStringLiteral("\\(&.\\)"))); }
+
+} // namespace
+
+QAction* TForm1::menuAction(QMenu* menu, const QString& name, const char* captionText, const QString& hint,
+                            const QKeySequence& shortcut)
+{
+    QAction* a = menu->addAction(u(captionText));
+    a->setObjectName(name);
+    a->setShortcut(shortcut);
+    a->setStatusTip(hint);
+    a->setToolTip(hint);
+    return a;
+}
+
+void TForm1::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(u(texts::kMenuFile));
+    file->setToolTipsVisible(true);
+    // A menu item's hint is its caption (without the accelerator) and its description.
+    const auto hinted = [](const char* c, const char* h) { return withoutAccelerator(u(c)) + u(h); };
+    QAction* fileNew = menuAction(file, "mmFileNew", texts::kFileNew, hinted(texts::kFileNew, texts::kFileNewHint), QKeySequence("Ctrl+N"));
+    QAction* fileOpen = menuAction(file, "mmFileOpen", texts::kFileOpen, hinted(texts::kFileOpen, texts::kFileOpenHint), QKeySequence("Ctrl+O"));
+    file->addSeparator();
+    QAction* fileSave = menuAction(file, "mmFileSave", texts::kFileSave, hinted(texts::kFileSave, texts::kFileSaveHint), QKeySequence("Ctrl+S"));
+    QAction* fileSaveAs = menuAction(file, "mmFileSaveAs", texts::kFileSaveAs, hinted(texts::kFileSaveAs, texts::kFileSaveAsHint));
+    file->addSeparator();
+    QAction* picOpen = menuAction(file, "mmPicOpen", texts::kPicOpen, hinted(texts::kPicOpen, texts::kPicOpenHint), QKeySequence("Ctrl+P"));
+    QAction* picSave = menuAction(file, "mmPicSaveAs", texts::kPicSaveAs, hinted(texts::kPicSaveAs, texts::kPicSaveAsHint), QKeySequence("Ctrl+G"));
+    file->addSeparator();
+    QAction* init = menuAction(file, "mmInitParam", texts::kInitParam, u(texts::kInitParam) + u(texts::kInitParamHint), QKeySequence("Ctrl+W"));
+    connect(init, &QAction::triggered, this, [this] { mmInitParamClick(); });
+    QAction* change = menuAction(file, "mmChangeData", texts::kChangeData, {});
+    change->setVisible(false); // a maintenance command, reached by its shortcut-less name only
+    connect(change, &QAction::triggered, this, [this] { mmChangeDataClick(); });
+    connect(fileNew, &QAction::triggered, this, [this] { mmFileNewClick(); });
+    connect(fileOpen, &QAction::triggered, this, [this] { mmFileOpenClick(); });
+    connect(fileSave, &QAction::triggered, this, [this] { mmFileSaveClick(); });
+    connect(fileSaveAs, &QAction::triggered, this, [this] { mmFileSaveAsClick(); });
+    file->addSeparator();
+    const QString exitHint = hinted(texts::kExit, texts::kHintSeparator) + u(kApplicationName) + u(texts::kExitHintEnd);
+    QAction* exit = menuAction(file, "mmExit1", texts::kExit, exitHint);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    // The picture commands arrive with picture export and loading.
+    for (QAction* later : {picOpen, picSave})
+        later->setEnabled(false);
+
+    buildPopupMenu();
+    editMenu_ = menuBar()->addMenu(u(texts::kMenuEdit));
+    editMenu_->setObjectName(QStringLiteral("mmEdit"));
+    editMenu_->setToolTipsVisible(true);
+    connect(editMenu_, &QMenu::aboutToShow, this, [this] { popupStates(); });
+    editMenu_->addActions(popupMenu_->actions());
+
+    QAction* help = menuBar()->addAction(u(texts::kMenuHelp));
+    help->setObjectName(QStringLiteral("mmHelp"));
+    connect(help, &QAction::triggered, this, [this] {
+        const QString folder = QCoreApplication::applicationDirPath();
+        switch (openHelp(folder)) {
+        case HelpOpening::Opened: break;
+        case HelpOpening::Missing:
+            prompts_.message(u(texts::kHelpMissing), MessageType::Information, MessageButtons::Ok);
+            break;
+        case HelpOpening::NoViewer:
+            prompts_.message(u(texts::kHelpNoViewer).arg(QDir::toNativeSeparators(helpTarget(folder))),
+                             MessageType::Information, MessageButtons::Ok);
+            break;
+        }
+    });
+}
+
+void TForm1::buildPopupMenu()
+{
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+    popupMenu_->setToolTipsVisible(true);
+    connect(popupMenu_, &QMenu::aboutToShow, this, [this] {
+        popupStates();
+        popupCommandRan_ = false;
+    });
+    // Qt keeps the click that closes a popup to itself, so that click never reaches the canvas. Once
+    // the menu has closed without a command, the next press on the canvas is the user's own.
+    connect(popupMenu_, &QMenu::triggered, this, [this] { popupCommandRan_ = true; });
+    connect(popupMenu_, &QMenu::aboutToHide, this, [this] {
+        // triggered comes after aboutToHide, in the same event.
+        QTimer::singleShot(0, this, [this] {
+            if (!popupCommandRan_)
+                popupJustShown_ = false;
+        });
+    });
+    popupUndo_ = menuAction(popupMenu_, "pmUndo", texts::kUndo, u(texts::kUndo), QKeySequence("Ctrl+Z"));
+    popupRedo_ = menuAction(popupMenu_, "pmRedo", texts::kRedo, u(texts::kRedo), QKeySequence("Shift+Ctrl+Z"));
+    connect(popupUndo_, &QAction::triggered, this, [this] { undoClick(); });
+    connect(popupRedo_, &QAction::triggered, this, [this] { redoClick(); });
+    popupMenu_->addSeparator();
+    struct Item {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        const char* shortcut;
+    };
+    const Item later[] = {
+        {"pmKobetu", texts::kSelectIndividual, texts::kSelectIndividualHint, "Ctrl+A"},
+        {"SelectAll1", texts::kSelectAll, texts::kSelectAllHint, "Shift+Ctrl+A"},
+        {"pmHaniRect", texts::kSelectRect, texts::kSelectRectHint, "Ctrl+D"},
+        {"pmHaniFree", texts::kSelectFree, texts::kSelectFreeHint, "Shift+Ctrl+D"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"Cut1", texts::kCut, texts::kCut, "Ctrl+X"},
+        {"Copy1", texts::kCopy, texts::kCopy, "Ctrl+C"},
+        {"Paste1", texts::kPaste, texts::kPaste, "Ctrl+V"},
+        {"Delete1", texts::kDelete, texts::kDelete, "Del"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"Cut1AsPic", texts::kCutPicture, texts::kCutPicture, "Shift+Ctrl+X"},
+        {"Copy1AsPic", texts::kCopyPicture, texts::kCopyPicture, "Shift+Ctrl+C"},
+        {"Paste1AsPic", texts::kPastePicture, texts::kPastePicture, "Shift+Ctrl+V"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"ConnectMain", texts::kConnect, texts::kConnectHint, ""},
+        {"ConnectCancel", texts::kConnectCancel, texts::kConnectCancelHint, ""},
+        {"Information1", texts::kFigureInfo, texts::kFigureInfoHint, "Ctrl+Q"},
+    };
+    for (const Item& item : later) {
+        if (!item.name) {
+            popupMenu_->addSeparator();
+            continue;
+        }
+        // These commands come with the selection, clipboard and tip tools.
+        menuAction(popupMenu_, item.name, item.caption, u(item.hint), QKeySequence(u(item.shortcut)))->setEnabled(false);
+    }
+    const std::pair<const char*, void (TForm1::*)()> selectionCommands[] = {
+        {"Cut1", &TForm1::Cut1Click},
+        {"Copy1", &TForm1::Copy1Click},
+        {"Paste1", &TForm1::Paste1Click},
+        {"Delete1", &TForm1::Delete1Click},
+        {"ConnectMain", &TForm1::connectClick},
+        {"ConnectCancel", &TForm1::connectCancelClick},
+        {"Information1", &TForm1::informationClick},
+        {"pmKobetu", &TForm1::pmKobetuClick},
+        {"SelectAll1", &TForm1::SelectAll1Click},
+        {"pmHaniRect", &TForm1::pmHaniRectClick},
+        {"pmHaniFree", &TForm1::pmHaniFreeClick},
+    };
+    for (const auto& [name, command] : selectionCommands) {
+        QAction* a = popupMenu_->findChild<QAction*>(QString::fromLatin1(name));
+        const std::string_view n(name);
+        a->setCheckable(n == "pmKobetu" || n == "pmHaniRect" || n == "pmHaniFree");
+        connect(a, &QAction::triggered, this, [this, a, command = command] {
+            // A shortcut of a disabled item does nothing: the states are those of the menu now.
+            popupStates();
+            if (a->isEnabled())
+                (this->*command)();
+        });
+    }
+    for (QAction* a : popupMenu_->actions())
+        a->setShortcutVisibleInContextMenu(true);
+    addActions(popupMenu_->actions()); // the shortcuts work while the menu is closed
+}
+
+} // namespace molvane
