@@ -360,7 +360,6 @@ private:
     TDynamicPtArray pointBuffer_;
     bool workingShown_ = false;
     QRect workingRect_;          // where the working figure was last shown, in view pixels
-    RenderState screenState_;    // what the live drawing on the view last computed
     QAbstractButton* lastToolButton_ = nullptr;
     class TFormMoji* textDialog_ = nullptr;
     class TForm2* styleDialog_ = nullptr;

@@ -124,7 +124,7 @@ void TForm1::paintOverlays(Canvas& canvas, const QRect& exposed)
     options.mode = isRubberBandTool(EditMode(f.kind)) ? PenMode::NotXor : PenMode::Copy;
     if (f.kind == fkFree)
         options.dragged = &pointBuffer_;
-    renderFigure(f, {canvas, true, zoom(), drawing_.renderSettings()}, screenState_, options);
+    renderFigure(f, {canvas, true, zoom(), drawing_.renderSettings()}, options);
 }
 
 void TForm1::Image1MouseDown(QMouseEvent* e)
@@ -205,8 +205,7 @@ void TForm1::pressFill(QPoint point)
     const TFigure fill = workingFigure();
     {
         Canvas canvas(bitmap);
-        RenderState scratch;
-        renderFigure(fill, {canvas, false, 100, drawing_.renderSettings()}, scratch, {});
+        renderFigure(fill, {canvas, false, 100, drawing_.renderSettings()});
     }
     if (bitmap.pixel(0, 0) != corner) {
         // The fill ran out to the corner of the canvas: it was not enclosed, and it is dropped.
@@ -324,7 +323,7 @@ void TForm1::commitWorking()
     in.fineMoveActive = microMoveActive_ && drawing_.settings.smallMoveOneDot;
     in.draggedPoints = pointBuffer_;
     in.cursorPrecision = precision();
-    commitFinishedFigure(drawing_.figures, drawing_.bitmap(), finishFigure(working, in), drawing_.renderState,
+    commitFinishedFigure(drawing_.figures, drawing_.bitmap(), finishFigure(working, in), drawing_.lastRecorded,
                          drawing_.renderSettings());
     drawing_.pushHistory();
     mode_ = returnMode_;

@@ -133,7 +133,7 @@ void TForm1::endMove(QPoint offset, bool duplicate)
         drawing_.clearSelection();
         if (!offset.isNull())
             placeFigures(drawing_.figures, drawing_.bitmap(), moveList_, offset, zoom(),
-                         drawing_.settings.smallMoveOneDot && microMoveActive_, drawing_.renderState,
+                         drawing_.settings.smallMoveOneDot && microMoveActive_, drawing_.lastRecorded,
                          drawing_.renderSettings());
     } else {
         moveSelectedBy(offset);
