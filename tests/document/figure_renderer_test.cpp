@@ -295,6 +295,38 @@ TEST(ExtentRecording, AWedgeRecordsItsTriangleWithoutMargins)
     EXPECT_EQ(r.extent().margins, TMargins{});
 }
 
+TEST(RenderRecords, EachRenderRecordsOnlyWhatItsFigureProducesAndTheLatestOfEachPartIsKept)
+{
+    const RenderRecord dbl = render(line(fkDouble, {50, 100}, {250, 100}, 1, 11)).record;
+    EXPECT_EQ(dbl.secondLine, (SideLine{{50, 89}, {250, 89}}));
+    EXPECT_FALSE(dbl.thirdLine) << "a double bond has no third line";
+    EXPECT_FALSE(dbl.extent) << "not recording";
+    const RenderRecord triple = render(line(fkTriple, {50, 100}, {250, 100}, 1, 7), {400, 200}, true).record;
+    ASSERT_TRUE(triple.thirdLine);
+    EXPECT_EQ(triple.thirdLine->start, QPoint(50, 86));
+    EXPECT_TRUE(triple.extent);
+    const RenderRecord point = render(line(fkDouble, {50, 100}, {50, 100}, 1, 11), {400, 200}, true).record;
+    EXPECT_FALSE(point.secondLine) << "a bond of no length draws no side lines";
+    FigureExtent atPoint;
+    atPoint.extremes.fill(QPoint(50, 100));
+    EXPECT_EQ(point.extent, atPoint) << "its extent is its point, without margins";
+    const RenderRecord filled = render(line(fkNuri, {10, 10}, {10, 10}), {400, 200}, true).record;
+    EXPECT_FALSE(filled.extent || filled.secondLine || filled.thirdLine || filled.pictureOffset);
+    const RenderRecord none = render(line(fkPicture, {10, 10}, {10, 10}), {400, 200}, true).record;
+    EXPECT_FALSE(none.extent || none.pictureOffset) << "no picture, nothing drawn";
+
+    RenderRecord latest = triple;
+    latest.update(dbl);
+    latest.update(filled);
+    EXPECT_EQ(latest.secondLine, dbl.secondLine);
+    EXPECT_EQ(latest.thirdLine, triple.thirdLine) << "kept from the triple bond";
+    EXPECT_EQ(latest.extent, triple.extent);
+    const BondLines lines = latest.bondLines();
+    EXPECT_EQ(lines.secondEnd, QPoint(250, 89));
+    EXPECT_EQ(lines.thirdEnd, QPoint(250, 86));
+    EXPECT_EQ(dbl.bondLines().thirdStart, QPoint()) << "zero where no line was drawn";
+}
+
 TEST(LineRendering, NotXorTwiceErasesEveryKind)
 {
     QImage image = whiteImage(400, 200);
