@@ -34,10 +34,10 @@ void finishWideBond(benchmark::State& state)
     const WideBond bond = wideBond();
     for (auto _ : state) {
         commitFinishedFigure(drawing.figures, drawing.bitmap(), finishFigure(bond.working, bond.inputs),
-                             drawing.renderState, drawing.renderSettings());
+                             drawing.lastRecorded, drawing.renderSettings());
         drawing.figures.pop_back();
     }
-    state.counters["margin"] = -drawing.renderState.margins.left;
+    state.counters["margin"] = -drawing.lastRecorded.extent.value_or(FigureExtent{}).margins.left;
 }
 
 void renderWideBond(benchmark::State& state)
@@ -47,7 +47,7 @@ void renderWideBond(benchmark::State& state)
     const TFigure finished = finishFigure(bond.working, bond.inputs);
     for (auto _ : state) {
         Canvas canvas(drawing.bitmap());
-        renderFigure(finished, {canvas, false, 100, drawing.renderSettings()}, drawing.renderState);
+        renderFigure(finished, {canvas, false, 100, drawing.renderSettings()});
     }
 }
 

@@ -171,7 +171,7 @@ private:
         in.mouseUp = end;
         in.draggedPoints = dragged;
         liveDrawing(working, in);
-        commitFinishedFigure(drawing_.figures, drawing_.bitmap(), finishFigure(working, in), drawing_.renderState,
+        commitFinishedFigure(drawing_.figures, drawing_.bitmap(), finishFigure(working, in), drawing_.lastRecorded,
                              drawing_.renderSettings());
     }
 
@@ -182,12 +182,12 @@ private:
             return;
         QImage screen(1, 1, QImage::Format_RGB32);
         Canvas canvas(screen);
-        RenderState live;
-        renderFigure(working, {canvas, true, 100, drawing_.renderSettings()}, live);
-        in.secondStart = live.bondLines.secondStart;
-        in.secondEnd = live.bondLines.secondEnd;
-        in.thirdStart = live.bondLines.thirdStart;
-        in.thirdEnd = live.bondLines.thirdEnd;
+        const RenderRecord live = renderFigure(working, {canvas, true, 100, drawing_.renderSettings()});
+        const BondLines lines = live.bondLines();
+        in.secondStart = lines.secondStart;
+        in.secondEnd = lines.secondEnd;
+        in.thirdStart = lines.thirdStart;
+        in.thirdEnd = lines.thirdEnd;
     }
 
     Drawing& drawing_;

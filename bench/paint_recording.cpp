@@ -110,7 +110,6 @@ PaintRecording recordRebuild(const Drawing& drawing)
     if (!drawing.background.isNull())
         recording.complete = false;
     RecordingImage image(drawing.canvasSize(), recording);
-    RenderState state;
     Canvas canvas(image);
     const RenderTarget target{canvas, false, 100, drawing.renderSettings()};
     for (const TFigure& f : drawing.figures) {
@@ -123,7 +122,7 @@ PaintRecording recordRebuild(const Drawing& drawing)
             recording.ops.push_back(fill);
             continue;
         }
-        renderFigure(f, target, state);
+        renderFigure(f, target);
     }
     return recording;
 }

@@ -25,9 +25,8 @@ QImage partialPicture(const Drawing& d)
     QImage image(QSize(d.keptRegion.width, d.keptRegion.height).expandedTo({1, 1}), QImage::Format_RGB32);
     image.fill(toQRgb(clWhite));
     Canvas canvas(image);
-    RenderState state;
     for (const TFigure& f : d.pasteList)
-        renderFigure(f, {canvas, false, 100, d.renderSettings()}, state, {});
+        renderFigure(f, {canvas, false, 100, d.renderSettings()});
     return image;
 }
 

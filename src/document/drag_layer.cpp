@@ -21,13 +21,12 @@ void DragLayer::build(const FigureList& figures, const RenderSettings& settings)
     {
         Canvas canvas(paper);
         canvas.setOrigin(-reach.topLeft());
-        RenderState scratch;
         for (const TFigure& f : figures) {
             if (!f.selected || f.kind == fkNuri)
                 continue;
             TFigure shown = f;
             shown.selected = false;
-            renderFigure(shown, {canvas, true, 100, settings}, scratch, {});
+            renderFigure(shown, {canvas, true, 100, settings});
         }
     }
     // White is the paper: the drawing under the moving figures shows through it. Every pixel is then

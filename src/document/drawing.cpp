@@ -30,13 +30,13 @@ void Drawing::takeRendered(Drawing&& read)
     figures = std::move(read.figures);
     background = std::move(read.background);
     bitmap_ = std::move(read.bitmap_);
-    renderState = read.renderState;
+    lastRecorded = read.lastRecorded;
     clearSelection();
 }
 
 void Drawing::rebuildBitmap(const RebuildOptions& options)
 {
-    rebuildDrawingBitmap(bitmap_, figures, background, renderState, renderSettings(), options);
+    lastRecorded.update(rebuildDrawingBitmap(bitmap_, figures, background, renderSettings(), options));
 }
 
 void Drawing::clearSelection()

@@ -40,7 +40,11 @@ public:
     QImage background;     // the figure file's background picture; null when none
     EnvironmentSettings settings;
     int lineSpacing = 0;   // of multi-line text
-    RenderState renderState;
+    // What the renders on the drawing bitmap recorded, the latest of each part (see RenderRecord::update).
+    // It outlives the figures that recorded it: New keeps it and Open takes the read drawing's. A fill
+    // committed stores the latest extent as its own, and a double or triple bond of no length given a
+    // new shape takes the latest side lines (see figure_commit.h).
+    RenderRecord lastRecorded;
     FigureRegion keptRegion; // the region the last figure file read had
     QImage pasteImage;       // the picture of a partial file being placed
 

@@ -2,14 +2,15 @@
 
 namespace molvane {
 
-void rebuildDrawingBitmap(QImage& bitmap, const FigureList& list, const QImage& background, RenderState& state,
-                          const RenderSettings& settings, const RebuildOptions& options)
+RenderRecord rebuildDrawingBitmap(QImage& bitmap, const FigureList& list, const QImage& background,
+                                  const RenderSettings& settings, const RebuildOptions& options)
 {
     bitmap.fill(toQRgb(clWhite));
     Canvas canvas(bitmap);
     if (!background.isNull())
         canvas.drawImage(QRect(QPoint(0, 0), background.size()), background);
     const RenderTarget target{canvas, false, 100, settings};
+    RenderRecord recorded;
     for (const TFigure& f : list) {
         RenderOptions render;
         if (f.selected) {
@@ -17,8 +18,9 @@ void rebuildDrawingBitmap(QImage& bitmap, const FigureList& list, const QImage& 
                 continue;
             render.mode = options.selectedMode;
         }
-        renderFigure(f, target, state, render);
+        recorded.update(renderFigure(f, target, render));
     }
+    return recorded;
 }
 
 } // namespace molvane

@@ -17,7 +17,8 @@ struct RebuildOptions {
     bool movingSelection = false;
 };
 
-void rebuildDrawingBitmap(QImage& bitmap, const FigureList& list, const QImage& background, RenderState& state,
-                          const RenderSettings& settings, const RebuildOptions& options = {});
+// Returns what the figures rendered recorded, the latest of each part (see RenderRecord::update).
+RenderRecord rebuildDrawingBitmap(QImage& bitmap, const FigureList& list, const QImage& background,
+                                  const RenderSettings& settings, const RebuildOptions& options = {});
 
 } // namespace molvane

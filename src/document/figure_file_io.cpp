@@ -137,10 +137,9 @@ QImage partialFileImage(const FigureList& figures, QSize size, const RenderSetti
     QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.fill(toQRgb(clWhite));
     Canvas canvas(image);
-    RenderState state;
     for (const TFigure& f : figures)
         if (f.kind != fkNuri) // a fill would run over the whole frame
-            renderFigure(f, {canvas, false, 100, settings}, state, {});
+            renderFigure(f, {canvas, false, 100, settings});
     canvas.setPen({clRed, 1, PenStyle::Dot});
     canvas.setBrush({clRed, BrushStyle::Clear});
     canvas.rectangle({1, 1}, {size.width() - 1, size.height() - 1}); // the last pixels inside the frame

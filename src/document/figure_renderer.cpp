@@ -36,6 +36,7 @@ struct Plan {
     QPolygon clip;                           // a wedge's triangle; empty for no clip
     QPainterPath outline;                    // where the extent is measured
     bool probeMargins = true;
+    std::optional<SideLine> secondLine, thirdLine; // a bond's, as drawn
 };
 
 QPainterPath linePath(QPoint a, QPoint b)
@@ -70,8 +71,8 @@ bool isZero(QPoint p) { return p.x() == 0 && p.y() == 0; }
 
 class Planner {
 public:
-    Planner(const TFigure& f, const RenderTarget& t, const RenderOptions& o, RenderState& s)
-        : f_(f), target_(t), options_(o), state_(s), a_(f.ends[kMainStart]), b_(f.ends[kMainEnd])
+    Planner(const TFigure& f, const RenderTarget& t, const RenderOptions& o)
+        : f_(f), target_(t), options_(o), a_(f.ends[kMainStart]), b_(f.ends[kMainEnd])
     {
     }
 
@@ -164,27 +165,24 @@ private:
         return polar(scale(k * std::abs(shape_)), shape_ >= 0 ? a + 90 : a - 90);
     }
 
+    // The side line k spacings away, or where the figure fixes it (either end not zero).
+    SideLine sideLine(int k, EndIndex start, EndIndex end) const
+    {
+        if (!isZero(f_.ends[start]) || !isZero(f_.ends[end]))
+            return {f_.ends[start], f_.ends[end]};
+        return {a_ + sideOffset(k), b_ + sideOffset(k)};
+    }
+
     void planBond()
     {
-        BondLines& lines = state_.bondLines;
-        if (!isZero(f_.ends[kSecondStart]) || !isZero(f_.ends[kSecondEnd])) {
-            lines.secondStart = f_.ends[kSecondStart];
-            lines.secondEnd = f_.ends[kSecondEnd];
-        } else {
-            lines.secondStart = a_ + sideOffset(1);
-            lines.secondEnd = b_ + sideOffset(1);
-        }
+        const SideLine second = sideLine(1, kSecondStart, kSecondEnd);
+        plan_.secondLine = second;
         add(linePath(a_, b_));
-        add(linePath(lines.secondStart, lines.secondEnd), PenRole::Second);
+        add(linePath(second.start, second.end), PenRole::Second);
         if (f_.kind == fkTriple) {
-            if (!isZero(f_.ends[kThirdStart]) || !isZero(f_.ends[kThirdEnd])) {
-                lines.thirdStart = f_.ends[kThirdStart];
-                lines.thirdEnd = f_.ends[kThirdEnd];
-            } else {
-                lines.thirdStart = a_ + sideOffset(2);
-                lines.thirdEnd = b_ + sideOffset(2);
-            }
-            add(linePath(lines.thirdStart, lines.thirdEnd), PenRole::Second);
+            const SideLine third = sideLine(2, kThirdStart, kThirdEnd);
+            plan_.thirdLine = third;
+            add(linePath(third.start, third.end), PenRole::Second);
         }
         plan_.underlay = true;
     }
@@ -301,7 +299,6 @@ private:
     const TFigure& f_;
     const RenderTarget& target_;
     const RenderOptions& options_;
-    RenderState& state_;
     QPoint a_, b_;
     int shape_ = 0;
     Plan plan_;
@@ -324,16 +321,18 @@ int probeMargin(const Canvas& canvas, QPoint from, double angle, bool horizontal
     return 0;
 }
 
-void recordExtent(const Plan& plan, const TFigure& f, Canvas& canvas, RenderState& state)
+FigureExtent measureExtent(const Plan& plan, const TFigure& f, const Canvas& canvas)
 {
-    recordExtremes(state, f.ends[kMainStart], flattenPath(plan.outline));
+    FigureExtent extent = outlineExtent(f.ends[kMainStart], flattenPath(plan.outline));
     if (!plan.probeMargins)
-        return;
-    TMargins& m = state.margins;
-    m.left = std::min(0, probeMargin(canvas, state.extremes[kLeftmost], 180, true));
-    m.top = std::min(0, probeMargin(canvas, state.extremes[kTopmost], 90, false));
-    m.right = std::max(0, probeMargin(canvas, state.extremes[kRightmost], 0, true));
-    m.bottom = std::max(0, probeMargin(canvas, state.extremes[kBottommost], -90, false));
+        return extent;
+    const std::array<QPoint, 4>& e = extent.extremes;
+    TMargins& m = extent.margins;
+    m.left = std::min(0, probeMargin(canvas, e[kLeftmost], 180, true));
+    m.top = std::min(0, probeMargin(canvas, e[kTopmost], 90, false));
+    m.right = std::max(0, probeMargin(canvas, e[kRightmost], 0, true));
+    m.bottom = std::max(0, probeMargin(canvas, e[kBottommost], -90, false));
+    return extent;
 }
 
 void drawPlan(const Plan& plan, Canvas& canvas, TColor penColor)
@@ -390,25 +389,60 @@ void renderRange(const TFigure& f, Canvas& canvas, const RenderOptions& options)
         canvas.drawPath(polylinePath(f.points), false);
 }
 
+// A line figure: planned, drawn, and measured when recording.
+RenderRecord renderLines(const TFigure& f, const RenderTarget& target, const RenderOptions& options)
+{
+    const Plan plan = Planner(f, target, options).make();
+    drawPlan(plan, target.canvas, f.penColor);
+    RenderRecord record;
+    record.secondLine = plan.secondLine;
+    record.thirdLine = plan.thirdLine;
+    if (options.record && isLineKind(f.kind))
+        record.extent = measureExtent(plan, f, target.canvas);
+    return record;
+}
+
+BondLines bondLinesOf(const std::optional<SideLine>& second, const std::optional<SideLine>& third)
+{
+    const SideLine s = second.value_or(SideLine{}), t = third.value_or(SideLine{});
+    return {s.start, s.end, t.start, t.end};
+}
+
 } // namespace
 
-void recordExtremes(RenderState& state, QPoint start, const QList<QPolygon>& outline)
+FigureExtent outlineExtent(QPoint start, const QList<QPolygon>& outline)
 {
-    state.extremes.fill(start);
-    state.margins = {};
+    FigureExtent extent;
+    std::array<QPoint, 4>& e = extent.extremes;
+    e.fill(start);
     for (const QPolygon& poly : outline) {
         for (QPoint v : poly) {
-            if (v.x() < state.extremes[kLeftmost].x())
-                state.extremes[kLeftmost] = v;
-            else if (v.x() > state.extremes[kRightmost].x())
-                state.extremes[kRightmost] = v;
-            if (v.y() < state.extremes[kTopmost].y())
-                state.extremes[kTopmost] = v;
-            else if (v.y() > state.extremes[kBottommost].y())
-                state.extremes[kBottommost] = v;
+            if (v.x() < e[kLeftmost].x())
+                e[kLeftmost] = v;
+            else if (v.x() > e[kRightmost].x())
+                e[kRightmost] = v;
+            if (v.y() < e[kTopmost].y())
+                e[kTopmost] = v;
+            else if (v.y() > e[kBottommost].y())
+                e[kBottommost] = v;
         }
     }
+    return extent;
 }
+
+void RenderRecord::update(const RenderRecord& later)
+{
+    if (later.extent)
+        extent = later.extent;
+    if (later.secondLine)
+        secondLine = later.secondLine;
+    if (later.thirdLine)
+        thirdLine = later.thirdLine;
+    if (later.pictureOffset)
+        pictureOffset = later.pictureOffset;
+}
+
+BondLines RenderRecord::bondLines() const { return bondLinesOf(secondLine, thirdLine); }
 
 int mappedPenWidth(int lineWidth)
 {
@@ -417,7 +451,7 @@ int mappedPenWidth(int lineWidth)
     return w <= 0 ? 1 : w;
 }
 
-void renderFigure(const TFigure& f, const RenderTarget& target, RenderState& state, const RenderOptions& options)
+RenderRecord renderFigure(const TFigure& f, const RenderTarget& target, const RenderOptions& options)
 {
     Canvas& canvas = target.canvas;
     const CanvasPen savedPen = canvas.pen();
@@ -426,32 +460,28 @@ void renderFigure(const TFigure& f, const RenderTarget& target, RenderState& sta
     const PenMode savedMode = canvas.penMode();
 
     canvas.setPenMode(options.mode);
+    RenderRecord record;
     switch (f.kind) {
-    case fkMoji: renderText(f, target, state, options); break;
-    case fkPicture: renderPicture(f, target, state, options); break;
+    case fkMoji: record = renderText(f, target, options); break;
+    case fkPicture: record = renderPicture(f, target, options); break;
     case fkNuri: renderFill(f, canvas); break;
     case fkRange: renderRange(f, canvas, options); break;
-    default: {
-        const Plan plan = Planner(f, target, options, state).make();
-        drawPlan(plan, canvas, f.penColor);
-        if (options.record && isLineKind(f.kind))
-            recordExtent(plan, f, canvas, state);
-    }
+    default: record = renderLines(f, target, options); break;
     }
 
     canvas.setPen(savedPen);
     canvas.setBrush(savedBrush);
     canvas.setFont(savedFont);
     canvas.setPenMode(savedMode);
+    return record;
 }
 
 FigureOutline figureOutline(const TFigure& f, const RenderTarget& target)
 {
-    RenderState scratch;
     RenderOptions options;
     options.outlineOnly = true;
-    const Plan plan = Planner(f, target, options, scratch).make();
-    return {plan.outline, plan.main, scratch.bondLines};
+    const Plan plan = Planner(f, target, options).make();
+    return {plan.outline, plan.main, bondLinesOf(plan.secondLine, plan.thirdLine)};
 }
 
 } // namespace molvane

@@ -68,22 +68,22 @@ PictureBox pictureBox(const TFigure& f, const RenderTarget& target)
     return box;
 }
 
-void renderPicture(const TFigure& f, const RenderTarget& target, RenderState& state, const RenderOptions& options)
+RenderRecord renderPicture(const TFigure& f, const RenderTarget& target, const RenderOptions& options)
 {
+    RenderRecord record;
     if (f.picture.isNull())
-        return;
+        return record;
     const PictureBox box = pictureBox(f, target);
-    state.picturePendingOffset = box.offset;
+    record.pictureOffset = box.offset;
     const bool zoomed = target.screen && target.zoom != 100;
     const QRect dest(box.topLeft, QSize(box.bottomRight.x() - box.topLeft.x(), box.bottomRight.y() - box.topLeft.y()));
     if (box.stretched || zoomed)
         target.canvas.drawImage(dest, f.picture.image(), QRect(), false, true);
     else
         target.canvas.drawImage(QRect(f.ends[kMainEnd], f.picture.size()), f.picture.image(), QRect(), false, true);
-    if (!options.record)
-        return;
-    state.extremes = {box.topLeft, box.topLeft, box.bottomRight, box.bottomRight};
-    state.margins = {};
+    if (options.record)
+        record.extent = FigureExtent{{box.topLeft, box.topLeft, box.bottomRight, box.bottomRight}, {}};
+    return record;
 }
 
 } // namespace molvane

@@ -22,6 +22,8 @@ struct PictureBox {
 // In the target's pixels.
 PictureBox pictureBox(const TFigure& f, const RenderTarget& target);
 
-void renderPicture(const TFigure& f, const RenderTarget& target, RenderState& state, const RenderOptions& options);
+// Draws the picture and records its size offset; when recording, its extent is its box (no margins).
+// A figure without a picture draws and records nothing.
+RenderRecord renderPicture(const TFigure& f, const RenderTarget& target, const RenderOptions& options);
 
 } // namespace molvane

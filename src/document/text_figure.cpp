@@ -43,7 +43,7 @@ TextLayout layoutText(const TFigure& f, const RenderTarget& target)
     return layout;
 }
 
-void renderText(const TFigure& f, const RenderTarget& target, RenderState& state, const RenderOptions& options)
+RenderRecord renderText(const TFigure& f, const RenderTarget& target, const RenderOptions& options)
 {
     const TextLayout layout = layoutText(f, target);
     Canvas& canvas = target.canvas;
@@ -53,12 +53,14 @@ void renderText(const TFigure& f, const RenderTarget& target, RenderState& state
         canvas.textOut({layout.origin.x(), y}, line);
         y += layout.lineStep;
     }
+    RenderRecord record;
     if (!options.record)
-        return;
+        return record;
     // The extent is the diagonal of the text box, measured like any outline from ends[0].
     const QPoint centre = f.ends[kMainEnd];
     const QPoint half(layout.boxWidth / 2, layout.height / 2);
-    recordExtremes(state, f.ends[kMainStart], {QPolygon({centre - half, centre + half})});
+    record.extent = outlineExtent(f.ends[kMainStart], {QPolygon({centre - half, centre + half})});
+    return record;
 }
 
 } // namespace molvane

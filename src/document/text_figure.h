@@ -25,7 +25,7 @@ int textPointSize(int shape, int sizeStep, const RenderSettings& settings);
 // Measures on the target canvas (its font is changed).
 TextLayout layoutText(const TFigure& f, const RenderTarget& target);
 
-// Draws the text and, when recording, takes its extent from the text box (no margins).
-void renderText(const TFigure& f, const RenderTarget& target, RenderState& state, const RenderOptions& options);
+// Draws the text; when recording, its extent is the text box's (no margins).
+RenderRecord renderText(const TFigure& f, const RenderTarget& target, const RenderOptions& options);
 
 } // namespace molvane

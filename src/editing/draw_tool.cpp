@@ -81,8 +81,7 @@ void DrawTool::pressFill(QPoint at)
     update(at);
     {
         Canvas canvas(bitmap);
-        RenderState scratch;
-        renderFigure(working_, {canvas, false, 100, d.renderSettings()}, scratch, {});
+        renderFigure(working_, {canvas, false, 100, d.renderSettings()});
     }
     if (bitmap.pixel(0, 0) != corner) {
         // The fill ran out to the corner of the canvas: it was not enclosed, and it is dropped.
@@ -139,7 +138,7 @@ void DrawTool::commit()
     in.fineMoveActive = env_.keyboardPointing() && d.settings.smallMoveOneDot;
     in.draggedPoints = points_;
     in.cursorPrecision = env_.precision();
-    commitFinishedFigure(d.figures, d.bitmap(), finishFigure(working_, in), d.renderState, d.renderSettings());
+    commitFinishedFigure(d.figures, d.bitmap(), finishFigure(working_, in), d.lastRecorded, d.renderSettings());
     d.pushHistory();
     env_.figureDrawn();
 }
@@ -186,8 +185,7 @@ void DrawTool::paintOverlay(Canvas& canvas, const QRect& exposed) const
     options.mode = isRubberBandTool(kind()) ? PenMode::NotXor : PenMode::Copy;
     if (working_.kind == fkFree)
         options.dragged = &points_;
-    RenderState scratch;
-    renderFigure(working_, {canvas, true, env_.zoom(), env_.drawing().renderSettings()}, scratch, options);
+    renderFigure(working_, {canvas, true, env_.zoom(), env_.drawing().renderSettings()}, options);
 }
 
 } // namespace molvane

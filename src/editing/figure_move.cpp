@@ -70,7 +70,7 @@ QRegion FigureMove::finish(Drawing& drawing, QPoint offset, int zoom, bool dupli
     if (duplicate) {
         drawing.clearSelection();
         if (!offset.isNull())
-            placeFigures(drawing.figures, drawing.bitmap(), figures_, offset, zoom, fine, drawing.renderState,
+            placeFigures(drawing.figures, drawing.bitmap(), figures_, offset, zoom, fine, drawing.lastRecorded,
                          drawing.renderSettings());
     } else {
         if (fine)

@@ -66,7 +66,7 @@ void renumberSurroundings(TFigure& fill, const std::vector<int>& removed)
 // Renders list[from..] onto the canvas until a fill changes pixel (0, 0): whatever area a fill paints
 // has one colour, so when it holds the corner the corner changes. Returns that fill's index, or the
 // list size when none leaks.
-std::size_t renderUntilLeak(QImage& scratch, const FigureList& list, std::size_t from, RenderState& state,
+std::size_t renderUntilLeak(QImage& scratch, const FigureList& list, std::size_t from,
                             const RenderSettings& settings)
 {
     Canvas canvas(scratch);
@@ -74,7 +74,7 @@ std::size_t renderUntilLeak(QImage& scratch, const FigureList& list, std::size_t
     const QPoint corner(0, 0);
     for (std::size_t i = from; i < list.size(); ++i) {
         const TColor was = canvas.pixel(corner);
-        renderFigure(list[i], target, state);
+        renderFigure(list[i], target);
         if (list[i].kind == fkNuri && canvas.pixel(corner) != was)
             return i;
     }
@@ -140,16 +140,15 @@ std::vector<int> leakingFills(const FigureList& list, const QImage& bitmap, cons
     if (bitmap.isNull())
         return leaking;
     QImage scratch(bitmap.size(), QImage::Format_RGB32);
-    RenderState state;
-    rebuildDrawingBitmap(scratch, {}, background, state, settings);
+    rebuildDrawingBitmap(scratch, {}, background, settings);
     std::size_t next = 0;
     while (next < list.size()) {
-        const std::size_t leak = renderUntilLeak(scratch, list, next, state, settings);
+        const std::size_t leak = renderUntilLeak(scratch, list, next, settings);
         if (leak == list.size())
             break;
         leaking.push_back(int(leak));
         // The leak has painted the canvas; leaks are rare, so the picture is simply made again.
-        rebuildDrawingBitmap(scratch, keptBefore(list, leak, leaking), background, state, settings);
+        rebuildDrawingBitmap(scratch, keptBefore(list, leak, leaking), background, settings);
         next = leak + 1;
     }
     return leaking;

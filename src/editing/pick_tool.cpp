@@ -34,7 +34,7 @@ void PickTool::pickTips(QPoint at)
         if (!pickTip(d.figures[i], d.bitmap(), box, mode_ == EditMode::Connect))
             continue;
         found = true;
-        recordExtentAgain(d.figures[i], d.bitmap(), d.renderState, d.renderSettings(), false);
+        recordExtentAgain(d.figures[i], d.bitmap(), d.lastRecorded, d.renderSettings(), false);
         d.rebuildBitmap();
     }
     if (found)

@@ -36,7 +36,7 @@ public:
     // A length that must stay at least one pixel (pen widths, spacings).
     int length(double v) const { return std::max(1, scaled(v)); }
     Canvas& canvas() { return canvas_; }
-    void draw(const TFigure& f) { renderFigure(f, {canvas_}, state_); }
+    void draw(const TFigure& f) { renderFigure(f, {canvas_}); }
 
     // The picture with pure white made transparent; the canvas is finished with.
     QImage finish()
@@ -54,7 +54,6 @@ private:
     int size_;
     QImage image_;
     Canvas canvas_;
-    RenderState state_;
 };
 
 TFigure lineFigure(int kind, QPoint from, QPoint to, int lineWidth, int shape = 0)

@@ -132,10 +132,9 @@ QImage drawStyleSample(const DrawingStyle& s)
     QImage sample(kSampleSize, QImage::Format_RGB32);
     sample.fill(Qt::white);
     Canvas canvas(sample);
-    RenderState state;
     for (TFigure& f : figures) {
         f.freeEnds = f.ends;
-        renderFigure(f, {canvas, false, 100}, state, {});
+        renderFigure(f, {canvas, false, 100});
     }
     return sample;
 }

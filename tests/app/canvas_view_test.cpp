@@ -32,10 +32,9 @@ void drawColumn(Drawing& drawing)
 // The figure as its rubber band draws it: inverting.
 void paintInverted(const TFigure& f, Canvas& canvas)
 {
-    RenderState state;
     RenderOptions options;
     options.mode = PenMode::NotXor;
-    renderFigure(f, {canvas, true, 100}, state, options);
+    renderFigure(f, {canvas, true, 100}, options);
 }
 
 } // namespace

@@ -84,7 +84,7 @@ protected:
     int commit(TFigure f)
     {
         Drawing& d = form->drawing();
-        const int at = commitFinishedFigure(d.figures, d.bitmap(), f, d.renderState, d.renderSettings());
+        const int at = commitFinishedFigure(d.figures, d.bitmap(), f, d.lastRecorded, d.renderSettings());
         d.pushHistory();
         return at;
     }

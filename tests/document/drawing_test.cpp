@@ -1,4 +1,5 @@
 #include "document/drawing.h"
+#include "document/figure_commit.h"
 #include "document/figure_file_io.h"
 #include "document/old_data_conversion.h"
 
@@ -110,6 +111,38 @@ TEST(DrawingHistory, ADamagedStateReportsTheInternalDataError)
     prompts.expectBeep(BeepKind::Information).expectMessage("内部データエラー", MessageType::Error, MessageButtons::Ok, Answer::Ok);
     EXPECT_FALSE(d.redo(prompts));
     EXPECT_EQ(d.figures.size(), 1u) << "the figures read before the bad one stay";
+}
+
+TEST(DrawingRecords, AFigureWithoutAnExtentOrSideLinesOfItsOwnTakesTheLatestTheDrawingRecorded)
+{
+    Drawing d;
+    const TFigure single = bond(fkSingle, 0, {100, 100}, {300, 160});
+    commitFinishedFigure(d.figures, d.bitmap(), single, d.lastRecorded, {});
+    const TFigure line = d.figures[0];
+    ASSERT_NE(line.margins, TMargins{});
+    d.startEmpty(); // New keeps what was recorded
+    TFigure fill;
+    fill.kind = fkNuri;
+    fill.ends[kMainStart] = fill.ends[kMainEnd] = {700, 500};
+    fill.freeEnds = fill.ends;
+    commitFinishedFigure(d.figures, d.bitmap(), fill, d.lastRecorded, {});
+    EXPECT_EQ(d.figures[0].extremes, line.extremes) << "the fill's extent is the bond's, drawn before New";
+    EXPECT_EQ(d.figures[0].margins, line.margins);
+
+    // A double bond of no length given a new shape takes the side lines the rebuild drew last.
+    d.figures = {bond(fkDouble, 5, {10, 200}, {60, 200}), bond(fkDouble, 9, {400, 400}, {400, 400}),
+                 bond(fkSingle, 0)};
+    d.rebuildBitmap();
+    recordExtentAgain(d.figures[1], d.bitmap(), d.lastRecorded, {}, true);
+    EXPECT_EQ(d.figures[1].ends[kSecondStart], QPoint(10, 195));
+    EXPECT_EQ(d.figures[1].freeEnds[kSecondEnd], QPoint(60, 195));
+
+    // Open takes the read drawing's records: here none, so a fill's extent is zero.
+    d.startFrom(Drawing());
+    commitFinishedFigure(d.figures, d.bitmap(), fill, d.lastRecorded, {});
+    ASSERT_EQ(d.figures.size(), 1u);
+    EXPECT_EQ(d.figures[0].extremes, (std::array<QPoint, 4>{}));
+    EXPECT_EQ(d.figures[0].margins, TMargins{});
 }
 
 namespace {

@@ -25,7 +25,8 @@ TFigure line(int kind, QPoint a, QPoint b, int width = 1, int shape = 0, int sty
 
 struct Rendered {
     QImage image;
-    RenderState state;
+    RenderRecord record;
+    FigureExtent extent() const { return record.extent.value(); }
 };
 
 Rendered render(const TFigure& f, QSize size = {400, 200}, bool record = false, bool screen = false, int zoom = 100)
@@ -34,7 +35,7 @@ Rendered render(const TFigure& f, QSize size = {400, 200}, bool record = false, 
     Canvas canvas(r.image);
     RenderOptions options;
     options.record = record;
-    renderFigure(f, {canvas, screen, zoom}, r.state, options);
+    r.record = renderFigure(f, {canvas, screen, zoom}, options);
     return r;
 }
 
@@ -74,8 +75,8 @@ TEST(LineRendering, ADoubleBondsSecondLineLiesOnTheSideOfTheShapesSign)
     EXPECT_EQ(pixelAt(up.image, 150, 89), clBlack);
     EXPECT_EQ(pixelAt(up.image, 150, 111), clWhite);
     EXPECT_EQ(inkInColumn(up.image, 150), 2);
-    EXPECT_EQ(up.state.bondLines.secondStart, QPoint(50, 89));
-    EXPECT_EQ(up.state.bondLines.secondEnd, QPoint(250, 89));
+    EXPECT_EQ(up.record.bondLines().secondStart, QPoint(50, 89));
+    EXPECT_EQ(up.record.bondLines().secondEnd, QPoint(250, 89));
 
     const Rendered down = render(line(fkDouble, {50, 100}, {250, 100}, 1, -11));
     EXPECT_EQ(pixelAt(down.image, 150, 111), clBlack);
@@ -96,7 +97,7 @@ TEST(LineRendering, ATripleBondsExtraLinesLieOnOneSideAtOneAndTwoSpacings)
     EXPECT_EQ(pixelAt(r.image, 150, 93), clBlack);
     EXPECT_EQ(pixelAt(r.image, 150, 86), clBlack);
     EXPECT_EQ(inkInColumn(r.image, 150), 3);
-    EXPECT_EQ(r.state.bondLines.thirdStart, QPoint(50, 86));
+    EXPECT_EQ(r.record.bondLines().thirdStart, QPoint(50, 86));
     // A vertical bond puts them to the left of its direction (down the screen: to the right).
     const Rendered v = render(line(fkTriple, {100, 20}, {100, 180}, 1, 7));
     EXPECT_EQ(pixelAt(v.image, 107, 100), clBlack);
@@ -111,7 +112,7 @@ TEST(LineRendering, FixedSecondLinesAreDrawnWhereTheyAre)
     const Rendered r = render(f);
     EXPECT_EQ(pixelAt(r.image, 150, 120), clBlack);
     EXPECT_EQ(pixelAt(r.image, 150, 89), clWhite);
-    EXPECT_EQ(r.state.bondLines.secondStart, QPoint(60, 120));
+    EXPECT_EQ(r.record.bondLines().secondStart, QPoint(60, 120));
 }
 
 TEST(LineRendering, OnTheScreenSpacingsAndWidthsScaleWithTheZoom)
@@ -119,7 +120,7 @@ TEST(LineRendering, OnTheScreenSpacingsAndWidthsScaleWithTheZoom)
     const Rendered r = render(line(fkDouble, {50, 100}, {250, 100}, 5, 11), {400, 200}, false, true, 200);
     EXPECT_EQ(inkInColumn(r.image, 150), 20);   // two lines of 10
     EXPECT_EQ(pixelAt(r.image, 150, 78), clBlack); // 22 above
-    EXPECT_EQ(r.state.bondLines.secondStart, QPoint(50, 78));
+    EXPECT_EQ(r.record.bondLines().secondStart, QPoint(50, 78));
 }
 
 TEST(LineRendering, StyledLinesLeaveNearWhiteNeverPureWhiteInTheirGaps)
@@ -157,7 +158,7 @@ TEST(CurveRendering, NoShapeIsAStraightLineAndAShapeBowsIt)
     // curve rises 3/4 of their 36-pixel height.
     EXPECT_NEAR(box.top(), 150 - 27, 2) << "a positive shape bows to the left of the direction (up here)";
     EXPECT_EQ(box.bottom(), 150);
-    EXPECT_NEAR(bent.state.extremes[kTopmost].y(), 150 - 27, 2);
+    EXPECT_NEAR(bent.extent().extremes[kTopmost].y(), 150 - 27, 2);
 }
 
 TEST(ArrowRendering, TheHeadIsAtMostHalfTheLengthOfAShortArrow)
@@ -262,12 +263,12 @@ TEST(ExtentRecording, AThickBondsExtentIsItsPaintedBox)
     for (const auto& [a, b] : {std::pair{QPoint(100, 150), QPoint(300, 150)}, std::pair{QPoint(120, 90), QPoint(280, 210)}}) {
         const Rendered r = render(line(fkSingle, a, b, 15), {400, 300}, true);
         TFigure f;
-        f.extremes = r.state.extremes;
-        f.margins = r.state.margins;
+        f.extremes = r.extent().extremes;
+        f.margins = r.extent().margins;
         // The margin probe stops at the first white pixel beyond the ink.
         EXPECT_EQ(f.occupiedRect(), inkBox(r.image).adjusted(-1, -1, 1, 1));
-        EXPECT_LE(r.state.margins.left, 0);
-        EXPECT_GE(r.state.margins.bottom, 0);
+        EXPECT_LE(r.extent().margins.left, 0);
+        EXPECT_GE(r.extent().margins.bottom, 0);
     }
 }
 
@@ -276,10 +277,10 @@ TEST(ExtentRecording, FreeCurvesTakeTheirExtremesFromTheirPoints)
     TFigure f = line(fkFree, {50, 50}, {300, 60}, 1);
     f.points = {{50, 50}, {120, 20}, {200, 170}, {30, 90}, {300, 60}};
     const Rendered r = render(f, {400, 200}, true);
-    EXPECT_EQ(r.state.extremes[kLeftmost], QPoint(30, 90));
-    EXPECT_EQ(r.state.extremes[kTopmost], QPoint(120, 20));
-    EXPECT_EQ(r.state.extremes[kRightmost], QPoint(300, 60));
-    EXPECT_EQ(r.state.extremes[kBottommost], QPoint(200, 170));
+    EXPECT_EQ(r.extent().extremes[kLeftmost], QPoint(30, 90));
+    EXPECT_EQ(r.extent().extremes[kTopmost], QPoint(120, 20));
+    EXPECT_EQ(r.extent().extremes[kRightmost], QPoint(300, 60));
+    EXPECT_EQ(r.extent().extremes[kBottommost], QPoint(200, 170));
     EXPECT_FALSE(inkBox(r.image).isEmpty());
     // No points, no drawing.
     EXPECT_TRUE(inkBox(render(line(fkFree, {50, 50}, {300, 60}, 1)).image).isEmpty());
@@ -288,10 +289,42 @@ TEST(ExtentRecording, FreeCurvesTakeTheirExtremesFromTheirPoints)
 TEST(ExtentRecording, AWedgeRecordsItsTriangleWithoutMargins)
 {
     const Rendered r = render(line(fkStereo, {50, 100}, {250, 100}, 0, 10), {400, 200}, true);
-    EXPECT_EQ(r.state.extremes[kLeftmost], QPoint(50, 100));
-    EXPECT_EQ(r.state.extremes[kTopmost], QPoint(250, 90));
-    EXPECT_EQ(r.state.extremes[kBottommost], QPoint(250, 110));
-    EXPECT_EQ(r.state.margins, TMargins{});
+    EXPECT_EQ(r.extent().extremes[kLeftmost], QPoint(50, 100));
+    EXPECT_EQ(r.extent().extremes[kTopmost], QPoint(250, 90));
+    EXPECT_EQ(r.extent().extremes[kBottommost], QPoint(250, 110));
+    EXPECT_EQ(r.extent().margins, TMargins{});
+}
+
+TEST(RenderRecords, EachRenderRecordsOnlyWhatItsFigureProducesAndTheLatestOfEachPartIsKept)
+{
+    const RenderRecord dbl = render(line(fkDouble, {50, 100}, {250, 100}, 1, 11)).record;
+    EXPECT_EQ(dbl.secondLine, (SideLine{{50, 89}, {250, 89}}));
+    EXPECT_FALSE(dbl.thirdLine) << "a double bond has no third line";
+    EXPECT_FALSE(dbl.extent) << "not recording";
+    const RenderRecord triple = render(line(fkTriple, {50, 100}, {250, 100}, 1, 7), {400, 200}, true).record;
+    ASSERT_TRUE(triple.thirdLine);
+    EXPECT_EQ(triple.thirdLine->start, QPoint(50, 86));
+    EXPECT_TRUE(triple.extent);
+    const RenderRecord point = render(line(fkDouble, {50, 100}, {50, 100}, 1, 11), {400, 200}, true).record;
+    EXPECT_FALSE(point.secondLine) << "a bond of no length draws no side lines";
+    FigureExtent atPoint;
+    atPoint.extremes.fill(QPoint(50, 100));
+    EXPECT_EQ(point.extent, atPoint) << "its extent is its point, without margins";
+    const RenderRecord filled = render(line(fkNuri, {10, 10}, {10, 10}), {400, 200}, true).record;
+    EXPECT_FALSE(filled.extent || filled.secondLine || filled.thirdLine || filled.pictureOffset);
+    const RenderRecord none = render(line(fkPicture, {10, 10}, {10, 10}), {400, 200}, true).record;
+    EXPECT_FALSE(none.extent || none.pictureOffset) << "no picture, nothing drawn";
+
+    RenderRecord latest = triple;
+    latest.update(dbl);
+    latest.update(filled);
+    EXPECT_EQ(latest.secondLine, dbl.secondLine);
+    EXPECT_EQ(latest.thirdLine, triple.thirdLine) << "kept from the triple bond";
+    EXPECT_EQ(latest.extent, triple.extent);
+    const BondLines lines = latest.bondLines();
+    EXPECT_EQ(lines.secondEnd, QPoint(250, 89));
+    EXPECT_EQ(lines.thirdEnd, QPoint(250, 86));
+    EXPECT_EQ(dbl.bondLines().thirdStart, QPoint()) << "zero where no line was drawn";
 }
 
 TEST(LineRendering, NotXorTwiceErasesEveryKind)
@@ -305,13 +338,12 @@ TEST(LineRendering, NotXorTwiceErasesEveryKind)
     std::vector<TFigure> figures{line(fkDouble, {20, 20}, {380, 40}, 6, 9, 1), line(fkCurve, {20, 180}, {380, 60}, 4, -12, 2),
                                  line(fkArrow, {50, 50}, {300, 150}, 12, 20), line(fkStereo, {200, 20}, {300, 180}, 0, -12),
                                  line(fkPai, {100, 100}, {150, 60}, 3, 6), line(fkCircle, {120, 120}, {260, 130}, 5, 5, 3)};
-    RenderState state;
     RenderOptions options;
     options.mode = PenMode::NotXor;
     for (int pass = 0; pass < 2; ++pass) {
         Canvas c(image);
         for (const TFigure& f : figures)
-            renderFigure(f, {c, true, 100}, state, options);
+            renderFigure(f, {c, true, 100}, options);
     }
     EXPECT_TRUE(imagesMatch(image, before, 0, "render-notxor-twice"));
 }

@@ -37,11 +37,11 @@ TFigure fillAt(QPoint p, TColor colour = makeTColor(255, 200, 0))
 }
 
 // Six bonds of a hexagon around centre, in list order.
-void addRing(FigureList& list, QImage& bitmap, RenderState& state, QPoint centre, int style = 0)
+void addRing(FigureList& list, QImage& bitmap, RenderRecord& recorded, QPoint centre, int style = 0)
 {
     for (int i = 0; i < 6; ++i) {
         const QPoint a = centre + polar(60, 60.0 * i), b = centre + polar(60, 60.0 * (i + 1));
-        commitFinishedFigure(list, bitmap, bond(a, b, style), state, {});
+        commitFinishedFigure(list, bitmap, bond(a, b, style), recorded, {});
     }
 }
 
@@ -51,11 +51,11 @@ TEST(FillRendering, AFillInsideARingFillsOnlyTheInsideAndNamesTheRing)
 {
     QImage bitmap = whiteImage(400, 300);
     FigureList list;
-    RenderState state;
-    commitFinishedFigure(list, bitmap, bond({10, 10}, {60, 10}), state, {}); // not part of the ring
-    addRing(list, bitmap, state, {200, 150});
+    RenderRecord recorded;
+    commitFinishedFigure(list, bitmap, bond({10, 10}, {60, 10}), recorded, {}); // not part of the ring
+    addRing(list, bitmap, recorded, {200, 150});
     const TColor yellow = makeTColor(255, 200, 0);
-    const int index = commitFinishedFigure(list, bitmap, fillAt({200, 150}), state, {});
+    const int index = commitFinishedFigure(list, bitmap, fillAt({200, 150}), recorded, {});
     EXPECT_EQ(pixelAt(bitmap, 200, 150), yellow);
     EXPECT_EQ(pixelAt(bitmap, 200, 60), clWhite) << "outside the ring";
     EXPECT_EQ(pixelAt(bitmap, 5, 5), clWhite);
@@ -69,9 +69,9 @@ TEST(FillRendering, ADashedRingStillBoundsAndSurroundsItsFill)
 {
     QImage bitmap = whiteImage(400, 300);
     FigureList list;
-    RenderState state;
-    addRing(list, bitmap, state, {200, 150}, 1);
-    const int index = commitFinishedFigure(list, bitmap, fillAt({200, 150}), state, {});
+    RenderRecord recorded;
+    addRing(list, bitmap, recorded, {200, 150}, 1);
+    const int index = commitFinishedFigure(list, bitmap, fillAt({200, 150}), recorded, {});
     EXPECT_EQ(pixelAt(bitmap, 200, 60), clWhite) << "the near-white gaps hold the fill in";
     EXPECT_EQ(list[std::size_t(index)].points.size(), 6u);
 }
@@ -80,9 +80,9 @@ TEST(FillRendering, AFillOfAnOpenAreaFindsNoSurroundings)
 {
     QImage bitmap = whiteImage(400, 300);
     FigureList list;
-    RenderState state;
-    addRing(list, bitmap, state, {200, 150});
-    const int index = commitFinishedFigure(list, bitmap, fillAt({380, 20}), state, {});
+    RenderRecord recorded;
+    addRing(list, bitmap, recorded, {200, 150});
+    const int index = commitFinishedFigure(list, bitmap, fillAt({380, 20}), recorded, {});
     EXPECT_TRUE(list[std::size_t(index)].points.empty());
     EXPECT_EQ(pixelAt(bitmap, 5, 295), makeTColor(255, 200, 0));
     EXPECT_EQ(pixelAt(bitmap, 200, 150), clWhite) << "the inside of the ring is not reached";
@@ -93,8 +93,8 @@ TEST(FillRendering, AFillOnItsOwnColourChangesNothing)
     QImage bitmap = whiteImage(100, 100);
     bitmap.fill(toQRgb(clSilver));
     FigureList list;
-    RenderState state;
-    commitFinishedFigure(list, bitmap, fillAt({50, 50}, clSilver), state, {});
+    RenderRecord recorded;
+    commitFinishedFigure(list, bitmap, fillAt({50, 50}, clSilver), recorded, {});
     EXPECT_EQ(countPixels(bitmap, clSilver), 100 * 100);
 }
 
@@ -118,15 +118,14 @@ TEST(DrawingBitmap, ARebuildEqualsTheFiguresRenderedInOrderOverTheBackground)
         Canvas c(incremental);
         c.drawImage(QRect(0, 0, 120, 80), background);
     }
-    RenderState state;
-    addRing(list, incremental, state, {200, 150});
-    commitFinishedFigure(list, incremental, bond({20, 20}, {300, 40}, 2), state, {});
-    commitFinishedFigure(list, incremental, fillAt({200, 150}), state, {});
-    commitFinishedFigure(list, incremental, fillAt({30, 30}, clRed), state, {}); // paints the background
+    RenderRecord recorded;
+    addRing(list, incremental, recorded, {200, 150});
+    commitFinishedFigure(list, incremental, bond({20, 20}, {300, 40}, 2), recorded, {});
+    commitFinishedFigure(list, incremental, fillAt({200, 150}), recorded, {});
+    commitFinishedFigure(list, incremental, fillAt({30, 30}, clRed), recorded, {}); // paints the background
     QImage rebuilt = whiteImage(400, 300);
     rebuilt.fill(toQRgb(clBlack)); // whatever was there goes
-    RenderState other;
-    rebuildDrawingBitmap(rebuilt, list, background, other, {});
+    rebuildDrawingBitmap(rebuilt, list, background, {});
     EXPECT_TRUE(imagesMatch(rebuilt, incremental, 0, "rebuild"));
     EXPECT_EQ(pixelAt(rebuilt, 100, 70), clRed);
 }
@@ -136,14 +135,13 @@ TEST(DrawingBitmap, SelectedFiguresBeingMovedAreLeftOut)
     FigureList list{bond({10, 50}, {190, 50})};
     list[0].selected = true;
     QImage bitmap = whiteImage(200, 100);
-    RenderState state;
     RebuildOptions moving;
     moving.includeSelected = false;
     moving.movingSelection = true;
-    rebuildDrawingBitmap(bitmap, list, QImage(), state, {}, moving);
+    rebuildDrawingBitmap(bitmap, list, QImage(), {}, moving);
     EXPECT_EQ(pixelAt(bitmap, 100, 50), clWhite);
     moving.movingSelection = false;
-    rebuildDrawingBitmap(bitmap, list, QImage(), state, {}, moving);
+    rebuildDrawingBitmap(bitmap, list, QImage(), {}, moving);
     EXPECT_EQ(pixelAt(bitmap, 100, 50), clBlack);
 }
 
@@ -202,10 +200,9 @@ TEST(RangeRendering, TheRubberBandIsADottedRedRectangleThatADrawingAgainErases)
     range.ends[kMainStart] = {20, 20};
     range.ends[kMainEnd] = {120, 80};
     QImage image = whiteImage(200, 100);
-    RenderState state;
     {
         Canvas c(image);
-        renderFigure(range, {c, true, 100}, state, {});
+        renderFigure(range, {c, true, 100});
     }
     const int painted = 200 * 100 - countPixels(image, clWhite);
     EXPECT_GT(painted, 50);
@@ -214,7 +211,7 @@ TEST(RangeRendering, TheRubberBandIsADottedRedRectangleThatADrawingAgainErases)
     EXPECT_EQ(countPixels(image, clWhite, QRect(21, 21, 99, 59)), 99 * 59) << "nothing inside";
     {
         Canvas c(image);
-        renderFigure(range, {c, true, 100}, state, {});
+        renderFigure(range, {c, true, 100});
     }
     EXPECT_EQ(countPixels(image, clWhite), 200 * 100);
 }
@@ -225,16 +222,15 @@ TEST(RangeRendering, AFreeRangeBeingDrawnAddsOnlyEvenSegments)
     range.kind = fkRange;
     range.freeForm = true;
     QImage image = whiteImage(200, 100);
-    RenderState state;
     Canvas c(image);
     RenderOptions options;
     TDynamicPtArray dragged{{10, 10}, {50, 10}, {50, 50}};
     options.dragged = &dragged;
-    renderFigure(range, {c, true, 100}, state, options);
+    renderFigure(range, {c, true, 100}, options);
     c.flush();
     EXPECT_EQ(countPixels(image, clWhite), 200 * 100) << "odd count: nothing";
     dragged.push_back({90, 50});
-    renderFigure(range, {c, true, 100}, state, options);
+    renderFigure(range, {c, true, 100}, options);
     c.flush();
     EXPECT_NE(pixelAt(image, 70, 50), clWhite);
     EXPECT_EQ(pixelAt(image, 30, 10), clWhite) << "only the newest segment";
@@ -242,7 +238,7 @@ TEST(RangeRendering, AFreeRangeBeingDrawnAddsOnlyEvenSegments)
     range.points = dragged;
     QImage whole = whiteImage(200, 100);
     Canvas w(whole);
-    renderFigure(range, {w, true, 100}, state, {});
+    renderFigure(range, {w, true, 100});
     w.flush();
     EXPECT_NE(pixelAt(whole, 30, 10), clWhite);
     EXPECT_NE(pixelAt(whole, 50, 30), clWhite);

@@ -35,7 +35,7 @@ QRect inkBox(const QImage& image)
 
 struct Drawn {
     QImage image;
-    RenderState state;
+    FigureExtent extent;
     TextLayout layout;
 };
 
@@ -47,11 +47,11 @@ Drawn drawText(const TFigure& f, RenderSettings settings = {})
     d.layout = layoutText(f, target);
     RenderOptions options;
     options.record = true;
-    renderFigure(f, target, d.state, options);
+    d.extent = renderFigure(f, target, options).extent.value();
     return d;
 }
 
-int boxWidth(const RenderState& s) { return s.extremes[kRightmost].x() - s.extremes[kLeftmost].x(); }
+int boxWidth(const FigureExtent& e) { return e.extremes[kRightmost].x() - e.extremes[kLeftmost].x(); }
 
 } // namespace
 
@@ -65,8 +65,8 @@ TEST(TextRendering, ANegativeShapeIsItalicAtItsSizeWithABoxAQuarterWider)
     EXPECT_EQ(upright.layout.font.pointSize, 12);
     ASSERT_GT(upright.layout.width, 10);
     EXPECT_EQ(italic.layout.boxWidth, roundEven(italic.layout.width * 1.25));
-    EXPECT_NEAR(double(boxWidth(italic.state)) / boxWidth(upright.state), 1.25, 0.08);
-    EXPECT_EQ(upright.state.margins, TMargins{});
+    EXPECT_NEAR(double(boxWidth(italic.extent)) / boxWidth(upright.extent), 1.25, 0.08);
+    EXPECT_EQ(upright.extent.margins, TMargins{});
 }
 
 TEST(TextRendering, SizeStepsScaleByTheReductionRatios)
@@ -88,8 +88,8 @@ TEST(TextRendering, TheTextBoxIsCentredOnTheEndPoint)
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_NEAR(ink.center().x(), 200, 4);
     const QPoint half(d.layout.boxWidth / 2, d.layout.height / 2);
-    EXPECT_EQ(d.state.extremes[kLeftmost], QPoint(200, 100) - half);
-    EXPECT_EQ(d.state.extremes[kBottommost], QPoint(200, 100) + half);
+    EXPECT_EQ(d.extent.extremes[kLeftmost], QPoint(200, 100) - half);
+    EXPECT_EQ(d.extent.extremes[kBottommost], QPoint(200, 100) + half);
     EXPECT_TRUE(QRect(d.layout.origin, QSize(d.layout.width, d.layout.height)).contains(ink));
 }
 
@@ -97,7 +97,7 @@ TEST(TextRendering, AnEmptyTextDrawsNothingAndHasAZeroBoxAtItsPoint)
 {
     const Drawn d = drawText(text("", 36));
     EXPECT_TRUE(inkBox(d.image).isEmpty());
-    for (QPoint e : d.state.extremes)
+    for (QPoint e : d.extent.extremes)
         EXPECT_EQ(e, QPoint(200, 100));
 }
 
@@ -149,17 +149,17 @@ TEST(PictureRendering, AnEnlargedPictureIsStretchedIntoItsBoxAroundItsPosition)
 {
     const TFigure f = picture({150, 100}, 10, 0);
     QImage image = whiteImage(400, 300);
-    RenderState state;
+    RenderRecord record;
     {
         Canvas canvas(image);
         RenderOptions options;
         options.record = true;
-        renderFigure(f, {canvas, false, 100}, state, options);
+        record = renderFigure(f, {canvas, false, 100}, options);
     }
-    EXPECT_EQ(state.picturePendingOffset, QPoint(25, 16));
+    EXPECT_EQ(record.pictureOffset, QPoint(25, 16));
     EXPECT_EQ(inkBox(image), QRect(75, 84, 200, 132));
-    EXPECT_EQ(state.extremes[kLeftmost], QPoint(75, 84));
-    EXPECT_EQ(state.extremes[kBottommost], QPoint(275, 216));
+    EXPECT_EQ(record.extent.value().extremes[kLeftmost], QPoint(75, 84));
+    EXPECT_EQ(record.extent.value().extremes[kBottommost], QPoint(275, 216));
 }
 
 TEST(PictureRendering, PureWhiteInAPictureLeavesWhatIsUnderIt)
@@ -171,10 +171,9 @@ TEST(PictureRendering, PureWhiteInAPictureLeavesWhatIsUnderIt)
     f.picture.image().setPixel(0, 0, toQRgb(clUnderlayWhite));
     QImage image = whiteImage(200, 200);
     image.fill(toQRgb(clSilver));
-    RenderState state;
     {
         Canvas canvas(image);
-        renderFigure(f, {canvas, false, 100}, state, {});
+        renderFigure(f, {canvas, false, 100});
     }
     EXPECT_EQ(pixelAt(image, 105, 105), clBlack);
     EXPECT_EQ(pixelAt(image, 115, 105), clSilver);

@@ -29,7 +29,7 @@ TFigure fillAt(QPoint p, TColor colour = kYellow)
 // A drawing committed figure by figure as the editor does, so fills know their real surroundings.
 class Sheet {
 public:
-    int add(TFigure f) { return commitFinishedFigure(list, bitmap, std::move(f), state, {}); }
+    int add(TFigure f) { return commitFinishedFigure(list, bitmap, std::move(f), recorded, {}); }
 
     // Six bonds of a hexagon of radius 60 around centre, then the fill inside it; returns the fill.
     int addFilledRing(QPoint centre, TColor colour = kYellow)
@@ -39,7 +39,7 @@ public:
         return add(fillAt(centre, colour));
     }
 
-    void rebuild() { rebuildDrawingBitmap(bitmap, list, QImage(), state, {}); }
+    void rebuild() { recorded.update(rebuildDrawingBitmap(bitmap, list, QImage(), {})); }
     void select(std::initializer_list<int> indices)
     {
         for (int i : indices)
@@ -48,7 +48,7 @@ public:
 
     FigureList list;
     QImage bitmap = whiteImage(500, 300);
-    RenderState state;
+    RenderRecord recorded;
 };
 
 } // namespace

@@ -29,11 +29,11 @@ TFigure text(QPoint centre, const QString& s)
 // Figures committed the way the editor commits them, so their extents are the rendered ones.
 class Sheet {
 public:
-    int add(TFigure f) { return commitFinishedFigure(list, bitmap, std::move(f), state, {}); }
+    int add(TFigure f) { return commitFinishedFigure(list, bitmap, std::move(f), recorded, {}); }
 
     FigureList list;
     QImage bitmap = whiteImage(400, 300);
-    RenderState state;
+    RenderRecord recorded;
 };
 
 std::vector<int> selectedIndices(const FigureList& list)

@@ -246,7 +246,7 @@ void TForm1::placePasteFrame()
     selectTool_->clearRange();
     hidePasteFrame();
     placeFigures(drawing_.figures, drawing_.bitmap(), waiting, at, zoom(),
-                 drawing_.settings.smallMoveOneDot && microMoveActive_, drawing_.renderState,
+                 drawing_.settings.smallMoveOneDot && microMoveActive_, drawing_.lastRecorded,
                  drawing_.renderSettings());
     drawing_.pushHistory();
     drawing_.rebuildBitmap();

@@ -77,7 +77,7 @@ void TForm1::applyReform(ReformControl c)
         if (!reformable(f.kind))
             continue;
         reformFigure(f, c, now, precision());
-        recordExtentAgain(f, drawing_.bitmap(), drawing_.renderState, drawing_.renderSettings(),
+        recordExtentAgain(f, drawing_.bitmap(), drawing_.lastRecorded, drawing_.renderSettings(),
                           c == ReformControl::Shape);
         changed = true;
     }
