@@ -2,7 +2,7 @@
 // The canvas works through tools, one per way of working: a tool takes the pointer's press, moves and
 // release and paints its overlay. A tool sees only this small environment, never the window: the
 // drawing, the zoom and snapping, the drawing conditions of the controls, the prompts, what to paint
-// again, and the window's side of ending a mode.
+// again, the status line, and the window's side of ending a mode.
 
 #include "document/drawing.h"
 #include "document/edit_mode.h"
@@ -33,18 +33,30 @@ public:
     // A canvas to measure text and outlines on at the view's zoom.
     virtual Canvas& measuringCanvas() const = 0;
     virtual Prompts& prompts() = 0;
-    // The whole view, in view pixels.
+    // The whole view, and the part of it in sight, in view pixels.
     virtual QRect viewRect() const = 0;
+    virtual QRect visibleArea() const = 0;
     // View pixels to paint again when the event loop comes round; repaintNow() paints the whole view at
     // once (before a modal box opens over it).
     virtual void invalidate(const QRegion& area) = 0;
     virtual void repaintNow() = 0;
+    // The pointer's marks on the view go until the pointer moves again.
+    virtual void erasePointerMarks() = 0;
+    // The status line's text, and the name of the figure tool the mode returns to for it.
+    virtual void showStatus(const QString& text) = 0;
+    virtual QString returnToolName() const = 0;
     // The name of a figure kind as the tool buttons' hints give it.
     virtual QString figureName(int kind) const = 0;
     // A figure was drawn and is in the drawing and its history.
     virtual void figureDrawn() = 0;
     // The tool's work is done: the window leaves the mode.
     virtual void toolFinished() = 0;
+    // The figures waiting to be placed are gone (placed or dropped): the window leaves the placing mode.
+    virtual void placingEnded() = 0;
+    // They were placed, in the drawing and its history.
+    virtual void figuresPlaced() = 0;
+    // A right press dropped the tool's work: the selection starts afresh and the canvas menu opens here.
+    virtual void openCanvasMenu(QPoint at) = 0;
 };
 
 // A press, move or release on the canvas, in view pixels.
