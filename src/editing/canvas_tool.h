@@ -2,7 +2,7 @@
 // The canvas works through tools, one per way of working: a tool takes the pointer's press, moves and
 // release and paints its overlay. A tool sees only this small environment, never the window: the
 // drawing, the zoom and snapping, the drawing conditions of the controls, the prompts, what to paint
-// again, and the window's side of ending a mode.
+// again, the status line, and the window's side of ending a mode.
 
 #include "document/drawing.h"
 #include "document/edit_mode.h"

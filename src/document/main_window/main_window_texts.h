@@ -123,9 +123,6 @@ inline constexpr const char* kShowMihonHint =
     "見本 … 見本画像（なぞりながら描画するための半透明の画像）を表示/非表示します。 ※表示直後は位置が未確定です。ﾄﾞﾗｯｸﾞして位置を決めて，ﾎﾞﾀﾝを放すと位置が確定します。";
 inline constexpr const char* kPicSaveHint = "部分画像ファイルとして保存 … 選択モード（四角・自由範囲）で選択した範囲を，画像として保存します。";
 
-// A press beside the paste frame.
-inline constexpr const char* kDragTheFrame = "枠をドラッグして，描画位置を決めて下さい。";
-
 // Canvas hints.
 inline constexpr const char* kSelectingHint =
     "【選択モード中】●図形の選択や解除は，図形の選択枠をｸﾘｯｸして，赤色にする/しないで行います。●移動はﾏｳｽﾄﾞﾗｯｸﾞで行います。（+<Ctrl>ｷｰで複製）●選択した図形は，変形ﾎﾞﾀﾝや右ｸﾘｯｸﾒﾆｭｰが使えます。";

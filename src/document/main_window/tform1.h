@@ -14,6 +14,7 @@
 #include "editing/select_tool.h"
 #include "editing/key_move.h"
 #include "editing/key_release_hold.h"
+#include "editing/paste_tool.h"
 #include "platform/data_folder.h"
 #include "platform/prompts.h"
 #include "dialogs/up_down.h"
@@ -36,7 +37,10 @@ inline constexpr int kCharacterButtons = 72;
 // The operation-panel control whose change reforms figures.
 enum class ReformControl { Width, Shape, Size, Style, Precision };
 
-class TForm1 : public QMainWindow, private CanvasEnvironment, private SelectionEnvironment {
+class TForm1 : public QMainWindow,
+               private CanvasEnvironment,
+               private SelectionEnvironment,
+               private PlacingEnvironment {
     Q_OBJECT
 public:
     TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent = nullptr);
@@ -133,8 +137,8 @@ public:
     void Cut1Click();
     void Paste1Click();
     void Delete1Click();
-    bool pasteFrameShown() const { return pasteShown_; }
-    QRect pasteFrameRect() const;
+    bool pasteFrameShown() const { return pasteTool_ && pasteTool_->shown(); }
+    QRect pasteFrameRect() const { return pasteFrameShown() ? pasteTool_->frameRect() : QRect(); }
     const QByteArray& clipStream() const { return clipStream_; }
 
     // Moving, the keyboard, auto-scroll and the wheel (tform1_move.cpp). The keys reach the window
@@ -221,27 +225,22 @@ private:
 
     // Moving (tform1_move.cpp).
     void pointerKey(int key);
-    void pasteKeyTick(bool running);
     bool keyMoveMode() const;
     void scrollByKey(int key);
     int pointerStep() const;
     void startAutoScroll();
 
     // The figure clipboard and the paste frame (tform1_clipboard.cpp).
-    QPoint snapPlain(QPoint screen) const;
     FigureRegion copiedArea() const;
     bool copySelection();
     void deleteSelected();
     void showPasteFrame(const FigureRegion& region);
-    QSize pasteFrameSize() const;
-    void movePasteFrame(QPoint corner);
     void hidePasteFrame();
-    void paintPasteFrame(Canvas& canvas, const QRect& exposed);
-    bool pasteFramePress(QPoint at, Qt::MouseButton button);
-    void placePasteFrame();
+    // The mouse holds the paste frame.
+    bool pasteHeld() const { return pasteTool_ && pasteTool_->dragging(); }
+    void pasteKeyTick(bool running);
     bool clipboardItemsEnabled() const;
     void clipboardPopupStates();
-    QString statusToolName() const;
 
     // Tip connection and figure information (tform1_tips.cpp).
     void endPickMode();
@@ -253,10 +252,17 @@ private:
     Canvas& measuringCanvas() const override { return view_->canvasForMeasuring(); }
     void figureDrawn() override;
     QRect viewRect() const override;
+    QRect visibleArea() const override;
     void invalidate(const QRegion& area) override;
     void repaintNow() override;
+    void erasePointerMarks() override { view_->eraseMarks(); }
+    void showStatus(const QString& text) override;
+    QString returnToolName() const override;
     QString figureName(int kind) const override;
     void toolFinished() override;
+    void placingEnded() override;
+    void figuresPlaced() override;
+    void openCanvasMenu(QPoint at) override;
 
     // Reforming (tform1_reform.cpp).
     std::vector<int> reformTargets();
@@ -318,18 +324,10 @@ private:
     bool spaceHeld_ = false;
     bool synthesizingMove_ = false; // a keyboard step of the pointer is being handled
     QByteArray clipStream_; // the copied figures, as the clipboard container holds them
-    bool pasteShown_ = false;
-    QPoint pasteOffset_; // model pixels: keeps the pasted figures on the copied ones' grid phase
-    QPoint pasteCorner_; // the snapped corner the frame follows, in view pixels
-    QPoint grip_;        // where the frame was grabbed, from its corner
-    int pasteTag_ = 0;   // 0 until the first key-move tick of the frame
-    mutable QImage pasteScaled_;
-    mutable int pasteScaledZoom_ = 0;
-    mutable qint64 pasteScaledKey_ = 0;
+    std::unique_ptr<PasteTool> pasteTool_; // the frame of a paste or a partial figure file
     // A file dialog closed by a double-click leaves its button's release to come: not for the canvas.
     bool ignoreCanvasRelease_ = false;
     QPoint pointer_; // the last pointer position on the canvas, snapped
-    bool dragging_ = false;
     bool rightStyleFlag_ = false;
     int continueSelect_ = 0;
     bool popupJustShown_ = false;

@@ -103,7 +103,7 @@ CursorMarkStyle TForm1::markStyleFor(EditMode m) const
 
 QString TForm1::figureName(int kind) const { return toolName(EditMode(kind), toolButtons_); }
 
-QString TForm1::statusToolName() const { return toolName(returnMode_, toolButtons_); }
+QString TForm1::returnToolName() const { return toolName(returnMode_, toolButtons_); }
 
 void TForm1::updateStatusPosition(QPoint screen)
 {

@@ -1,8 +1,6 @@
 // Copy, cut, paste and delete of figures through the window's own clipboard, and the paste frame that
 // a paste or an opened partial figure file shows until the user drops it where the figures go.
 
-#include "document/canvas_geometry.h"
-#include "document/figure_commit.h"
 #include "document/figure_file.h"
 #include "document/figure_file_io.h"
 #include "document/fill_surroundings.h"
@@ -14,7 +12,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QScrollBar>
 
 namespace molvane {
 
@@ -22,15 +19,7 @@ namespace {
 
 constexpr int kOutsideArea = 99999;
 
-QString u(const char* text) { return QString::fromUtf8(text); }
-
 } // namespace
-
-QPoint TForm1::snapPlain(QPoint screen) const
-{
-    // The second snap form: only keyboard pointing goes pixel by pixel.
-    return snapPoint(screen, microMoveActive_ ? 1.0 : snapStep(drawing_.settings.masuHaba, zoom(), precision()));
-}
 
 FigureRegion TForm1::copiedArea() const
 {
@@ -135,19 +124,8 @@ void TForm1::Paste1Click()
 
 void TForm1::showPasteFrame(const FigureRegion& region)
 {
-    // The offset keeps the pasted figures where the copied ones stood against the precision grid.
-    const double step = snapStep(drawing_.settings.masuHaba, 100, precision());
-    const double s = microMoveActive_ ? 1.0 : step;
-    pasteOffset_ = QPoint(int(std::lround(s * std::nearbyint(region.left / s))) - region.left,
-                          int(std::lround(s * std::nearbyint(region.top / s))) - region.top);
-    const QScrollBar* h = scrollBox_->horizontalScrollBar();
-    const QScrollBar* v = scrollBox_->verticalScrollBar();
-    const QSize frame = pasteFrameSize();
-    const QPoint centre((scrollBox_->viewport()->width() - frame.width()) / 2 + h->value(),
-                        (scrollBox_->viewport()->height() - frame.height()) / 2 + v->value());
-    pasteCorner_ = snapPlain(centre);
-    pasteTag_ = 0;
-    pasteShown_ = true;
+    pasteTool_ = std::make_unique<PasteTool>(static_cast<CanvasEnvironment&>(*this),
+                                             static_cast<PlacingEnvironment&>(*this), region);
     mode_ = EditMode::PastePlacing;
     selectTool_->clearRange();
     drawing_.clearSelection();
@@ -155,114 +133,52 @@ void TForm1::showPasteFrame(const FigureRegion& region)
     view_->update();
 }
 
-QSize TForm1::pasteFrameSize() const
-{
-    const QSize model = drawing_.pasteImage.size();
-    return {std::max(1, toScreen(model.width(), zoom())), std::max(1, toScreen(model.height(), zoom()))};
-}
-
-QRect TForm1::pasteFrameRect() const
-{
-    if (!pasteShown_)
-        return {};
-    return QRect(pasteCorner_ - toScreen(pasteOffset_, zoom()), pasteFrameSize());
-}
-
-void TForm1::movePasteFrame(QPoint corner)
-{
-    const QRect before = pasteFrameRect();
-    pasteCorner_ = corner;
-    view_->update(QRegion(before) + pasteFrameRect());
-    const QRect r = pasteFrameRect();
-    statusPanel1_->setText(QStringLiteral("%1, X=%2, Y=%3, W=%4, H=%5, 図形総数=%6")
-                               .arg(statusToolName())
-                               .arg(r.left())
-                               .arg(r.top())
-                               .arg(r.width())
-                               .arg(r.height())
-                               .arg(drawing_.figures.size()));
-}
-
 void TForm1::hidePasteFrame()
 {
-    if (!pasteShown_)
+    if (pasteTool_)
+        pasteTool_->hide();
+}
+
+void TForm1::pasteKeyTick(bool running)
+{
+    if (running) {
+        pasteTool_->keyStep(keyMover_.tick());
         return;
-    view_->update(pasteFrameRect());
-    pasteShown_ = false;
-    drawing_.pasteList.clear();
-    drawing_.pasteImage = QImage();
+    }
+    keyMover_.reset();
+    pasteTool_->keysReleased();
+    setCanvasHint(texts::kCanvasHint);
+}
+
+void TForm1::placingEnded()
+{
     if (mode_ == EditMode::PastePlacing)
         mode_ = returnMode_;
 }
 
-void TForm1::paintPasteFrame(Canvas& canvas, const QRect& exposed)
+void TForm1::figuresPlaced()
 {
-    const QRect r = pasteFrameRect();
-    if (r.isNull() || !r.intersects(exposed))
-        return;
-    if (pasteScaledZoom_ != zoom() || pasteScaled_.isNull() || pasteScaledKey_ != drawing_.pasteImage.cacheKey()) {
-        pasteScaled_ = drawing_.pasteImage.scaled(r.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        pasteScaledZoom_ = zoom();
-        pasteScaledKey_ = drawing_.pasteImage.cacheKey();
-    }
-    canvas.drawImage(r, pasteScaled_);
-}
-
-bool TForm1::pasteFramePress(QPoint at, Qt::MouseButton button)
-{
-    if (!pasteShown_)
-        return false;
-    if (!pasteFrameRect().contains(at)) {
-        if (button != Qt::LeftButton) {
-            hidePasteFrame(); // a right press beside it cancels like any other
-            return false;
-        }
-        prompts_.beep(BeepKind::Asterisk);
-        prompts_.message(u(texts::kDragTheFrame), MessageType::Warning, MessageButtons::Ok);
-        return true;
-    }
-    if (button == Qt::RightButton) {
-        // Cancelled: the figures are not placed; the menu opens at the frame's corner.
-        const QPoint corner = pasteFrameRect().topLeft();
-        hidePasteFrame();
-        resetSelection();
-        popupStates();
-        popupMenu_->popup(view_->mapToGlobal(corner));
-        popupJustShown_ = true;
-        return true;
-    }
-    view_->eraseMarks();
-    grip_ = at - pasteCorner_;
-    dragging_ = true;
-    startAutoScroll();
-    return true;
-}
-
-void TForm1::placePasteFrame()
-{
-    const QPoint at = pasteFrameRect().topLeft();
-    const FigureList waiting = drawing_.pasteList;
-    drawing_.clearSelection();
     selectTool_->clearRange();
-    hidePasteFrame();
-    placeFigures(drawing_.figures, drawing_.bitmap(), waiting, at, zoom(),
-                 drawing_.settings.smallMoveOneDot && microMoveActive_, drawing_.lastRecorded,
-                 drawing_.renderSettings());
-    drawing_.pushHistory();
-    drawing_.rebuildBitmap();
     mode_ = returnMode_;
-    dragging_ = false;
     microMoveActive_ = false;
     popupJustShown_ = false;
     updateCanvasHintForTool();
     view_->update();
 }
 
+void TForm1::openCanvasMenu(QPoint at)
+{
+    resetSelection();
+    popupStates();
+    popupMenu_->popup(view_->mapToGlobal(at));
+    popupJustShown_ = true;
+}
+
 bool TForm1::clipboardItemsEnabled() const
 {
     // Not while picking a figure, moving, or placing what was pasted.
     const bool editing = mode_ == EditMode::Information || mode_ == EditMode::Moving || mode_ == EditMode::PastePlacing;
-    return !drawing_.figures.empty() && molvane::countSelected(drawing_.figures) > 0 && !pasteShown_ && !editing;
+    return !drawing_.figures.empty() && molvane::countSelected(drawing_.figures) > 0 && !pasteFrameShown() && !editing;
 }
 
 void TForm1::clipboardPopupStates()
@@ -271,7 +187,7 @@ void TForm1::clipboardPopupStates()
     for (const char* name : {"Cut1", "Copy1", "Delete1"})
         popupMenu_->findChild<QAction*>(QString::fromLatin1(name))->setEnabled(enabled);
     popupMenu_->findChild<QAction*>(QStringLiteral("Paste1"))->setEnabled(!clipStream_.isEmpty());
-    popupUndo_->setEnabled(drawing_.canUndo() || pasteShown_);
+    popupUndo_->setEnabled(drawing_.canUndo() || pasteFrameShown());
 }
 
 } // namespace molvane

@@ -180,7 +180,7 @@ void TForm1::popupStates()
 void TForm1::undoClick()
 {
     settleReform(true); // so that the reforms themselves can be undone
-    if (pasteShown_) {
+    if (pasteFrameShown()) {
         // Undo takes back the paste that is still waiting: nothing is placed.
         hidePasteFrame();
         mode_ = returnMode_;

@@ -70,7 +70,10 @@ CanvasTool* TForm1::activeTool() const
     return tool_ && tool_->serves(mode_) ? tool_.get() : nullptr;
 }
 
-bool TForm1::gestureActive() const { return dragging_ || (activeTool() && activeTool()->dragging()); }
+bool TForm1::gestureActive() const
+{
+    return pasteHeld() || (activeTool() && activeTool()->dragging());
+}
 
 void TForm1::figureDrawn()
 {
@@ -87,15 +90,16 @@ QRegion TForm1::overlayArea() const
     QRegion r;
     if (const CanvasTool* tool = activeTool())
         r += tool->overlayArea();
-    if (pasteShown_)
-        r += pasteFrameRect();
+    if (pasteTool_)
+        r += pasteTool_->overlayArea();
     return r;
 }
 
 void TForm1::paintOverlays(Canvas& canvas, const QRect& exposed)
 {
     paintSelection(canvas, exposed);
-    paintPasteFrame(canvas, exposed);
+    if (pasteTool_)
+        pasteTool_->paintOverlay(canvas, exposed);
     if (const CanvasTool* tool = activeTool())
         tool->paintOverlay(canvas, exposed);
 }
@@ -117,8 +121,12 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
         return;
     popupJustShown_ = false;
     // While the paste frame waits, only the frame itself can be dragged.
-    if (pasteFramePress(at, Qt::LeftButton))
+    if (pasteFrameShown()) {
+        pasteTool_->press({at, e->modifiers()});
+        if (pasteHeld())
+            startAutoScroll();
         return;
+    }
     if (mode_ == EditMode::PicturePlacing) {
         mode_ = returnMode_;
         selectToolSettings(mode_);
@@ -141,8 +149,8 @@ void TForm1::Image1MouseMove(QMouseEvent* e)
     if (!synthesizingMove_ && (std::abs(travelled.x()) > 2 || std::abs(travelled.y()) > 2))
         microMoveActive_ = false;
     if (e->buttons() & Qt::LeftButton) {
-        if (dragging_ && mode_ == EditMode::PastePlacing)
-            movePasteFrame(snapPlain(at - grip_));
+        if (pasteHeld() && pasteTool_->serves(mode_))
+            pasteTool_->move({at, e->modifiers()});
         else if (CanvasTool* tool = toolForMode())
             tool->move({at, e->modifiers(), autoScrolled_});
     }
@@ -159,12 +167,13 @@ void TForm1::Image1MouseUp(QMouseEvent* e)
     if (e->button() != Qt::LeftButton)
         return;
     const QPoint at = e->position().toPoint();
-    if (dragging_ && mode_ == EditMode::PastePlacing)
-        placePasteFrame();
+    if (pasteHeld() && pasteTool_->serves(mode_))
+        pasteTool_->release({at, e->modifiers()});
     else if (CanvasTool* tool = toolForMode())
         tool->release({at, e->modifiers()});
     view_->eraseMarks();
-    dragging_ = false;
+    if (pasteTool_)
+        pasteTool_->cancel(); // a frame held in another mode is let go
     autoScrollTimer_->stop();
     microMoveActive_ = false;
     updateCanvasHintForTool();
@@ -172,11 +181,9 @@ void TForm1::Image1MouseUp(QMouseEvent* e)
 
 void TForm1::canvasRightPress(QPoint at)
 {
-    if (pasteShown_) {
-        if (pasteFramePress(at, Qt::RightButton))
-            return;
-    }
     const bool wasDragging = gestureActive();
+    if (pasteFrameShown() && pasteTool_->rightPress(at))
+        return;
     const bool selecting = isSelecting(mode_);
     if (countSelected() == 0 || wasDragging || tmKeyMove->isActive()) {
         // A right press cancels: the figure being drawn, the move, the selection.
@@ -190,7 +197,6 @@ void TForm1::canvasRightPress(QPoint at)
         else
             drawing_.clearSelection();
     }
-    dragging_ = false;
     autoScrollTimer_->stop();
     updateCanvasHintForTool();
     if (wasDragging)

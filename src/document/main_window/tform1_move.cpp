@@ -160,7 +160,7 @@ void TForm1::pointerKey(int arrow)
 {
     // The pointer goes to the snapped point first; after that each key steps it.
     // On the paste frame the pointer goes to where the frame was grabbed.
-    const QPoint start = mode_ == EditMode::PastePlacing ? pasteCorner_ + grip_ : pointer_;
+    const QPoint start = mode_ == EditMode::PastePlacing ? pasteTool_->heldAt() : pointer_;
     const QPoint next = microMoveActive_ ? start + arrowOffset(arrow, pointerStep()) : start;
     microMoveActive_ = true;
     if (view_->isVisible())
@@ -178,24 +178,6 @@ void TForm1::scrollByKey(int key)
                                                                      : scrollBox_->verticalScrollBar();
     const int sign = (key == Qt::Key_Left || key == Qt::Key_Up) ? -1 : 1;
     bar->setValue(bar->value() + sign * bar->singleStep());
-}
-
-void TForm1::pasteKeyTick(bool running)
-{
-    if (!running) {
-        // Every key is up: the figures go where the frame stands.
-        pasteCorner_ = snapPlain(pasteCorner_);
-        keyMover_.reset();
-        placePasteFrame();
-        setCanvasHint(texts::kCanvasHint);
-        return;
-    }
-    if (pasteTag_ == 0) {
-        view_->eraseMarks();
-        grip_ = {};
-        pasteTag_ = 1;
-    }
-    movePasteFrame(snapPlain(pasteCorner_ + keyMover_.tick()));
 }
 
 void TForm1::tmKeyMoveTimer()

@@ -7,6 +7,7 @@
 #include "editing/selection.h"
 
 #include <QAction>
+#include <QScrollBar>
 
 namespace molvane {
 
@@ -34,6 +35,14 @@ void TForm1::endPickMode()
 }
 
 QRect TForm1::viewRect() const { return view_->rect(); }
+
+QRect TForm1::visibleArea() const
+{
+    const QPoint scrolled(scrollBox_->horizontalScrollBar()->value(), scrollBox_->verticalScrollBar()->value());
+    return QRect(scrolled, scrollBox_->viewport()->size());
+}
+
+void TForm1::showStatus(const QString& text) { statusPanel1_->setText(text); }
 
 void TForm1::invalidate(const QRegion& area) { view_->update(area); }
 

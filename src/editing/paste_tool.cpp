@@ -1,0 +1,167 @@
+#include "editing/paste_tool.h"
+
+#include "document/canvas_geometry.h"
+#include "document/figure_commit.h"
+#include "document/geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace molvane {
+
+namespace {
+
+constexpr const char* kDragTheFrame = "枠をドラッグして，描画位置を決めて下さい。";
+
+} // namespace
+
+PasteTool::PasteTool(CanvasEnvironment& env, PlacingEnvironment& window, const FigureRegion& region)
+    : env_(env), window_(window)
+{
+    // The offset keeps the placed figures where the copied ones stood against the precision grid.
+    const double step = snapStep(env_.drawing().settings.masuHaba, 100, env_.precision());
+    const double s = env_.keyboardPointing() ? 1.0 : step;
+    offset_ = QPoint(int(std::lround(s * std::nearbyint(region.left / s))) - region.left,
+                     int(std::lround(s * std::nearbyint(region.top / s))) - region.top);
+    const QRect visible = window_.visibleArea();
+    const QSize frame = frameSize();
+    const QPoint centre((visible.width() - frame.width()) / 2 + visible.left(),
+                        (visible.height() - frame.height()) / 2 + visible.top());
+    corner_ = snapPlain(centre);
+}
+
+QSize PasteTool::frameSize() const
+{
+    const QSize model = env_.drawing().pasteImage.size();
+    return {std::max(1, toScreen(model.width(), env_.zoom())),
+            std::max(1, toScreen(model.height(), env_.zoom()))};
+}
+
+QRect PasteTool::frameRect() const
+{
+    if (!shown_)
+        return {};
+    return QRect(corner_ - toScreen(offset_, env_.zoom()), frameSize());
+}
+
+QPoint PasteTool::snapPlain(QPoint view) const
+{
+    const double step = snapStep(env_.drawing().settings.masuHaba, env_.zoom(), env_.precision());
+    return snapPoint(view, env_.keyboardPointing() ? 1.0 : step);
+}
+
+void PasteTool::press(const PointerEvent& e)
+{
+    if (!shown_)
+        return;
+    if (!frameRect().contains(e.at)) {
+        env_.prompts().beep(BeepKind::Asterisk);
+        env_.prompts().message(QString::fromUtf8(kDragTheFrame), MessageType::Warning, MessageButtons::Ok);
+        return;
+    }
+    grip_ = e.at - corner_;
+    dragging_ = true;
+}
+
+void PasteTool::move(const PointerEvent& e)
+{
+    if (dragging_)
+        moveTo(snapPlain(e.at - grip_));
+}
+
+void PasteTool::release(const PointerEvent&)
+{
+    if (dragging_)
+        place();
+    dragging_ = false;
+}
+
+bool PasteTool::rightPress(QPoint at)
+{
+    const QRect frame = frameRect();
+    hide();
+    if (!frame.contains(at))
+        return false;
+    window_.openCanvasMenu(frame.topLeft());
+    return true;
+}
+
+void PasteTool::keyStep(QPoint offset)
+{
+    if (!keyStepped_) {
+        // The keys move the frame from its corner on.
+        window_.erasePointerMarks();
+        grip_ = {};
+        keyStepped_ = true;
+    }
+    moveTo(snapPlain(corner_ + offset));
+}
+
+void PasteTool::keysReleased()
+{
+    corner_ = snapPlain(corner_);
+    place();
+}
+
+void PasteTool::moveTo(QPoint corner)
+{
+    const QRect before = frameRect();
+    corner_ = corner;
+    const QRect r = frameRect();
+    env_.invalidate(QRegion(before) + r);
+    window_.showStatus(QStringLiteral("%1, X=%2, Y=%3, W=%4, H=%5, 図形総数=%6")
+                        .arg(window_.returnToolName())
+                        .arg(r.left())
+                        .arg(r.top())
+                        .arg(r.width())
+                        .arg(r.height())
+                        .arg(env_.drawing().figures.size()));
+}
+
+void PasteTool::hide()
+{
+    if (!shown_)
+        return;
+    env_.invalidate(frameRect());
+    shown_ = false;
+    dragging_ = false;
+    Drawing& d = env_.drawing();
+    d.pasteList.clear();
+    d.pasteImage = QImage();
+    window_.placingEnded();
+}
+
+void PasteTool::place()
+{
+    Drawing& d = env_.drawing();
+    const QPoint at = frameRect().topLeft();
+    const FigureList waiting = d.pasteList;
+    d.clearSelection();
+    hide();
+    placeFigures(d.figures, d.bitmap(), waiting, at, env_.zoom(),
+                 d.settings.smallMoveOneDot && env_.keyboardPointing(), d.lastRecorded, d.renderSettings());
+    d.pushHistory();
+    d.rebuildBitmap();
+    window_.figuresPlaced();
+}
+
+QRegion PasteTool::overlayArea() const
+{
+    return frameRect();
+}
+
+void PasteTool::paintOverlay(Canvas& canvas, const QRect& exposed) const
+{
+    const QRect r = frameRect();
+    if (r.isNull() || !r.intersects(exposed))
+        return;
+    const QImage& picture = env_.drawing().pasteImage;
+    if (scaledZoom_ != env_.zoom() || scaled_.isNull() || scaledKey_ != picture.cacheKey()) {
+        scaled_ = picture.scaled(r.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        scaledZoom_ = env_.zoom();
+        scaledKey_ = picture.cacheKey();
+    }
+    canvas.drawImage(r, scaled_);
+}
+
+} // namespace molvane
