@@ -48,8 +48,8 @@ TForm1::TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent)
     drawing_.onHistoryChanged = [this] { popupStates(); };
     popupStates();
     mode_ = returnMode_ = EditMode::Single;
-    toolButtons_[fkSingle]->setChecked(true);
-    lastToolButton_ = toolButtons_[fkSingle];
+    ui_.toolButtons[fkSingle]->setChecked(true);
+    lastToolButton_ = ui_.toolButtons[fkSingle];
     resetDrawingConditions(false);
     createDataFolders(folders_);
     partPicFolder_ = folders_.partPictures;
@@ -73,7 +73,7 @@ bool TForm1::event(QEvent* e)
 {
     // The hint of whatever the pointer is over goes to the second status panel.
     if (e->type() == QEvent::StatusTip) {
-        statusPanel2_->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        ui_.statusPanel2->setText(static_cast<QStatusTipEvent*>(e)->tip());
         return true;
     }
     return QMainWindow::event(e);
@@ -113,10 +113,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
     }
     if (e->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(e);
-        if (auto* tool = qobject_cast<QToolButton*>(watched); tool && toolButtons_.key(tool, -1) >= 0)
+        if (auto* tool = qobject_cast<QToolButton*>(watched); tool && ui_.toolButtons.key(tool, -1) >= 0)
             return toolButtonMouse(tool, mouse);
-        for (std::size_t i = 0; i < charButtons_.size(); ++i)
-            if (watched == charButtons_[i])
+        for (std::size_t i = 0; i < ui_.charButtons.size(); ++i)
+            if (watched == ui_.charButtons[i])
                 return charButtonMouse(int(i), mouse);
         // "線種": a right press opens the dialog at once for the right-click style; any other press
         // opens it from the click.
@@ -127,22 +127,22 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
                 return true;
             }
         }
-        if (watched == sbStr && mouse->button() != Qt::RightButton)
-            for (QToolButton* b : charButtons_)
+        if (watched == ui_.sbStr && mouse->button() != Qt::RightButton)
+            for (QToolButton* b : ui_.charButtons)
                 b->setChecked(false);
         // Clicking "変形" arms or disarms the reform of the last figure, while there is one.
-        if (watched == pnLastReform && mouse->button() == Qt::LeftButton && lastFigureExists_) {
+        if (watched == ui_.pnLastReform && mouse->button() == Qt::LeftButton && lastFigureExists_) {
             setLastReformPanel(true, !lastReformArmed_);
             return true;
         }
         // Typing into the short-text memo chooses the short text.
-        if (watched == edStr->viewport() && !sbStr->isChecked())
+        if (watched == ui_.edStr->viewport() && !ui_.sbStr->isChecked())
             sbStrClick();
     }
     // The panels let the pointer through, so a click anywhere on the bar arrives here once.
     if (watched == statusBar() && e->type() == QEvent::MouseButtonPress) {
-        const bool left = statusPanel2_->alignment() & Qt::AlignLeft;
-        statusPanel2_->setAlignment((left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        const bool left = ui_.statusPanel2->alignment() & Qt::AlignLeft;
+        ui_.statusPanel2->setAlignment((left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
     return QMainWindow::eventFilter(watched, e);
 }

@@ -5,6 +5,7 @@
 
 #include "dialogs/file_dialogs.h"
 #include "document/main_window/canvas_view.h"
+#include "document/main_window/main_window_controls.h"
 #include "document/drawing.h"
 #include "document/edit_mode.h"
 #include "document/figure_creation.h"
@@ -51,7 +52,7 @@ public:
     EditMode editMode() const override { return mode_; }
     EditMode returnMode() const override { return returnMode_; }
     int zoom() const override { return view_->zoom(); }
-    int precision() const override { return precisionUpDown_->value(); }
+    int precision() const override { return ui_.precisionUpDown->value(); }
     const ToolSettingsTable& toolSettings() const { return toolSettings_; }
     int currentLineStyle() const { return currentLineStyle_; }
     const CanvasFont& canvasFont() const { return canvasFont_; }
@@ -86,7 +87,7 @@ public:
     QString buttonText() const { return buttonText_; }
     int textSource() const { return textSource_; }
     bool popupJustShown() const { return popupJustShown_; }
-    QMenu* popupMenu() const { return popupMenu_; }
+    QMenu* popupMenu() const { return ui_.popupMenu; }
     void setCaptionFor(const QString& fileName);
     void updateStatusPosition(QPoint screen);
 
@@ -342,40 +343,10 @@ private:
     class TForm3* environmentDialog_ = nullptr;
     QToolButton* sbSettei = nullptr;
 
-    // Controls: a described name that tells what the control is stays the member's name; the others
-    // are named by their meaning and keep the described name as their objectName (Image1, UpDown1, ...).
+    // The view and the controls around it (the described names are their objectNames).
     QScrollArea* scrollBox_ = nullptr; // ScrollBox1
     CanvasView* view_ = nullptr;       // Image1
-    QWidget* pnOperation = nullptr;
-    QWidget* toolPanel_ = nullptr;   // Panel1
-    QWidget* reformPanel_ = nullptr; // Panel2
-    QToolButton* sbPosFunc = nullptr;
-    QLabel* pnLastReform = nullptr;
-    TUpDown* precisionUpDown_ = nullptr; // UpDown1
-    TUpDown* zoomUpDown_ = nullptr;      // UpDown2
-    TUpDown* shapeUpDown_ = nullptr;     // UpDown3
-    TUpDown* widthUpDown_ = nullptr;     // UpDown4
-    TUpDown* udWidth = nullptr;
-    TUpDown* udHeight = nullptr;
-    QLineEdit* precisionEdit_ = nullptr; // Edit1
-    QLineEdit* zoomEdit_ = nullptr;      // Edit2
-    QLineEdit* shapeEdit_ = nullptr;     // Edit3
-    QLineEdit* widthEdit_ = nullptr;     // Edit4
-    QLineEdit* edWidth = nullptr;
-    QLineEdit* edHeight = nullptr;
-    QToolButton* sbPlusMinus = nullptr;
-    QButtonGroup* rgSize = nullptr;
-    QButtonGroup* toolGroup_ = nullptr;
-    QMap<int, QToolButton*> toolButtons_;
-    std::vector<QToolButton*> charButtons_;
-    QToolButton* sbStr = nullptr;
-    QPlainTextEdit* edStr = nullptr;
-    QLabel* statusPanel1_ = nullptr;
-    QLabel* statusPanel2_ = nullptr;
-    QMenu* popupMenu_ = nullptr; // PopupMenu1
-    QMenu* editMenu_ = nullptr;
-    QAction* popupUndo_ = nullptr;
-    QAction* popupRedo_ = nullptr;
+    MainWindowControls ui_;
 };
 
 } // namespace molvane

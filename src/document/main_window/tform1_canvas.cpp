@@ -63,7 +63,7 @@ void TForm1::setZoomValue(int zoom)
 void TForm1::UpDown2Click(bool)
 {
     view_->eraseMarks();
-    setZoomValue(zoomUpDown_->value());
+    setZoomValue(ui_.zoomUpDown->value());
 }
 
 void TForm1::applyCanvasSize()
@@ -71,7 +71,7 @@ void TForm1::applyCanvasSize()
     QScrollBar* h = scrollBox_->horizontalScrollBar();
     QScrollBar* v = scrollBox_->verticalScrollBar();
     const int keptH = h->value(), keptV = v->value();
-    drawing_.setCanvasSize({udWidth->value(), udHeight->value()});
+    drawing_.setCanvasSize({ui_.udWidth->value(), ui_.udHeight->value()});
     view_->updateSize();
     view_->setZoom(zoom());
     QApplication::sendPostedEvents(scrollBox_, QEvent::LayoutRequest);
@@ -83,7 +83,7 @@ void TForm1::applyCanvasSize()
 
 void TForm1::applyCanvasSizeIfChanged()
 {
-    if (QSize(udWidth->value(), udHeight->value()) != drawing_.bitmap().size())
+    if (QSize(ui_.udWidth->value(), ui_.udHeight->value()) != drawing_.bitmap().size())
         applyCanvasSize();
 }
 
@@ -94,16 +94,16 @@ CursorMarkStyle TForm1::markStyleFor(EditMode m) const
     const bool precisionTool = (m >= EditMode::Text && m <= EditMode::Stereo) || m == EditMode::Orbital ||
                                m == EditMode::Circle;
     style.precisionMark = precisionTool && s.showSeidoCursor;
-    const bool rangeDown = toolButtons_.value(kRectRangeTag) && toolButtons_.value(kRectRangeTag)->isChecked();
+    const bool rangeDown = ui_.toolButtons.value(kRectRangeTag) && ui_.toolButtons.value(kRectRangeTag)->isChecked();
     style.crossHair = s.crossCursorMode == 1 || (s.crossCursorMode == 2 && rangeDown);
     style.selectionPen = m == EditMode::RangeSelected || m == EditMode::Individual || m == EditMode::Moving ||
                          isPlacing(m);
     return style;
 }
 
-QString TForm1::figureName(int kind) const { return toolName(EditMode(kind), toolButtons_); }
+QString TForm1::figureName(int kind) const { return toolName(EditMode(kind), ui_.toolButtons); }
 
-QString TForm1::returnToolName() const { return toolName(returnMode_, toolButtons_); }
+QString TForm1::returnToolName() const { return toolName(returnMode_, ui_.toolButtons); }
 
 void TForm1::updateStatusPosition(QPoint screen)
 {
@@ -111,12 +111,12 @@ void TForm1::updateStatusPosition(QPoint screen)
     QSize size(0, 0);
     selectTool_->statusBox(at, size);
     // A label repaints only when its text changes.
-    statusPanel1_->setText(QStringLiteral("X=%1, Y=%2, W=%3, H=%4, %5")
+    ui_.statusPanel1->setText(QStringLiteral("X=%1, Y=%2, W=%3, H=%4, %5")
                                .arg(at.x())
                                .arg(at.y())
                                .arg(size.width())
                                .arg(size.height())
-                               .arg(toolName(returnMode_, toolButtons_)));
+                               .arg(toolName(returnMode_, ui_.toolButtons)));
 }
 
 } // namespace molvane

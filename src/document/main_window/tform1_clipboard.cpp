@@ -170,7 +170,7 @@ void TForm1::openCanvasMenu(QPoint at)
 {
     resetSelection();
     popupStates();
-    popupMenu_->popup(view_->mapToGlobal(at));
+    ui_.popupMenu->popup(view_->mapToGlobal(at));
     popupJustShown_ = true;
 }
 
@@ -185,9 +185,9 @@ void TForm1::clipboardPopupStates()
 {
     const bool enabled = clipboardItemsEnabled();
     for (const char* name : {"Cut1", "Copy1", "Delete1"})
-        popupMenu_->findChild<QAction*>(QString::fromLatin1(name))->setEnabled(enabled);
-    popupMenu_->findChild<QAction*>(QStringLiteral("Paste1"))->setEnabled(!clipStream_.isEmpty());
-    popupUndo_->setEnabled(drawing_.canUndo() || pasteFrameShown());
+        ui_.popupMenu->findChild<QAction*>(QString::fromLatin1(name))->setEnabled(enabled);
+    ui_.popupMenu->findChild<QAction*>(QStringLiteral("Paste1"))->setEnabled(!clipStream_.isEmpty());
+    ui_.popupUndo->setEnabled(drawing_.canUndo() || pasteFrameShown());
 }
 
 } // namespace molvane

@@ -23,26 +23,26 @@ QString u(const char* text) { return QString::fromUtf8(text); }
 
 void TForm1::selectToolSettings(EditMode m)
 {
-    widthUpDown_->setRange(0, 50);
+    ui_.widthUpDown->setRange(0, 50);
     const bool picture = m == EditMode::PicturePlacing;
     if (m == EditMode::Text || picture)
-        shapeUpDown_->setRange(-100, 100);
+        ui_.shapeUpDown->setRange(-100, 100);
     else if ((m >= EditMode::Double && m <= EditMode::Stereo) || m == EditMode::Fill || m == EditMode::RangeDrawing)
-        shapeUpDown_->setRange(-50, 50);
+        ui_.shapeUpDown->setRange(-50, 50);
     else
-        shapeUpDown_->setRange(0, 50);
+        ui_.shapeUpDown->setRange(0, 50);
     const bool widthOn = m != EditMode::Text && m != EditMode::Stereo && m != EditMode::Fill && !picture;
     const bool shapeOn = m != EditMode::Single && m != EditMode::Free && m != EditMode::Fill;
-    for (QWidget* w : {static_cast<QWidget*>(widthUpDown_), static_cast<QWidget*>(widthEdit_)})
+    for (QWidget* w : {static_cast<QWidget*>(ui_.widthUpDown), static_cast<QWidget*>(ui_.widthEdit)})
         w->setEnabled(widthOn);
-    for (QWidget* w : {static_cast<QWidget*>(shapeUpDown_), static_cast<QWidget*>(shapeEdit_)})
+    for (QWidget* w : {static_cast<QWidget*>(ui_.shapeUpDown), static_cast<QWidget*>(ui_.shapeEdit)})
         w->setEnabled(shapeOn);
-    sbPlusMinus->setEnabled(shapeOn && m != EditMode::Orbital && m != EditMode::Circle);
+    ui_.sbPlusMinus->setEnabled(shapeOn && m != EditMode::Orbital && m != EditMode::Circle);
 
     if (hasOwnConditions(m) || picture) {
         const ToolSettings& t = toolSettings_.at(int(m));
-        shapeUpDown_->setValue(picture ? 0 : t.shape);
-        widthUpDown_->setValue(picture ? 0 : t.width);
+        ui_.shapeUpDown->setValue(picture ? 0 : t.shape);
+        ui_.widthUpDown->setValue(picture ? 0 : t.width);
         leftStyle_ = t.leftStyle;
         rightStyle_ = t.rightStyle;
         penColor_ = t.penColor;
@@ -51,7 +51,7 @@ void TForm1::selectToolSettings(EditMode m)
     } else if (m == EditMode::Fill) {
         view_->setCursor(cursorFor(crFlood));
     } else if (isRangeMode(m)) {
-        const bool free = toolButtons_.value(kFreeRangeTag) && toolButtons_.value(kFreeRangeTag)->isChecked();
+        const bool free = ui_.toolButtons.value(kFreeRangeTag) && ui_.toolButtons.value(kFreeRangeTag)->isChecked();
         view_->setCursor(cursorFor(free ? crRange2 : crRange));
     }
 }
@@ -60,9 +60,9 @@ void TForm1::setLastReformPanel(bool exists, bool armed)
 {
     lastFigureExists_ = exists;
     lastReformArmed_ = armed;
-    QPalette palette = pnLastReform->palette();
+    QPalette palette = ui_.pnLastReform->palette();
     palette.setColor(QPalette::Window, toQColor(exists && armed ? kReformReady : kReformNotReady));
-    pnLastReform->setPalette(palette);
+    ui_.pnLastReform->setPalette(palette);
 }
 
 void TForm1::toolButtonClicked(int tag)
@@ -72,7 +72,7 @@ void TForm1::toolButtonClicked(int tag)
     if ((tag == fkNuri || selection) && drawing_.figures.empty()) {
         // The tool before stays: a character button or the short text stand for the text tool.
         auto* last = static_cast<QToolButton*>(lastToolButton_);
-        toolButtons_.values().contains(last) ? last->setChecked(true) : toolButtons_[fkMoji]->setChecked(true);
+        ui_.toolButtons.values().contains(last) ? last->setChecked(true) : ui_.toolButtons[fkMoji]->setChecked(true);
         return;
     }
     const EditMode mode = modeOfTag(tag);
@@ -94,14 +94,14 @@ void TForm1::toolButtonClicked(int tag)
     selectToolSettings(mode);
     currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
     if (!selection)
-        lastToolButton_ = toolButtons_.value(tag);
+        lastToolButton_ = ui_.toolButtons.value(tag);
     updateCanvasHintForTool();
     updateStatusPosition(pointer_);
 }
 
 void TForm1::sbPosFuncClick()
 {
-    sbPosFunc->setProperty("tag", sbPosFunc->property("tag").toInt() == 1 ? 0 : 1);
+    ui_.sbPosFunc->setProperty("tag", ui_.sbPosFunc->property("tag").toInt() == 1 ? 0 : 1);
     layoutPanels();
 }
 
@@ -124,7 +124,7 @@ void TForm1::sbSetupClick()
     }
     // The cross-hair setting takes effect in a range selection entered again.
     if (isRangeMode(mode_))
-        pressSelectionButton(toolButtons_[kRectRangeTag]->isChecked() ? kRectRangeTag : kFreeRangeTag);
+        pressSelectionButton(ui_.toolButtons[kRectRangeTag]->isChecked() ? kRectRangeTag : kFreeRangeTag);
     view_->update();
 }
 
@@ -138,14 +138,14 @@ void TForm1::resetDrawingConditions(bool ask)
             Answer::Yes)
             return;
     } else {
-        zoomUpDown_->setValue(kDefaultZoom);
-        udWidth->setValue(kDefaultCanvasWidth);
-        udHeight->setValue(kDefaultCanvasHeight);
+        ui_.zoomUpDown->setValue(kDefaultZoom);
+        ui_.udWidth->setValue(kDefaultCanvasWidth);
+        ui_.udHeight->setValue(kDefaultCanvasHeight);
         applyCanvasSize();
     }
-    zoomUpDown_->setValue(kDefaultZoom);
+    ui_.zoomUpDown->setValue(kDefaultZoom);
     setZoomValue(kDefaultZoom);
-    precisionUpDown_->setValue(kResetPrecision);
+    ui_.precisionUpDown->setValue(kResetPrecision);
     drawing_.clearSelection();
     setLastReformPanel(false, false);
     drawing_.pendingChange = false;
@@ -171,8 +171,8 @@ void TForm1::resetDrawingConditions(bool ask)
 
 void TForm1::popupStates()
 {
-    popupUndo_->setEnabled(drawing_.canUndo());
-    popupRedo_->setEnabled(drawing_.canRedo());
+    ui_.popupUndo->setEnabled(drawing_.canUndo());
+    ui_.popupRedo->setEnabled(drawing_.canRedo());
     selectionPopupStates();
     clipboardPopupStates();
 }
@@ -188,7 +188,7 @@ void TForm1::undoClick()
         return;
     }
     popupStates();
-    if (!popupUndo_->isEnabled())
+    if (!ui_.popupUndo->isEnabled())
         return;
     drawing_.undo(prompts_);
     setLastReformPanel(false, false);
@@ -198,7 +198,7 @@ void TForm1::undoClick()
 void TForm1::redoClick()
 {
     popupStates();
-    if (!popupRedo_->isEnabled())
+    if (!ui_.popupRedo->isEnabled())
         return;
     drawing_.redo(prompts_);
     setLastReformPanel(false, false);

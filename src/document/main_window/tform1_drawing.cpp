@@ -27,16 +27,16 @@ DrawingConditions TForm1::conditions() const
 {
     DrawingConditions c;
     c.kind = int(mode_);
-    c.width = widthUpDown_->value();
-    c.shape = shapeUpDown_->value();
-    c.sizeStep = std::max(0, rgSize->checkedId());
+    c.width = ui_.widthUpDown->value();
+    c.shape = ui_.shapeUpDown->value();
+    c.sizeStep = std::max(0, ui_.rgSize->checkedId());
     c.penStyle = currentLineStyle_;
     c.penColor = penColor_;
     c.auxColor = styleFillColor_;
     c.fillColor = brushColor_;
     c.fontName = canvasFont_.name;
     // Lines of a short text are kept with CR LF between them.
-    c.text = textSource_ == 1 ? buttonText_ : edStr->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    c.text = textSource_ == 1 ? buttonText_ : ui_.edStr->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     c.zoom = zoom();
     return c;
 }
@@ -203,7 +203,7 @@ void TForm1::canvasRightPress(QPoint at)
         return;
     selectToolSettings(mode_);
     popupStates();
-    popupMenu_->popup(view_->mapToGlobal(at));
+    ui_.popupMenu->popup(view_->mapToGlobal(at));
     popupJustShown_ = true;
 }
 

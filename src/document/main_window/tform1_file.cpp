@@ -70,8 +70,8 @@ void TForm1::mmFileOpenClick()
         return;
     // Rendered once, in the drawing read: its canvas size is one the controls take as it is.
     drawing_.startFrom(std::move(loaded));
-    udWidth->setValue(drawing_.canvasSize().width());
-    udHeight->setValue(drawing_.canvasSize().height());
+    ui_.udWidth->setValue(drawing_.canvasSize().width());
+    ui_.udHeight->setValue(drawing_.canvasSize().height());
     applyCanvasSize();
     setCaptionFor(MyOpenDialog2.FileName);
     setLastReformPanel(false, false);
@@ -197,14 +197,14 @@ void TForm1::openStartupFile(const QString& argument)
 QStringList TForm1::characterButtonHints() const
 {
     QStringList hints;
-    for (const QToolButton* b : charButtons_)
+    for (const QToolButton* b : ui_.charButtons)
         hints.append(b->toolTip());
     return hints;
 }
 
 void TForm1::applyButtonContent(int index, const QString& content)
 {
-    QToolButton* b = charButtons_.at(std::size_t(index));
+    QToolButton* b = ui_.charButtons.at(std::size_t(index));
     setHint(b, characterButtonHint(content));
     b->setText(characterButtonCaption(content));
     const bool red = drawing_.settings.mojiBtnColor && isChangedContent(index + 1, content);
@@ -223,7 +223,7 @@ void TForm1::loadSettingsFile()
         drawing_.settings = data.env;
         drawing_.settings.masuHaba = masuHaba;
         for (int i = 0; i < kCharacterButtons; ++i)
-            if (data.buttonHints[i] != charButtons_[std::size_t(i)]->toolTip())
+            if (data.buttonHints[i] != ui_.charButtons[std::size_t(i)]->toolTip())
                 applyButtonContent(i, contentFromHint(data.buttonHints[i]));
     }
     partPicFolder_ = data.partPicFolder;

@@ -130,29 +130,29 @@ QWidget* TForm1::buildFileRow()
         h->addWidget(edit);
         h->addWidget(upDown);
     };
-    numberBox("表示倍率", "Edit2", "UpDown2", kMinZoom, kMaxZoom, kDefaultZoom, 5, zoomUpDown_, zoomEdit_);
-    zoomEdit_->setReadOnly(true);
-    zoomUpDown_->setStepRule(zoomAfterStep);
-    connect(zoomUpDown_, &TUpDown::clicked, this, [this](bool up) { UpDown2Click(up); });
+    numberBox("表示倍率", "Edit2", "UpDown2", kMinZoom, kMaxZoom, kDefaultZoom, 5, ui_.zoomUpDown, ui_.zoomEdit);
+    ui_.zoomEdit->setReadOnly(true);
+    ui_.zoomUpDown->setStepRule(zoomAfterStep);
+    connect(ui_.zoomUpDown, &TUpDown::clicked, this, [this](bool up) { UpDown2Click(up); });
     h->addWidget(rightAlignedCaption("%", row));
     h->addSpacing(12);
-    numberBox("幅", "edWidth", "udWidth", 100, 2000, kDefaultCanvasWidth, 10, udWidth, edWidth);
-    numberBox("高さ", "edHeight", "udHeight", 50, 1500, kDefaultCanvasHeight, 10, udHeight, edHeight);
-    connect(udWidth, &TUpDown::clicked, this, [this](bool) { applyCanvasSize(); });
-    connect(udHeight, &TUpDown::clicked, this, [this](bool) { applyCanvasSize(); });
-    for (QLineEdit* e : {edWidth, edHeight}) {
+    numberBox("幅", "edWidth", "udWidth", 100, 2000, kDefaultCanvasWidth, 10, ui_.udWidth, ui_.edWidth);
+    numberBox("高さ", "edHeight", "udHeight", 50, 1500, kDefaultCanvasHeight, 10, ui_.udHeight, ui_.edHeight);
+    connect(ui_.udWidth, &TUpDown::clicked, this, [this](bool) { applyCanvasSize(); });
+    connect(ui_.udHeight, &TUpDown::clicked, this, [this](bool) { applyCanvasSize(); });
+    for (QLineEdit* e : {ui_.edWidth, ui_.edHeight}) {
         connect(e, &QLineEdit::textEdited, this, [this] {
             // A height still being typed (below 100) is not applied yet.
             bool ok = false;
-            const int height = edHeight->text().toInt(&ok);
+            const int height = ui_.edHeight->text().toInt(&ok);
             if ((ok ? height : 100) <= 99)
                 return;
-            udWidth->takeTyped();
-            udHeight->takeTyped();
+            ui_.udWidth->takeTyped();
+            ui_.udHeight->takeTyped();
             applyCanvasSizeIfChanged();
         });
         connect(e, &QLineEdit::editingFinished, this, [this, e] {
-            (e == edWidth ? udWidth : udHeight)->settleTyped();
+            (e == ui_.edWidth ? ui_.udWidth : ui_.udHeight)->settleTyped();
             applyCanvasSizeIfChanged();
         });
     }
@@ -162,34 +162,34 @@ QWidget* TForm1::buildFileRow()
 
 QWidget* TForm1::buildOperationPanels()
 {
-    pnOperation = new QWidget(this);
-    pnOperation->setObjectName(QStringLiteral("pnOperation"));
-    toolPanel_ = buildToolPanel();
-    reformPanel_ = buildReformPanel();
-    toolPanel_->setParent(pnOperation);
-    reformPanel_->setParent(pnOperation);
-    sbPosFunc = new QToolButton(pnOperation);
-    sbPosFunc->setObjectName(QStringLiteral("sbPosFunc"));
-    sbPosFunc->setProperty("tag", 1);
-    sbPosFunc->setText(u("←"));
-    sbPosFunc->setFixedSize(22, kToolButtonSize + 8);
-    setHint(sbPosFunc, u(texts::kPosFuncHint));
-    connect(sbPosFunc, &QToolButton::clicked, this, [this] { sbPosFuncClick(); });
+    ui_.pnOperation = new QWidget(this);
+    ui_.pnOperation->setObjectName(QStringLiteral("pnOperation"));
+    ui_.toolPanel = buildToolPanel();
+    ui_.reformPanel = buildReformPanel();
+    ui_.toolPanel->setParent(ui_.pnOperation);
+    ui_.reformPanel->setParent(ui_.pnOperation);
+    ui_.sbPosFunc = new QToolButton(ui_.pnOperation);
+    ui_.sbPosFunc->setObjectName(QStringLiteral("sbPosFunc"));
+    ui_.sbPosFunc->setProperty("tag", 1);
+    ui_.sbPosFunc->setText(u("←"));
+    ui_.sbPosFunc->setFixedSize(22, kToolButtonSize + 8);
+    setHint(ui_.sbPosFunc, u(texts::kPosFuncHint));
+    connect(ui_.sbPosFunc, &QToolButton::clicked, this, [this] { sbPosFuncClick(); });
     layoutPanels();
-    return pnOperation;
+    return ui_.pnOperation;
 }
 
 void TForm1::layoutPanels()
 {
-    const bool toolsFirst = sbPosFunc->property("tag").toInt() == 1;
-    QWidget* first = toolsFirst ? toolPanel_ : reformPanel_;
-    QWidget* second = toolsFirst ? reformPanel_ : toolPanel_;
-    const int height = std::max(toolPanel_->sizeHint().height(), reformPanel_->sizeHint().height());
+    const bool toolsFirst = ui_.sbPosFunc->property("tag").toInt() == 1;
+    QWidget* first = toolsFirst ? ui_.toolPanel : ui_.reformPanel;
+    QWidget* second = toolsFirst ? ui_.reformPanel : ui_.toolPanel;
+    const int height = std::max(ui_.toolPanel->sizeHint().height(), ui_.reformPanel->sizeHint().height());
     first->setGeometry(kPanelLeft, 0, first->sizeHint().width(), height);
     second->setGeometry(first->geometry().right() + 2, 0, second->sizeHint().width(), height);
-    sbPosFunc->move(second->geometry().right() + 6, (height - sbPosFunc->height()) / 2);
-    sbPosFunc->setText(toolsFirst ? u("←") : u("→"));
-    pnOperation->setFixedHeight(height);
+    ui_.sbPosFunc->move(second->geometry().right() + 6, (height - ui_.sbPosFunc->height()) / 2);
+    ui_.sbPosFunc->setText(toolsFirst ? u("←") : u("→"));
+    ui_.pnOperation->setFixedHeight(height);
 }
 
 QWidget* TForm1::buildToolPanel()
@@ -199,14 +199,14 @@ QWidget* TForm1::buildToolPanel()
     auto* h = new QHBoxLayout(panel);
     h->setContentsMargins(4, 4, 4, 4);
     h->setSpacing(1);
-    toolGroup_ = new QButtonGroup(this);
-    toolGroup_->setExclusive(true);
+    ui_.toolGroup = new QButtonGroup(this);
+    ui_.toolGroup->setExclusive(true);
     const auto add = [&](int tag, const QString& name, const QString& hint, const QString& text) {
         QToolButton* b = toolButton(name, hint, toolIcon(tag, 24), text);
         b->setCheckable(true);
         b->setProperty("tag", tag);
-        toolGroup_->addButton(b, tag);
-        toolButtons_[tag] = b;
+        ui_.toolGroup->addButton(b, tag);
+        ui_.toolButtons[tag] = b;
         h->addWidget(b);
         connect(b, &QToolButton::clicked, this, [this, tag] { toolButtonClicked(tag); });
     };
@@ -217,7 +217,7 @@ QWidget* TForm1::buildToolPanel()
     add(kRectRangeTag, QStringLiteral("sbBubun"), u(texts::kSelectRectHint) + u(texts::kContinueSelectHint), {});
     add(kFreeRangeTag, QStringLiteral("sbFreeBubun"), u(texts::kSelectFreeHint) + u(texts::kContinueSelectHint), {});
     // Both range buttons enter the range mode.
-    toolButtons_[kFreeRangeTag]->setProperty("tag", int(EditMode::RangeDrawing));
+    ui_.toolButtons[kFreeRangeTag]->setProperty("tag", int(EditMode::RangeDrawing));
     h->addSpacing(6);
     for (const auto& [tag, name, hint] :
          {std::tuple{EditMode::Connect, "sbConnect", texts::kConnectHint},
@@ -265,24 +265,24 @@ void TForm1::buildCanvas()
 
 void TForm1::buildStatusBar()
 {
-    statusPanel1_ = new QLabel(this);
-    statusPanel1_->setObjectName(QStringLiteral("StatusPanel1"));
+    ui_.statusPanel1 = new QLabel(this);
+    ui_.statusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     // A fixed size in both directions: the position it shows changes with every mouse move, and a
     // panel that could grow would lay the window out again each time.
     // Wide enough for four five-digit numbers and the longest tool name.
-    const QFontMetrics metrics = statusPanel1_->fontMetrics();
+    const QFontMetrics metrics = ui_.statusPanel1->fontMetrics();
     const int widest = metrics.horizontalAdvance(u("X=-8888, Y=-8888, W=8888, H=8888, 選択モード（範囲）"));
-    statusPanel1_->setFixedSize(widest + metrics.averageCharWidth(), metrics.height());
-    statusPanel2_ = new QLabel(this);
-    statusPanel2_->setObjectName(QStringLiteral("StatusPanel2"));
-    statusPanel2_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ui_.statusPanel1->setFixedSize(widest + metrics.averageCharWidth(), metrics.height());
+    ui_.statusPanel2 = new QLabel(this);
+    ui_.statusPanel2->setObjectName(QStringLiteral("StatusPanel2"));
+    ui_.statusPanel2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(statusPanel1_);
-    statusBar()->addWidget(statusPanel2_, 1);
+    statusBar()->addWidget(ui_.statusPanel1);
+    statusBar()->addWidget(ui_.statusPanel2, 1);
     // A click on either panel is a click on the bar (it flips the second panel's alignment).
-    statusPanel1_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    statusPanel2_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ui_.statusPanel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ui_.statusPanel2->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 } // namespace molvane

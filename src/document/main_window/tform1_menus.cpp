@@ -65,11 +65,11 @@ void TForm1::buildMenus()
         later->setEnabled(false);
 
     buildPopupMenu();
-    editMenu_ = menuBar()->addMenu(u(texts::kMenuEdit));
-    editMenu_->setObjectName(QStringLiteral("mmEdit"));
-    editMenu_->setToolTipsVisible(true);
-    connect(editMenu_, &QMenu::aboutToShow, this, [this] { popupStates(); });
-    editMenu_->addActions(popupMenu_->actions());
+    ui_.editMenu = menuBar()->addMenu(u(texts::kMenuEdit));
+    ui_.editMenu->setObjectName(QStringLiteral("mmEdit"));
+    ui_.editMenu->setToolTipsVisible(true);
+    connect(ui_.editMenu, &QMenu::aboutToShow, this, [this] { popupStates(); });
+    ui_.editMenu->addActions(ui_.popupMenu->actions());
 
     QAction* help = menuBar()->addAction(u(texts::kMenuHelp));
     help->setObjectName(QStringLiteral("mmHelp"));
@@ -90,28 +90,28 @@ void TForm1::buildMenus()
 
 void TForm1::buildPopupMenu()
 {
-    popupMenu_ = new QMenu(this);
-    popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
-    popupMenu_->setToolTipsVisible(true);
-    connect(popupMenu_, &QMenu::aboutToShow, this, [this] {
+    ui_.popupMenu = new QMenu(this);
+    ui_.popupMenu->setObjectName(QStringLiteral("PopupMenu1"));
+    ui_.popupMenu->setToolTipsVisible(true);
+    connect(ui_.popupMenu, &QMenu::aboutToShow, this, [this] {
         popupStates();
         popupCommandRan_ = false;
     });
     // Qt keeps the click that closes a popup to itself, so that click never reaches the canvas. Once
     // the menu has closed without a command, the next press on the canvas is the user's own.
-    connect(popupMenu_, &QMenu::triggered, this, [this] { popupCommandRan_ = true; });
-    connect(popupMenu_, &QMenu::aboutToHide, this, [this] {
+    connect(ui_.popupMenu, &QMenu::triggered, this, [this] { popupCommandRan_ = true; });
+    connect(ui_.popupMenu, &QMenu::aboutToHide, this, [this] {
         // triggered comes after aboutToHide, in the same event.
         QTimer::singleShot(0, this, [this] {
             if (!popupCommandRan_)
                 popupJustShown_ = false;
         });
     });
-    popupUndo_ = menuAction(popupMenu_, "pmUndo", texts::kUndo, u(texts::kUndo), QKeySequence("Ctrl+Z"));
-    popupRedo_ = menuAction(popupMenu_, "pmRedo", texts::kRedo, u(texts::kRedo), QKeySequence("Shift+Ctrl+Z"));
-    connect(popupUndo_, &QAction::triggered, this, [this] { undoClick(); });
-    connect(popupRedo_, &QAction::triggered, this, [this] { redoClick(); });
-    popupMenu_->addSeparator();
+    ui_.popupUndo = menuAction(ui_.popupMenu, "pmUndo", texts::kUndo, u(texts::kUndo), QKeySequence("Ctrl+Z"));
+    ui_.popupRedo = menuAction(ui_.popupMenu, "pmRedo", texts::kRedo, u(texts::kRedo), QKeySequence("Shift+Ctrl+Z"));
+    connect(ui_.popupUndo, &QAction::triggered, this, [this] { undoClick(); });
+    connect(ui_.popupRedo, &QAction::triggered, this, [this] { redoClick(); });
+    ui_.popupMenu->addSeparator();
     struct Item {
         const char* name;
         const char* caption;
@@ -139,11 +139,11 @@ void TForm1::buildPopupMenu()
     };
     for (const Item& item : later) {
         if (!item.name) {
-            popupMenu_->addSeparator();
+            ui_.popupMenu->addSeparator();
             continue;
         }
         // These commands come with the selection, clipboard and tip tools.
-        menuAction(popupMenu_, item.name, item.caption, u(item.hint), QKeySequence(u(item.shortcut)))->setEnabled(false);
+        menuAction(ui_.popupMenu, item.name, item.caption, u(item.hint), QKeySequence(u(item.shortcut)))->setEnabled(false);
     }
     const std::pair<const char*, void (TForm1::*)()> selectionCommands[] = {
         {"Cut1", &TForm1::Cut1Click},
@@ -159,7 +159,7 @@ void TForm1::buildPopupMenu()
         {"pmHaniFree", &TForm1::pmHaniFreeClick},
     };
     for (const auto& [name, command] : selectionCommands) {
-        QAction* a = popupMenu_->findChild<QAction*>(QString::fromLatin1(name));
+        QAction* a = ui_.popupMenu->findChild<QAction*>(QString::fromLatin1(name));
         const std::string_view n(name);
         a->setCheckable(n == "pmKobetu" || n == "pmHaniRect" || n == "pmHaniFree");
         connect(a, &QAction::triggered, this, [this, a, command = command] {
@@ -169,9 +169,9 @@ void TForm1::buildPopupMenu()
                 (this->*command)();
         });
     }
-    for (QAction* a : popupMenu_->actions())
+    for (QAction* a : ui_.popupMenu->actions())
         a->setShortcutVisibleInContextMenu(true);
-    addActions(popupMenu_->actions()); // the shortcuts work while the menu is closed
+    addActions(ui_.popupMenu->actions()); // the shortcuts work while the menu is closed
 }
 
 } // namespace molvane

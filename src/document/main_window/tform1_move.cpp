@@ -57,7 +57,7 @@ bool TForm1::keyMoveMode() const { return stepsWithKeys(mode_); }
 
 bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
 {
-    if (sbStr->isChecked() && edStr->hasFocus())
+    if (ui_.sbStr->isChecked() && ui_.edStr->hasFocus())
         return false; // the short text keeps its keys
     if (key == Qt::Key_Control) {
         if (!duplicateKey_ && mode_ == EditMode::Moving && (gestureActive() || tmKeyMove->isActive()))
@@ -240,7 +240,7 @@ bool TForm1::FormMouseWheel(QPoint pointer, int delta)
         return false;
     const WheelEffect effect = wheelEffect(view, pointer, delta);
     if (effect.zoomStep != 0) {
-        zoomUpDown_->step(effect.zoomStep > 0);
+        ui_.zoomUpDown->step(effect.zoomStep > 0);
         return true;
     }
     const QScrollBar* v = scrollBox_->verticalScrollBar();

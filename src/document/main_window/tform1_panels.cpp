@@ -58,30 +58,30 @@ QWidget* TForm1::buildReformPanel()
         h->addWidget(edit);
         h->addWidget(upDown);
     };
-    numberBox("線幅", "Edit4", "UpDown4", u(texts::kWidthHint), widthUpDown_, widthEdit_);
-    widthUpDown_->setRange(0, 50);
-    numberBox("形状", "Edit3", "UpDown3", u(texts::kShapeHint), shapeUpDown_, shapeEdit_);
-    shapeUpDown_->setRange(-50, 50);
+    numberBox("線幅", "Edit4", "UpDown4", u(texts::kWidthHint), ui_.widthUpDown, ui_.widthEdit);
+    ui_.widthUpDown->setRange(0, 50);
+    numberBox("形状", "Edit3", "UpDown3", u(texts::kShapeHint), ui_.shapeUpDown, ui_.shapeEdit);
+    ui_.shapeUpDown->setRange(-50, 50);
     // A change made while drawing is the current tool's own from then on; it also reforms.
-    connect(widthUpDown_, &TUpDown::clicked, this, [this](bool) {
+    connect(ui_.widthUpDown, &TUpDown::clicked, this, [this](bool) {
         storeToolValue();
         applyReform(ReformControl::Width);
     });
-    connect(shapeUpDown_, &TUpDown::clicked, this, [this](bool) {
+    connect(ui_.shapeUpDown, &TUpDown::clicked, this, [this](bool) {
         storeToolValue();
         applyReform(ReformControl::Shape);
     });
-    sbPlusMinus = new QToolButton(panel);
-    sbPlusMinus->setObjectName(QStringLiteral("sbPlusMinus"));
-    sbPlusMinus->setText(u("±"));
-    sbPlusMinus->setFixedSize(22, 22);
-    setHint(sbPlusMinus, u(texts::kPlusMinusHint));
-    connect(sbPlusMinus, &QToolButton::clicked, this, [this] {
-        shapeUpDown_->setValue(-shapeUpDown_->value());
+    ui_.sbPlusMinus = new QToolButton(panel);
+    ui_.sbPlusMinus->setObjectName(QStringLiteral("sbPlusMinus"));
+    ui_.sbPlusMinus->setText(u("±"));
+    ui_.sbPlusMinus->setFixedSize(22, 22);
+    setHint(ui_.sbPlusMinus, u(texts::kPlusMinusHint));
+    connect(ui_.sbPlusMinus, &QToolButton::clicked, this, [this] {
+        ui_.shapeUpDown->setValue(-ui_.shapeUpDown->value());
         storeToolValue();
         applyReform(ReformControl::Shape);
     });
-    h->addWidget(sbPlusMinus);
+    h->addWidget(ui_.sbPlusMinus);
     h->addSpacing(4);
 
     auto* sizeBox = new QGroupBox(u("サイズ"), panel);
@@ -89,27 +89,27 @@ QWidget* TForm1::buildReformPanel()
     setHint(sizeBox, u(texts::kSizeHint));
     auto* sizeRow = new QHBoxLayout(sizeBox);
     sizeRow->setContentsMargins(4, 0, 4, 0);
-    rgSize = new QButtonGroup(this);
+    ui_.rgSize = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         auto* r = new QRadioButton(i == 0 ? u("0") : QString::number(-i), sizeBox);
         r->setObjectName(QStringLiteral("rgSize%1").arg(i));
         setHint(r, u(texts::kSizeHint));
-        rgSize->addButton(r, i);
+        ui_.rgSize->addButton(r, i);
         sizeRow->addWidget(r);
     }
-    rgSize->button(0)->setChecked(true);
+    ui_.rgSize->button(0)->setChecked(true);
     // The size reforms only what is selected; otherwise it waits for the next text or picture.
-    connect(rgSize, &QButtonGroup::idClicked, this, [this](int) {
+    connect(ui_.rgSize, &QButtonGroup::idClicked, this, [this](int) {
         if (actsOnSelection(mode_))
             applyReform(ReformControl::Size);
     });
     h->addWidget(sizeBox);
     h->addSpacing(4);
 
-    numberBox("精度", "Edit1", "UpDown1", u(texts::kPrecisionHint), precisionUpDown_, precisionEdit_);
-    precisionUpDown_->setRange(1, 8);
-    precisionUpDown_->setValue(3);
-    connect(precisionUpDown_, &TUpDown::clicked, this, [this](bool) { applyReform(ReformControl::Precision); });
+    numberBox("精度", "Edit1", "UpDown1", u(texts::kPrecisionHint), ui_.precisionUpDown, ui_.precisionEdit);
+    ui_.precisionUpDown->setRange(1, 8);
+    ui_.precisionUpDown->setValue(3);
+    connect(ui_.precisionUpDown, &TUpDown::clicked, this, [this](bool) { applyReform(ReformControl::Precision); });
 
     sbSettei = new QToolButton(panel);
     sbSettei->setObjectName(QStringLiteral("sbSettei"));
@@ -119,15 +119,15 @@ QWidget* TForm1::buildReformPanel()
     connect(sbSettei, &QToolButton::clicked, this, [this] { sbSetteiClick(); });
     h->addWidget(sbSettei);
 
-    pnLastReform = new QLabel(u(texts::kLastReformCaption), panel);
-    pnLastReform->setObjectName(QStringLiteral("pnLastReform"));
-    pnLastReform->setAlignment(Qt::AlignCenter);
-    pnLastReform->setFrameShape(QFrame::Panel);
-    pnLastReform->setFrameShadow(QFrame::Raised);
-    pnLastReform->setAutoFillBackground(true);
-    pnLastReform->setFixedSize(44, kToolButtonSize);
-    setHint(pnLastReform, u(texts::kLastReformHint));
-    h->addWidget(pnLastReform);
+    ui_.pnLastReform = new QLabel(u(texts::kLastReformCaption), panel);
+    ui_.pnLastReform->setObjectName(QStringLiteral("pnLastReform"));
+    ui_.pnLastReform->setAlignment(Qt::AlignCenter);
+    ui_.pnLastReform->setFrameShape(QFrame::Panel);
+    ui_.pnLastReform->setFrameShadow(QFrame::Raised);
+    ui_.pnLastReform->setAutoFillBackground(true);
+    ui_.pnLastReform->setFixedSize(44, kToolButtonSize);
+    setHint(ui_.pnLastReform, u(texts::kLastReformHint));
+    h->addWidget(ui_.pnLastReform);
     return panel;
 }
 
@@ -149,41 +149,41 @@ QWidget* TForm1::buildCharacterArea()
         b->setFixedSize(kCharButtonWidth, kCharButtonHeight);
         setHint(b, characterButtonHintPrefix() + contents[i]);
         grid->addWidget(b, i / kCharButtonsPerRow, i % kCharButtonsPerRow);
-        charButtons_.push_back(b);
+        ui_.charButtons.push_back(b);
         connect(b, &QToolButton::clicked, this, [this, i] { charButtonClick(i); });
     }
-    charButtons_[2]->setChecked(true); // "C"
+    ui_.charButtons[2]->setChecked(true); // "C"
     h->addLayout(grid);
 
     auto* strColumn = new QVBoxLayout;
     strColumn->setSpacing(2);
-    sbStr = new QToolButton(area);
-    sbStr->setObjectName(QStringLiteral("sbStr"));
-    sbStr->setText(u(texts::kStrCaption));
-    sbStr->setCheckable(true);
-    sbStr->setProperty("tag", 2);
-    sbStr->setFixedSize(44, kCharButtonHeight);
-    setHint(sbStr, u(texts::kStrHint));
-    connect(sbStr, &QToolButton::clicked, this, [this] { sbStrClick(); });
+    ui_.sbStr = new QToolButton(area);
+    ui_.sbStr->setObjectName(QStringLiteral("sbStr"));
+    ui_.sbStr->setText(u(texts::kStrCaption));
+    ui_.sbStr->setCheckable(true);
+    ui_.sbStr->setProperty("tag", 2);
+    ui_.sbStr->setFixedSize(44, kCharButtonHeight);
+    setHint(ui_.sbStr, u(texts::kStrHint));
+    connect(ui_.sbStr, &QToolButton::clicked, this, [this] { sbStrClick(); });
     auto* editStr = new QToolButton(area);
     editStr->setObjectName(QStringLiteral("sbEditStr"));
     editStr->setText(u(texts::kEditStrCaption));
     editStr->setFixedSize(44, kCharButtonHeight);
     setHint(editStr, u(texts::kEditStrHint));
     connect(editStr, &QToolButton::clicked, this, [this] { sbEditStrClick(); });
-    strColumn->addWidget(sbStr);
+    strColumn->addWidget(ui_.sbStr);
     strColumn->addWidget(editStr);
     strColumn->addStretch(1);
     h->addLayout(strColumn);
 
-    edStr = new QPlainTextEdit(area);
-    edStr->setObjectName(QStringLiteral("edStr"));
-    edStr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    edStr->setFixedSize(220, 3 * kCharButtonHeight);
-    setHint(edStr, u(texts::kStrMemoHintPrefix));
-    connect(edStr, &QPlainTextEdit::textChanged, this,
-            [this] { setHint(edStr, u(texts::kStrMemoHintPrefix) + edStr->toPlainText()); });
-    h->addWidget(edStr);
+    ui_.edStr = new QPlainTextEdit(area);
+    ui_.edStr->setObjectName(QStringLiteral("edStr"));
+    ui_.edStr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ui_.edStr->setFixedSize(220, 3 * kCharButtonHeight);
+    setHint(ui_.edStr, u(texts::kStrMemoHintPrefix));
+    connect(ui_.edStr, &QPlainTextEdit::textChanged, this,
+            [this] { setHint(ui_.edStr, u(texts::kStrMemoHintPrefix) + ui_.edStr->toPlainText()); });
+    h->addWidget(ui_.edStr);
     h->addStretch(1);
     return area;
 }

@@ -23,7 +23,7 @@ constexpr int kFreeButton = kFreeRangeTag; // its mode is the range's, like the 
 
 int TForm1::selectedCount() const { return molvane::countSelected(drawing_.figures); }
 
-bool TForm1::freeRangeChosen() const { return toolButtons_[kFreeButton]->isChecked(); }
+bool TForm1::freeRangeChosen() const { return ui_.toolButtons[kFreeButton]->isChecked(); }
 
 void TForm1::selectAgain(EditMode was)
 {
@@ -40,8 +40,8 @@ void TForm1::selectAgain(EditMode was)
 void TForm1::loadFigureValues(const TFigure& f)
 {
     selectToolSettings(EditMode(f.kind));
-    widthUpDown_->setValue(f.lineWidth);
-    shapeUpDown_->setValue(f.shape);
+    ui_.widthUpDown->setValue(f.lineWidth);
+    ui_.shapeUpDown->setValue(f.shape);
     currentLineStyle_ = f.penStyle;
 }
 
@@ -76,7 +76,7 @@ void TForm1::resetSelection()
 
 void TForm1::pressSelectionButton(int button)
 {
-    QToolButton* b = toolButtons_.value(button);
+    QToolButton* b = ui_.toolButtons.value(button);
     if (!b)
         return;
     b->setChecked(true);
@@ -102,15 +102,15 @@ void TForm1::selectionPopupStates()
 {
     const bool any = !drawing_.figures.empty();
     for (const char* name : {"pmKobetu", "SelectAll1", "pmHaniRect", "pmHaniFree", "ConnectMain", "ConnectCancel", "Information1"})
-        if (QAction* a = popupMenu_->findChild<QAction*>(QString::fromLatin1(name)))
+        if (QAction* a = ui_.popupMenu->findChild<QAction*>(QString::fromLatin1(name)))
             a->setEnabled(any);
     const bool rangeMode = isRangeMode(mode_);
-    if (QAction* a = popupMenu_->findChild<QAction*>(QStringLiteral("pmKobetu")))
+    if (QAction* a = ui_.popupMenu->findChild<QAction*>(QStringLiteral("pmKobetu")))
         a->setChecked(mode_ == EditMode::Individual);
-    if (QAction* a = popupMenu_->findChild<QAction*>(QStringLiteral("pmHaniRect")))
-        a->setChecked(rangeMode && toolButtons_[kRectButton]->isChecked());
-    if (QAction* a = popupMenu_->findChild<QAction*>(QStringLiteral("pmHaniFree")))
-        a->setChecked(rangeMode && toolButtons_[kFreeButton]->isChecked());
+    if (QAction* a = ui_.popupMenu->findChild<QAction*>(QStringLiteral("pmHaniRect")))
+        a->setChecked(rangeMode && ui_.toolButtons[kRectButton]->isChecked());
+    if (QAction* a = ui_.popupMenu->findChild<QAction*>(QStringLiteral("pmHaniFree")))
+        a->setChecked(rangeMode && ui_.toolButtons[kFreeButton]->isChecked());
 }
 
 bool TForm1::selectionOverlaysShown() const { return showsFrames(mode_); }

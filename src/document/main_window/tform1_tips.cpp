@@ -42,7 +42,7 @@ QRect TForm1::visibleArea() const
     return QRect(scrolled, scrollBox_->viewport()->size());
 }
 
-void TForm1::showStatus(const QString& text) { statusPanel1_->setText(text); }
+void TForm1::showStatus(const QString& text) { ui_.statusPanel1->setText(text); }
 
 void TForm1::invalidate(const QRegion& area) { view_->update(area); }
 

@@ -19,7 +19,7 @@ bool TForm1::toolButtonMouse(QToolButton* button, QMouseEvent* e)
 {
     if (e->type() != QEvent::MouseButtonPress)
         return false;
-    const int tag = toolButtons_.key(button, -1);
+    const int tag = ui_.toolButtons.key(button, -1);
     if (tag < 0 || !button->isEnabled())
         return false;
     if (e->button() == Qt::RightButton) {
@@ -46,16 +46,16 @@ bool TForm1::charButtonMouse(int index, QMouseEvent* e)
         return true;
     }
     // With the left or middle button, the buttons that are down come up: at most this one stays.
-    for (QToolButton* b : charButtons_)
-        if (b != charButtons_[std::size_t(index)])
+    for (QToolButton* b : ui_.charButtons)
+        if (b != ui_.charButtons[std::size_t(index)])
             b->setChecked(false);
-    sbStr->setChecked(false);
+    ui_.sbStr->setChecked(false);
     return false;
 }
 
 void TForm1::charButtonClick(int index)
 {
-    QToolButton* b = charButtons_[std::size_t(index)];
+    QToolButton* b = ui_.charButtons[std::size_t(index)];
     b->setChecked(true);
     buttonText_ = contentFromHint(b->toolTip());
     chooseTextTool(b, 1);
@@ -71,7 +71,7 @@ void TForm1::chooseTextTool(QAbstractButton* source, int textSource)
     if (mode_ != EditMode::Text)
         setLastReformPanel(true, false);
     mode_ = EditMode::Text;
-    toolButtons_[fkMoji]->setChecked(true);
+    ui_.toolButtons[fkMoji]->setChecked(true);
     selectToolSettings(EditMode::Text);
     currentLineStyle_ = leftStyle_;
     lastToolButton_ = source;
@@ -81,7 +81,7 @@ void TForm1::chooseTextTool(QAbstractButton* source, int textSource)
 
 void TForm1::editCharButton(int index)
 {
-    QToolButton* b = charButtons_[std::size_t(index)];
+    QToolButton* b = ui_.charButtons[std::size_t(index)];
     const QString current = contentFromHint(b->toolTip());
     const std::optional<QString> typed = prompts_.inputBox(u("ボタン文字の設定"), u("文字または短文を入力して下さい。"), current);
     if (typed && !typed->isEmpty()) {
@@ -94,11 +94,11 @@ void TForm1::editCharButton(int index)
 
 void TForm1::sbStrClick()
 {
-    for (QToolButton* b : charButtons_)
+    for (QToolButton* b : ui_.charButtons)
         b->setChecked(false);
-    sbStr->setChecked(true);
-    chooseTextTool(sbStr, 2);
-    edStr->setFocus();
+    ui_.sbStr->setChecked(true);
+    chooseTextTool(ui_.sbStr, 2);
+    ui_.edStr->setFocus();
 }
 
 void TForm1::sbEditStrClick()
@@ -106,9 +106,9 @@ void TForm1::sbEditStrClick()
     if (!textDialog_)
         return;
     textDialog_->setFontButtonEnabled(false);
-    textDialog_->setText(edStr->toPlainText());
+    textDialog_->setText(ui_.edStr->toPlainText());
     if (textDialog_->exec() == QDialog::Accepted)
-        edStr->setPlainText(textDialog_->text());
+        ui_.edStr->setPlainText(textDialog_->text());
 }
 
 void TForm1::storeToolValue()
@@ -116,8 +116,8 @@ void TForm1::storeToolValue()
     if (!(hasOwnConditions(mode_) || mode_ == EditMode::PicturePlacing))
         return;
     ToolSettings t = toolSettings_.at(int(mode_));
-    t.width = widthUpDown_->value();
-    t.shape = shapeUpDown_->value();
+    t.width = ui_.widthUpDown->value();
+    t.shape = ui_.shapeUpDown->value();
     toolSettings_.store(int(mode_), t);
 }
 
