@@ -19,9 +19,7 @@
 namespace molvane {
 
 TForm1::TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent)
-    : QMainWindow(parent), prompts_(prompts), folders_(folders),
-      selectTool_(std::make_unique<SelectTool>(static_cast<CanvasEnvironment&>(*this),
-                                               static_cast<SelectionEnvironment&>(*this)))
+    : QMainWindow(parent), prompts_(prompts), folders_(folders)
 {
     setObjectName(QStringLiteral("Form1"));
     setCaptionFor({});

@@ -4,21 +4,19 @@
 // asks goes through the prompts it was given.
 
 #include "dialogs/file_dialogs.h"
-#include "document/main_window/canvas_view.h"
-#include "document/main_window/main_window_controls.h"
+#include "dialogs/up_down.h"
 #include "document/drawing.h"
 #include "document/edit_mode.h"
 #include "document/figure_creation.h"
 #include "document/figure_file.h"
+#include "document/main_window/canvas_tool_host.h"
+#include "document/main_window/canvas_view.h"
+#include "document/main_window/main_window_controls.h"
 #include "document/tool_settings.h"
-#include "editing/canvas_tool.h"
-#include "editing/select_tool.h"
 #include "editing/key_move.h"
 #include "editing/key_release_hold.h"
-#include "editing/paste_tool.h"
 #include "platform/data_folder.h"
 #include "platform/prompts.h"
-#include "dialogs/up_down.h"
 
 #include <QButtonGroup>
 #include <memory>
@@ -38,21 +36,20 @@ inline constexpr int kCharacterButtons = 72;
 // The operation-panel control whose change reforms figures.
 enum class ReformControl { Width, Shape, Size, Style, Precision };
 
-class TForm1 : public QMainWindow,
-               private CanvasEnvironment,
-               private SelectionEnvironment,
-               private PlacingEnvironment {
+class TForm1 : public QMainWindow {
     Q_OBJECT
+    friend class CanvasToolHost;
+
 public:
     TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    Drawing& drawing() override { return drawing_; }
+    Drawing& drawing() { return drawing_; }
     const DataFolders& folders() const { return folders_; }
-    EditMode editMode() const override { return mode_; }
-    EditMode returnMode() const override { return returnMode_; }
-    int zoom() const override { return view_->zoom(); }
-    int precision() const override { return ui_.precisionUpDown->value(); }
+    EditMode editMode() const { return mode_; }
+    EditMode returnMode() const { return returnMode_; }
+    int zoom() const { return view_->zoom(); }
+    int precision() const { return ui_.precisionUpDown->value(); }
     const ToolSettingsTable& toolSettings() const { return toolSettings_; }
     int currentLineStyle() const { return currentLineStyle_; }
     const CanvasFont& canvasFont() const { return canvasFont_; }
@@ -61,7 +58,7 @@ public:
     QScrollArea* scrollBox() const { return scrollBox_; }
 
     // The snapping of a pointer position (screen pixels) to the cursor precision.
-    QPoint snap(QPoint screen) const override;
+    QPoint snap(QPoint screen) const;
     double snapStepNow() const;
 
     // "描画条件を初期化"; ask is false during creation, before the window is shown.
@@ -83,7 +80,7 @@ public:
     void sbSetupClick();
     // "線種": the drawing-style dialog, then its style for new figures or the selected ones.
     void sbSetteiClick();
-    bool isDragging() const { return gestureActive(); }
+    bool isDragging() const { return tools_.gestureActive(); }
     QString buttonText() const { return buttonText_; }
     int textSource() const { return textSource_; }
     bool popupJustShown() const { return popupJustShown_; }
@@ -113,8 +110,8 @@ public:
     bool saveSettingsFile();
 
     // Selecting (tform1_selection.cpp).
-    QRect selRange() const { return selectTool_->range(); }
-    bool freeRange() const { return selectTool_->freeRange(); }
+    QRect selRange() const { return tools_.selection().range(); }
+    bool freeRange() const { return tools_.selection().freeRange(); }
     int selectedCount() const;
     void pmKobetuClick();
     void pmHaniRectClick();
@@ -138,8 +135,8 @@ public:
     void Cut1Click();
     void Paste1Click();
     void Delete1Click();
-    bool pasteFrameShown() const { return pasteTool_ && pasteTool_->shown(); }
-    QRect pasteFrameRect() const { return pasteFrameShown() ? pasteTool_->frameRect() : QRect(); }
+    bool pasteFrameShown() const { return tools_.pasteShown(); }
+    QRect pasteFrameRect() const { return pasteFrameShown() ? tools_.paste()->frameRect() : QRect(); }
     const QByteArray& clipStream() const { return clipStream_; }
 
     // Moving, the keyboard, auto-scroll and the wheel (tform1_move.cpp). The keys reach the window
@@ -158,9 +155,9 @@ public:
     bool autoScrollStep(QPoint pointer);
     // The wheel over the view at pointer (viewport coordinates); false when it is not over the view.
     bool FormMouseWheel(QPoint pointer, int delta);
-    const FigureList& moveList() const { return selectTool_->moveList(); }
+    const FigureList& moveList() const { return tools_.selection().moveList(); }
     // How many figures the picture that follows the pointer while moving shows.
-    int dragImageCount() const { return selectTool_->dragImageCount(); }
+    int dragImageCount() const { return tools_.selection().dragImageCount(); }
 
     TMyOpenDialog MyOpenDialog1, MyOpenDialog2;
     TMySaveDialog MySaveDialog1, MySaveDialog2;
@@ -200,24 +197,14 @@ private:
     void Image1MouseMove(QMouseEvent* e);
     void Image1MouseUp(QMouseEvent* e);
     void canvasRightPress(QPoint at);
-    // The tool of the current mode, made when the mode has none yet (null for the modes without one).
-    CanvasTool* toolForMode();
-    CanvasTool* activeTool() const;
-    bool gestureActive() const;
     void paintOverlays(Canvas& canvas, const QRect& exposed);
     // Where paintOverlays may paint now.
     QRegion overlayArea() const;
     bool selectionOverlaysShown() const;
     void setCanvasHint(const char* hint);
 
-    // Selecting (tform1_selection.cpp), and the selection tool's side of the window.
+    // Selecting (tform1_selection.cpp).
     int countSelected() const { return selectedCount(); }
-    void setEditMode(EditMode mode) override { mode_ = mode; }
-    bool freeRangeChosen() const override;
-    bool duplicateHeld() const override { return duplicateKey_; }
-    void endSelection() override { resetSelection(); }
-    void selectAgain(EditMode was) override;
-    void figureChosen(const TFigure& f) override { loadFigureValues(f); }
     void pressSelectionButton(int button);
     void loadFigureValues(const TFigure& f);
     void paintSelection(Canvas& canvas, const QRect& exposed);
@@ -237,8 +224,6 @@ private:
     void deleteSelected();
     void showPasteFrame(const FigureRegion& region);
     void hidePasteFrame();
-    // The mouse holds the paste frame.
-    bool pasteHeld() const { return pasteTool_ && pasteTool_->dragging(); }
     void pasteKeyTick(bool running);
     bool clipboardItemsEnabled() const;
     void clipboardPopupStates();
@@ -246,24 +231,9 @@ private:
     // Tip connection and figure information (tform1_tips.cpp).
     void endPickMode();
 
-    // The rest of the canvas tools' environment.
-    Prompts& prompts() override { return prompts_; }
-    bool keyboardPointing() const override { return microMoveActive_; }
-    DrawingConditions conditions() const override;
-    Canvas& measuringCanvas() const override { return view_->canvasForMeasuring(); }
-    void figureDrawn() override;
-    QRect viewRect() const override;
-    QRect visibleArea() const override;
-    void invalidate(const QRegion& area) override;
-    void repaintNow() override;
-    void erasePointerMarks() override { view_->eraseMarks(); }
-    void showStatus(const QString& text) override;
-    QString returnToolName() const override;
-    QString figureName(int kind) const override;
-    void toolFinished() override;
-    void placingEnded() override;
-    void figuresPlaced() override;
-    void openCanvasMenu(QPoint at) override;
+    // What the controls say a new figure looks like, and a tool's name as its button's hint gives it.
+    DrawingConditions conditions() const;
+    QString toolNameOf(EditMode mode) const;
 
     // Reforming (tform1_reform.cpp).
     std::vector<int> reformTargets();
@@ -324,17 +294,14 @@ private:
     bool autoScrolled_ = false;
     bool spaceHeld_ = false;
     bool synthesizingMove_ = false; // a keyboard step of the pointer is being handled
-    QByteArray clipStream_; // the copied figures, as the clipboard container holds them
-    std::unique_ptr<PasteTool> pasteTool_; // the frame of a paste or a partial figure file
+    QByteArray clipStream_;         // the copied figures, as the clipboard container holds them
     // A file dialog closed by a double-click leaves its button's release to come: not for the canvas.
     bool ignoreCanvasRelease_ = false;
     QPoint pointer_; // the last pointer position on the canvas, snapped
     bool rightStyleFlag_ = false;
     int continueSelect_ = 0;
     bool popupJustShown_ = false;
-    std::unique_ptr<CanvasTool> tool_; // the tool of the current mode, where the mode has one
-    std::unique_ptr<CanvasTool> retiredTool_;
-    std::unique_ptr<SelectTool> selectTool_; // ranges, frames and moves, kept through the selection modes
+    CanvasToolHost tools_{*this};
     bool popupCommandRan_ = false; // a command of the popup menu ran since it opened
     bool microMoveActive_ = false;
     QAbstractButton* lastToolButton_ = nullptr;

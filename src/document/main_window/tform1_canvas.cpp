@@ -36,7 +36,7 @@ double TForm1::snapStepNow() const
     // Keyboard pointing, free curves, fills and tip picking go pixel by pixel.
     const EditMode m = mode_;
     if (microMoveActive_ || m == EditMode::Free || m == EditMode::Fill || m == EditMode::Connect ||
-        m == EditMode::Disconnect || selectTool_->drawingLasso())
+        m == EditMode::Disconnect || tools_.selection().drawingLasso())
         return 1.0;
     return snapStep(drawing_.settings.masuHaba, zoom(), precision());
 }
@@ -101,15 +101,16 @@ CursorMarkStyle TForm1::markStyleFor(EditMode m) const
     return style;
 }
 
-QString TForm1::figureName(int kind) const { return toolName(EditMode(kind), ui_.toolButtons); }
-
-QString TForm1::returnToolName() const { return toolName(returnMode_, ui_.toolButtons); }
+QString TForm1::toolNameOf(EditMode mode) const
+{
+    return toolName(mode, ui_.toolButtons);
+}
 
 void TForm1::updateStatusPosition(QPoint screen)
 {
     QPoint at = screen;
     QSize size(0, 0);
-    selectTool_->statusBox(at, size);
+    tools_.selection().statusBox(at, size);
     // A label repaints only when its text changes.
     ui_.statusPanel1->setText(QStringLiteral("X=%1, Y=%2, W=%3, H=%4, %5")
                                .arg(at.x())

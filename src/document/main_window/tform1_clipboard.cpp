@@ -23,7 +23,7 @@ constexpr int kOutsideArea = 99999;
 
 FigureRegion TForm1::copiedArea() const
 {
-    if (const QRect range = selectTool_->range(); !range.isNull()) {
+    if (const QRect range = tools_.selection().range(); !range.isNull()) {
         const QPoint a = toModel(range.topLeft(), zoom());
         const QPoint b = toModel(range.bottomRight(), zoom());
         return {b.x() - a.x(), b.y() - a.y(), a.x(), a.y()};
@@ -99,7 +99,7 @@ void TForm1::deleteSelected()
         if (f.kind == fkNuri)
             updateSurroundings(f, drawing_.bitmap(), list);
     drawing_.clearSelection();
-    selectTool_->clearRange();
+    tools_.selection().clearRange();
     drawing_.pushHistory();
 }
 
@@ -124,10 +124,9 @@ void TForm1::Paste1Click()
 
 void TForm1::showPasteFrame(const FigureRegion& region)
 {
-    pasteTool_ = std::make_unique<PasteTool>(static_cast<CanvasEnvironment&>(*this),
-                                             static_cast<PlacingEnvironment&>(*this), region);
+    tools_.showPaste(region);
     mode_ = EditMode::PastePlacing;
-    selectTool_->clearRange();
+    tools_.selection().clearRange();
     drawing_.clearSelection();
     popupJustShown_ = false;
     view_->update();
@@ -135,43 +134,19 @@ void TForm1::showPasteFrame(const FigureRegion& region)
 
 void TForm1::hidePasteFrame()
 {
-    if (pasteTool_)
-        pasteTool_->hide();
+    if (tools_.paste())
+        tools_.paste()->hide();
 }
 
 void TForm1::pasteKeyTick(bool running)
 {
     if (running) {
-        pasteTool_->keyStep(keyMover_.tick());
+        tools_.paste()->keyStep(keyMover_.tick());
         return;
     }
     keyMover_.reset();
-    pasteTool_->keysReleased();
+    tools_.paste()->keysReleased();
     setCanvasHint(texts::kCanvasHint);
-}
-
-void TForm1::placingEnded()
-{
-    if (mode_ == EditMode::PastePlacing)
-        mode_ = returnMode_;
-}
-
-void TForm1::figuresPlaced()
-{
-    selectTool_->clearRange();
-    mode_ = returnMode_;
-    microMoveActive_ = false;
-    popupJustShown_ = false;
-    updateCanvasHintForTool();
-    view_->update();
-}
-
-void TForm1::openCanvasMenu(QPoint at)
-{
-    resetSelection();
-    popupStates();
-    ui_.popupMenu->popup(view_->mapToGlobal(at));
-    popupJustShown_ = true;
 }
 
 bool TForm1::clipboardItemsEnabled() const

@@ -79,11 +79,11 @@ void TForm1::toolButtonClicked(int tag)
     settleReform(true);
     tmKeyMove->stop();
     keyMover_.reset();
-    selectTool_->dropMove();
+    tools_.selection().dropMove();
     currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
     returnMode_ = mode;
     drawing_.clearSelection();
-    selectTool_->clearRange();
+    tools_.selection().clearRange();
     if (mode != mode_)
         setLastReformPanel(true, false);
     mode_ = mode;

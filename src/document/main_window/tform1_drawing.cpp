@@ -47,60 +47,25 @@ void TForm1::setCanvasHint(const char* hint)
     setHint(scrollBox_, QString::fromUtf8(hint));
 }
 
-CanvasTool* TForm1::toolForMode()
-{
-    if (isSelecting(mode_))
-        return selectTool_.get();
-    if (tool_ && tool_->serves(mode_))
-        return tool_.get();
-    // The tool being replaced may still be on the stack (a press that ended its mode): it is kept until
-    // the next replacement.
-    retiredTool_ = std::move(tool_);
-    if (isDrawingTool(mode_))
-        tool_ = std::make_unique<DrawTool>(static_cast<CanvasEnvironment&>(*this));
-    else if (isPicking(mode_))
-        tool_ = std::make_unique<PickTool>(static_cast<CanvasEnvironment&>(*this), mode_);
-    return tool_.get();
-}
-
-CanvasTool* TForm1::activeTool() const
-{
-    if (isSelecting(mode_))
-        return selectTool_.get();
-    return tool_ && tool_->serves(mode_) ? tool_.get() : nullptr;
-}
-
-bool TForm1::gestureActive() const
-{
-    return pasteHeld() || (activeTool() && activeTool()->dragging());
-}
-
-void TForm1::figureDrawn()
-{
-    mode_ = returnMode_;
-    setLastReformPanel(true, true);
-    view_->update();
-}
-
 QRegion TForm1::overlayArea() const
 {
     // Selection frames may lie anywhere.
     if (selectionOverlaysShown())
         return QRegion(view_->rect());
     QRegion r;
-    if (const CanvasTool* tool = activeTool())
+    if (const CanvasTool* tool = tools_.activeTool())
         r += tool->overlayArea();
-    if (pasteTool_)
-        r += pasteTool_->overlayArea();
+    if (tools_.paste())
+        r += tools_.paste()->overlayArea();
     return r;
 }
 
 void TForm1::paintOverlays(Canvas& canvas, const QRect& exposed)
 {
     paintSelection(canvas, exposed);
-    if (pasteTool_)
-        pasteTool_->paintOverlay(canvas, exposed);
-    if (const CanvasTool* tool = activeTool())
+    if (tools_.paste())
+        tools_.paste()->paintOverlay(canvas, exposed);
+    if (const CanvasTool* tool = tools_.activeTool())
         tool->paintOverlay(canvas, exposed);
 }
 
@@ -122,8 +87,8 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
     popupJustShown_ = false;
     // While the paste frame waits, only the frame itself can be dragged.
     if (pasteFrameShown()) {
-        pasteTool_->press({at, e->modifiers()});
-        if (pasteHeld())
+        tools_.paste()->press({at, e->modifiers()});
+        if (tools_.pasteHeld())
             startAutoScroll();
         return;
     }
@@ -131,9 +96,9 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
         mode_ = returnMode_;
         selectToolSettings(mode_);
     }
-    if (CanvasTool* tool = toolForMode()) {
+    if (CanvasTool* tool = tools_.toolForMode()) {
         tool->press({at, e->modifiers()});
-        if (const CanvasTool* still = activeTool(); still && still->dragging()) {
+        if (const CanvasTool* still = tools_.activeTool(); still && still->dragging()) {
             setCanvasHint(kDraggingHint);
             startAutoScroll();
         }
@@ -149,9 +114,9 @@ void TForm1::Image1MouseMove(QMouseEvent* e)
     if (!synthesizingMove_ && (std::abs(travelled.x()) > 2 || std::abs(travelled.y()) > 2))
         microMoveActive_ = false;
     if (e->buttons() & Qt::LeftButton) {
-        if (pasteHeld() && pasteTool_->serves(mode_))
-            pasteTool_->move({at, e->modifiers()});
-        else if (CanvasTool* tool = toolForMode())
+        if (tools_.pasteHeld() && tools_.paste()->serves(mode_))
+            tools_.paste()->move({at, e->modifiers()});
+        else if (CanvasTool* tool = tools_.toolForMode())
             tool->move({at, e->modifiers(), autoScrolled_});
     }
     pointer_ = point;
@@ -167,13 +132,13 @@ void TForm1::Image1MouseUp(QMouseEvent* e)
     if (e->button() != Qt::LeftButton)
         return;
     const QPoint at = e->position().toPoint();
-    if (pasteHeld() && pasteTool_->serves(mode_))
-        pasteTool_->release({at, e->modifiers()});
-    else if (CanvasTool* tool = toolForMode())
+    if (tools_.pasteHeld() && tools_.paste()->serves(mode_))
+        tools_.paste()->release({at, e->modifiers()});
+    else if (CanvasTool* tool = tools_.toolForMode())
         tool->release({at, e->modifiers()});
     view_->eraseMarks();
-    if (pasteTool_)
-        pasteTool_->cancel(); // a frame held in another mode is let go
+    if (tools_.paste())
+        tools_.paste()->cancel(); // a frame held in another mode is let go
     autoScrollTimer_->stop();
     microMoveActive_ = false;
     updateCanvasHintForTool();
@@ -181,17 +146,17 @@ void TForm1::Image1MouseUp(QMouseEvent* e)
 
 void TForm1::canvasRightPress(QPoint at)
 {
-    const bool wasDragging = gestureActive();
-    if (pasteFrameShown() && pasteTool_->rightPress(at))
+    const bool wasDragging = tools_.gestureActive();
+    if (pasteFrameShown() && tools_.paste()->rightPress(at))
         return;
     const bool selecting = isSelecting(mode_);
     if (countSelected() == 0 || wasDragging || tmKeyMove->isActive()) {
         // A right press cancels: the figure being drawn, the move, the selection.
-        if (CanvasTool* tool = activeTool())
+        if (CanvasTool* tool = tools_.activeTool())
             tool->cancel();
         tmKeyMove->stop();
         keyMover_.reset();
-        selectTool_->dropMove();
+        tools_.selection().dropMove();
         if (selecting)
             resetSelection();
         else

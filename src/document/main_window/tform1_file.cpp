@@ -137,7 +137,7 @@ void TForm1::sbLoadClick()
 
 void TForm1::sbSaveClick()
 {
-    const QRect selRange = selectTool_->range();
+    const QRect selRange = tools_.selection().range();
     if (drawing_.figures.empty() || selRange.isEmpty())
         return;
     const QRect range(toModel(selRange.topLeft(), zoom()), toModel(selRange.bottomRight(), zoom()));

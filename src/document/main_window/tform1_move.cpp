@@ -60,8 +60,8 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepe
     if (ui_.sbStr->isChecked() && ui_.edStr->hasFocus())
         return false; // the short text keeps its keys
     if (key == Qt::Key_Control) {
-        if (!duplicateKey_ && mode_ == EditMode::Moving && (gestureActive() || tmKeyMove->isActive()))
-            selectTool_->duplicatingChanged(true); // duplicating after all
+        if (!duplicateKey_ && mode_ == EditMode::Moving && (tools_.gestureActive() || tmKeyMove->isActive()))
+            tools_.selection().duplicatingChanged(true); // duplicating after all
         duplicateKey_ = true;
         return false;
     }
@@ -80,7 +80,7 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepe
         return false;
     if (modifiers & Qt::ShiftModifier)
         return false;
-    if (gestureActive()) {
+    if (tools_.gestureActive()) {
         pointerKey(isArrow(key) ? key : arrowFor(key));
         return true;
     }
@@ -139,10 +139,10 @@ bool TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat
     if (key == Qt::Key_Control) {
         if (keyMover_.held().empty())
             keyDuplicate_ = true;
-        const bool moving = mode_ == EditMode::Moving && (gestureActive() || tmKeyMove->isActive());
+        const bool moving = mode_ == EditMode::Moving && (tools_.gestureActive() || tmKeyMove->isActive());
         duplicateKey_ = false;
         if (moving)
-            selectTool_->duplicatingChanged(false); // moving after all
+            tools_.selection().duplicatingChanged(false); // moving after all
     } else if (key == Qt::Key_Space) {
         spaceHeld_ = false;
     } else if (tmKeyMove->isActive() && keyDirection(key)) {
@@ -160,7 +160,7 @@ void TForm1::pointerKey(int arrow)
 {
     // The pointer goes to the snapped point first; after that each key steps it.
     // On the paste frame the pointer goes to where the frame was grabbed.
-    const QPoint start = mode_ == EditMode::PastePlacing ? pasteTool_->heldAt() : pointer_;
+    const QPoint start = mode_ == EditMode::PastePlacing ? tools_.paste()->heldAt() : pointer_;
     const QPoint next = microMoveActive_ ? start + arrowOffset(arrow, pointerStep()) : start;
     microMoveActive_ = true;
     if (view_->isVisible())
@@ -192,7 +192,7 @@ void TForm1::tmKeyMoveTimer()
     if (mode_ == EditMode::RangeSelected)
         view_->eraseMarks();
     const bool fine = drawing_.settings.smallMoveOneDot && microMoveActive_;
-    if (selectTool_->keyTick(keyMover_, running, autoScrolled_, keyDuplicate_, fine)) {
+    if (tools_.selection().keyTick(keyMover_, running, autoScrolled_, keyDuplicate_, fine)) {
         keyMover_.reset();
         microMoveActive_ = false;
     }
@@ -206,7 +206,7 @@ void TForm1::startAutoScroll()
 
 bool TForm1::autoScrollStep(QPoint pointer)
 {
-    if (!gestureActive()) {
+    if (!tools_.gestureActive()) {
         autoScrollTimer_->stop();
         return false;
     }
@@ -228,7 +228,7 @@ bool TForm1::autoScrollStep(QPoint pointer)
     if (!autoScrolled_ && !wasScrolled)
         return false;
     // Follow the pointer with the figure being drawn or moved.
-    if (CanvasTool* tool = activeTool())
+    if (CanvasTool* tool = tools_.activeTool())
         tool->autoScrolled(snap(view_->mapFrom(scrollBox_->viewport(), pointer)));
     return autoScrolled_;
 }

@@ -97,7 +97,7 @@ void TForm1::settleReform(bool clearMarks)
         return;
     if (clearMarks) {
         drawing_.clearSelection();
-        selectTool_->clearRange();
+        tools_.selection().clearRange();
     }
     drawing_.consumePendingChange();
 }

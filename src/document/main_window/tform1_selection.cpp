@@ -23,20 +23,6 @@ constexpr int kFreeButton = kFreeRangeTag; // its mode is the range's, like the 
 
 int TForm1::selectedCount() const { return molvane::countSelected(drawing_.figures); }
 
-bool TForm1::freeRangeChosen() const { return ui_.toolButtons[kFreeButton]->isChecked(); }
-
-void TForm1::selectAgain(EditMode was)
-{
-    // The selection button pressed with the right button keeps its mode going.
-    if (was == EditMode::Individual && continueSelect_ == 1)
-        pressSelectionButton(kIndividualButton);
-    else if (was == EditMode::RangeSelected && (continueSelect_ == 2 || continueSelect_ == 3))
-        pressSelectionButton(continueSelect_ == 2 ? kRectButton : kFreeButton);
-    else if (was == EditMode::Moving && continueSelect_ != 0)
-        pressSelectionButton(continueSelect_ == 1 ? kIndividualButton
-                                                  : continueSelect_ == 2 ? kRectButton : kFreeButton);
-}
-
 void TForm1::loadFigureValues(const TFigure& f)
 {
     selectToolSettings(EditMode(f.kind));
@@ -54,7 +40,7 @@ void TForm1::resetSelection()
 {
     hidePasteFrame();
     drawing_.clearSelection();
-    selectTool_->dropMove();
+    tools_.selection().dropMove();
     drawing_.rebuildBitmap();
     popupJustShown_ = false;
     if (continueSelect_ != 0) {
@@ -65,7 +51,7 @@ void TForm1::resetSelection()
         view_->update();
         return;
     }
-    selectTool_->clearRange();
+    tools_.selection().clearRange();
     mode_ = returnMode_;
     if (lastToolButton_) {
         lastToolButton_->setChecked(true);
