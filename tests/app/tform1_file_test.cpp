@@ -242,15 +242,15 @@ TEST_F(FileCommandsTest, TheDialogsCarryTheirTitlesFiltersAndExtensions)
     const QString partial = "部分ファイル (*.fgb)|*.fgb", figure = "ファイル (*.fga)|*.fga";
     const QString pictures = "BMP ﾌｧｲﾙ (*.bmp)|*.bmp|JPEG ﾌｧｲﾙ (*.jpg)|*.jpg|全種類 (*.bmp, *.jpg)|*.bmp;*.jpg";
     const Row rows[] = {
-        {&f.MyOpenDialog1, "部分図形ファイルを開く", folders.partFigures, "p", 1, "fgb"},
-        {&f.MySaveDialog1, "部分図形ファイルとして保存", folders.partFigures, "p", 1, "fgb"},
-        {&f.MyOpenDialog2, "図形ファイルを開く", folders.figures, "f", 1, "fga"},
-        {&f.MySaveDialog2, "名前を付けて保存", folders.figures, "f", 1, "fga"},
-        {&f.MyOpenPictureDialog1, "部分画像ファイルを開く", folders.partPictures, "i", 3, "bmp"},
-        {&f.MySavePictureDialog1, "部分画像ファイルとして保存", folders.partPictures, "i", 3, "bmp"},
-        {&f.MyOpenPictureDialog2, "画像ファイルを開く", folders.pictures, "i", 3, "bmp"},
-        {&f.MySavePictureDialog2, "画像ファイルとして名前を付けて保存", folders.pictures, "i", 3, "bmp"},
-        {&f.MyOpenPictureDialog3, "見本画像として開く", folders.partPictures, "i", 3, "bmp"},
+        {&f.fileDialogs.MyOpenDialog1, "部分図形ファイルを開く", folders.partFigures, "p", 1, "fgb"},
+        {&f.fileDialogs.MySaveDialog1, "部分図形ファイルとして保存", folders.partFigures, "p", 1, "fgb"},
+        {&f.fileDialogs.MyOpenDialog2, "図形ファイルを開く", folders.figures, "f", 1, "fga"},
+        {&f.fileDialogs.MySaveDialog2, "名前を付けて保存", folders.figures, "f", 1, "fga"},
+        {&f.fileDialogs.MyOpenPictureDialog1, "部分画像ファイルを開く", folders.partPictures, "i", 3, "bmp"},
+        {&f.fileDialogs.MySavePictureDialog1, "部分画像ファイルとして保存", folders.partPictures, "i", 3, "bmp"},
+        {&f.fileDialogs.MyOpenPictureDialog2, "画像ファイルを開く", folders.pictures, "i", 3, "bmp"},
+        {&f.fileDialogs.MySavePictureDialog2, "画像ファイルとして名前を付けて保存", folders.pictures, "i", 3, "bmp"},
+        {&f.fileDialogs.MyOpenPictureDialog3, "見本画像として開く", folders.partPictures, "i", 3, "bmp"},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(r.dialog->Title, QString::fromUtf8(r.title));
@@ -263,11 +263,11 @@ TEST_F(FileCommandsTest, TheDialogsCarryTheirTitlesFiltersAndExtensions)
     }
     // A picture dialog asks for the preview; a figure dialog does not.
     prompts.expectFileDialog("画像ファイルを開く", FileDialogResult{});
-    f.MyOpenPictureDialog2.Execute(prompts);
+    f.fileDialogs.MyOpenPictureDialog2.Execute(prompts);
     EXPECT_TRUE(prompts.lastFileRequest().picturePreview);
     prompts.expectFileDialog("部分図形ファイルを開く", FileDialogResult{true, "/x.fgb", 1, true});
-    EXPECT_TRUE(f.MyOpenDialog1.Execute(prompts));
-    EXPECT_TRUE(f.MyOpenDialog1.closedByDoubleClick());
+    EXPECT_TRUE(f.fileDialogs.MyOpenDialog1.Execute(prompts));
+    EXPECT_TRUE(f.fileDialogs.MyOpenDialog1.closedByDoubleClick());
     EXPECT_FALSE(prompts.lastFileRequest().picturePreview);
 }
 

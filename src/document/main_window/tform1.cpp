@@ -53,7 +53,7 @@ TForm1::TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent)
     partPicFolder_ = folders_.partPictures;
     updateStatusPosition({0, 0});
     loadSettingsFile();
-    setUpFileDialogs();
+    fileDialogs.setUp(folders_, partPicFolder_);
     // Every mouse event of the program first erases the cursor marks.
     qApp->installEventFilter(this);
 }
@@ -119,8 +119,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
         // "線種": a right press opens the dialog at once for the right-click style; any other press
         // opens it from the click.
         if (watched == sbSettei) {
-            rightStyleFlag_ = mouse->button() == Qt::RightButton;
-            if (rightStyleFlag_) {
+            style_.rightStyleFlag = mouse->button() == Qt::RightButton;
+            if (style_.rightStyleFlag) {
                 sbSetteiClick();
                 return true;
             }

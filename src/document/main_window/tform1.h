@@ -3,14 +3,14 @@
 // status bar. It owns the document (Drawing) and shows it through the canvas view; every question it
 // asks goes through the prompts it was given.
 
-#include "dialogs/file_dialogs.h"
-#include "dialogs/up_down.h"
 #include "document/drawing.h"
 #include "document/edit_mode.h"
 #include "document/figure_creation.h"
 #include "document/figure_file.h"
 #include "document/main_window/canvas_tool_host.h"
 #include "document/main_window/canvas_view.h"
+#include "document/main_window/drawing_style_state.h"
+#include "document/main_window/main_file_dialogs.h"
 #include "document/main_window/main_window_controls.h"
 #include "document/tool_settings.h"
 #include "editing/key_move.h"
@@ -18,12 +18,8 @@
 #include "platform/data_folder.h"
 #include "platform/prompts.h"
 
-#include <QButtonGroup>
 #include <memory>
-#include <QLabel>
 #include <QMainWindow>
-#include <QMap>
-#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
@@ -51,8 +47,8 @@ public:
     int zoom() const { return view_->zoom(); }
     int precision() const { return ui_.precisionUpDown->value(); }
     const ToolSettingsTable& toolSettings() const { return toolSettings_; }
-    int currentLineStyle() const { return currentLineStyle_; }
-    const CanvasFont& canvasFont() const { return canvasFont_; }
+    int currentLineStyle() const { return style_.currentLineStyle; }
+    const CanvasFont& canvasFont() const { return style_.font; }
     QString fileName() const { return fileName_; }
     CanvasView* canvasView() const { return view_; }
     QScrollArea* scrollBox() const { return scrollBox_; }
@@ -159,10 +155,7 @@ public:
     // How many figures the picture that follows the pointer while moving shows.
     int dragImageCount() const { return tools_.selection().dragImageCount(); }
 
-    TMyOpenDialog MyOpenDialog1, MyOpenDialog2;
-    TMySaveDialog MySaveDialog1, MySaveDialog2;
-    TMyOpenPictureDialog MyOpenPictureDialog1, MyOpenPictureDialog2, MyOpenPictureDialog3;
-    TMySavePictureDialog MySavePictureDialog1, MySavePictureDialog2;
+    MainFileDialogs fileDialogs;
 
 protected:
     bool event(QEvent* e) override;
@@ -257,7 +250,6 @@ private:
     void undoClick();
     void redoClick();
     bool askToSaveModified();
-    void setUpFileDialogs();
     void loadSettingsFile();
     bool writeWholeDrawing(const QString& name);
 
@@ -265,13 +257,7 @@ private:
     DataFolders folders_;
     Drawing drawing_;
     ToolSettingsTable toolSettings_;
-    CanvasFont canvasFont_;
-    TColor penColor_ = clBlack;
-    TColor brushColor_ = clSilver;
-    TColor styleFillColor_ = clSilver; // the style dialog's fill colour
-    int leftStyle_ = 0;
-    int rightStyle_ = 1;
-    int currentLineStyle_ = 0;
+    DrawingStyleState style_;
     EditMode mode_ = EditMode::Single;
     EditMode returnMode_ = EditMode::Single; // the figure tool a selection or placing returns to
     int previousZoom_ = 100;
@@ -298,7 +284,6 @@ private:
     // A file dialog closed by a double-click leaves its button's release to come: not for the canvas.
     bool ignoreCanvasRelease_ = false;
     QPoint pointer_; // the last pointer position on the canvas, snapped
-    bool rightStyleFlag_ = false;
     int continueSelect_ = 0;
     bool popupJustShown_ = false;
     CanvasToolHost tools_{*this};

@@ -43,10 +43,10 @@ void TForm1::selectToolSettings(EditMode m)
         const ToolSettings& t = toolSettings_.at(int(m));
         ui_.shapeUpDown->setValue(picture ? 0 : t.shape);
         ui_.widthUpDown->setValue(picture ? 0 : t.width);
-        leftStyle_ = t.leftStyle;
-        rightStyle_ = t.rightStyle;
-        penColor_ = t.penColor;
-        brushColor_ = t.brushColor;
+        style_.leftStyle = t.leftStyle;
+        style_.rightStyle = t.rightStyle;
+        style_.penColor = t.penColor;
+        style_.brushColor = t.brushColor;
         view_->setCursor(cursorFor(crArrow));
     } else if (m == EditMode::Fill) {
         view_->setCursor(cursorFor(crFlood));
@@ -80,7 +80,7 @@ void TForm1::toolButtonClicked(int tag)
     tmKeyMove->stop();
     keyMover_.reset();
     tools_.selection().dropMove();
-    currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
+    style_.currentLineStyle = style_.rightStyleFlag ? style_.rightStyle : style_.leftStyle;
     returnMode_ = mode;
     drawing_.clearSelection();
     tools_.selection().clearRange();
@@ -92,7 +92,7 @@ void TForm1::toolButtonClicked(int tag)
     view_->update();
     // The new tool's own styles first, then the one its click chose.
     selectToolSettings(mode);
-    currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
+    style_.currentLineStyle = style_.rightStyleFlag ? style_.rightStyle : style_.leftStyle;
     if (!selection)
         lastToolButton_ = ui_.toolButtons.value(tag);
     updateCanvasHintForTool();
@@ -119,8 +119,8 @@ void TForm1::sbSetupClick()
     environmentDialog_->applyTo(drawing_.settings, partPicFolder_, folders_.partPictures);
     if (partPicFolder_ != folderBefore) {
         // The partial-picture dialogs start in the user's folder from now on.
-        MyOpenPictureDialog1.InitialDir = MySavePictureDialog1.InitialDir = partPicFolder_;
-        MyOpenPictureDialog3.InitialDir = partPicFolder_;
+        fileDialogs.MyOpenPictureDialog1.InitialDir = fileDialogs.MySavePictureDialog1.InitialDir = partPicFolder_;
+        fileDialogs.MyOpenPictureDialog3.InitialDir = partPicFolder_;
     }
     // The cross-hair setting takes effect in a range selection entered again.
     if (isRangeMode(mode_))
@@ -157,13 +157,13 @@ void TForm1::resetDrawingConditions(bool ask)
     s.crossCursorMode = 2;
     s.smallMoveOneDot = true;
 
-    penColor_ = clBlack;
-    brushColor_ = clSilver;
-    canvasFont_ = CanvasFont{u("ＭＳ Ｐゴシック"), kDefaultFontPoints, false, false, clBlack};
-    styleFillColor_ = clSilver;
-    leftStyle_ = 0;
-    rightStyle_ = 1;
-    currentLineStyle_ = 0;
+    style_.penColor = clBlack;
+    style_.brushColor = clSilver;
+    style_.font = CanvasFont{u("ＭＳ Ｐゴシック"), kDefaultFontPoints, false, false, clBlack};
+    style_.fillColor = clSilver;
+    style_.leftStyle = 0;
+    style_.rightStyle = 1;
+    style_.currentLineStyle = 0;
     toolSettings_.reset();
     selectToolSettings(mode_);
     view_->update();

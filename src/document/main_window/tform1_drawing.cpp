@@ -30,11 +30,11 @@ DrawingConditions TForm1::conditions() const
     c.width = ui_.widthUpDown->value();
     c.shape = ui_.shapeUpDown->value();
     c.sizeStep = std::max(0, ui_.rgSize->checkedId());
-    c.penStyle = currentLineStyle_;
-    c.penColor = penColor_;
-    c.auxColor = styleFillColor_;
-    c.fillColor = brushColor_;
-    c.fontName = canvasFont_.name;
+    c.penStyle = style_.currentLineStyle;
+    c.penColor = style_.penColor;
+    c.auxColor = style_.fillColor;
+    c.fillColor = style_.brushColor;
+    c.fontName = style_.font.name;
     // Lines of a short text are kept with CR LF between them.
     c.text = textSource_ == 1 ? buttonText_ : ui_.edStr->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     c.zoom = zoom();

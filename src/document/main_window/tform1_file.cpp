@@ -20,30 +20,7 @@ namespace {
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 
-void setUp(TFileDialogComponent& d, const char* title, const QString& folder, const char* filter, int index,
-           const char* ext)
-{
-    d.Title = u(title);
-    d.InitialDir = folder;
-    d.Filter = u(filter);
-    d.FilterIndex = index;
-    d.DefaultExt = QString::fromLatin1(ext);
-}
-
 } // namespace
-
-void TForm1::setUpFileDialogs()
-{
-    setUp(MyOpenDialog1, "部分図形ファイルを開く", folders_.partFigures, kPartialFigureFilter, 1, "fgb");
-    setUp(MySaveDialog1, "部分図形ファイルとして保存", folders_.partFigures, kPartialFigureFilter, 1, "fgb");
-    setUp(MyOpenDialog2, "図形ファイルを開く", folders_.figures, kFigureFilter, 1, "fga");
-    setUp(MySaveDialog2, "名前を付けて保存", folders_.figures, kFigureFilter, 1, "fga");
-    setUp(MyOpenPictureDialog1, "部分画像ファイルを開く", partPicFolder_, kPictureFilter, 3, "bmp");
-    setUp(MySavePictureDialog1, "部分画像ファイルとして保存", partPicFolder_, kPictureFilter, 3, "bmp");
-    setUp(MyOpenPictureDialog2, "画像ファイルを開く", folders_.pictures, kPictureFilter, 3, "bmp");
-    setUp(MySavePictureDialog2, "画像ファイルとして名前を付けて保存", folders_.pictures, kPictureFilter, 3, "bmp");
-    setUp(MyOpenPictureDialog3, "見本画像として開く", partPicFolder_, kPictureFilter, 3, "bmp");
-}
 
 void TForm1::mmFileNewClick()
 {
@@ -59,21 +36,21 @@ void TForm1::mmFileOpenClick()
 {
     if (!askToSaveModified())
         return;
-    MyOpenDialog2.FileName = fileName_;
-    if (!MyOpenDialog2.Execute(prompts_))
+    fileDialogs.MyOpenDialog2.FileName = fileName_;
+    if (!fileDialogs.MyOpenDialog2.Execute(prompts_))
         return;
     // The file is read on its own first: a file that turns out damaged must not cost the drawing.
     Drawing loaded;
     loaded.settings = drawing_.settings;
     loaded.lineSpacing = drawing_.lineSpacing;
-    if (!readFigureFile(loaded, MyOpenDialog2.FileName, FigureFileMode::Whole, prompts_))
+    if (!readFigureFile(loaded, fileDialogs.MyOpenDialog2.FileName, FigureFileMode::Whole, prompts_))
         return;
     // Rendered once, in the drawing read: its canvas size is one the controls take as it is.
     drawing_.startFrom(std::move(loaded));
     ui_.udWidth->setValue(drawing_.canvasSize().width());
     ui_.udHeight->setValue(drawing_.canvasSize().height());
     applyCanvasSize();
-    setCaptionFor(MyOpenDialog2.FileName);
+    setCaptionFor(fileDialogs.MyOpenDialog2.FileName);
     setLastReformPanel(false, false);
     view_->update();
 }
@@ -109,10 +86,10 @@ bool TForm1::mmFileSaveAsClick()
 {
     if (drawing_.isEmpty())
         return false;
-    MySaveDialog2.FileName = fileName_;
-    if (!MySaveDialog2.Execute(prompts_))
+    fileDialogs.MySaveDialog2.FileName = fileName_;
+    if (!fileDialogs.MySaveDialog2.Execute(prompts_))
         return false;
-    if (!writeWholeDrawing(MySaveDialog2.FileName))
+    if (!writeWholeDrawing(fileDialogs.MySaveDialog2.FileName))
         return false;
     setCaptionFor(fileName_);
     return true;
@@ -120,11 +97,11 @@ bool TForm1::mmFileSaveAsClick()
 
 void TForm1::sbLoadClick()
 {
-    MyOpenDialog1.FileName = lastPartialName_;
-    if (!MyOpenDialog1.Execute(prompts_))
+    fileDialogs.MyOpenDialog1.FileName = lastPartialName_;
+    if (!fileDialogs.MyOpenDialog1.Execute(prompts_))
         return;
-    ignoreCanvasRelease_ = MyOpenDialog1.closedByDoubleClick();
-    lastPartialName_ = MyOpenDialog1.FileName;
+    ignoreCanvasRelease_ = fileDialogs.MyOpenDialog1.closedByDoubleClick();
+    lastPartialName_ = fileDialogs.MyOpenDialog1.FileName;
     drawing_.pasteList.clear();
     if (!readFigureFile(drawing_, lastPartialName_, FigureFileMode::Partial, prompts_)) {
         drawing_.pasteList.clear();
@@ -149,10 +126,10 @@ void TForm1::sbSaveClick()
         }
     if (part.empty())
         return;
-    MySaveDialog1.FileName = lastPartialName_;
-    if (!MySaveDialog1.Execute(prompts_))
+    fileDialogs.MySaveDialog1.FileName = lastPartialName_;
+    if (!fileDialogs.MySaveDialog1.Execute(prompts_))
         return;
-    lastPartialName_ = MySaveDialog1.FileName;
+    lastPartialName_ = fileDialogs.MySaveDialog1.FileName;
     const FigureRegion region{std::abs(range.right() - range.left()), std::abs(range.bottom() - range.top()),
                               std::min(range.left(), range.right()), std::min(range.top(), range.bottom())};
     writeFigureFile(drawing_, lastPartialName_, FigureFileMode::Partial, part, region, prompts_);

@@ -107,40 +107,40 @@ void TForm1::sbSetteiClick()
     if (!styleDialog_)
         return;
     styleDialog_->setWindowTitle(sbSettei->toolTip().section(QString::fromUtf8(" … "), 0, 0));
-    styleDialog_->setStyle({canvasFont_.name, leftStyle_, rightStyle_, penColor_, styleFillColor_, brushColor_});
+    styleDialog_->setStyle({style_.font.name, style_.leftStyle, style_.rightStyle, style_.penColor, style_.fillColor, style_.brushColor});
     if (styleDialog_->exec() != QDialog::Accepted)
         return;
     // What new figures are drawn with, kept in case the dialog was for the selected figures only.
-    const CanvasFont font = canvasFont_;
-    const TColor pen = penColor_, aux = styleFillColor_, brush = brushColor_;
-    const int current = currentLineStyle_, left = leftStyle_, right = rightStyle_;
+    const CanvasFont font = style_.font;
+    const TColor pen = style_.penColor, aux = style_.fillColor, brush = style_.brushColor;
+    const int current = style_.currentLineStyle, left = style_.leftStyle, right = style_.rightStyle;
 
     const DrawingStyle& chosen = styleDialog_->style();
-    canvasFont_.name = chosen.fontName;
-    canvasFont_.color = penColor_ = chosen.penColor;
-    styleFillColor_ = chosen.auxColor;
-    brushColor_ = chosen.brushColor;
-    leftStyle_ = chosen.normalStyle;
-    rightStyle_ = chosen.rightStyle;
-    currentLineStyle_ = rightStyleFlag_ ? rightStyle_ : leftStyle_;
+    style_.font.name = chosen.fontName;
+    style_.font.color = style_.penColor = chosen.penColor;
+    style_.fillColor = chosen.auxColor;
+    style_.brushColor = chosen.brushColor;
+    style_.leftStyle = chosen.normalStyle;
+    style_.rightStyle = chosen.rightStyle;
+    style_.currentLineStyle = style_.rightStyleFlag ? style_.rightStyle : style_.leftStyle;
     if (hasOwnConditions(mode_) && mode_ != EditMode::Text) {
         ToolSettings t = toolSettings_.at(int(mode_));
-        t.leftStyle = leftStyle_;
-        t.rightStyle = rightStyle_;
-        t.rightStyleFlag = rightStyleFlag_;
-        t.penColor = penColor_;
-        t.brushColor = brushColor_;
+        t.leftStyle = style_.leftStyle;
+        t.rightStyle = style_.rightStyle;
+        t.rightStyleFlag = style_.rightStyleFlag;
+        t.penColor = style_.penColor;
+        t.brushColor = style_.brushColor;
         toolSettings_.store(int(mode_), t);
     }
     applyReform(ReformControl::Style);
     if (countSelected() > 0) {
-        canvasFont_ = font;
-        penColor_ = pen;
-        styleFillColor_ = aux;
-        brushColor_ = brush;
-        currentLineStyle_ = current;
-        leftStyle_ = left;
-        rightStyle_ = right;
+        style_.font = font;
+        style_.penColor = pen;
+        style_.fillColor = aux;
+        style_.brushColor = brush;
+        style_.currentLineStyle = current;
+        style_.leftStyle = left;
+        style_.rightStyle = right;
     }
 }
 

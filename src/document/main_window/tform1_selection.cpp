@@ -28,7 +28,7 @@ void TForm1::loadFigureValues(const TFigure& f)
     selectToolSettings(EditMode(f.kind));
     ui_.widthUpDown->setValue(f.lineWidth);
     ui_.shapeUpDown->setValue(f.shape);
-    currentLineStyle_ = f.penStyle;
+    style_.currentLineStyle = f.penStyle;
 }
 
 void TForm1::updateCanvasHintForTool()

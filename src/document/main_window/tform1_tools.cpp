@@ -26,13 +26,13 @@ bool TForm1::toolButtonMouse(QToolButton* button, QMouseEvent* e)
         // A right press chooses the tool with its right-click line style (a selection button: keeps
         // the selection mode going).
         const bool selection = tag == kRectRangeTag || tag == kFreeRangeTag || tag == kIndividualTag;
-        rightStyleFlag_ = !selection;
+        style_.rightStyleFlag = !selection;
         continueSelect_ = selection ? (tag == kIndividualTag ? 1 : tag == kRectRangeTag ? 2 : 3) : 0;
         button->setChecked(true);
         toolButtonClicked(tag);
         return true;
     }
-    rightStyleFlag_ = false;
+    style_.rightStyleFlag = false;
     continueSelect_ = 0;
     return false;
 }
@@ -73,7 +73,7 @@ void TForm1::chooseTextTool(QAbstractButton* source, int textSource)
     mode_ = EditMode::Text;
     ui_.toolButtons[fkMoji]->setChecked(true);
     selectToolSettings(EditMode::Text);
-    currentLineStyle_ = leftStyle_;
+    style_.currentLineStyle = style_.leftStyle;
     lastToolButton_ = source;
     updateCanvasHintForTool();
     view_->update();
