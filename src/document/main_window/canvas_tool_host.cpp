@@ -68,7 +68,7 @@ QPoint CanvasToolHost::snap(QPoint view) const
 }
 bool CanvasToolHost::keyboardPointing() const
 {
-    return w_.microMoveActive_;
+    return w_.keys_.pointing();
 }
 DrawingConditions CanvasToolHost::conditions() const
 {
@@ -110,7 +110,7 @@ void CanvasToolHost::toolFinished()
 {
     if (w_.mode_ == EditMode::Information) {
         w_.resetSelection();
-        w_.duplicateKey_ = false;
+        w_.keys_.forgetCtrl();
     } else if (isPicking(w_.mode_)) {
         w_.endPickMode();
     }
@@ -134,7 +134,7 @@ bool CanvasToolHost::freeRangeChosen() const
 }
 bool CanvasToolHost::duplicateHeld() const
 {
-    return w_.duplicateKey_;
+    return w_.keys_.ctrlHeld();
 }
 void CanvasToolHost::endSelection()
 {
@@ -188,7 +188,7 @@ void CanvasToolHost::figuresPlaced()
 {
     select_->clearRange();
     w_.mode_ = w_.returnMode_;
-    w_.microMoveActive_ = false;
+    w_.keys_.endPointing();
     w_.popupJustShown_ = false;
     w_.updateCanvasHintForTool();
     w_.view_->update();

@@ -7,14 +7,13 @@
 #include "document/edit_mode.h"
 #include "document/figure_creation.h"
 #include "document/figure_file.h"
+#include "document/main_window/canvas_keys.h"
 #include "document/main_window/canvas_tool_host.h"
 #include "document/main_window/canvas_view.h"
 #include "document/main_window/drawing_style_state.h"
 #include "document/main_window/main_file_dialogs.h"
 #include "document/main_window/main_window_controls.h"
 #include "document/tool_settings.h"
-#include "editing/key_move.h"
-#include "editing/key_release_hold.h"
 #include "platform/data_folder.h"
 #include "platform/prompts.h"
 
@@ -135,18 +134,22 @@ public:
     QRect pasteFrameRect() const { return pasteFrameShown() ? tools_.paste()->frameRect() : QRect(); }
     const QByteArray& clipStream() const { return clipStream_; }
 
-    // Moving, the keyboard, auto-scroll and the wheel (tform1_move.cpp). The keys reach the window
-    // before the focused control; each returns whether it used the key.
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false);
-    bool FormKeyUp(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false);
+    // The keys reach the window before the focused control; each returns whether it used the key.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false)
+    {
+        return keys_.keyDown(key, modifiers, autoRepeat);
+    }
+    bool FormKeyUp(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false)
+    {
+        return keys_.keyUp(key, modifiers, autoRepeat);
+    }
     // A key event as the window system delivers it: a release waits a moment, so that a press of the
     // same key right behind it makes the pair an auto-repeat, whatever Qt's flag says.
-    bool deliverKey(QKeyEvent* e);
-    // Lets a waiting key release through now (its wait is over, or another event follows it).
-    void releaseHeldKey();
+    bool deliverKey(QKeyEvent* e) { return keys_.deliver(e); }
+    void releaseHeldKey() { keys_.releaseHeld(); }
     // One tick of the key-move timer (it runs every 100 ms while keys move the selection).
-    void tmKeyMoveTimer();
-    bool keyMoveRunning() const { return tmKeyMove->isActive(); }
+    void tmKeyMoveTimer() { keys_.tick(); }
+    bool keyMoveRunning() const { return keys_.moving(); }
     // One pass of the auto-scroll while dragging; pointer in the scroll box's viewport coordinates.
     bool autoScrollStep(QPoint pointer);
     // The wheel over the view at pointer (viewport coordinates); false when it is not over the view.
@@ -204,11 +207,7 @@ private:
     void selectionPopupStates();
     void updateCanvasHintForTool();
 
-    // Moving (tform1_move.cpp).
-    void pointerKey(int key);
-    bool keyMoveMode() const;
-    void scrollByKey(int key);
-    int pointerStep() const;
+    // Auto-scroll (tform1_move.cpp).
     void startAutoScroll();
 
     // The figure clipboard and the paste frame (tform1_clipboard.cpp).
@@ -217,7 +216,6 @@ private:
     void deleteSelected();
     void showPasteFrame(const FigureRegion& region);
     void hidePasteFrame();
-    void pasteKeyTick(bool running);
     bool clipboardItemsEnabled() const;
     void clipboardPopupStates();
 
@@ -270,16 +268,8 @@ private:
     QString partPicFolder_;
     QString pictureFileName_;
     QImage pendingPicture_;
-    bool duplicateKey_ = false;
-    QTimer* tmKeyMove = nullptr;
     QTimer* autoScrollTimer_ = nullptr;
-    KeyMover keyMover_;
-    KeyReleaseHold keyReleaseHold_;
-    QTimer* keyReleaseWait_ = nullptr;
-    bool keyDuplicate_ = false;
     bool autoScrolled_ = false;
-    bool spaceHeld_ = false;
-    bool synthesizingMove_ = false; // a keyboard step of the pointer is being handled
     QByteArray clipStream_;         // the copied figures, as the clipboard container holds them
     // A file dialog closed by a double-click leaves its button's release to come: not for the canvas.
     bool ignoreCanvasRelease_ = false;
@@ -287,8 +277,9 @@ private:
     int continueSelect_ = 0;
     bool popupJustShown_ = false;
     CanvasToolHost tools_{*this};
+    CanvasKeys keys_{*this};
+    friend class CanvasKeys;
     bool popupCommandRan_ = false; // a command of the popup menu ran since it opened
-    bool microMoveActive_ = false;
     QAbstractButton* lastToolButton_ = nullptr;
     class TFormMoji* textDialog_ = nullptr;
     class TForm2* styleDialog_ = nullptr;

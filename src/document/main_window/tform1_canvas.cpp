@@ -35,7 +35,7 @@ double TForm1::snapStepNow() const
 {
     // Keyboard pointing, free curves, fills and tip picking go pixel by pixel.
     const EditMode m = mode_;
-    if (microMoveActive_ || m == EditMode::Free || m == EditMode::Fill || m == EditMode::Connect ||
+    if (keys_.pointing() || m == EditMode::Free || m == EditMode::Fill || m == EditMode::Connect ||
         m == EditMode::Disconnect || tools_.selection().drawingLasso())
         return 1.0;
     return snapStep(drawing_.settings.masuHaba, zoom(), precision());

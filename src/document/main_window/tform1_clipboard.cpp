@@ -138,17 +138,6 @@ void TForm1::hidePasteFrame()
         tools_.paste()->hide();
 }
 
-void TForm1::pasteKeyTick(bool running)
-{
-    if (running) {
-        tools_.paste()->keyStep(keyMover_.tick());
-        return;
-    }
-    keyMover_.reset();
-    tools_.paste()->keysReleased();
-    setCanvasHint(texts::kCanvasHint);
-}
-
 bool TForm1::clipboardItemsEnabled() const
 {
     // Not while picking a figure, moving, or placing what was pasted.

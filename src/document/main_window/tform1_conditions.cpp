@@ -77,8 +77,7 @@ void TForm1::toolButtonClicked(int tag)
     }
     const EditMode mode = modeOfTag(tag);
     settleReform(true);
-    tmKeyMove->stop();
-    keyMover_.reset();
+    keys_.stop();
     tools_.selection().dropMove();
     style_.currentLineStyle = style_.rightStyleFlag ? style_.rightStyle : style_.leftStyle;
     returnMode_ = mode;

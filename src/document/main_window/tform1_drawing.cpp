@@ -111,8 +111,8 @@ void TForm1::Image1MouseMove(QMouseEvent* e)
     const QPoint point = snap(at);
     // A mouse move of more than two pixels ends keyboard pointing.
     const QPoint travelled = point - pointer_;
-    if (!synthesizingMove_ && (std::abs(travelled.x()) > 2 || std::abs(travelled.y()) > 2))
-        microMoveActive_ = false;
+    if (!keys_.synthesizing() && (std::abs(travelled.x()) > 2 || std::abs(travelled.y()) > 2))
+        keys_.endPointing();
     if (e->buttons() & Qt::LeftButton) {
         if (tools_.pasteHeld() && tools_.paste()->serves(mode_))
             tools_.paste()->move({at, e->modifiers()});
@@ -140,7 +140,7 @@ void TForm1::Image1MouseUp(QMouseEvent* e)
     if (tools_.paste())
         tools_.paste()->cancel(); // a frame held in another mode is let go
     autoScrollTimer_->stop();
-    microMoveActive_ = false;
+    keys_.endPointing();
     updateCanvasHintForTool();
 }
 
@@ -150,12 +150,11 @@ void TForm1::canvasRightPress(QPoint at)
     if (pasteFrameShown() && tools_.paste()->rightPress(at))
         return;
     const bool selecting = isSelecting(mode_);
-    if (countSelected() == 0 || wasDragging || tmKeyMove->isActive()) {
+    if (countSelected() == 0 || wasDragging || keys_.moving()) {
         // A right press cancels: the figure being drawn, the move, the selection.
         if (CanvasTool* tool = tools_.activeTool())
             tool->cancel();
-        tmKeyMove->stop();
-        keyMover_.reset();
+        keys_.stop();
         tools_.selection().dropMove();
         if (selecting)
             resetSelection();

@@ -248,15 +248,7 @@ void TForm1::buildCanvas()
     connect(view_, &CanvasView::mouseLeft, this, [this] { view_->eraseMarks(); });
     view_->setOverlayPainter([this](Canvas& canvas, const QRect& exposed) { paintOverlays(canvas, exposed); },
                               [this] { return overlayArea(); });
-    tmKeyMove = new QTimer(this);
-    tmKeyMove->setObjectName(QStringLiteral("tmKeyMove"));
-    tmKeyMove->setInterval(100);
-    connect(tmKeyMove, &QTimer::timeout, this, [this] { tmKeyMoveTimer(); });
-    keyReleaseWait_ = new QTimer(this);
-    keyReleaseWait_->setSingleShot(true);
-    keyReleaseWait_->setInterval(kKeyReleaseWaitMs);
-    connect(keyReleaseWait_, &QTimer::timeout, this, [this] { releaseHeldKey(); });
-    // The auto-scroll runs while the pointer is dragging, as often as the event loop is idle.
+    keys_.createTimers(this);
     autoScrollTimer_ = new QTimer(this);
     autoScrollTimer_->setInterval(15);
     connect(autoScrollTimer_, &QTimer::timeout, this,

@@ -29,7 +29,7 @@ void TForm1::endPickMode()
     tools_.selection().clearRange();
     drawing_.clearSelection();
     mode_ = returnMode_;
-    duplicateKey_ = false;
+    keys_.forgetCtrl();
     view_->update();
 }
 
