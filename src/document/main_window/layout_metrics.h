@@ -1,5 +1,6 @@
 #pragma once
-// Sizes shared by the main window's panels, and the right-aligned caption beside a control.
+// Sizes shared by the main window's panels, a control's hint, and the right-aligned caption beside a
+// control.
 
 #include <QLabel>
 #include <QString>
@@ -8,6 +9,13 @@ namespace molvane {
 
 inline constexpr int kToolButtonSize = 30;
 inline constexpr int kPanelLeft = 7;
+
+// A control's hint: its tool tip and the status bar's text while the pointer is over it.
+inline void setHint(QWidget* w, const QString& hint)
+{
+    w->setToolTip(hint);
+    w->setStatusTip(hint);
+}
 
 inline QLabel* rightAlignedCaption(const char* text, QWidget* parent)
 {

@@ -1,4 +1,5 @@
 #include "document/main_window/tform1.h"
+#include "document/main_window/main_window_builder.h"
 
 #include "document/main_window/main_window_texts.h"
 #include "document/window_placement.h"
@@ -24,18 +25,7 @@ TForm1::TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setCaptionFor({});
 
-    auto* central = new QWidget(this);
-    auto* column = new QVBoxLayout(central);
-    column->setContentsMargins(2, 2, 2, 0);
-    column->setSpacing(2);
-    column->addWidget(buildFileRow());
-    column->addWidget(buildOperationPanels());
-    column->addWidget(buildCharacterArea());
-    buildCanvas();
-    column->addWidget(scrollBox_, 1);
-    setCentralWidget(central);
-    buildMenus();
-    buildStatusBar();
+    MainWindowBuilder(*this).build();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect placed = mainWindowGeometry(screen->geometry(), screen->availableGeometry());

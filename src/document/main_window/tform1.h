@@ -34,6 +34,7 @@ enum class ReformControl { Width, Shape, Size, Style, Precision };
 class TForm1 : public QMainWindow {
     Q_OBJECT
     friend class CanvasToolHost;
+    friend class MainWindowBuilder;
 
 public:
     TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent = nullptr);
@@ -167,22 +168,8 @@ protected:
     bool keyForThisWindow(QObject* watched) const;
 
 private:
-    // Layout (tform1_layout.cpp).
-    void buildMenus();
-    void buildPopupMenu();
-    QWidget* buildFileRow();
-    QWidget* buildOperationPanels();
-    QWidget* buildToolPanel();
-    QWidget* buildReformPanel();
-    QWidget* buildCharacterArea();
-    void buildCanvas();
-    void buildStatusBar();
-    QToolButton* toolButton(const QString& name, const QString& hint, const QImage& icon,
-                            const QString& caption = {});
-    QAction* menuAction(QMenu* menu, const QString& name, const char* caption, const QString& hint,
-                        const QKeySequence& shortcut = {});
+    // Places the tool and reform panels in the order sbPosFunc chose.
     void layoutPanels();
-    void setHint(QWidget* w, const QString& hint);
 
     // Canvas (tform1_canvas.cpp).
     CursorMarkStyle markStyleFor(EditMode mode) const;

@@ -4,9 +4,10 @@
 #include "document/canvas_geometry.h"
 #include "document/figure_commit.h"
 #include "document/geometry.h"
+#include "document/main_window/layout_metrics.h"
 #include "document/main_window/main_window_texts.h"
-#include "document/text_figure.h"
 #include "document/main_window/tform1.h"
+#include "document/text_figure.h"
 #include "editing/draw_tool.h"
 #include "editing/pick_tool.h"
 

@@ -3,9 +3,10 @@
 
 #include "document/figure_file_io.h"
 #include "document/geometry.h"
+#include "document/main_window/layout_metrics.h"
 #include "document/main_window/main_window_texts.h"
-#include "document/old_data_conversion.h"
 #include "document/main_window/tform1.h"
+#include "document/old_data_conversion.h"
 #include "editing/character_buttons.h"
 #include "platform/picture_file.h"
 #include "settings/settings_file.h"

@@ -3,6 +3,7 @@
 
 #include "document/canvas_geometry.h"
 #include "document/main_window/layout_metrics.h"
+#include "document/main_window/main_window_builder.h"
 #include "document/main_window/main_window_texts.h"
 #include "document/main_window/tform1.h"
 #include "editing/tool_icons.h"
@@ -12,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QVBoxLayout>
 
 namespace molvane {
 
@@ -52,15 +54,28 @@ QString toolHint(int tag)
 
 } // namespace
 
-void TForm1::setHint(QWidget* w, const QString& hint)
+MainWindowBuilder::MainWindowBuilder(TForm1& window) : w_(window), ui_(window.ui_) {}
+
+void MainWindowBuilder::build()
 {
-    w->setToolTip(hint);
-    w->setStatusTip(hint);
+    auto* central = new QWidget(&w_);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(2, 2, 2, 0);
+    column->setSpacing(2);
+    column->addWidget(buildFileRow());
+    column->addWidget(buildOperationPanels());
+    column->addWidget(buildCharacterArea());
+    buildCanvas();
+    column->addWidget(w_.scrollBox_, 1);
+    w_.setCentralWidget(central);
+    buildMenus();
+    buildStatusBar();
 }
 
-QToolButton* TForm1::toolButton(const QString& name, const QString& hint, const QImage& icon, const QString& text)
+QToolButton* MainWindowBuilder::toolButton(const QString& name, const QString& hint, const QImage& icon,
+                                           const QString& text)
 {
-    auto* b = new QToolButton(this);
+    auto* b = new QToolButton(&w_);
     b->setObjectName(name);
     b->setFixedSize(kToolButtonSize, kToolButtonSize);
     b->setAutoRaise(false);
@@ -77,9 +92,9 @@ QToolButton* TForm1::toolButton(const QString& name, const QString& hint, const 
     return b;
 }
 
-QWidget* TForm1::buildFileRow()
+QWidget* MainWindowBuilder::buildFileRow()
 {
-    auto* row = new QWidget(this);
+    auto* row = new QWidget(&w_);
     auto* h = new QHBoxLayout(row);
     h->setContentsMargins(kPanelLeft, 0, 0, 0);
     h->setSpacing(2);
@@ -105,11 +120,11 @@ QWidget* TForm1::buildFileRow()
         setHint(button, b.hint);
         h->addWidget(button);
         if (button->objectName() == QLatin1String("sbLoad"))
-            connect(button, &QToolButton::clicked, this, [this] { sbLoadClick(); });
+            QObject::connect(button, &QToolButton::clicked, &w_, [w = &w_] { w->sbLoadClick(); });
         else if (button->objectName() == QLatin1String("sbSave"))
-            connect(button, &QToolButton::clicked, this, [this] { sbSaveClick(); });
+            QObject::connect(button, &QToolButton::clicked, &w_, [w = &w_] { w->sbSaveClick(); });
         else if (button->objectName() == QLatin1String("sbSetup"))
-            connect(button, &QToolButton::clicked, this, [this] { sbSetupClick(); });
+            QObject::connect(button, &QToolButton::clicked, &w_, [w = &w_] { w->sbSetupClick(); });
         else
             button->setEnabled(false); // these commands come with their windows
     }
@@ -133,36 +148,36 @@ QWidget* TForm1::buildFileRow()
     numberBox("表示倍率", "Edit2", "UpDown2", kMinZoom, kMaxZoom, kDefaultZoom, 5, ui_.zoomUpDown, ui_.zoomEdit);
     ui_.zoomEdit->setReadOnly(true);
     ui_.zoomUpDown->setStepRule(zoomAfterStep);
-    connect(ui_.zoomUpDown, &TUpDown::clicked, this, [this](bool up) { UpDown2Click(up); });
+    QObject::connect(ui_.zoomUpDown, &TUpDown::clicked, &w_, [w = &w_](bool up) { w->UpDown2Click(up); });
     h->addWidget(rightAlignedCaption("%", row));
     h->addSpacing(12);
     numberBox("幅", "edWidth", "udWidth", 100, 2000, kDefaultCanvasWidth, 10, ui_.udWidth, ui_.edWidth);
     numberBox("高さ", "edHeight", "udHeight", 50, 1500, kDefaultCanvasHeight, 10, ui_.udHeight, ui_.edHeight);
-    connect(ui_.udWidth, &TUpDown::clicked, this, [this](bool) { applyCanvasSize(); });
-    connect(ui_.udHeight, &TUpDown::clicked, this, [this](bool) { applyCanvasSize(); });
+    QObject::connect(ui_.udWidth, &TUpDown::clicked, &w_, [w = &w_](bool) { w->applyCanvasSize(); });
+    QObject::connect(ui_.udHeight, &TUpDown::clicked, &w_, [w = &w_](bool) { w->applyCanvasSize(); });
     for (QLineEdit* e : {ui_.edWidth, ui_.edHeight}) {
-        connect(e, &QLineEdit::textEdited, this, [this] {
+        QObject::connect(e, &QLineEdit::textEdited, &w_, [w = &w_] {
             // A height still being typed (below 100) is not applied yet.
             bool ok = false;
-            const int height = ui_.edHeight->text().toInt(&ok);
+            const int height = w->ui_.edHeight->text().toInt(&ok);
             if ((ok ? height : 100) <= 99)
                 return;
-            ui_.udWidth->takeTyped();
-            ui_.udHeight->takeTyped();
-            applyCanvasSizeIfChanged();
+            w->ui_.udWidth->takeTyped();
+            w->ui_.udHeight->takeTyped();
+            w->applyCanvasSizeIfChanged();
         });
-        connect(e, &QLineEdit::editingFinished, this, [this, e] {
-            (e == ui_.edWidth ? ui_.udWidth : ui_.udHeight)->settleTyped();
-            applyCanvasSizeIfChanged();
+        QObject::connect(e, &QLineEdit::editingFinished, &w_, [w = &w_, e] {
+            (e == w->ui_.edWidth ? w->ui_.udWidth : w->ui_.udHeight)->settleTyped();
+            w->applyCanvasSizeIfChanged();
         });
     }
     h->addStretch(1);
     return row;
 }
 
-QWidget* TForm1::buildOperationPanels()
+QWidget* MainWindowBuilder::buildOperationPanels()
 {
-    ui_.pnOperation = new QWidget(this);
+    ui_.pnOperation = new QWidget(&w_);
     ui_.pnOperation->setObjectName(QStringLiteral("pnOperation"));
     ui_.toolPanel = buildToolPanel();
     ui_.reformPanel = buildReformPanel();
@@ -174,8 +189,8 @@ QWidget* TForm1::buildOperationPanels()
     ui_.sbPosFunc->setText(u("←"));
     ui_.sbPosFunc->setFixedSize(22, kToolButtonSize + 8);
     setHint(ui_.sbPosFunc, u(texts::kPosFuncHint));
-    connect(ui_.sbPosFunc, &QToolButton::clicked, this, [this] { sbPosFuncClick(); });
-    layoutPanels();
+    QObject::connect(ui_.sbPosFunc, &QToolButton::clicked, &w_, [w = &w_] { w->sbPosFuncClick(); });
+    w_.layoutPanels();
     return ui_.pnOperation;
 }
 
@@ -192,14 +207,14 @@ void TForm1::layoutPanels()
     ui_.pnOperation->setFixedHeight(height);
 }
 
-QWidget* TForm1::buildToolPanel()
+QWidget* MainWindowBuilder::buildToolPanel()
 {
-    auto* panel = new QGroupBox(this);
+    auto* panel = new QGroupBox(&w_);
     panel->setObjectName(QStringLiteral("Panel1"));
     auto* h = new QHBoxLayout(panel);
     h->setContentsMargins(4, 4, 4, 4);
     h->setSpacing(1);
-    ui_.toolGroup = new QButtonGroup(this);
+    ui_.toolGroup = new QButtonGroup(&w_);
     ui_.toolGroup->setExclusive(true);
     const auto add = [&](int tag, const QString& name, const QString& hint, const QString& text) {
         QToolButton* b = toolButton(name, hint, toolIcon(tag, 24), text);
@@ -208,7 +223,7 @@ QWidget* TForm1::buildToolPanel()
         ui_.toolGroup->addButton(b, tag);
         ui_.toolButtons[tag] = b;
         h->addWidget(b);
-        connect(b, &QToolButton::clicked, this, [this, tag] { toolButtonClicked(tag); });
+        QObject::connect(b, &QToolButton::clicked, &w_, [w = &w_, tag] { w->toolButtonClicked(tag); });
     };
     for (const ToolRow& t : kFigureTools)
         add(t.tag, QString::fromLatin1(t.name), toolHint(t.tag), u(t.caption));
@@ -223,41 +238,46 @@ QWidget* TForm1::buildToolPanel()
          {std::tuple{EditMode::Connect, "sbConnect", texts::kConnectHint},
           std::tuple{EditMode::Disconnect, "sbConnectCancel", texts::kConnectCancelHint}}) {
         QToolButton* b = toolButton(QString::fromLatin1(name), u(hint), toolIcon(int(tag), 24));
-        connect(b, &QToolButton::clicked, this, [this, mode = tag] { enterPickMode(mode); });
+        QObject::connect(b, &QToolButton::clicked, &w_, [w = &w_, mode = tag] { w->enterPickMode(mode); });
         h->addWidget(b);
     }
     return panel;
 }
 
-void TForm1::buildCanvas()
+void MainWindowBuilder::buildCanvas()
 {
-    scrollBox_ = new QScrollArea(this);
-    scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
-    scrollBox_->setWidgetResizable(false);
-    scrollBox_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    scrollBox_->setBackgroundRole(QPalette::Dark);
-    view_ = new CanvasView(drawing_, scrollBox_);
-    scrollBox_->setWidget(view_);
-    scrollBox_->horizontalScrollBar()->setSingleStep(50);
-    scrollBox_->verticalScrollBar()->setSingleStep(50);
-    setHint(view_, u(texts::kCanvasHint));
-    setHint(scrollBox_, u(texts::kCanvasHint));
-    connect(view_, &CanvasView::mousePressed, this, [this](QMouseEvent* e) { Image1MouseDown(e); });
-    connect(view_, &CanvasView::mouseMoved, this, [this](QMouseEvent* e) { Image1MouseMove(e); });
-    connect(view_, &CanvasView::mouseReleased, this, [this](QMouseEvent* e) { Image1MouseUp(e); });
-    connect(view_, &CanvasView::mouseLeft, this, [this] { view_->eraseMarks(); });
-    view_->setOverlayPainter([this](Canvas& canvas, const QRect& exposed) { paintOverlays(canvas, exposed); },
-                              [this] { return overlayArea(); });
-    keys_.createTimers(this);
-    autoScrollTimer_ = new QTimer(this);
-    autoScrollTimer_->setInterval(15);
-    connect(autoScrollTimer_, &QTimer::timeout, this,
-            [this] { autoScrollStep(scrollBox_->viewport()->mapFromGlobal(QCursor::pos())); });
+    w_.scrollBox_ = new QScrollArea(&w_);
+    w_.scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
+    w_.scrollBox_->setWidgetResizable(false);
+    w_.scrollBox_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    w_.scrollBox_->setBackgroundRole(QPalette::Dark);
+    w_.view_ = new CanvasView(w_.drawing_, w_.scrollBox_);
+    w_.scrollBox_->setWidget(w_.view_);
+    w_.scrollBox_->horizontalScrollBar()->setSingleStep(50);
+    w_.scrollBox_->verticalScrollBar()->setSingleStep(50);
+    setHint(w_.view_, u(texts::kCanvasHint));
+    setHint(w_.scrollBox_, u(texts::kCanvasHint));
+    QObject::connect(w_.view_, &CanvasView::mousePressed, &w_,
+                     [w = &w_](QMouseEvent* e) { w->Image1MouseDown(e); });
+    QObject::connect(w_.view_, &CanvasView::mouseMoved, &w_,
+                     [w = &w_](QMouseEvent* e) { w->Image1MouseMove(e); });
+    QObject::connect(w_.view_, &CanvasView::mouseReleased, &w_,
+                     [w = &w_](QMouseEvent* e) { w->Image1MouseUp(e); });
+    QObject::connect(w_.view_, &CanvasView::mouseLeft, &w_, [w = &w_] { w->view_->eraseMarks(); });
+    w_.view_->setOverlayPainter(
+        [w = &w_](Canvas& canvas, const QRect& exposed) { w->paintOverlays(canvas, exposed); },
+        [w = &w_] { return w->overlayArea(); });
+    w_.keys_.createTimers(&w_);
+    w_.autoScrollTimer_ = new QTimer(&w_);
+    w_.autoScrollTimer_->setInterval(15);
+    QObject::connect(w_.autoScrollTimer_, &QTimer::timeout, &w_, [w = &w_] {
+        w->autoScrollStep(w->scrollBox_->viewport()->mapFromGlobal(QCursor::pos()));
+    });
 }
 
-void TForm1::buildStatusBar()
+void MainWindowBuilder::buildStatusBar()
 {
-    ui_.statusPanel1 = new QLabel(this);
+    ui_.statusPanel1 = new QLabel(&w_);
     ui_.statusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     // A fixed size in both directions: the position it shows changes with every mouse move, and a
     // panel that could grow would lay the window out again each time.
@@ -265,13 +285,13 @@ void TForm1::buildStatusBar()
     const QFontMetrics metrics = ui_.statusPanel1->fontMetrics();
     const int widest = metrics.horizontalAdvance(u("X=-8888, Y=-8888, W=8888, H=8888, 選択モード（範囲）"));
     ui_.statusPanel1->setFixedSize(widest + metrics.averageCharWidth(), metrics.height());
-    ui_.statusPanel2 = new QLabel(this);
+    ui_.statusPanel2 = new QLabel(&w_);
     ui_.statusPanel2->setObjectName(QStringLiteral("StatusPanel2"));
     ui_.statusPanel2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(ui_.statusPanel1);
-    statusBar()->addWidget(ui_.statusPanel2, 1);
+    w_.statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    w_.statusBar()->setSizeGripEnabled(false);
+    w_.statusBar()->addWidget(ui_.statusPanel1);
+    w_.statusBar()->addWidget(ui_.statusPanel2, 1);
     // A click on either panel is a click on the bar (it flips the second panel's alignment).
     ui_.statusPanel1->setAttribute(Qt::WA_TransparentForMouseEvents);
     ui_.statusPanel2->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -1,9 +1,10 @@
 // The main window's menu bar and the canvas's popup menu.
 
 #include "dialogs/help.h"
-#include "platform/app_info.h"
+#include "document/main_window/main_window_builder.h"
 #include "document/main_window/main_window_texts.h"
 #include "document/main_window/tform1.h"
+#include "platform/app_info.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,8 +22,8 @@ QString withoutAccelerator(QString caption) { return caption.remove(QRegularExpr
 
 } // namespace
 
-QAction* TForm1::menuAction(QMenu* menu, const QString& name, const char* captionText, const QString& hint,
-                            const QKeySequence& shortcut)
+QAction* MainWindowBuilder::menuAction(QMenu* menu, const QString& name, const char* captionText,
+                                       const QString& hint, const QKeySequence& shortcut)
 {
     QAction* a = menu->addAction(u(captionText));
     a->setObjectName(name);
@@ -32,9 +33,9 @@ QAction* TForm1::menuAction(QMenu* menu, const QString& name, const char* captio
     return a;
 }
 
-void TForm1::buildMenus()
+void MainWindowBuilder::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(u(texts::kMenuFile));
+    QMenu* file = w_.menuBar()->addMenu(u(texts::kMenuFile));
     file->setToolTipsVisible(true);
     // A menu item's hint is its caption (without the accelerator) and its description.
     const auto hinted = [](const char* c, const char* h) { return withoutAccelerator(u(c)) + u(h); };
@@ -48,69 +49,69 @@ void TForm1::buildMenus()
     QAction* picSave = menuAction(file, "mmPicSaveAs", texts::kPicSaveAs, hinted(texts::kPicSaveAs, texts::kPicSaveAsHint), QKeySequence("Ctrl+G"));
     file->addSeparator();
     QAction* init = menuAction(file, "mmInitParam", texts::kInitParam, u(texts::kInitParam) + u(texts::kInitParamHint), QKeySequence("Ctrl+W"));
-    connect(init, &QAction::triggered, this, [this] { mmInitParamClick(); });
+    QObject::connect(init, &QAction::triggered, &w_, [w = &w_] { w->mmInitParamClick(); });
     QAction* change = menuAction(file, "mmChangeData", texts::kChangeData, {});
     change->setVisible(false); // a maintenance command, reached by its shortcut-less name only
-    connect(change, &QAction::triggered, this, [this] { mmChangeDataClick(); });
-    connect(fileNew, &QAction::triggered, this, [this] { mmFileNewClick(); });
-    connect(fileOpen, &QAction::triggered, this, [this] { mmFileOpenClick(); });
-    connect(fileSave, &QAction::triggered, this, [this] { mmFileSaveClick(); });
-    connect(fileSaveAs, &QAction::triggered, this, [this] { mmFileSaveAsClick(); });
+    QObject::connect(change, &QAction::triggered, &w_, [w = &w_] { w->mmChangeDataClick(); });
+    QObject::connect(fileNew, &QAction::triggered, &w_, [w = &w_] { w->mmFileNewClick(); });
+    QObject::connect(fileOpen, &QAction::triggered, &w_, [w = &w_] { w->mmFileOpenClick(); });
+    QObject::connect(fileSave, &QAction::triggered, &w_, [w = &w_] { w->mmFileSaveClick(); });
+    QObject::connect(fileSaveAs, &QAction::triggered, &w_, [w = &w_] { w->mmFileSaveAsClick(); });
     file->addSeparator();
     const QString exitHint = hinted(texts::kExit, texts::kHintSeparator) + u(kApplicationName) + u(texts::kExitHintEnd);
     QAction* exit = menuAction(file, "mmExit1", texts::kExit, exitHint);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    QObject::connect(exit, &QAction::triggered, &w_, &QWidget::close);
     // The picture commands arrive with picture export and loading.
     for (QAction* later : {picOpen, picSave})
         later->setEnabled(false);
 
     buildPopupMenu();
-    ui_.editMenu = menuBar()->addMenu(u(texts::kMenuEdit));
+    ui_.editMenu = w_.menuBar()->addMenu(u(texts::kMenuEdit));
     ui_.editMenu->setObjectName(QStringLiteral("mmEdit"));
     ui_.editMenu->setToolTipsVisible(true);
-    connect(ui_.editMenu, &QMenu::aboutToShow, this, [this] { popupStates(); });
+    QObject::connect(ui_.editMenu, &QMenu::aboutToShow, &w_, [w = &w_] { w->popupStates(); });
     ui_.editMenu->addActions(ui_.popupMenu->actions());
 
-    QAction* help = menuBar()->addAction(u(texts::kMenuHelp));
+    QAction* help = w_.menuBar()->addAction(u(texts::kMenuHelp));
     help->setObjectName(QStringLiteral("mmHelp"));
-    connect(help, &QAction::triggered, this, [this] {
+    QObject::connect(help, &QAction::triggered, &w_, [w = &w_] {
         const QString folder = QCoreApplication::applicationDirPath();
         switch (openHelp(folder)) {
         case HelpOpening::Opened: break;
         case HelpOpening::Missing:
-            prompts_.message(u(texts::kHelpMissing), MessageType::Information, MessageButtons::Ok);
+            w->prompts_.message(u(texts::kHelpMissing), MessageType::Information, MessageButtons::Ok);
             break;
         case HelpOpening::NoViewer:
-            prompts_.message(u(texts::kHelpNoViewer).arg(QDir::toNativeSeparators(helpTarget(folder))),
-                             MessageType::Information, MessageButtons::Ok);
+            w->prompts_.message(u(texts::kHelpNoViewer).arg(QDir::toNativeSeparators(helpTarget(folder))),
+                                MessageType::Information, MessageButtons::Ok);
             break;
         }
     });
 }
 
-void TForm1::buildPopupMenu()
+void MainWindowBuilder::buildPopupMenu()
 {
-    ui_.popupMenu = new QMenu(this);
+    ui_.popupMenu = new QMenu(&w_);
     ui_.popupMenu->setObjectName(QStringLiteral("PopupMenu1"));
     ui_.popupMenu->setToolTipsVisible(true);
-    connect(ui_.popupMenu, &QMenu::aboutToShow, this, [this] {
-        popupStates();
-        popupCommandRan_ = false;
+    QObject::connect(ui_.popupMenu, &QMenu::aboutToShow, &w_, [w = &w_] {
+        w->popupStates();
+        w->popupCommandRan_ = false;
     });
     // Qt keeps the click that closes a popup to itself, so that click never reaches the canvas. Once
     // the menu has closed without a command, the next press on the canvas is the user's own.
-    connect(ui_.popupMenu, &QMenu::triggered, this, [this] { popupCommandRan_ = true; });
-    connect(ui_.popupMenu, &QMenu::aboutToHide, this, [this] {
+    QObject::connect(ui_.popupMenu, &QMenu::triggered, &w_, [w = &w_] { w->popupCommandRan_ = true; });
+    QObject::connect(ui_.popupMenu, &QMenu::aboutToHide, &w_, [w = &w_] {
         // triggered comes after aboutToHide, in the same event.
-        QTimer::singleShot(0, this, [this] {
-            if (!popupCommandRan_)
-                popupJustShown_ = false;
+        QTimer::singleShot(0, w, [w] {
+            if (!w->popupCommandRan_)
+                w->popupJustShown_ = false;
         });
     });
     ui_.popupUndo = menuAction(ui_.popupMenu, "pmUndo", texts::kUndo, u(texts::kUndo), QKeySequence("Ctrl+Z"));
     ui_.popupRedo = menuAction(ui_.popupMenu, "pmRedo", texts::kRedo, u(texts::kRedo), QKeySequence("Shift+Ctrl+Z"));
-    connect(ui_.popupUndo, &QAction::triggered, this, [this] { undoClick(); });
-    connect(ui_.popupRedo, &QAction::triggered, this, [this] { redoClick(); });
+    QObject::connect(ui_.popupUndo, &QAction::triggered, &w_, [w = &w_] { w->undoClick(); });
+    QObject::connect(ui_.popupRedo, &QAction::triggered, &w_, [w = &w_] { w->redoClick(); });
     ui_.popupMenu->addSeparator();
     struct Item {
         const char* name;
@@ -162,16 +163,16 @@ void TForm1::buildPopupMenu()
         QAction* a = ui_.popupMenu->findChild<QAction*>(QString::fromLatin1(name));
         const std::string_view n(name);
         a->setCheckable(n == "pmKobetu" || n == "pmHaniRect" || n == "pmHaniFree");
-        connect(a, &QAction::triggered, this, [this, a, command = command] {
+        QObject::connect(a, &QAction::triggered, &w_, [w = &w_, a, command = command] {
             // A shortcut of a disabled item does nothing: the states are those of the menu now.
-            popupStates();
+            w->popupStates();
             if (a->isEnabled())
-                (this->*command)();
+                (w->*command)();
         });
     }
     for (QAction* a : ui_.popupMenu->actions())
         a->setShortcutVisibleInContextMenu(true);
-    addActions(ui_.popupMenu->actions()); // the shortcuts work while the menu is closed
+    w_.addActions(ui_.popupMenu->actions()); // the shortcuts work while the menu is closed
 }
 
 } // namespace molvane

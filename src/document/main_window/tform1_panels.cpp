@@ -1,6 +1,7 @@
 // The reform panel (width, shape, size, precision, style) and the character buttons with the short text.
 
 #include "document/main_window/layout_metrics.h"
+#include "document/main_window/main_window_builder.h"
 #include "document/main_window/main_window_texts.h"
 #include "document/main_window/tform1.h"
 #include "editing/character_buttons.h"
@@ -35,9 +36,9 @@ QStringList builtInCharacters()
 
 } // namespace
 
-QWidget* TForm1::buildReformPanel()
+QWidget* MainWindowBuilder::buildReformPanel()
 {
-    auto* panel = new QGroupBox(this);
+    auto* panel = new QGroupBox(&w_);
     panel->setObjectName(QStringLiteral("Panel2"));
     auto* h = new QHBoxLayout(panel);
     h->setContentsMargins(4, 4, 4, 4);
@@ -63,23 +64,23 @@ QWidget* TForm1::buildReformPanel()
     numberBox("形状", "Edit3", "UpDown3", u(texts::kShapeHint), ui_.shapeUpDown, ui_.shapeEdit);
     ui_.shapeUpDown->setRange(-50, 50);
     // A change made while drawing is the current tool's own from then on; it also reforms.
-    connect(ui_.widthUpDown, &TUpDown::clicked, this, [this](bool) {
-        storeToolValue();
-        applyReform(ReformControl::Width);
+    QObject::connect(ui_.widthUpDown, &TUpDown::clicked, &w_, [w = &w_](bool) {
+        w->storeToolValue();
+        w->applyReform(ReformControl::Width);
     });
-    connect(ui_.shapeUpDown, &TUpDown::clicked, this, [this](bool) {
-        storeToolValue();
-        applyReform(ReformControl::Shape);
+    QObject::connect(ui_.shapeUpDown, &TUpDown::clicked, &w_, [w = &w_](bool) {
+        w->storeToolValue();
+        w->applyReform(ReformControl::Shape);
     });
     ui_.sbPlusMinus = new QToolButton(panel);
     ui_.sbPlusMinus->setObjectName(QStringLiteral("sbPlusMinus"));
     ui_.sbPlusMinus->setText(u("±"));
     ui_.sbPlusMinus->setFixedSize(22, 22);
     setHint(ui_.sbPlusMinus, u(texts::kPlusMinusHint));
-    connect(ui_.sbPlusMinus, &QToolButton::clicked, this, [this] {
-        ui_.shapeUpDown->setValue(-ui_.shapeUpDown->value());
-        storeToolValue();
-        applyReform(ReformControl::Shape);
+    QObject::connect(ui_.sbPlusMinus, &QToolButton::clicked, &w_, [w = &w_] {
+        w->ui_.shapeUpDown->setValue(-w->ui_.shapeUpDown->value());
+        w->storeToolValue();
+        w->applyReform(ReformControl::Shape);
     });
     h->addWidget(ui_.sbPlusMinus);
     h->addSpacing(4);
@@ -89,7 +90,7 @@ QWidget* TForm1::buildReformPanel()
     setHint(sizeBox, u(texts::kSizeHint));
     auto* sizeRow = new QHBoxLayout(sizeBox);
     sizeRow->setContentsMargins(4, 0, 4, 0);
-    ui_.rgSize = new QButtonGroup(this);
+    ui_.rgSize = new QButtonGroup(&w_);
     for (int i = 0; i < 3; ++i) {
         auto* r = new QRadioButton(i == 0 ? u("0") : QString::number(-i), sizeBox);
         r->setObjectName(QStringLiteral("rgSize%1").arg(i));
@@ -99,9 +100,9 @@ QWidget* TForm1::buildReformPanel()
     }
     ui_.rgSize->button(0)->setChecked(true);
     // The size reforms only what is selected; otherwise it waits for the next text or picture.
-    connect(ui_.rgSize, &QButtonGroup::idClicked, this, [this](int) {
-        if (actsOnSelection(mode_))
-            applyReform(ReformControl::Size);
+    QObject::connect(ui_.rgSize, &QButtonGroup::idClicked, &w_, [w = &w_](int) {
+        if (actsOnSelection(w->mode_))
+            w->applyReform(ReformControl::Size);
     });
     h->addWidget(sizeBox);
     h->addSpacing(4);
@@ -109,15 +110,16 @@ QWidget* TForm1::buildReformPanel()
     numberBox("精度", "Edit1", "UpDown1", u(texts::kPrecisionHint), ui_.precisionUpDown, ui_.precisionEdit);
     ui_.precisionUpDown->setRange(1, 8);
     ui_.precisionUpDown->setValue(3);
-    connect(ui_.precisionUpDown, &TUpDown::clicked, this, [this](bool) { applyReform(ReformControl::Precision); });
+    QObject::connect(ui_.precisionUpDown, &TUpDown::clicked, &w_,
+                     [w = &w_](bool) { w->applyReform(ReformControl::Precision); });
 
-    sbSettei = new QToolButton(panel);
-    sbSettei->setObjectName(QStringLiteral("sbSettei"));
-    sbSettei->setText(u("線種"));
-    sbSettei->setFixedHeight(kToolButtonSize);
-    setHint(sbSettei, u(texts::kSetteiHint));
-    connect(sbSettei, &QToolButton::clicked, this, [this] { sbSetteiClick(); });
-    h->addWidget(sbSettei);
+    w_.sbSettei = new QToolButton(panel);
+    w_.sbSettei->setObjectName(QStringLiteral("sbSettei"));
+    w_.sbSettei->setText(u("線種"));
+    w_.sbSettei->setFixedHeight(kToolButtonSize);
+    setHint(w_.sbSettei, u(texts::kSetteiHint));
+    QObject::connect(w_.sbSettei, &QToolButton::clicked, &w_, [w = &w_] { w->sbSetteiClick(); });
+    h->addWidget(w_.sbSettei);
 
     ui_.pnLastReform = new QLabel(u(texts::kLastReformCaption), panel);
     ui_.pnLastReform->setObjectName(QStringLiteral("pnLastReform"));
@@ -131,9 +133,9 @@ QWidget* TForm1::buildReformPanel()
     return panel;
 }
 
-QWidget* TForm1::buildCharacterArea()
+QWidget* MainWindowBuilder::buildCharacterArea()
 {
-    auto* area = new QWidget(this);
+    auto* area = new QWidget(&w_);
     auto* h = new QHBoxLayout(area);
     h->setContentsMargins(kPanelLeft, 0, 0, 0);
     h->setSpacing(6);
@@ -150,7 +152,7 @@ QWidget* TForm1::buildCharacterArea()
         setHint(b, characterButtonHintPrefix() + contents[i]);
         grid->addWidget(b, i / kCharButtonsPerRow, i % kCharButtonsPerRow);
         ui_.charButtons.push_back(b);
-        connect(b, &QToolButton::clicked, this, [this, i] { charButtonClick(i); });
+        QObject::connect(b, &QToolButton::clicked, &w_, [w = &w_, i] { w->charButtonClick(i); });
     }
     ui_.charButtons[2]->setChecked(true); // "C"
     h->addLayout(grid);
@@ -164,13 +166,13 @@ QWidget* TForm1::buildCharacterArea()
     ui_.sbStr->setProperty("tag", 2);
     ui_.sbStr->setFixedSize(44, kCharButtonHeight);
     setHint(ui_.sbStr, u(texts::kStrHint));
-    connect(ui_.sbStr, &QToolButton::clicked, this, [this] { sbStrClick(); });
+    QObject::connect(ui_.sbStr, &QToolButton::clicked, &w_, [w = &w_] { w->sbStrClick(); });
     auto* editStr = new QToolButton(area);
     editStr->setObjectName(QStringLiteral("sbEditStr"));
     editStr->setText(u(texts::kEditStrCaption));
     editStr->setFixedSize(44, kCharButtonHeight);
     setHint(editStr, u(texts::kEditStrHint));
-    connect(editStr, &QToolButton::clicked, this, [this] { sbEditStrClick(); });
+    QObject::connect(editStr, &QToolButton::clicked, &w_, [w = &w_] { w->sbEditStrClick(); });
     strColumn->addWidget(ui_.sbStr);
     strColumn->addWidget(editStr);
     strColumn->addStretch(1);
@@ -181,8 +183,9 @@ QWidget* TForm1::buildCharacterArea()
     ui_.edStr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ui_.edStr->setFixedSize(220, 3 * kCharButtonHeight);
     setHint(ui_.edStr, u(texts::kStrMemoHintPrefix));
-    connect(ui_.edStr, &QPlainTextEdit::textChanged, this,
-            [this] { setHint(ui_.edStr, u(texts::kStrMemoHintPrefix) + ui_.edStr->toPlainText()); });
+    QObject::connect(ui_.edStr, &QPlainTextEdit::textChanged, &w_, [w = &w_] {
+        setHint(w->ui_.edStr, u(texts::kStrMemoHintPrefix) + w->ui_.edStr->toPlainText());
+    });
     h->addWidget(ui_.edStr);
     h->addStretch(1);
     return area;
