@@ -1,12 +1,12 @@
 // Tools, drawing conditions and the commands of the main window that act on them.
 
 #include "document/canvas_geometry.h"
+#include "document/main_window/layout_metrics.h"
 #include "document/main_window/main_window_texts.h"
 #include "document/main_window/tform1.h"
 #include "editing/selection.h"
 #include "platform/cursors.h"
 #include "settings/tform3.h"
-
 
 namespace molvane {
 
@@ -102,6 +102,19 @@ void TForm1::sbPosFuncClick()
 {
     ui_.sbPosFunc->setProperty("tag", ui_.sbPosFunc->property("tag").toInt() == 1 ? 0 : 1);
     layoutPanels();
+}
+
+void TForm1::layoutPanels()
+{
+    const bool toolsFirst = ui_.sbPosFunc->property("tag").toInt() == 1;
+    QWidget* first = toolsFirst ? ui_.toolPanel : ui_.reformPanel;
+    QWidget* second = toolsFirst ? ui_.reformPanel : ui_.toolPanel;
+    const int height = std::max(ui_.toolPanel->sizeHint().height(), ui_.reformPanel->sizeHint().height());
+    first->setGeometry(kPanelLeft, 0, first->sizeHint().width(), height);
+    second->setGeometry(first->geometry().right() + 2, 0, second->sizeHint().width(), height);
+    ui_.sbPosFunc->move(second->geometry().right() + 6, (height - ui_.sbPosFunc->height()) / 2);
+    ui_.sbPosFunc->setText(toolsFirst ? u("←") : u("→"));
+    ui_.pnOperation->setFixedHeight(height);
 }
 
 void TForm1::sbSetupClick()

@@ -16,9 +16,15 @@ namespace molvane {
 
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
+QString u(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
-QString withoutAccelerator(QString caption) { return caption.remove(QRegularExpression(QStringLiteral("\\(&.\\)"))); }
+QString withoutAccelerator(QString caption)
+{
+    return caption.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+}
 
 } // namespace
 
@@ -39,16 +45,23 @@ void MainWindowBuilder::buildMenus()
     file->setToolTipsVisible(true);
     // A menu item's hint is its caption (without the accelerator) and its description.
     const auto hinted = [](const char* c, const char* h) { return withoutAccelerator(u(c)) + u(h); };
-    QAction* fileNew = menuAction(file, "mmFileNew", texts::kFileNew, hinted(texts::kFileNew, texts::kFileNewHint), QKeySequence("Ctrl+N"));
-    QAction* fileOpen = menuAction(file, "mmFileOpen", texts::kFileOpen, hinted(texts::kFileOpen, texts::kFileOpenHint), QKeySequence("Ctrl+O"));
+    QAction* fileNew = menuAction(file, "mmFileNew", texts::kFileNew,
+                                  hinted(texts::kFileNew, texts::kFileNewHint), QKeySequence("Ctrl+N"));
+    QAction* fileOpen = menuAction(file, "mmFileOpen", texts::kFileOpen,
+                                   hinted(texts::kFileOpen, texts::kFileOpenHint), QKeySequence("Ctrl+O"));
     file->addSeparator();
-    QAction* fileSave = menuAction(file, "mmFileSave", texts::kFileSave, hinted(texts::kFileSave, texts::kFileSaveHint), QKeySequence("Ctrl+S"));
-    QAction* fileSaveAs = menuAction(file, "mmFileSaveAs", texts::kFileSaveAs, hinted(texts::kFileSaveAs, texts::kFileSaveAsHint));
+    QAction* fileSave = menuAction(file, "mmFileSave", texts::kFileSave,
+                                   hinted(texts::kFileSave, texts::kFileSaveHint), QKeySequence("Ctrl+S"));
+    QAction* fileSaveAs = menuAction(file, "mmFileSaveAs", texts::kFileSaveAs,
+                                     hinted(texts::kFileSaveAs, texts::kFileSaveAsHint));
     file->addSeparator();
-    QAction* picOpen = menuAction(file, "mmPicOpen", texts::kPicOpen, hinted(texts::kPicOpen, texts::kPicOpenHint), QKeySequence("Ctrl+P"));
-    QAction* picSave = menuAction(file, "mmPicSaveAs", texts::kPicSaveAs, hinted(texts::kPicSaveAs, texts::kPicSaveAsHint), QKeySequence("Ctrl+G"));
+    QAction* picOpen = menuAction(file, "mmPicOpen", texts::kPicOpen,
+                                  hinted(texts::kPicOpen, texts::kPicOpenHint), QKeySequence("Ctrl+P"));
+    QAction* picSave = menuAction(file, "mmPicSaveAs", texts::kPicSaveAs,
+                                  hinted(texts::kPicSaveAs, texts::kPicSaveAsHint), QKeySequence("Ctrl+G"));
     file->addSeparator();
-    QAction* init = menuAction(file, "mmInitParam", texts::kInitParam, u(texts::kInitParam) + u(texts::kInitParamHint), QKeySequence("Ctrl+W"));
+    QAction* init = menuAction(file, "mmInitParam", texts::kInitParam,
+                               u(texts::kInitParam) + u(texts::kInitParamHint), QKeySequence("Ctrl+W"));
     QObject::connect(init, &QAction::triggered, &w_, [w = &w_] { w->mmInitParamClick(); });
     QAction* change = menuAction(file, "mmChangeData", texts::kChangeData, {});
     change->setVisible(false); // a maintenance command, reached by its shortcut-less name only
@@ -58,7 +71,8 @@ void MainWindowBuilder::buildMenus()
     QObject::connect(fileSave, &QAction::triggered, &w_, [w = &w_] { w->mmFileSaveClick(); });
     QObject::connect(fileSaveAs, &QAction::triggered, &w_, [w = &w_] { w->mmFileSaveAsClick(); });
     file->addSeparator();
-    const QString exitHint = hinted(texts::kExit, texts::kHintSeparator) + u(kApplicationName) + u(texts::kExitHintEnd);
+    const QString exitHint =
+        hinted(texts::kExit, texts::kHintSeparator) + u(kApplicationName) + u(texts::kExitHintEnd);
     QAction* exit = menuAction(file, "mmExit1", texts::kExit, exitHint);
     QObject::connect(exit, &QAction::triggered, &w_, &QWidget::close);
     // The picture commands arrive with picture export and loading.
@@ -108,8 +122,10 @@ void MainWindowBuilder::buildPopupMenu()
                 w->popupJustShown_ = false;
         });
     });
-    ui_.popupUndo = menuAction(ui_.popupMenu, "pmUndo", texts::kUndo, u(texts::kUndo), QKeySequence("Ctrl+Z"));
-    ui_.popupRedo = menuAction(ui_.popupMenu, "pmRedo", texts::kRedo, u(texts::kRedo), QKeySequence("Shift+Ctrl+Z"));
+    ui_.popupUndo =
+        menuAction(ui_.popupMenu, "pmUndo", texts::kUndo, u(texts::kUndo), QKeySequence("Ctrl+Z"));
+    ui_.popupRedo =
+        menuAction(ui_.popupMenu, "pmRedo", texts::kRedo, u(texts::kRedo), QKeySequence("Shift+Ctrl+Z"));
     QObject::connect(ui_.popupUndo, &QAction::triggered, &w_, [w = &w_] { w->undoClick(); });
     QObject::connect(ui_.popupRedo, &QAction::triggered, &w_, [w = &w_] { w->redoClick(); });
     ui_.popupMenu->addSeparator();
@@ -144,7 +160,8 @@ void MainWindowBuilder::buildPopupMenu()
             continue;
         }
         // These commands come with the selection, clipboard and tip tools.
-        menuAction(ui_.popupMenu, item.name, item.caption, u(item.hint), QKeySequence(u(item.shortcut)))->setEnabled(false);
+        menuAction(ui_.popupMenu, item.name, item.caption, u(item.hint), QKeySequence(u(item.shortcut)))
+            ->setEnabled(false);
     }
     const std::pair<const char*, void (TForm1::*)()> selectionCommands[] = {
         {"Cut1", &TForm1::Cut1Click},

@@ -1,9 +1,9 @@
-// The controls of the main window and where they sit: the file row, the tool panel, the canvas and
+// Building the main window: the file row, the tool panel, the canvas and
 // the status bar (the menus and the reform and character panels have their own files).
 
+#include "document/main_window/main_window_builder.h"
 #include "document/canvas_geometry.h"
 #include "document/main_window/layout_metrics.h"
-#include "document/main_window/main_window_builder.h"
 #include "document/main_window/main_window_texts.h"
 #include "document/main_window/tform1.h"
 #include "editing/tool_icons.h"
@@ -19,7 +19,10 @@ namespace molvane {
 
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
+QString u(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 struct ToolRow {
     int tag;
@@ -28,9 +31,9 @@ struct ToolRow {
 };
 
 constexpr ToolRow kFigureTools[] = {
-    {fkMoji, "sbFuncMoji", "Ａ"},   {fkSingle, "sbFuncSingle", "－"}, {fkDouble, "sbFuncDouble", "＝"},
-    {fkTriple, "sbFuncTriple", "≡"}, {fkStereo, "sbFuncStereo", ""},  {fkCurve, "sbFuncCurve", ""},
-    {fkArrow, "sbFuncAllow", ""},    {fkFree, "sbFuncFree", ""},      {fkPai, "sbFuncPai", ""},
+    {fkMoji, "sbFuncMoji", "Ａ"},    {fkSingle, "sbFuncSingle", "－"}, {fkDouble, "sbFuncDouble", "＝"},
+    {fkTriple, "sbFuncTriple", "≡"}, {fkStereo, "sbFuncStereo", ""},   {fkCurve, "sbFuncCurve", ""},
+    {fkArrow, "sbFuncAllow", ""},    {fkFree, "sbFuncFree", ""},       {fkPai, "sbFuncPai", ""},
     {fkCircle, "sbFuncCircle", ""},  {fkNuri, "sbFuncNuri", ""},
 };
 
@@ -41,7 +44,8 @@ QString toolHint(int tag)
     case fkNuri: return u(texts::kNuriHint);
     case fkFree: return u(texts::kFreeHint);
     case fkArrow: return u(texts::kArrowHint);
-    case fkCircle: return u(texts::kCircleHintHead) + u(texts::kBondHintTail).section(u(texts::kHintSeparator), 1);
+    case fkCircle:
+        return u(texts::kCircleHintHead) + u(texts::kBondHintTail).section(u(texts::kHintSeparator), 1);
     case fkSingle: return u("単結合") + u(texts::kBondHintTail);
     case fkDouble: return u("二重結合") + u(texts::kBondHintTail);
     case fkTriple: return u("三重結合") + u(texts::kBondHintTail);
@@ -129,8 +133,8 @@ QWidget* MainWindowBuilder::buildFileRow()
             button->setEnabled(false); // these commands come with their windows
     }
     h->addSpacing(16);
-    const auto numberBox = [&](const char* label, const char* editName, const char* upDownName, int lo, int hi,
-                               int value, int step, TUpDown*& upDown, QLineEdit*& edit) {
+    const auto numberBox = [&](const char* label, const char* editName, const char* upDownName, int lo,
+                               int hi, int value, int step, TUpDown*& upDown, QLineEdit*& edit) {
         h->addWidget(rightAlignedCaption(label, row));
         edit = new QLineEdit(row);
         edit->setObjectName(QString::fromLatin1(editName));
@@ -145,7 +149,8 @@ QWidget* MainWindowBuilder::buildFileRow()
         h->addWidget(edit);
         h->addWidget(upDown);
     };
-    numberBox("表示倍率", "Edit2", "UpDown2", kMinZoom, kMaxZoom, kDefaultZoom, 5, ui_.zoomUpDown, ui_.zoomEdit);
+    numberBox("表示倍率", "Edit2", "UpDown2", kMinZoom, kMaxZoom, kDefaultZoom, 5, ui_.zoomUpDown,
+              ui_.zoomEdit);
     ui_.zoomEdit->setReadOnly(true);
     ui_.zoomUpDown->setStepRule(zoomAfterStep);
     QObject::connect(ui_.zoomUpDown, &TUpDown::clicked, &w_, [w = &w_](bool up) { w->UpDown2Click(up); });
@@ -194,19 +199,6 @@ QWidget* MainWindowBuilder::buildOperationPanels()
     return ui_.pnOperation;
 }
 
-void TForm1::layoutPanels()
-{
-    const bool toolsFirst = ui_.sbPosFunc->property("tag").toInt() == 1;
-    QWidget* first = toolsFirst ? ui_.toolPanel : ui_.reformPanel;
-    QWidget* second = toolsFirst ? ui_.reformPanel : ui_.toolPanel;
-    const int height = std::max(ui_.toolPanel->sizeHint().height(), ui_.reformPanel->sizeHint().height());
-    first->setGeometry(kPanelLeft, 0, first->sizeHint().width(), height);
-    second->setGeometry(first->geometry().right() + 2, 0, second->sizeHint().width(), height);
-    ui_.sbPosFunc->move(second->geometry().right() + 6, (height - ui_.sbPosFunc->height()) / 2);
-    ui_.sbPosFunc->setText(toolsFirst ? u("←") : u("→"));
-    ui_.pnOperation->setFixedHeight(height);
-}
-
 QWidget* MainWindowBuilder::buildToolPanel()
 {
     auto* panel = new QGroupBox(&w_);
@@ -228,9 +220,12 @@ QWidget* MainWindowBuilder::buildToolPanel()
     for (const ToolRow& t : kFigureTools)
         add(t.tag, QString::fromLatin1(t.name), toolHint(t.tag), u(t.caption));
     h->addSpacing(6);
-    add(kIndividualTag, QStringLiteral("sbKobetu"), u(texts::kSelectIndividualHint) + u(texts::kContinueSelectHint), {});
-    add(kRectRangeTag, QStringLiteral("sbBubun"), u(texts::kSelectRectHint) + u(texts::kContinueSelectHint), {});
-    add(kFreeRangeTag, QStringLiteral("sbFreeBubun"), u(texts::kSelectFreeHint) + u(texts::kContinueSelectHint), {});
+    add(kIndividualTag, QStringLiteral("sbKobetu"),
+        u(texts::kSelectIndividualHint) + u(texts::kContinueSelectHint), {});
+    add(kRectRangeTag, QStringLiteral("sbBubun"), u(texts::kSelectRectHint) + u(texts::kContinueSelectHint),
+        {});
+    add(kFreeRangeTag, QStringLiteral("sbFreeBubun"),
+        u(texts::kSelectFreeHint) + u(texts::kContinueSelectHint), {});
     // Both range buttons enter the range mode.
     ui_.toolButtons[kFreeRangeTag]->setProperty("tag", int(EditMode::RangeDrawing));
     h->addSpacing(6);

@@ -19,7 +19,10 @@ constexpr int kCharButtonWidth = 26;
 constexpr int kCharButtonHeight = 22;
 constexpr int kCharButtonsPerRow = 26; // A-Z, a-z, then the digits and signs
 
-QString u(const char* text) { return QString::fromUtf8(text); }
+QString u(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 // The built-in contents of the character buttons: A-Z, a-z, 1-9 and 0, then signs.
 QStringList builtInCharacters()
@@ -29,7 +32,8 @@ QStringList builtInCharacters()
         all.append(QString(QChar(c)));
     for (char c = 'a'; c <= 'z'; ++c)
         all.append(QString(QChar(c)));
-    for (const char* s : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "+", "-", "*", "/", "(", ")", "[", "]", "δ", "Δ"})
+    for (const char* s :
+         {"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "+", "-", "*", "/", "(", ")", "[", "]", "δ", "Δ"})
         all.append(u(s));
     return all;
 }
@@ -43,8 +47,8 @@ QWidget* MainWindowBuilder::buildReformPanel()
     auto* h = new QHBoxLayout(panel);
     h->setContentsMargins(4, 4, 4, 4);
     h->setSpacing(2);
-    const auto numberBox = [&](const char* label, const char* editName, const char* upDownName, const QString& hint,
-                               TUpDown*& upDown, QLineEdit*& edit) {
+    const auto numberBox = [&](const char* label, const char* editName, const char* upDownName,
+                               const QString& hint, TUpDown*& upDown, QLineEdit*& edit) {
         h->addWidget(rightAlignedCaption(label, panel));
         edit = new QLineEdit(panel);
         edit->setObjectName(QString::fromLatin1(editName));
