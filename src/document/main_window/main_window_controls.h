@@ -23,6 +23,7 @@ struct MainWindowControls {
     QWidget* toolPanel = nullptr;   // Panel1
     QWidget* reformPanel = nullptr; // Panel2
     QToolButton* sbPosFunc = nullptr;
+    QToolButton* sbSettei = nullptr;
     QLabel* pnLastReform = nullptr;
     TUpDown* precisionUpDown = nullptr; // UpDown1
     TUpDown* zoomUpDown = nullptr;      // UpDown2

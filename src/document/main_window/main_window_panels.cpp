@@ -117,13 +117,13 @@ QWidget* MainWindowBuilder::buildReformPanel()
     QObject::connect(ui_.precisionUpDown, &TUpDown::clicked, &w_,
                      [w = &w_](bool) { w->applyReform(ReformControl::Precision); });
 
-    w_.sbSettei = new QToolButton(panel);
-    w_.sbSettei->setObjectName(QStringLiteral("sbSettei"));
-    w_.sbSettei->setText(u("線種"));
-    w_.sbSettei->setFixedHeight(kToolButtonSize);
-    setHint(w_.sbSettei, u(texts::kSetteiHint));
-    QObject::connect(w_.sbSettei, &QToolButton::clicked, &w_, [w = &w_] { w->sbSetteiClick(); });
-    h->addWidget(w_.sbSettei);
+    ui_.sbSettei = new QToolButton(panel);
+    ui_.sbSettei->setObjectName(QStringLiteral("sbSettei"));
+    ui_.sbSettei->setText(u("線種"));
+    ui_.sbSettei->setFixedHeight(kToolButtonSize);
+    setHint(ui_.sbSettei, u(texts::kSetteiHint));
+    QObject::connect(ui_.sbSettei, &QToolButton::clicked, &w_, [w = &w_] { w->sbSetteiClick(); });
+    h->addWidget(ui_.sbSettei);
 
     ui_.pnLastReform = new QLabel(u(texts::kLastReformCaption), panel);
     ui_.pnLastReform->setObjectName(QStringLiteral("pnLastReform"));

@@ -108,7 +108,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
                 return charButtonMouse(int(i), mouse);
         // "線種": a right press opens the dialog at once for the right-click style; any other press
         // opens it from the click.
-        if (watched == sbSettei) {
+        if (watched == ui_.sbSettei) {
             style_.rightStyleFlag = mouse->button() == Qt::RightButton;
             if (style_.rightStyleFlag) {
                 sbSetteiClick();

@@ -17,7 +17,6 @@
 #include "platform/data_folder.h"
 #include "platform/prompts.h"
 
-#include <memory>
 #include <QMainWindow>
 #include <QScrollArea>
 #include <QTimer>
@@ -33,6 +32,7 @@ enum class ReformControl { Width, Shape, Size, Style, Precision };
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
+    friend class CanvasKeys;
     friend class CanvasToolHost;
     friend class MainWindowBuilder;
 
@@ -265,13 +265,11 @@ private:
     bool popupJustShown_ = false;
     CanvasToolHost tools_{*this};
     CanvasKeys keys_{*this};
-    friend class CanvasKeys;
     bool popupCommandRan_ = false; // a command of the popup menu ran since it opened
     QAbstractButton* lastToolButton_ = nullptr;
     class TFormMoji* textDialog_ = nullptr;
     class TForm2* styleDialog_ = nullptr;
     class TForm3* environmentDialog_ = nullptr;
-    QToolButton* sbSettei = nullptr;
 
     // The view and the controls around it (the described names are their objectNames).
     QScrollArea* scrollBox_ = nullptr; // ScrollBox1

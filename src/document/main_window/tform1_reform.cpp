@@ -106,7 +106,7 @@ void TForm1::sbSetteiClick()
 {
     if (!styleDialog_)
         return;
-    styleDialog_->setWindowTitle(sbSettei->toolTip().section(QString::fromUtf8(" … "), 0, 0));
+    styleDialog_->setWindowTitle(ui_.sbSettei->toolTip().section(QString::fromUtf8(" … "), 0, 0));
     styleDialog_->setStyle({style_.font.name, style_.leftStyle, style_.rightStyle, style_.penColor, style_.fillColor, style_.brushColor});
     if (styleDialog_->exec() != QDialog::Accepted)
         return;
