@@ -4,6 +4,7 @@
 // drawing, the zoom and snapping, the drawing conditions of the controls, the prompts, what to paint
 // again, the status line, and the window's side of ending a mode.
 
+#include "document/canvas_geometry.h"
 #include "document/drawing.h"
 #include "document/edit_mode.h"
 #include "document/figure_creation.h"
@@ -28,6 +29,10 @@ public:
     virtual QPoint snap(QPoint view) const = 0;
     // The pointer is being stepped from the keyboard: a figure finished now keeps its one-pixel steps.
     virtual bool keyboardPointing() const = 0;
+    // The grid step at the view's zoom and the cursor precision, and the plain snap to it (only keyboard
+    // pointing goes pixel by pixel), in view pixels.
+    double gridStep() { return snapStep(drawing().settings.masuHaba, zoom(), precision()); }
+    QPoint snapPlain(QPoint view) { return snapPoint(view, keyboardPointing() ? 1.0 : gridStep()); }
     // What the controls say a new figure looks like.
     virtual DrawingConditions conditions() const = 0;
     // A canvas to measure text and outlines on at the view's zoom.
@@ -45,6 +50,33 @@ public:
     virtual void figureDrawn() = 0;
     // The tool's work is done: the window leaves the mode.
     virtual void toolFinished() = 0;
+};
+
+// Where an overlay shows on the view, if it does: showing it somewhere else or hiding it returns the
+// view area to paint again (the old place and the new).
+class ShownRect {
+public:
+    QRegion show(const QRect& r)
+    {
+        const QRegion dirty = hide();
+        shown_ = true;
+        rect_ = r;
+        return dirty + r;
+    }
+    QRegion hide()
+    {
+        const QRegion dirty = shown_ ? QRegion(rect_) : QRegion();
+        shown_ = false;
+        return dirty;
+    }
+    bool shown() const { return shown_; }
+    // The area while shown; empty while hidden.
+    QRegion area() const { return shown_ ? QRegion(rect_) : QRegion(); }
+    bool touches(const QRect& exposed) const { return shown_ && exposed.intersects(rect_); }
+
+private:
+    bool shown_ = false;
+    QRect rect_;
 };
 
 // A press, move or release on the canvas, in view pixels.

@@ -16,8 +16,7 @@ void DrawTool::press(const PointerEvent& e)
         if (conditions_.text.trimmed().isEmpty())
             return;
         // A character is placed with the plain snap: the free-curve and fill exceptions do not apply.
-        start_ = current_ =
-            snapPoint(e.at, snapStep(env_.drawing().settings.masuHaba, env_.zoom(), env_.precision()));
+        start_ = current_ = snapPoint(e.at, env_.gridStep());
         begin();
         break;
     case EditMode::Free:
@@ -163,22 +162,17 @@ QRect DrawTool::workingRect() const
 
 void DrawTool::show(bool shown)
 {
-    QRegion dirty;
-    if (shown_)
-        dirty += shownRect_;
-    shown_ = shown;
-    if (shown) {
-        shownRect_ = workingRect();
-        dirty += shownRect_;
-    }
-    env_.invalidate(dirty);
+    env_.invalidate(shown ? shown_.show(workingRect()) : shown_.hide());
 }
 
-QRegion DrawTool::overlayArea() const { return shown_ ? QRegion(shownRect_) : QRegion(); }
+QRegion DrawTool::overlayArea() const
+{
+    return shown_.area();
+}
 
 void DrawTool::paintOverlay(Canvas& canvas, const QRect& exposed) const
 {
-    if (!shown_ || !exposed.intersects(shownRect_))
+    if (!shown_.touches(exposed))
         return;
     RenderOptions options;
     // Rubber bands invert what is under them; the free curve is inked and the character shown as drawn.

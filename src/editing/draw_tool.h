@@ -44,8 +44,7 @@ private:
     QPoint current_;
     TDynamicPtArray points_; // the free curve's points, in view pixels
     bool dragging_ = false;
-    bool shown_ = false;
-    QRect shownRect_; // where the working figure was last shown, in view pixels
+    ShownRect shown_; // where the working figure shows
 };
 
 } // namespace molvane

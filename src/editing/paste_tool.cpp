@@ -27,7 +27,7 @@ PasteTool::PasteTool(CanvasEnvironment& env, PlacingEnvironment& window, const F
     const QSize frame = frameSize();
     const QPoint centre((visible.width() - frame.width()) / 2 + visible.left(),
                         (visible.height() - frame.height()) / 2 + visible.top());
-    corner_ = snapPlain(centre);
+    corner_ = env_.snapPlain(centre);
 }
 
 QSize PasteTool::frameSize() const
@@ -42,12 +42,6 @@ QRect PasteTool::frameRect() const
     if (!shown_)
         return {};
     return QRect(corner_ - toScreen(offset_, env_.zoom()), frameSize());
-}
-
-QPoint PasteTool::snapPlain(QPoint view) const
-{
-    const double step = snapStep(env_.drawing().settings.masuHaba, env_.zoom(), env_.precision());
-    return snapPoint(view, env_.keyboardPointing() ? 1.0 : step);
 }
 
 void PasteTool::press(const PointerEvent& e)
@@ -66,7 +60,7 @@ void PasteTool::press(const PointerEvent& e)
 void PasteTool::move(const PointerEvent& e)
 {
     if (dragging_)
-        moveTo(snapPlain(e.at - grip_));
+        moveTo(env_.snapPlain(e.at - grip_));
 }
 
 void PasteTool::release(const PointerEvent&)
@@ -94,12 +88,12 @@ void PasteTool::keyStep(QPoint offset)
         grip_ = {};
         keyStepped_ = true;
     }
-    moveTo(snapPlain(corner_ + offset));
+    moveTo(env_.snapPlain(corner_ + offset));
 }
 
 void PasteTool::keysReleased()
 {
-    corner_ = snapPlain(corner_);
+    corner_ = env_.snapPlain(corner_);
     place();
 }
 

@@ -63,8 +63,6 @@ public:
 
 private:
     QSize frameSize() const;
-    // The grid snap; keyboard pointing goes pixel by pixel.
-    QPoint snapPlain(QPoint view) const;
     void moveTo(QPoint corner);
     void place();
 

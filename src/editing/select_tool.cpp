@@ -72,8 +72,7 @@ void SelectTool::finishRange(QPoint point)
     int taken = 0;
     if (freeRange_) {
         // The lasso's bounds take the plain snap; its points stay as drawn.
-        const double step = env_.keyboardPointing() ? 1.0 : snapStep(d.settings.masuHaba, env_.zoom(), env_.precision());
-        range_ = QRect(snapPoint(range_.topLeft(), step), snapPoint(range_.bottomRight(), step));
+        range_ = QRect(env_.snapPlain(range_.topLeft()), env_.snapPlain(range_.bottomRight()));
         taken = selectByRange(d.figures, QPolygon(lasso_), env_.zoom());
     } else {
         if (current_ != start_)
@@ -113,7 +112,7 @@ void SelectTool::move(const PointerEvent& e)
         }
         break;
     case EditMode::Moving:
-        if (!e.autoScrolling && countSelected(env_.drawing().figures) > 0) {
+        if (!e.autoScrolling && !move_.figures().empty()) {
             current_ = point;
             follow(current_ - start_);
         }
@@ -219,7 +218,7 @@ bool SelectTool::keyTick(KeyMover& keys, bool running, bool autoScrolling, bool 
         keyPos_ += keys.tick();
         follow(keyPos_);
     } else if (window_.editMode() == EditMode::Moving && running) {
-        if (!autoScrolling && countSelected(d.figures) > 0) {
+        if (!autoScrolling && !move_.figures().empty()) {
             keyPos_ += keys.tick();
             follow(keyPos_);
         }
@@ -233,7 +232,6 @@ bool SelectTool::keyTick(KeyMover& keys, bool running, bool autoScrolling, bool 
         env_.invalidate(move_.drop(env_.zoom()));
         window_.endSelection();
     }
-    move_.drop(env_.zoom());
     return true;
 }
 
@@ -287,22 +285,13 @@ bool SelectTool::statusBox(QPoint& corner, QSize& size) const
 
 void SelectTool::showBand(bool shown)
 {
-    QRegion dirty;
-    if (bandShown_)
-        dirty += bandRect_;
-    bandShown_ = shown;
-    if (shown) {
-        bandRect_ = rangeRect(start_, current_).adjusted(-2, -2, 2, 2);
-        dirty += bandRect_;
-    }
-    env_.invalidate(dirty);
+    env_.invalidate(shown ? band_.show(rangeRect(start_, current_).adjusted(-2, -2, 2, 2)) : band_.hide());
 }
 
 QRegion SelectTool::overlayArea() const
 {
     QRegion r = move_.area(env_.zoom());
-    if (bandShown_)
-        r += bandRect_;
+    r += band_.area();
     if (!range_.isNull())
         r += range_.adjusted(-2, -2, 2, 2);
     return r;
@@ -327,7 +316,7 @@ void SelectTool::paintOverlay(Canvas& canvas, const QRect& exposed) const
         }
     }
     move_.paint(canvas, env_.zoom());
-    if (bandShown_ && exposed.intersects(bandRect_)) {
+    if (band_.touches(exposed)) {
         canvas.setPenMode(PenMode::NotXor);
         canvas.setBrush({clRed, BrushStyle::Clear});
         canvas.setPen({clRed, 1, PenStyle::Dot});

@@ -90,8 +90,7 @@ private:
     bool dragging_ = false;
     int pressedFrame_ = -1; // the frame a press landed on
     FigureMove move_;
-    bool bandShown_ = false;
-    QRect bandRect_; // where the rectangle being drawn was last shown
+    ShownRect band_; // where the rectangle being drawn shows
 };
 
 } // namespace molvane

@@ -1,5 +1,6 @@
 #include "editing/tool_icons.h"
 
+#include "document/edit_mode.h"
 #include "document/figure_kind.h"
 #include "document/figure_renderer.h"
 #include "document/selection_frames.h"
@@ -14,14 +15,6 @@ namespace {
 
 // Icons are laid out on a 24-pixel grid and scaled to the size asked for.
 constexpr double kGrid = 24.0;
-
-enum ToolTag : int {
-    kRectangleRangeTool = 31,
-    kFreeRangeTool = 32,
-    kIndividualSelectionTool = 34,
-    kTipConnectTool = 41,
-    kDisconnectTool = 42,
-};
 
 // A white model canvas the size of the icon, addressed in grid coordinates.
 class Sketch {
@@ -155,7 +148,7 @@ void drawText(Sketch& s)
 void drawRange(Sketch& s, int tool)
 {
     TFigure f = lineFigure(fkRange, s.at(3, 5), s.at(20, 18), 1);
-    if (tool == kFreeRangeTool) {
+    if (tool == kFreeRangeTag) {
         f.freeForm = true;
         for (QPointF p :
              {QPointF(12, 3), {18, 4}, {21, 9}, {19, 15}, {13, 20}, {6, 19}, {3, 13}, {5, 7}, {12, 3}})
@@ -210,11 +203,11 @@ bool drawIcon(Sketch& s, int tool)
     case fkCircle: drawCircle(s); return true;
     case fkNuri: drawFill(s); return true;
     case fkMoji: drawText(s); return true;
-    case kRectangleRangeTool:
-    case kFreeRangeTool: drawRange(s, tool); return true;
-    case kIndividualSelectionTool: drawFrameSquares(s); return true;
-    case kTipConnectTool: drawTipConnect(s); return true;
-    case kDisconnectTool: drawDisconnect(s); return true;
+    case kRectRangeTag:
+    case kFreeRangeTag: drawRange(s, tool); return true;
+    case kIndividualTag: drawFrameSquares(s); return true;
+    case kConnectTag: drawTipConnect(s); return true;
+    case kDisconnectTag: drawDisconnect(s); return true;
     default: return false;
     }
 }

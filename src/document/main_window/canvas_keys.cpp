@@ -60,12 +60,15 @@ void CanvasKeys::stop()
     mover_.reset();
 }
 
-int CanvasKeys::pointerStep() const
+int CanvasKeys::gridKeyStep() const
 {
-    if (w_.drawing_.settings.smallMoveOneDot)
-        return 1;
     return std::max(1,
                     int(snapStep(w_.drawing_.settings.masuHaba, w_.zoom(), 1)) / std::max(1, w_.precision()));
+}
+
+int CanvasKeys::pointerStep() const
+{
+    return w_.drawing_.settings.smallMoveOneDot ? 1 : gridKeyStep();
 }
 
 bool CanvasKeys::keyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
@@ -106,8 +109,7 @@ bool CanvasKeys::keyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepe
             keyDuplicate_ = false;
             timer_->start();
         }
-        mover_.setStep(std::max(1, int(snapStep(w_.drawing_.settings.masuHaba, w_.zoom(), 1)) /
-                                       std::max(1, w_.precision())));
+        mover_.setStep(gridKeyStep());
         mover_.keyDown(key);
         pointing_ = true;
         return true;

@@ -45,6 +45,8 @@ public:
     void forgetCtrl() { ctrl_ = false; }
 
 private:
+    // One grid step at the cursor precision, whole pixels (at least 1); the pointer's step.
+    int gridKeyStep() const;
     int pointerStep() const;
     void pointerKey(int arrow);
     void scrollByKey(int key);
