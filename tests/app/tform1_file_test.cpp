@@ -228,6 +228,31 @@ TEST_F(FileCommandsTest, APartialFileOfTheArgumentsNameWinsOverThePicture)
     EXPECT_EQ(form->editMode(), EditMode::PicturePlacing);
 }
 
+TEST_F(FileCommandsTest, APartialFileChosenByADoubleClickIsPlacedByTheNextDragWhereverItsReleaseWent)
+{
+    start();
+    QDir().mkpath(folders.partFigures);
+    const QString path = QDir(folders.partFigures).filePath("ring.fgb");
+    ASSERT_TRUE(writeFigureFile(Drawing(), path, FigureFileMode::Partial, {bond({110, 60}, {150, 60})},
+                                {100, 50, 100, 40}, prompts));
+    // The double-click's release went to the dialog, not to the canvas.
+    prompts.expectFileDialog("部分図形ファイルを開く", FileDialogResult{true, path, 1, true});
+    form->sbLoadClick();
+    ASSERT_TRUE(form->pasteFrameShown());
+    const QPoint grab = form->pasteFrameRect().center();
+    CanvasView* view = form->canvasView();
+    for (auto [type, at, buttons] :
+         {std::tuple{QEvent::MouseButtonPress, grab, Qt::LeftButton},
+          std::tuple{QEvent::MouseMove, grab + QPoint(48, 24), Qt::LeftButton},
+          std::tuple{QEvent::MouseButtonRelease, grab + QPoint(48, 24), Qt::NoButton}}) {
+        QMouseEvent e(type, QPointF(at), view->mapToGlobal(QPointF(at)), Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+        QApplication::sendEvent(view, &e);
+    }
+    EXPECT_FALSE(form->pasteFrameShown());
+    EXPECT_EQ(form->drawing().figures.size(), 1u) << "the drag's own release places the figures";
+}
+
 TEST_F(FileCommandsTest, TheDialogsCarryTheirTitlesFiltersAndExtensions)
 {
     TForm1& f = start();

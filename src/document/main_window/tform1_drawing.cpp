@@ -73,6 +73,8 @@ void TForm1::paintOverlays(Canvas& canvas, const QRect& exposed)
 void TForm1::Image1MouseDown(QMouseEvent* e)
 {
     const QPoint at = e->position().toPoint();
+    // A dialog's double-click whose release went elsewhere: this press starts a gesture of its own.
+    ignoreCanvasRelease_ = false;
     if (e->button() == Qt::RightButton) {
         canvasRightPress(at);
         return;
