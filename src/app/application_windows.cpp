@@ -18,7 +18,7 @@ ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& fold
       selectWidth_(create<TFormSelectWidth>(form1_.get()))
 {
     moji_->setPrompts(&prompts);
-    form1_->setTextDialog(moji_.get());
+    form1_->textButtons().setTextDialog(moji_.get());
     form1_->setStyleDialog(form2_.get());
     form1_->setEnvironmentDialog(form3_.get());
 }

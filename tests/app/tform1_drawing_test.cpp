@@ -207,7 +207,7 @@ TEST_F(DrawingToolsTest, AnEditedCharacterButtonCaptionsItsStartAndDrawsItsWhole
     EXPECT_EQ(a->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
     a->click();
     EXPECT_EQ(form->editMode(), EditMode::Text);
-    EXPECT_EQ(form->buttonText(), "CH3");
+    EXPECT_EQ(form->textButtons().buttonText(), "CH3");
     drag({60, 60}, {120, 90});
     ASSERT_EQ(figures().size(), 1u);
     EXPECT_EQ(figures()[0].text, "CH3");
@@ -234,7 +234,7 @@ TEST_F(DrawingToolsTest, TheShortTextDrawsItsLinesAndDelInTheMemoEditsTheMemo)
     drag({12, 12}, {96, 12});
     QPlainTextEdit* memo = form->findChild<QPlainTextEdit*>("edStr");
     button("sbStr")->click();
-    EXPECT_EQ(form->textSource(), 2);
+    EXPECT_EQ(form->textButtons().textSource(), 2);
     memo->setPlainText("CH3\nOH");
     memo->setFocus();
     memo->moveCursor(QTextCursor::Start);

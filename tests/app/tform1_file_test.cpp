@@ -69,7 +69,7 @@ TEST_F(FileCommandsTest, AMissingDataFolderIsCreatedAndTheSettingsFileWrittenOnC
     EXPECT_FALSE(QFileInfo::exists(folders.iniFile)) << "nothing is written before closing";
     EXPECT_FALSE(f.drawing().settings.saveWithPic);
     EXPECT_FALSE(f.drawing().settings.picBmp);
-    EXPECT_EQ(f.partPicFolder(), folders.partPictures);
+    EXPECT_EQ(f.files().partPicFolder(), folders.partPictures);
     ASSERT_TRUE(f.close());
     const IniFile ini = IniFile::load(folders.iniFile);
     for (int n = 0; n < 72; ++n)
@@ -199,7 +199,7 @@ TEST_F(FileCommandsTest, APartialFileOfTheArgumentsNameWinsOverThePicture)
     ASSERT_TRUE(writeFileAtomically(dir.filePath("ring.bmp"), writeBmp(picture)));
     form->openStartupFile(dir.filePath("ring.bmp"));
     EXPECT_EQ(form->drawing().pasteList.size(), 1u) << "the partial figure file was read";
-    EXPECT_TRUE(form->pendingPicture().isNull());
+    EXPECT_TRUE(form->files().pendingPicture().isNull());
     ASSERT_TRUE(form->pasteFrameShown()) << "and waits in the paste frame";
     const QRect frame = form->pasteFrameRect();
     EXPECT_EQ(frame.size(), QSize(100, 50));
@@ -223,8 +223,8 @@ TEST_F(FileCommandsTest, APartialFileOfTheArgumentsNameWinsOverThePicture)
     EXPECT_TRUE(form->drawing().pasteList.empty());
     ASSERT_TRUE(writeFileAtomically(dir.filePath("alone.bmp"), writeBmp(picture)));
     form->openStartupFile(dir.filePath("alone.bmp"));
-    EXPECT_EQ(form->pendingPicture().size(), QSize(8, 8));
-    EXPECT_EQ(form->pictureFileName(), dir.filePath("alone.bmp"));
+    EXPECT_EQ(form->files().pendingPicture().size(), QSize(8, 8));
+    EXPECT_EQ(form->files().pictureFileName(), dir.filePath("alone.bmp"));
     EXPECT_EQ(form->editMode(), EditMode::PicturePlacing);
 }
 
@@ -386,7 +386,7 @@ TEST_F(FileCommandsTest, APictureOnTheCommandLineThatCannotBeLoadedIsReported)
                                           MessageType::Error, MessageButtons::Ok, Answer::Ok);
         f.openStartupFile(path);
         EXPECT_EQ(prompts.pendingCount(), 0);
-        EXPECT_TRUE(f.pendingPicture().isNull());
+        EXPECT_TRUE(f.files().pendingPicture().isNull());
         EXPECT_NE(f.editMode(), EditMode::PicturePlacing);
     }
 }

@@ -216,7 +216,7 @@ TEST_F(ReformTest, TheEnvironmentDialogAppliesAtOnceAndTheSettingsFileKeepsIt)
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("環境設定"));
     EXPECT_FALSE(form->drawing().settings.showMasu);
     EXPECT_EQ(form->drawing().settings.autoScrollSpeed, 9);
-    ASSERT_TRUE(form->saveSettingsFile());
+    ASSERT_TRUE(form->files().saveSettingsFile());
     form->setEnvironmentDialog(nullptr);
     // Read back through a second window, as the next start would.
     TForm1 next(prompts, folders);

@@ -176,7 +176,8 @@ void CanvasKeys::pointerKey(int arrow)
 {
     // The pointer goes to the snapped point first; after that each key steps it.
     // On the paste frame the pointer goes to where the frame was grabbed.
-    const QPoint start = w_.mode_ == EditMode::PastePlacing ? w_.tools_.paste()->heldAt() : w_.pointer_;
+    const QPoint start =
+        w_.mode_ == EditMode::PastePlacing ? w_.tools_.paste()->heldAt() : w_.tools_.pointer();
     const QPoint next = pointing_ ? start + arrowOffset(arrow, pointerStep()) : start;
     pointing_ = true;
     if (w_.view_->isVisible())
@@ -208,7 +209,7 @@ void CanvasKeys::tick()
     if (w_.mode_ == EditMode::RangeSelected)
         w_.view_->eraseMarks();
     const bool fine = w_.drawing_.settings.smallMoveOneDot && pointing_;
-    if (w_.tools_.selection().keyTick(mover_, running, w_.autoScrolled_, keyDuplicate_, fine)) {
+    if (w_.tools_.selection().keyTick(mover_, running, w_.autoScroll_.scrolled(), keyDuplicate_, fine)) {
         mover_.reset();
         pointing_ = false;
     }

@@ -8,6 +8,7 @@
 #include "editing/select_tool.h"
 
 #include <memory>
+#include <utility>
 
 namespace molvane {
 
@@ -32,6 +33,12 @@ public:
     bool pasteHeld() const { return paste_ && paste_->dragging(); }
     // A button is down on something a tool follows.
     bool gestureActive() const;
+    // The last pointer position on the canvas, snapped.
+    QPoint pointer() const { return pointer_; }
+    void setPointer(QPoint at) { pointer_ = at; }
+    // A file dialog closed by a double-click leaves its button's release to come: not for the canvas.
+    void ignoreNextRelease(bool ignore) { ignoreRelease_ = ignore; }
+    bool takeIgnoredRelease() { return std::exchange(ignoreRelease_, false); }
 
     // The canvas.
     Drawing& drawing() override;
@@ -74,6 +81,8 @@ private:
     std::unique_ptr<PasteTool> paste_;
     std::unique_ptr<CanvasTool> tool_;
     std::unique_ptr<CanvasTool> retired_; // replaced while it may still be on the stack
+    QPoint pointer_;
+    bool ignoreRelease_ = false;
 };
 
 } // namespace molvane

@@ -263,11 +263,7 @@ void MainWindowBuilder::buildCanvas()
         [w = &w_](Canvas& canvas, const QRect& exposed) { w->paintOverlays(canvas, exposed); },
         [w = &w_] { return w->overlayArea(); });
     w_.keys_.createTimers(&w_);
-    w_.autoScrollTimer_ = new QTimer(&w_);
-    w_.autoScrollTimer_->setInterval(15);
-    QObject::connect(w_.autoScrollTimer_, &QTimer::timeout, &w_, [w = &w_] {
-        w->autoScrollStep(w->scrollBox_->viewport()->mapFromGlobal(QCursor::pos()));
-    });
+    w_.autoScroll_.createTimer(&w_);
 }
 
 void MainWindowBuilder::buildStatusBar()

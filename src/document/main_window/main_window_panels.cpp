@@ -156,7 +156,7 @@ QWidget* MainWindowBuilder::buildCharacterArea()
         setHint(b, characterButtonHintPrefix() + contents[i]);
         grid->addWidget(b, i / kCharButtonsPerRow, i % kCharButtonsPerRow);
         ui_.charButtons.push_back(b);
-        QObject::connect(b, &QToolButton::clicked, &w_, [w = &w_, i] { w->charButtonClick(i); });
+        QObject::connect(b, &QToolButton::clicked, &w_, [w = &w_, i] { w->text_.charButtonClick(i); });
     }
     ui_.charButtons[2]->setChecked(true); // "C"
     h->addLayout(grid);
@@ -170,13 +170,13 @@ QWidget* MainWindowBuilder::buildCharacterArea()
     ui_.sbStr->setProperty("tag", 2);
     ui_.sbStr->setFixedSize(44, kCharButtonHeight);
     setHint(ui_.sbStr, u(texts::kStrHint));
-    QObject::connect(ui_.sbStr, &QToolButton::clicked, &w_, [w = &w_] { w->sbStrClick(); });
+    QObject::connect(ui_.sbStr, &QToolButton::clicked, &w_, [w = &w_] { w->text_.sbStrClick(); });
     auto* editStr = new QToolButton(area);
     editStr->setObjectName(QStringLiteral("sbEditStr"));
     editStr->setText(u(texts::kEditStrCaption));
     editStr->setFixedSize(44, kCharButtonHeight);
     setHint(editStr, u(texts::kEditStrHint));
-    QObject::connect(editStr, &QToolButton::clicked, &w_, [w = &w_] { w->sbEditStrClick(); });
+    QObject::connect(editStr, &QToolButton::clicked, &w_, [w = &w_] { w->text_.sbEditStrClick(); });
     strColumn->addWidget(ui_.sbStr);
     strColumn->addWidget(editStr);
     strColumn->addStretch(1);

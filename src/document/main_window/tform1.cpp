@@ -40,10 +40,10 @@ TForm1::TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent)
     lastToolButton_ = ui_.toolButtons[fkSingle];
     resetDrawingConditions(false);
     createDataFolders(folders_);
-    partPicFolder_ = folders_.partPictures;
+    files_.setPartPicFolder(folders_.partPictures);
     updateStatusPosition({0, 0});
-    loadSettingsFile();
-    fileDialogs.setUp(folders_, partPicFolder_);
+    files_.loadSettingsFile();
+    fileDialogs.setUp(folders_, files_.partPicFolder());
     // Every mouse event of the program first erases the cursor marks.
     qApp->installEventFilter(this);
 }
@@ -52,7 +52,7 @@ TForm1::~TForm1() { qApp->removeEventFilter(this); }
 
 void TForm1::setCaptionFor(const QString& fileName)
 {
-    fileName_ = fileName;
+    files_.setFileName(fileName);
     const QString name = QString::fromLatin1(kApplicationName);
     setWindowTitle(fileName.isEmpty() ? name : name + QStringLiteral(" ～ ") + QFileInfo(fileName).fileName());
 }
@@ -105,7 +105,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
             return toolButtonMouse(tool, mouse);
         for (std::size_t i = 0; i < ui_.charButtons.size(); ++i)
             if (watched == ui_.charButtons[i])
-                return charButtonMouse(int(i), mouse);
+                return text_.charButtonMouse(int(i), mouse);
         // "線種": a right press opens the dialog at once for the right-click style; any other press
         // opens it from the click.
         if (watched == ui_.sbSettei) {
@@ -125,7 +125,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
         }
         // Typing into the short-text memo chooses the short text.
         if (watched == ui_.edStr->viewport() && !ui_.sbStr->isChecked())
-            sbStrClick();
+            text_.sbStrClick();
     }
     // The panels let the pointer through, so a click anywhere on the bar arrives here once.
     if (watched == statusBar() && e->type() == QEvent::MouseButtonPress) {
@@ -151,12 +151,12 @@ bool TForm1::keyForThisWindow(QObject* watched) const
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
-    if (!askToSaveModified()) {
+    if (!files_.askToSaveModified()) {
         e->ignore();
         return;
     }
     // A settings file that cannot be written is reported, but never keeps the program from closing.
-    saveSettingsFile();
+    files_.saveSettingsFile();
     e->accept();
 }
 

@@ -7,12 +7,16 @@
 #include "document/edit_mode.h"
 #include "document/figure_creation.h"
 #include "document/figure_file.h"
+#include "document/main_window/auto_scroll.h"
 #include "document/main_window/canvas_keys.h"
 #include "document/main_window/canvas_tool_host.h"
 #include "document/main_window/canvas_view.h"
+#include "document/main_window/clipboard_commands.h"
 #include "document/main_window/drawing_style_state.h"
+#include "document/main_window/file_commands.h"
 #include "document/main_window/main_file_dialogs.h"
 #include "document/main_window/main_window_controls.h"
+#include "document/main_window/text_buttons.h"
 #include "document/tool_settings.h"
 #include "platform/data_folder.h"
 #include "platform/prompts.h"
@@ -32,9 +36,13 @@ enum class ReformControl { Width, Shape, Size, Style, Precision };
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
+    friend class AutoScroll;
     friend class CanvasKeys;
     friend class CanvasToolHost;
+    friend class ClipboardCommands;
+    friend class FileCommands;
     friend class MainWindowBuilder;
+    friend class TextButtons;
 
 public:
     TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent = nullptr);
@@ -49,7 +57,6 @@ public:
     const ToolSettingsTable& toolSettings() const { return toolSettings_; }
     int currentLineStyle() const { return style_.currentLineStyle; }
     const CanvasFont& canvasFont() const { return style_.font; }
-    QString fileName() const { return fileName_; }
     CanvasView* canvasView() const { return view_; }
     QScrollArea* scrollBox() const { return scrollBox_; }
 
@@ -66,8 +73,6 @@ public:
     void applyCanvasSizeIfChanged();
     // Loads the tool's settings into the reform controls and the canvas pen and brush.
     void selectToolSettings(EditMode mode);
-    // The text-input dialog that "編集" opens for the short text.
-    void setTextDialog(class TFormMoji* dialog) { textDialog_ = dialog; }
     // The drawing-style dialog that "線種" opens.
     void setStyleDialog(class TForm2* dialog) { styleDialog_ = dialog; }
     // The environment dialog that "環境設定" opens.
@@ -77,33 +82,22 @@ public:
     // "線種": the drawing-style dialog, then its style for new figures or the selected ones.
     void sbSetteiClick();
     bool isDragging() const { return tools_.gestureActive(); }
-    QString buttonText() const { return buttonText_; }
-    int textSource() const { return textSource_; }
+    TextButtons& textButtons() { return text_; }
     bool popupJustShown() const { return popupJustShown_; }
     QMenu* popupMenu() const { return ui_.popupMenu; }
     void setCaptionFor(const QString& fileName);
     void updateStatusPosition(QPoint screen);
 
-    // File commands (tform1_file.cpp).
-    void mmFileNewClick();
-    void mmFileOpenClick();
-    void mmFileSaveClick();
-    bool mmFileSaveAsClick();
-    void sbLoadClick();
-    void sbSaveClick();
-    void mmChangeDataClick();
-    // A file named on the command line: a partial figure file of that name in the partial-figure folder
-    // wins; otherwise a .jpg or .bmp picture that exists waits to be placed.
-    void openStartupFile(const QString& argument);
-    // The picture waiting to be placed (a picture named at start) and its file name.
-    const QImage& pendingPicture() const { return pendingPicture_; }
-    QString pictureFileName() const { return pictureFileName_; }
-    QString partPicFolder() const { return partPicFolder_; }
-    // The contents of the 72 character buttons as their hints hold them.
-    QStringList characterButtonHints() const;
-    void applyButtonContent(int index, const QString& content);
-    // Writes the settings file; false (after saying so) when it could not be written.
-    bool saveSettingsFile();
+    // File commands (file_commands.cpp).
+    void mmFileNewClick() { files_.mmFileNewClick(); }
+    void mmFileOpenClick() { files_.mmFileOpenClick(); }
+    void mmFileSaveClick() { files_.mmFileSaveClick(); }
+    bool mmFileSaveAsClick() { return files_.mmFileSaveAsClick(); }
+    void sbLoadClick() { files_.sbLoadClick(); }
+    void sbSaveClick() { files_.sbSaveClick(); }
+    void mmChangeDataClick() { files_.mmChangeDataClick(); }
+    void openStartupFile(const QString& argument) { files_.openStartupFile(argument); }
+    FileCommands& files() { return files_; }
 
     // Selecting (tform1_selection.cpp).
     QRect selRange() const { return tools_.selection().range(); }
@@ -126,14 +120,14 @@ public:
     void connectCancelClick() { enterPickMode(EditMode::Disconnect); }
     void informationClick() { enterPickMode(EditMode::Information); }
 
-    // The figure clipboard and the paste frame (tform1_clipboard.cpp).
-    void Copy1Click();
-    void Cut1Click();
-    void Paste1Click();
-    void Delete1Click();
+    // The figure clipboard and the paste frame (clipboard_commands.cpp).
+    void Copy1Click() { clipboard_.Copy1Click(); }
+    void Cut1Click() { clipboard_.Cut1Click(); }
+    void Paste1Click() { clipboard_.Paste1Click(); }
+    void Delete1Click() { clipboard_.Delete1Click(); }
+    const ClipboardCommands& clipboard() const { return clipboard_; }
     bool pasteFrameShown() const { return tools_.pasteShown(); }
     QRect pasteFrameRect() const { return pasteFrameShown() ? tools_.paste()->frameRect() : QRect(); }
-    const QByteArray& clipStream() const { return clipStream_; }
 
     // The keys reach the window before the focused control; each returns whether it used the key.
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false)
@@ -152,7 +146,7 @@ public:
     void tmKeyMoveTimer() { keys_.tick(); }
     bool keyMoveRunning() const { return keys_.moving(); }
     // One pass of the auto-scroll while dragging; pointer in the scroll box's viewport coordinates.
-    bool autoScrollStep(QPoint pointer);
+    bool autoScrollStep(QPoint pointer) { return autoScroll_.step(pointer); }
     // The wheel over the view at pointer (viewport coordinates); false when it is not over the view.
     bool FormMouseWheel(QPoint pointer, int delta);
     const FigureList& moveList() const { return tools_.selection().moveList(); }
@@ -187,24 +181,11 @@ private:
     void setCanvasHint(const char* hint);
 
     // Selecting (tform1_selection.cpp).
-    int countSelected() const { return selectedCount(); }
     void pressSelectionButton(int button);
     void loadFigureValues(const TFigure& f);
     void paintSelection(Canvas& canvas, const QRect& exposed);
     void selectionPopupStates();
     void updateCanvasHintForTool();
-
-    // Auto-scroll (tform1_move.cpp).
-    void startAutoScroll();
-
-    // The figure clipboard and the paste frame (tform1_clipboard.cpp).
-    FigureRegion copiedArea() const;
-    bool copySelection();
-    void deleteSelected();
-    void showPasteFrame(const FigureRegion& region);
-    void hidePasteFrame();
-    bool clipboardItemsEnabled() const;
-    void clipboardPopupStates();
 
     // Tip connection and figure information (tform1_tips.cpp).
     void endPickMode();
@@ -216,14 +197,8 @@ private:
     // Reforming (tform1_reform.cpp).
     std::vector<int> reformTargets();
 
-    // Tool and character buttons (tform1_tools.cpp).
+    // Tool buttons (tform1_tools.cpp).
     bool toolButtonMouse(QToolButton* button, QMouseEvent* e);
-    bool charButtonMouse(int index, QMouseEvent* e);
-    void charButtonClick(int index);
-    void chooseTextTool(QAbstractButton* source, int textSource);
-    void editCharButton(int index);
-    void sbStrClick();
-    void sbEditStrClick();
     void storeToolValue();
 
     // Conditions and tools (tform1_conditions.cpp).
@@ -234,9 +209,6 @@ private:
     void popupStates();
     void undoClick();
     void redoClick();
-    bool askToSaveModified();
-    void loadSettingsFile();
-    bool writeWholeDrawing(const QString& name);
 
     Prompts& prompts_;
     DataFolders folders_;
@@ -248,26 +220,16 @@ private:
     int previousZoom_ = 100;
     bool lastFigureExists_ = false;
     bool lastReformArmed_ = false;
-    int textSource_ = 1;
-    QString buttonText_ = QStringLiteral("C");
-    QString fileName_;
-    QString lastPartialName_;
-    QString partPicFolder_;
-    QString pictureFileName_;
-    QImage pendingPicture_;
-    QTimer* autoScrollTimer_ = nullptr;
-    bool autoScrolled_ = false;
-    QByteArray clipStream_;         // the copied figures, as the clipboard container holds them
-    // A file dialog closed by a double-click leaves its button's release to come: not for the canvas.
-    bool ignoreCanvasRelease_ = false;
-    QPoint pointer_; // the last pointer position on the canvas, snapped
+    TextButtons text_{*this};
+    FileCommands files_{*this};
+    AutoScroll autoScroll_{*this};
+    ClipboardCommands clipboard_{*this};
     int continueSelect_ = 0;
     bool popupJustShown_ = false;
     CanvasToolHost tools_{*this};
     CanvasKeys keys_{*this};
     bool popupCommandRan_ = false; // a command of the popup menu ran since it opened
     QAbstractButton* lastToolButton_ = nullptr;
-    class TFormMoji* textDialog_ = nullptr;
     class TForm2* styleDialog_ = nullptr;
     class TForm3* environmentDialog_ = nullptr;
 

@@ -95,7 +95,7 @@ void TForm1::toolButtonClicked(int tag)
     if (!selection)
         lastToolButton_ = ui_.toolButtons.value(tag);
     updateCanvasHintForTool();
-    updateStatusPosition(pointer_);
+    updateStatusPosition(tools_.pointer());
 }
 
 void TForm1::sbPosFuncClick()
@@ -123,16 +123,17 @@ void TForm1::sbSetupClick()
         return;
     const auto* setup = findChild<QToolButton*>(QStringLiteral("sbSetup"));
     environmentDialog_->setWindowTitle(setup->toolTip().section(u(texts::kHintSeparator), 0, 0));
-    environmentDialog_->setPartPicFolder(partPicFolder_);
+    environmentDialog_->setPartPicFolder(files_.partPicFolder());
     environmentDialog_->showSettings(drawing_.settings);
     if (environmentDialog_->exec() != QDialog::Accepted)
         return;
-    const QString folderBefore = partPicFolder_;
-    environmentDialog_->applyTo(drawing_.settings, partPicFolder_, folders_.partPictures);
-    if (partPicFolder_ != folderBefore) {
+    QString folder = files_.partPicFolder();
+    environmentDialog_->applyTo(drawing_.settings, folder, folders_.partPictures);
+    if (folder != files_.partPicFolder()) {
+        files_.setPartPicFolder(folder);
         // The partial-picture dialogs start in the user's folder from now on.
-        fileDialogs.MyOpenPictureDialog1.InitialDir = fileDialogs.MySavePictureDialog1.InitialDir = partPicFolder_;
-        fileDialogs.MyOpenPictureDialog3.InitialDir = partPicFolder_;
+        fileDialogs.MyOpenPictureDialog1.InitialDir = fileDialogs.MySavePictureDialog1.InitialDir = folder;
+        fileDialogs.MyOpenPictureDialog3.InitialDir = folder;
     }
     // The cross-hair setting takes effect in a range selection entered again.
     if (isRangeMode(mode_))
@@ -186,7 +187,7 @@ void TForm1::popupStates()
     ui_.popupUndo->setEnabled(drawing_.canUndo());
     ui_.popupRedo->setEnabled(drawing_.canRedo());
     selectionPopupStates();
-    clipboardPopupStates();
+    clipboard_.popupStates();
 }
 
 void TForm1::undoClick()
@@ -194,7 +195,7 @@ void TForm1::undoClick()
     settleReform(true); // so that the reforms themselves can be undone
     if (pasteFrameShown()) {
         // Undo takes back the paste that is still waiting: nothing is placed.
-        hidePasteFrame();
+        clipboard_.hidePasteFrame();
         mode_ = returnMode_;
         view_->update();
         return;
@@ -215,18 +216,6 @@ void TForm1::redoClick()
     drawing_.redo(prompts_);
     setLastReformPanel(false, false);
     view_->update();
-}
-
-bool TForm1::askToSaveModified()
-{
-    if (!drawing_.isModified())
-        return true;
-    prompts_.beep(BeepKind::Warning);
-    switch (prompts_.message(u(texts::kAskSaveModified), MessageType::Confirmation, MessageButtons::YesNoCancel)) {
-    case Answer::Yes: return mmFileSaveAsClick();
-    case Answer::No: return true;
-    default: return false;
-    }
 }
 
 } // namespace molvane

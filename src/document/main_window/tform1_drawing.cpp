@@ -37,7 +37,7 @@ DrawingConditions TForm1::conditions() const
     c.fillColor = style_.brushColor;
     c.fontName = style_.font.name;
     // Lines of a short text are kept with CR LF between them.
-    c.text = textSource_ == 1 ? buttonText_ : ui_.edStr->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    c.text = text_.textOfNewFigure();
     c.zoom = zoom();
     return c;
 }
@@ -74,7 +74,7 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
 {
     const QPoint at = e->position().toPoint();
     // A dialog's double-click whose release went elsewhere: this press starts a gesture of its own.
-    ignoreCanvasRelease_ = false;
+    tools_.ignoreNextRelease(false);
     if (e->button() == Qt::RightButton) {
         canvasRightPress(at);
         return;
@@ -83,7 +83,7 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
         return;
     view_->setFocus();
     view_->eraseMarks();
-    pointer_ = snap(at);
+    tools_.setPointer(snap(at));
     settleReform(false);
     if (swallowsPopupClick(mode_) && std::exchange(popupJustShown_, false))
         return;
@@ -92,7 +92,7 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
     if (pasteFrameShown()) {
         tools_.paste()->press({at, e->modifiers()});
         if (tools_.pasteHeld())
-            startAutoScroll();
+            autoScroll_.start();
         return;
     }
     if (mode_ == EditMode::PicturePlacing) {
@@ -103,7 +103,7 @@ void TForm1::Image1MouseDown(QMouseEvent* e)
         tool->press({at, e->modifiers()});
         if (const CanvasTool* still = tools_.activeTool(); still && still->dragging()) {
             setCanvasHint(kDraggingHint);
-            startAutoScroll();
+            autoScroll_.start();
         }
     }
 }
@@ -113,16 +113,16 @@ void TForm1::Image1MouseMove(QMouseEvent* e)
     const QPoint at = e->position().toPoint();
     const QPoint point = snap(at);
     // A mouse move of more than two pixels ends keyboard pointing.
-    const QPoint travelled = point - pointer_;
+    const QPoint travelled = point - tools_.pointer();
     if (!keys_.synthesizing() && (std::abs(travelled.x()) > 2 || std::abs(travelled.y()) > 2))
         keys_.endPointing();
     if (e->buttons() & Qt::LeftButton) {
         if (tools_.pasteHeld() && tools_.paste()->serves(mode_))
             tools_.paste()->move({at, e->modifiers()});
         else if (CanvasTool* tool = tools_.toolForMode())
-            tool->move({at, e->modifiers(), autoScrolled_});
+            tool->move({at, e->modifiers(), autoScroll_.scrolled()});
     }
-    pointer_ = point;
+    tools_.setPointer(point);
     view_->setMarkStyle(markStyleFor(mode_));
     view_->showMarks(point);
     updateStatusPosition(point);
@@ -130,7 +130,7 @@ void TForm1::Image1MouseMove(QMouseEvent* e)
 
 void TForm1::Image1MouseUp(QMouseEvent* e)
 {
-    if (std::exchange(ignoreCanvasRelease_, false))
+    if (tools_.takeIgnoredRelease())
         return; // the release of the double-click that closed a file dialog
     if (e->button() != Qt::LeftButton)
         return;
@@ -142,7 +142,7 @@ void TForm1::Image1MouseUp(QMouseEvent* e)
     view_->eraseMarks();
     if (tools_.paste())
         tools_.paste()->cancel(); // a frame held in another mode is let go
-    autoScrollTimer_->stop();
+    autoScroll_.stop();
     keys_.endPointing();
     updateCanvasHintForTool();
 }
@@ -153,7 +153,7 @@ void TForm1::canvasRightPress(QPoint at)
     if (pasteFrameShown() && tools_.paste()->rightPress(at))
         return;
     const bool selecting = isSelecting(mode_);
-    if (countSelected() == 0 || wasDragging || keys_.moving()) {
+    if (selectedCount() == 0 || wasDragging || keys_.moving()) {
         // A right press cancels: the figure being drawn, the move, the selection.
         if (CanvasTool* tool = tools_.activeTool())
             tool->cancel();
@@ -164,7 +164,7 @@ void TForm1::canvasRightPress(QPoint at)
         else
             drawing_.clearSelection();
     }
-    autoScrollTimer_->stop();
+    autoScroll_.stop();
     updateCanvasHintForTool();
     if (wasDragging)
         return;

@@ -1,4 +1,4 @@
-// Scrolling by itself at the view's edges while dragging, and the mouse wheel.
+// The mouse wheel over the view: it scrolls, or zooms with Ctrl.
 
 #include "document/canvas_geometry.h"
 #include "document/figure_commit.h"
@@ -16,41 +16,6 @@
 #include <QScrollBar>
 
 namespace molvane {
-
-void TForm1::startAutoScroll()
-{
-    if (!autoScrollTimer_->isActive())
-        autoScrollTimer_->start();
-}
-
-bool TForm1::autoScrollStep(QPoint pointer)
-{
-    if (!tools_.gestureActive()) {
-        autoScrollTimer_->stop();
-        return false;
-    }
-    const int step = drawing_.settings.autoScrollSpeed + (zoom() > 100 ? drawing_.settings.masuHaba : 0);
-    QScrollBar* h = scrollBox_->horizontalScrollBar();
-    QScrollBar* v = scrollBox_->verticalScrollBar();
-    const QPoint before(h->value(), v->value());
-    const QSize client = scrollBox_->viewport()->size();
-    if (pointer.x() < 0)
-        h->setValue(h->value() - step);
-    else if (pointer.x() > client.width())
-        h->setValue(h->value() + step);
-    if (pointer.y() < 0)
-        v->setValue(v->value() - step);
-    else if (pointer.y() > client.height())
-        v->setValue(v->value() + step);
-    const bool wasScrolled = autoScrolled_;
-    autoScrolled_ = QPoint(h->value(), v->value()) != before;
-    if (!autoScrolled_ && !wasScrolled)
-        return false;
-    // Follow the pointer with the figure being drawn or moved.
-    if (CanvasTool* tool = tools_.activeTool())
-        tool->autoScrolled(snap(view_->mapFrom(scrollBox_->viewport(), pointer)));
-    return autoScrolled_;
-}
 
 bool TForm1::FormMouseWheel(QPoint pointer, int delta)
 {

@@ -133,7 +133,7 @@ void TForm1::sbSetteiClick()
         toolSettings_.store(int(mode_), t);
     }
     applyReform(ReformControl::Style);
-    if (countSelected() > 0) {
+    if (selectedCount() > 0) {
         style_.font = font;
         style_.penColor = pen;
         style_.fillColor = aux;

@@ -38,7 +38,7 @@ void TForm1::updateCanvasHintForTool()
 
 void TForm1::resetSelection()
 {
-    hidePasteFrame();
+    clipboard_.hidePasteFrame();
     drawing_.clearSelection();
     tools_.selection().dropMove();
     drawing_.rebuildBitmap();

@@ -1,0 +1,55 @@
+#pragma once
+// The main window's file commands: whole and partial figure files, the old-data conversion, the file
+// named on the command line and the settings file. It keeps the names these commands remember and the
+// picture a file named at start leaves waiting to be placed.
+
+#include <QImage>
+#include <QString>
+
+namespace molvane {
+
+class TForm1;
+
+class FileCommands {
+public:
+    explicit FileCommands(TForm1& window) : w_(window) {}
+
+    void mmFileNewClick();
+    void mmFileOpenClick();
+    void mmFileSaveClick();
+    bool mmFileSaveAsClick();
+    void sbLoadClick();
+    void sbSaveClick();
+    void mmChangeDataClick();
+    // A file named on the command line: a partial figure file of that name in the partial-figure folder
+    // wins; otherwise a .jpg or .bmp picture that exists waits to be placed.
+    void openStartupFile(const QString& argument);
+    // Before the drawing goes: asks whether to save it first; false when the user cancelled.
+    bool askToSaveModified();
+    // Reads the settings file into the drawing's settings and the character buttons.
+    void loadSettingsFile();
+    // Writes the settings file; false (after saying so) when it could not be written.
+    bool saveSettingsFile();
+
+    // The file the drawing was opened from or last saved to; empty for a new drawing.
+    QString fileName() const { return fileName_; }
+    void setFileName(const QString& name) { fileName_ = name; }
+    // The picture waiting to be placed (a picture named at start) and its file name.
+    const QImage& pendingPicture() const { return pendingPicture_; }
+    QString pictureFileName() const { return pictureFileName_; }
+    // The partial-picture folder, as the settings file and the environment dialog keep it.
+    QString partPicFolder() const { return partPicFolder_; }
+    void setPartPicFolder(const QString& folder) { partPicFolder_ = folder; }
+
+private:
+    bool writeWholeDrawing(const QString& name);
+
+    TForm1& w_;
+    QString fileName_;
+    QString lastPartialName_;
+    QString partPicFolder_;
+    QString pictureFileName_;
+    QImage pendingPicture_;
+};
+
+} // namespace molvane
