@@ -3,6 +3,7 @@
 #include "document/canvas_geometry.h"
 #include "document/figure_commit.h"
 #include "document/geometry.h"
+#include "document/picture_figure.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +24,26 @@ PasteTool::PasteTool(CanvasEnvironment& env, PlacingEnvironment& window, const F
     const double s = env_.keyboardPointing() ? 1.0 : step;
     offset_ = QPoint(int(std::lround(s * std::nearbyint(region.left / s))) - region.left,
                      int(std::lround(s * std::nearbyint(region.top / s))) - region.top);
+    centreFrame();
+}
+
+PasteTool::PasteTool(CanvasEnvironment& env, PlacingEnvironment& window, WaitingPicture picture)
+    : env_(env), window_(window), picture_(std::move(picture))
+{
+    const QImage& p = picture_->picture;
+    const Drawing& d = env_.drawing();
+    sizeOffset_ = pictureSizeOffset(p.size(), 0, env_.conditions().sizeStep, d.renderSettings());
+    preview_ = p.convertToFormat(QImage::Format_RGB32);
+    Canvas canvas(preview_);
+    canvas.setPen({clRed, 1, PenStyle::Dot});
+    canvas.setBrush({clRed, BrushStyle::Clear});
+    canvas.rectangle({0, 0}, {p.width() - 1, p.height() - 1});
+    canvas.flush();
+    centreFrame();
+}
+
+void PasteTool::centreFrame()
+{
     const QRect visible = window_.visibleArea();
     const QSize frame = frameSize();
     const QPoint centre((visible.width() - frame.width()) / 2 + visible.left(),
@@ -32,7 +53,8 @@ PasteTool::PasteTool(CanvasEnvironment& env, PlacingEnvironment& window, const F
 
 QSize PasteTool::frameSize() const
 {
-    const QSize model = env_.drawing().pasteImage.size();
+    const QSize model = picture_ ? picture_->picture.size() + 2 * QSize(sizeOffset_.x(), sizeOffset_.y())
+                                 : env_.drawing().pasteImage.size();
     return {std::max(1, toScreen(model.width(), env_.zoom())),
             std::max(1, toScreen(model.height(), env_.zoom()))};
 }
@@ -116,19 +138,28 @@ void PasteTool::hide()
 {
     if (!shown_)
         return;
+    takeDown();
+    window_.placingEnded();
+}
+
+void PasteTool::takeDown()
+{
     env_.invalidate(frameRect());
     shown_ = false;
     dragging_ = false;
     Drawing& d = env_.drawing();
     d.pasteList.clear();
     d.pasteImage = QImage();
-    window_.placingEnded();
 }
 
 void PasteTool::place()
 {
     Drawing& d = env_.drawing();
     const QPoint at = frameRect().topLeft();
+    if (picture_) {
+        placePicture(at);
+        return;
+    }
     const FigureList waiting = d.pasteList;
     d.clearSelection();
     hide();
@@ -137,6 +168,28 @@ void PasteTool::place()
     d.pushHistory();
     d.rebuildBitmap();
     window_.figuresPlaced();
+}
+
+void PasteTool::placePicture(QPoint at)
+{
+    Drawing& d = env_.drawing();
+    d.clearSelection();
+    takeDown();
+    DrawingConditions c = env_.conditions();
+    c.kind = fkPicture;
+    c.text = picture_->name;
+    FinishInputs in;
+    in.zoom = env_.zoom();
+    in.mouseDown = in.mouseUp = at;
+    in.fineMoveActive = d.settings.smallMoveOneDot && env_.keyboardPointing();
+    in.picturePendingOffset = sizeOffset_;
+    in.picture = picture_->picture;
+    in.pictureFileName = picture_->name;
+    in.cursorPrecision = env_.precision();
+    commitFinishedFigure(d.figures, d.bitmap(), finishFigure(createFigure(c, at, at), in), d.lastRecorded,
+                         d.renderSettings());
+    d.pushHistory();
+    window_.picturePlaced();
 }
 
 QRegion PasteTool::overlayArea() const
@@ -149,13 +202,13 @@ void PasteTool::paintOverlay(Canvas& canvas, const QRect& exposed) const
     const QRect r = frameRect();
     if (r.isNull() || !r.intersects(exposed))
         return;
-    const QImage& picture = env_.drawing().pasteImage;
+    const QImage& picture = picture_ ? preview_ : env_.drawing().pasteImage;
     if (scaledZoom_ != env_.zoom() || scaled_.isNull() || scaledKey_ != picture.cacheKey()) {
         scaled_ = picture.scaled(r.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         scaledZoom_ = env_.zoom();
         scaledKey_ = picture.cacheKey();
     }
-    canvas.drawImage(r, scaled_);
+    canvas.drawImage(r, scaled_, {}, false, picture_.has_value());
 }
 
 } // namespace molvane

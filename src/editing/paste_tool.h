@@ -3,11 +3,14 @@
 // list and show as their picture in a frame, centred in the visible part of the view. The frame is
 // dragged by the mouse or stepped by the keys and snapped to the grid as it goes; the release (or the
 // last key let go) places the figures at the frame's corner as one undo state. A right press drops them.
+// A picture waits the same way (white shown transparent, a red dotted line along its edge) and becomes a
+// picture figure where it is dropped.
 
 #include "document/figure_file.h"
 #include "editing/canvas_tool.h"
 
 #include <QImage>
+#include <optional>
 
 namespace molvane {
 
@@ -26,16 +29,30 @@ public:
     virtual void placingEnded() = 0;
     // They were placed, in the drawing and its history.
     virtual void figuresPlaced() = 0;
+    // The waiting picture became the drawing's last figure, in its history; the mode stays until the
+    // next press, so the reform controls can still act on it.
+    virtual void picturePlaced() = 0;
     // A right press dropped them: the selection starts afresh and the canvas menu opens here.
     virtual void openCanvasMenu(QPoint at) = 0;
+};
+
+// A picture that becomes a picture figure where the frame is dropped.
+struct WaitingPicture {
+    QImage picture; // pure white is transparent
+    QString name;   // the file it came from: the figure's text
 };
 
 class PasteTool : public CanvasTool {
 public:
     // region: where the figures stood when they were copied or saved, in model pixels.
     PasteTool(CanvasEnvironment& env, PlacingEnvironment& window, const FigureRegion& region);
+    // The frame of a picture is as large as the picture figure of the current size choice will be.
+    PasteTool(CanvasEnvironment& env, PlacingEnvironment& window, WaitingPicture picture);
 
-    bool serves(EditMode mode) const override { return mode == EditMode::PastePlacing; }
+    bool serves(EditMode mode) const override
+    {
+        return mode == (picture_ ? EditMode::PicturePlacing : EditMode::PastePlacing);
+    }
     // A press on the frame grabs it; beside it the user is told to drag the frame.
     void press(const PointerEvent& e) override;
     void move(const PointerEvent& e) override;
@@ -62,9 +79,12 @@ public:
     QPoint heldAt() const { return corner_ + grip_; }
 
 private:
+    void centreFrame();
     QSize frameSize() const;
     void moveTo(QPoint corner);
+    void takeDown();
     void place();
+    void placePicture(QPoint at);
 
     CanvasEnvironment& env_;
     PlacingEnvironment& window_;
@@ -74,6 +94,9 @@ private:
     bool keyStepped_ = false;
     bool shown_ = true;
     bool dragging_ = false;
+    std::optional<WaitingPicture> picture_;
+    QPoint sizeOffset_;     // model pixels by which the picture figure reaches beyond the picture per side
+    QImage preview_;        // the picture with its red dotted edge
     mutable QImage scaled_; // the picture at the frame's size
     mutable int scaledZoom_ = 0;
     mutable qint64 scaledKey_ = 0;

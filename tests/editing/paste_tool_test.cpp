@@ -19,7 +19,7 @@ public:
     int precision() const override { return 3; }
     QPoint snap(QPoint view) const override { return view; }
     bool keyboardPointing() const override { return false; }
-    DrawingConditions conditions() const override { return {}; }
+    DrawingConditions conditions() const override { return conditions_; }
     Canvas& measuringCanvas() const override { return measuring_; }
     Prompts& prompts() override { return prompts_; }
     QRect viewRect() const override { return {0, 0, 1500, 1000}; }
@@ -34,12 +34,15 @@ public:
     void toolFinished() override { ADD_FAILURE() << "placing ends on its own"; }
     void placingEnded() override { ++ended; }
     void figuresPlaced() override { ++placed; }
+    void picturePlaced() override { ++picturesPlaced; }
     void openCanvasMenu(QPoint) override { ADD_FAILURE() << "no right press"; }
 
     Drawing drawing_;
     ScriptedPrompts prompts_;
     int ended = 0;
     int placed = 0;
+    int picturesPlaced = 0;
+    DrawingConditions conditions_;
 
 private:
     mutable QImage measured_{1, 1, QImage::Format_RGB32};
@@ -84,6 +87,54 @@ TEST(PasteTool, TheFrameFollowsTheDragOnTheCopiedGridPhaseAndTheReleasePlacesThe
     EXPECT_TRUE(env.drawing_.pasteList.empty());
     EXPECT_EQ(env.ended, 1);
     EXPECT_EQ(env.placed, 1);
+}
+
+TEST(PasteTool, APictureWaitsAtTheSizeOfItsFigureWithWhiteSeeThroughAndBecomesAPictureFigureWhereDropped)
+{
+    FakeCanvas env;
+    env.conditions_.kind = fkPicture;
+    env.conditions_.sizeStep = 1; // "-1": three quarters of the picture
+    QImage picture(200, 100, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int y = 40; y < 60; ++y)
+        for (int x = 90; x < 110; ++x)
+            picture.setPixel(x, y, qRgb(0, 0, 255));
+    PasteTool tool(env, env, WaitingPicture{picture, QStringLiteral("/p/a.bmp")});
+    EXPECT_TRUE(tool.serves(EditMode::PicturePlacing));
+    EXPECT_FALSE(tool.serves(EditMode::PastePlacing));
+    // 150 x 76: 25 pixels short of the picture on the left and right, 12 on the top and bottom.
+    EXPECT_EQ(tool.frameRect(), QRect(128, 112, 150, 76)) << "centred in sight (125, 112), snapped to 8";
+
+    QImage view(400, 300, QImage::Format_RGB32);
+    view.fill(Qt::black);
+    {
+        Canvas canvas(view);
+        tool.paintOverlay(canvas, view.rect());
+    }
+    EXPECT_EQ(view.pixel(200, 150), qRgb(0, 0, 255)) << "the picture's middle";
+    EXPECT_EQ(view.pixel(160, 130), qRgb(0, 0, 0)) << "its white lets the view show through";
+    int red = 0;
+    for (int x = 128; x < 278; ++x)
+        red += view.pixel(x, 112) == qRgb(255, 0, 0);
+    EXPECT_GT(red, 30) << "a red dotted edge along the top";
+    EXPECT_LT(red, 120) << "dotted, not solid";
+
+    const int before = env.drawing_.history().newest();
+    tool.press({{130, 120}, Qt::NoModifier});
+    tool.move({{146, 128}, Qt::NoModifier});
+    tool.release({{146, 128}, Qt::NoModifier});
+    ASSERT_EQ(env.drawing_.figures.size(), 1u);
+    const TFigure& f = env.drawing_.figures[0];
+    EXPECT_EQ(f.kind, fkPicture);
+    EXPECT_EQ(f.ends[kMainEnd], QPoint(144 - 25, 120 - 12))
+        << "the picture's own corner lies one margin inside the frame's";
+    EXPECT_EQ(f.text, QStringLiteral("/p/a.bmp"));
+    EXPECT_EQ(f.picture.size(), QSize(200, 100));
+    EXPECT_EQ(env.drawing_.bitmap().pixel(144 + 75, 120 + 38), qRgb(0, 0, 255))
+        << "drawn reduced into the frame's place";
+    EXPECT_EQ(env.drawing_.history().newest(), before + 1) << "one undo state";
+    EXPECT_EQ(env.picturesPlaced, 1);
+    EXPECT_EQ(env.ended, 0) << "the mode stays until the next press";
 }
 
 } // namespace

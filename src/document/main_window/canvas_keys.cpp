@@ -176,8 +176,7 @@ void CanvasKeys::pointerKey(int arrow)
 {
     // The pointer goes to the snapped point first; after that each key steps it.
     // On the paste frame the pointer goes to where the frame was grabbed.
-    const QPoint start =
-        w_.mode_ == EditMode::PastePlacing ? w_.tools_.paste()->heldAt() : w_.tools_.pointer();
+    const QPoint start = w_.tools_.placingNow() ? w_.tools_.paste()->heldAt() : w_.tools_.pointer();
     const QPoint next = pointing_ ? start + arrowOffset(arrow, pointerStep()) : start;
     pointing_ = true;
     if (w_.view_->isVisible())
@@ -200,7 +199,7 @@ void CanvasKeys::scrollByKey(int key)
 void CanvasKeys::tick()
 {
     const bool running = timer_->isActive();
-    if (w_.mode_ == EditMode::PastePlacing) {
+    if (w_.tools_.placingNow()) {
         pasteTick(running);
         return;
     }

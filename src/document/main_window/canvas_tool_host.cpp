@@ -44,6 +44,16 @@ void CanvasToolHost::showPaste(const FigureRegion& region)
     paste_ = std::make_unique<PasteTool>(*this, *this, region);
 }
 
+void CanvasToolHost::showPicture(WaitingPicture picture)
+{
+    paste_ = std::make_unique<PasteTool>(*this, *this, std::move(picture));
+}
+
+bool CanvasToolHost::placingNow() const
+{
+    return w_.mode_ == EditMode::PastePlacing || (w_.mode_ == EditMode::PicturePlacing && pasteShown());
+}
+
 bool CanvasToolHost::gestureActive() const
 {
     const CanvasTool* tool = activeTool();
@@ -180,14 +190,28 @@ QString CanvasToolHost::returnToolName() const
 
 void CanvasToolHost::placingEnded()
 {
-    if (w_.mode_ == EditMode::PastePlacing)
+    const bool picture = w_.mode_ == EditMode::PicturePlacing;
+    if (w_.mode_ == EditMode::PastePlacing || picture)
         w_.mode_ = w_.returnMode_;
+    if (picture) // the picture's settings give way to the tool's
+        w_.selectToolSettings(w_.mode_);
 }
 
 void CanvasToolHost::figuresPlaced()
 {
     select_->clearRange();
     w_.mode_ = w_.returnMode_;
+    w_.keys_.endPointing();
+    w_.popupJustShown_ = false;
+    w_.updateCanvasHintForTool();
+    w_.view_->update();
+}
+
+void CanvasToolHost::picturePlaced()
+{
+    select_->clearRange();
+    w_.selectToolSettings(w_.mode_);
+    w_.setLastReformPanel(true, true);
     w_.keys_.endPointing();
     w_.popupJustShown_ = false;
     w_.updateCanvasHintForTool();

@@ -29,8 +29,11 @@ public:
     // The frame of a paste or a partial figure file, while there is one.
     PasteTool* paste() const { return paste_.get(); }
     void showPaste(const FigureRegion& region);
+    void showPicture(WaitingPicture picture);
     bool pasteShown() const { return paste_ && paste_->shown(); }
     bool pasteHeld() const { return paste_ && paste_->dragging(); }
+    // The mode places what waits in the frame (the figures of a paste, or a picture not yet placed).
+    bool placingNow() const;
     // A button is down on something a tool follows.
     bool gestureActive() const;
     // The last pointer position on the canvas, snapped.
@@ -73,6 +76,7 @@ public:
     QString returnToolName() const override;
     void placingEnded() override;
     void figuresPlaced() override;
+    void picturePlaced() override;
     void openCanvasMenu(QPoint at) override;
 
 private:
