@@ -3,6 +3,7 @@
 // undo snapshots, clipboard streams, BMP and JPEG pictures, settings text, CP932 text). BMP depths the
 // writer never produces (1, 4, 8 and 32 bits, other headers, top-down rows) are laid out here byte by
 // byte, the way other programs write them.
+#include "document/clipboard_picture.h"
 #include "document/figure_file.h"
 #include "document/figure_stream.h"
 #include "platform/atomic_file.h"
@@ -13,7 +14,9 @@
 #include "platform/jpeg_codec.h"
 #include "settings/settings_file.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QMimeData>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -59,6 +62,26 @@ bool isBmp(QByteArrayView b)
 bool isJpeg(QByteArrayView b)
 {
     return readJpeg(b).ok();
+}
+// Pasted from the clipboard as a PNG or as a BMP, whichever it is.
+bool isClipboardPicture(QByteArrayView b)
+{
+    for (const char* type : {"image/png", "image/bmp"}) {
+        QMimeData offered;
+        offered.setData(QString::fromLatin1(type), b.toByteArray());
+        if (readClipboardPicture(&offered).outcome == ClipboardPicture::Outcome::Picture)
+            return true;
+    }
+    return false;
+}
+// The picture as Qt's writer of this format writes it (as other programs offer it).
+QByteArray qtEncoded(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
 }
 bool isText(QByteArrayView)
 {
@@ -269,6 +292,16 @@ int main(int argc, char** argv)
           std::tuple{"one-pixel.jpg", pattern(1, 1), 30}}) {
         put(jpeg, name, writeJpeg(image, quality).bytes, isJpeg);
     }
+
+    const QString pasted = folder("clipboard_picture_fuzz");
+    QImage translucent = pattern(6, 4).convertToFormat(QImage::Format_ARGB32);
+    translucent.setPixel(1, 1, qRgba(10, 20, 30, 0));
+    put(pasted, "rgb.png", qtEncoded(pattern(7, 5), "PNG"), isClipboardPicture);
+    put(pasted, "alpha.png", qtEncoded(translucent, "PNG"), isClipboardPicture);
+    put(pasted, "indexed.png", qtEncoded(pattern(5, 5).convertToFormat(QImage::Format_Indexed8), "PNG"),
+        isClipboardPicture);
+    put(pasted, "written-24.bmp", writeBmp(pattern(5, 3)), isClipboardPicture);
+    put(pasted, "8-bit.bmp", handMadeBmp(8, 6, 4, 40, false, false), isClipboardPicture);
 
     const QString ini = folder("ini_reader_fuzz");
     put(ini, "settings.ini", settingsText(), isText);

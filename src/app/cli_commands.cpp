@@ -3,9 +3,8 @@
 #include "document/drawing.h"
 #include "document/figure_file_io.h"
 #include "document/figure_json.h"
+#include "document/picture_export.h"
 #include "platform/atomic_file.h"
-#include "platform/bmp_codec.h"
-#include "platform/jpeg_codec.h"
 #include "platform/stream_prompts.h"
 
 #include <QBuffer>
@@ -30,35 +29,26 @@ QImage partialPicture(const Drawing& d)
     return image;
 }
 
-std::optional<QByteArray> encodePicture(const QImage& image, const QString& extension, QString& why)
-{
-    if (extension == QLatin1String("bmp"))
-        return writeBmp(image);
-    if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg")) {
-        const EncodedJpeg jpeg = writeJpeg(image, 100);
-        if (!jpeg.ok())
-            why = jpeg.error;
-        return jpeg.ok() ? std::optional(jpeg.bytes) : std::nullopt;
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) {
-        why = QStringLiteral("PNG encoding failed");
-        return std::nullopt;
-    }
-    return bytes;
-}
-
+// .bmp, .jpg and .jpeg through the window's own picture writer, so both give the same files; .png by Qt.
 int writePicture(const QImage& image, const QString& output, std::FILE* messages)
 {
     QString why;
-    const std::optional<QByteArray> bytes = encodePicture(image, extensionOf(output), why);
-    if (!bytes || !writeFileAtomically(output, *bytes, &why)) {
-        say(messages, QStringLiteral("%1 に書き込めません: %2").arg(output, why));
-        return kExitFailure;
+    if (isPictureFileName(output)) {
+        const PictureWriteResult written = writePictureFile(image, output);
+        why = written.reason;
+        if (written.ok)
+            return kExitOk;
+    } else {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG"))
+            why = QStringLiteral("PNG encoding failed");
+        else if (writeFileAtomically(output, bytes, &why))
+            return kExitOk;
     }
-    return kExitOk;
+    say(messages, QStringLiteral("%1 に書き込めません: %2").arg(output, why));
+    return kExitFailure;
 }
 
 // Re-encodes through the writer: a whole drawing keeps its canvas, a partial file its region.
@@ -104,7 +94,9 @@ int exportFigureFile(const QString& input, const QString& output, std::FILE* mes
     }
     if (out == QLatin1String("fga") || out == QLatin1String("fgb"))
         return writeFigures(drawing, partial, output, messages);
-    return writePicture(partial ? partialPicture(drawing) : drawing.bitmap(), output, messages);
+    return writePicture(partial ? partialPicture(drawing)
+                                : renderExport(drawing.bitmap(), ExportSource::wholeCanvas()),
+                        output, messages);
 }
 
 int dumpFigureFile(const QString& input, std::FILE* out, std::FILE* messages)

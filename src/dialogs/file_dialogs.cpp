@@ -16,6 +16,7 @@ FileDialogRequest TFileDialogComponent::request() const
     r.defaultExt = DefaultExt;
     r.mustExist = mode_ == FileDialogRequest::Mode::Open;
     r.picturePreview = pictures_;
+    r.filterRenames = pictures_ && mode_ == FileDialogRequest::Mode::Save;
     return r;
 }
 
@@ -54,6 +55,16 @@ bool confirmOverwrite(const QString& path, Prompts& prompts)
     const QString question =
         QStringLiteral("ファイルはすでに存在します。上書き保存しますか。\r\n") + QFileInfo(path).fileName();
     return prompts.message(question, MessageType::Confirmation, MessageButtons::YesNo) == Answer::Yes;
+}
+
+std::optional<QString> nameForPictureFilter(const QString& shownName, int filterIndex)
+{
+    const char* extension = filterIndex == 1 ? ".bmp" : filterIndex == 2 ? ".jpg" : nullptr;
+    const QString name = QFileInfo(shownName).fileName();
+    if (!extension || name.isEmpty())
+        return std::nullopt;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return (dot < 0 ? name : name.left(dot)) + QLatin1String(extension);
 }
 
 } // namespace molvane

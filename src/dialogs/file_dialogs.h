@@ -8,6 +8,7 @@
 #include "platform/prompts.h"
 
 #include <QString>
+#include <optional>
 
 namespace molvane {
 
@@ -73,5 +74,11 @@ public:
 // Asks before an existing file is replaced: the exclamation beep, then "ファイルはすでに存在します。
 // 上書き保存しますか。" and the file's name. True when the user answers Yes (or the file does not exist).
 bool confirmOverwrite(const QString& path, Prompts& prompts);
+
+// The name box's text after the user picks a filter of kPictureFilter in a picture save dialog: the
+// shown name without its folder, its extension (from the last dot on) replaced by the filter's, 1 ".bmp"
+// or 2 ".jpg", or the extension appended to a name without one ("b" gives "b.jpg"). Nothing, so the box
+// stays as it is, for the filter of both kinds (3), any other index, or an empty name.
+std::optional<QString> nameForPictureFilter(const QString& shownName, int filterIndex);
 
 } // namespace molvane

@@ -1,5 +1,6 @@
 #include "dialogs/qt_prompts.h"
 
+#include "dialogs/file_dialogs.h"
 #include "platform/picture_file.h"
 
 #include <QAbstractItemView>
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace molvane {
 
@@ -101,6 +104,46 @@ QLineEdit* nameBox(QFileDialog& dialog)
         if (!qobject_cast<QComboBox*>(edit->parentWidget()))
             return edit;
     return nullptr;
+}
+
+// The file type box: the combo box that lists the name filters.
+QComboBox* typeBox(QFileDialog& dialog, const QStringList& filters)
+{
+    for (QComboBox* box : dialog.findChildren<QComboBox*>()) {
+        bool listsFilters = box->count() == filters.size();
+        for (int i = 0; listsFilters && i < box->count(); ++i)
+            listsFilters = box->itemText(i) == filters[i];
+        if (listsFilters)
+            return box;
+    }
+    return nullptr;
+}
+
+// Picking a filter puts its extension on the name in the name box (nameForPictureFilter). The dialog
+// changes the extension by itself as the filter is picked, and would give the filter of both kinds the
+// first kind's: the rule applies to the name shown before the pick, which the type box's change of
+// index (before the pick is handled) keeps.
+void renameOnFilterChange(QFileDialog& dialog, const QStringList& filters)
+{
+    QComboBox* types = typeBox(dialog, filters);
+    QLineEdit* name = nameBox(dialog);
+    if (!types || !name)
+        return;
+    const auto before = std::make_shared<QString>(name->text());
+    QObject::connect(types, &QComboBox::currentIndexChanged, &dialog,
+                     [before, name] { *before = name->text(); });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, before, name, filters](const QString& filter) {
+            const QString shown =
+                nameForPictureFilter(*before, int(filters.indexOf(filter)) + 1).value_or(*before);
+            if (shown.isEmpty())
+                return;
+            dialog.selectFile(shown);
+            // selectFile leaves a name box that has the focus as it is.
+            if (name->text() != shown)
+                name->setText(shown);
+        });
 }
 
 // Where the folder browser stood when the user last chose a folder with it; centred on the screen the
@@ -202,6 +245,8 @@ FileDialogResult QtPrompts::fileDialog(const FileDialogRequest& request)
         });
     if (request.picturePreview)
         addPicturePreview(dialog);
+    if (save && request.filterRenames)
+        renameOnFilterChange(dialog, filters);
     FileDialogWatcher watcher(dialog, parent_);
 
     FileDialogResult result;

@@ -192,8 +192,9 @@ bool encode(EncodeJob& job)
     info.image_height = JDIMENSION(job.rows.height());
     info.input_components = job.rowSpace == JCS_RGB ? 3 : 4;
     info.in_color_space = job.rowSpace;
-    jpeg_set_defaults(&info); // YCbCr with 2x2 chroma, Huffman, sequential
-    jpeg_set_quality(&info, job.quality, TRUE);
+    jpeg_set_defaults(&info); // YCbCr with 2x2 chroma, Huffman, sequential (never progressive)
+    jpeg_set_quality(&info, job.quality, TRUE); // baseline quantization tables
+    info.dct_method = JDCT_ISLOW;               // the slow, exact integer DCT, whatever the build's default
     info.write_JFIF_header = TRUE;
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
@@ -230,8 +231,8 @@ EncodedJpeg writeJpeg(const QImage& image, int quality)
                     .arg(image.width())
                     .arg(image.height())};
     EncodeJob job;
-    // libjpeg-turbo reads 32-bit rows itself with the same colour conversion, so the drawing bitmap is
-    // not copied first.
+    // libjpeg-turbo reads 32-bit rows itself with the same colour conversion as 24-bit RGB rows (the
+    // files are the same byte for byte), so the drawing bitmap is not copied first.
     if (image.format() == QImage::Format_RGB32 && Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
         job.rows = image;
         job.rowSpace = JCS_EXT_BGRX;

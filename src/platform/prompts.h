@@ -28,6 +28,9 @@ struct FileDialogRequest {
     QString defaultExt; // without the dot; appended when the typed name has no extension
     bool mustExist = false;
     bool picturePreview = false;
+    // Save dialogs of pictures: picking a filter puts its extension on the name in the name box (see
+    // nameForPictureFilter in dialogs/file_dialogs.h).
+    bool filterRenames = false;
 };
 
 struct FileDialogResult {

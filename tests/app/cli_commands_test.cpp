@@ -2,6 +2,7 @@
 
 #include "document/drawing.h"
 #include "document/figure_file_io.h"
+#include "document/picture_export.h"
 #include "platform/atomic_file.h"
 #include "platform/atomic_file_testing.h"
 #include "platform/bmp_codec.h"
@@ -110,6 +111,23 @@ TEST(ExportCommand, APictureOfAWholeDrawingIsItsDrawingBitmap)
     EXPECT_TRUE(imagesMatch(QImage(dir.filePath("out.png")).convertToFormat(QImage::Format_RGB32), d.bitmap(), 0, "export-png"));
     ASSERT_EQ(exportFigureFile(in, dir.filePath("out.JPG"), err.file()), kExitOk);
     EXPECT_EQ(bytesOf(dir.filePath("out.JPG")).left(2), QByteArray("\xFF\xD8"));
+}
+
+// The command and the window's picture save give the same files for the same drawing.
+TEST(ExportCommand, ItsPicturesAreTheFilesTheWindowWrites)
+{
+    QTemporaryDir dir;
+    Drawing d;
+    const QString in = writeSample(dir, d);
+    const QImage whole = renderExport(d.bitmap(), ExportSource::wholeCanvas());
+    for (const char* name : {"same.bmp", "same.jpeg"}) {
+        SCOPED_TRACE(name);
+        Capture err;
+        ASSERT_EQ(exportFigureFile(in, dir.filePath(QString("cli-") + name), err.file()), kExitOk);
+        ASSERT_TRUE(writePictureFile(whole, dir.filePath(QString("window-") + name)).ok);
+        EXPECT_EQ(bytesOf(dir.filePath(QString("cli-") + name)),
+                  bytesOf(dir.filePath(QString("window-") + name)));
+    }
 }
 
 TEST(ExportCommand, APartialFileGivesItsRegionWithTheFiguresWhereTheyAre)

@@ -1,11 +1,13 @@
 // The real dialogs behind the prompts: the open dialog's name box, the folder browser's placement and
 // Qt's own texts in Japanese. Each dialog is driven from inside its modal loop, as a user would.
 
+#include "dialogs/file_dialogs.h"
 #include "dialogs/qt_prompts.h"
 #include "platform/qt_translations.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -90,6 +92,43 @@ TEST(QtPromptsFileDialog, EnteringAFolderEmptiesTheTypedNameOfAnOpenDialog)
     });
     EXPECT_FALSE(prompts.fileDialog(request).accepted);
     EXPECT_EQ(nameAfter, QString());
+}
+
+// The file type box is stepped with the arrow keys, as a user would; the dialog renames by itself too,
+// and would give the filter of both kinds (3) the first kind's extension.
+TEST(QtPromptsFileDialog, PickingAFilterOfAPictureSaveDialogPutsItsExtensionOnTheName)
+{
+    QTemporaryDir dir;
+    QtPrompts prompts;
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Save;
+    request.title = QStringLiteral("画像ファイルとして名前を付けて保存");
+    request.folder = dir.path();
+    request.fileName = dir.filePath(QStringLiteral("b.bmp"));
+    request.filter = QString::fromUtf8(kPictureFilter);
+    request.filterIndex = 1;
+    request.defaultExt = QStringLiteral("bmp");
+    request.filterRenames = true;
+    QStringList shown;
+    whileShown([&](QFileDialog& dialog) {
+        QComboBox* types = nullptr;
+        for (QComboBox* box : dialog.findChildren<QComboBox*>())
+            if (box->count() == 3)
+                types = box;
+        QLineEdit* name = nameBoxOf(dialog);
+        ASSERT_NE(types, nullptr);
+        ASSERT_NE(name, nullptr);
+        shown << name->text();
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}) {
+            QTest::keyClick(types, key);
+            shown << QString::number(types->currentIndex() + 1) + ": " + name->text();
+        }
+        name->setText(QStringLiteral("c"));
+        QTest::keyClick(types, Qt::Key_Down);
+        shown << QString::number(types->currentIndex() + 1) + ": " + name->text();
+    });
+    EXPECT_FALSE(prompts.fileDialog(request).accepted);
+    EXPECT_EQ(shown, (QStringList{"b.bmp", "2: b.jpg", "3: b.jpg", "2: b.jpg", "1: b.bmp", "2: c.jpg"}));
 }
 
 TEST(QtPromptsFolderBrowser, OpensCentredOnTheScreenAndComesBackWhereItWasLeft)

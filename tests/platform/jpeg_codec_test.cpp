@@ -119,8 +119,10 @@ QByteArray encodeWithLibjpeg(int width, int height, J_COLOR_SPACE space, int com
     return out;
 }
 
-// A progressive picture (libjpeg's standard scan script: ten scans for YCbCr).
-QByteArray encodeProgressive(const QImage& image)
+// The picture as plain libjpeg writes it from a 24-bit RGB copy: defaults, quality 100 with baseline
+// tables, the slow integer DCT; progressive (libjpeg's standard scan script, ten scans for YCbCr) when
+// asked.
+QByteArray encodeRgbCopy(const QImage& image, bool progressive)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     jpeg_compress_struct info;
@@ -135,7 +137,10 @@ QByteArray encodeProgressive(const QImage& image)
     info.input_components = 3;
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
-    jpeg_simple_progression(&info);
+    jpeg_set_quality(&info, 100, TRUE);
+    info.dct_method = JDCT_ISLOW;
+    if (progressive)
+        jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(int(info.next_scanline)));
@@ -146,6 +151,11 @@ QByteArray encodeProgressive(const QImage& image)
     QByteArray out(reinterpret_cast<const char*>(buffer), qsizetype(size));
     std::free(buffer);
     return out;
+}
+
+QByteArray encodeProgressive(const QImage& image)
+{
+    return encodeRgbCopy(image, true);
 }
 
 // The first scan (its SOS segment and its entropy-coded data) repeated copies more times right after
@@ -295,6 +305,21 @@ TEST(JpegLayout, FrameIsBaselineWithThreeComponentsAndSubsampledChroma)
     EXPECT_EQ(at(7), 0x22);            // luma: 2x2
     EXPECT_EQ(at(10), 0x11);           // Cb
     EXPECT_EQ(at(13), 0x11);           // Cr
+}
+
+// The drawing bitmap's 32-bit rows go to libjpeg as they are; the file must be the one a 24-bit RGB
+// copy of them gives, with every setting of the writer: baseline, quality 100, slow integer DCT.
+TEST(JpegLayout, ThirtyTwoBitRowsGiveTheFileOfTheirTwentyFourBitCopy)
+{
+    QImage noisy(37, 23, QImage::Format_RGB32);
+    std::mt19937 random(11);
+    for (int y = 0; y < noisy.height(); ++y)
+        for (int x = 0; x < noisy.width(); ++x)
+            noisy.setPixel(x, y, random() & 0xFFFFFF);
+    for (const QImage& image : {noisy, smoothImage(64, 48), noisy.convertToFormat(QImage::Format_RGB888)}) {
+        SCOPED_TRACE(testing::Message() << "format " << int(image.format()));
+        EXPECT_EQ(encodeOk(image), encodeRgbCopy(image, false));
+    }
 }
 
 // ---- damaged and hostile input: each must fail and leave the process running ----
