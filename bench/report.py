@@ -36,6 +36,12 @@ PAIRS = [
      "one pre-rendered drag image moved, old and new rectangles updated", "drag/huge/all/one_image", 2.0),
     ("JPEG write 1500 x 1000, quality 100", "jpeg/1500x1000/q100",
      "libjpeg alone on the same rows", "jpeg/1500x1000/q100/libjpeg", 1.1),
+    ("picture export, whole big canvas to BMP bytes", "export/big/bmp",
+     "QImage::save to BMP into a QBuffer", "export/big/bmp/qimage_save", 1.3),
+    ("picture export, whole big canvas to JPEG, quality 100", "export/big/jpeg",
+     "libjpeg alone on the same rows", "jpeg/1500x1000/q100/libjpeg", 1.1),
+    ("lasso picture, 1,000-point outline over 1500 x 1000", "export/lasso_1000",
+     "white, QPainter::setClipPath and drawImage of the range", "export/lasso_1000/qpainter_clip", 1.5),
 ]
 
 TO_NS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}

@@ -341,15 +341,17 @@ QByteArray writeBmp(const QImage& image)
     out.writeUInt32(0); // colours used
     out.writeUInt32(0); // colours important
 
-    QByteArray row(stride, '\0');
-    for (qint64 y = height - 1; y >= 0; --y) {
-        const auto* pixels = reinterpret_cast<const QRgb*>(rgb.constScanLine(int(y)));
+    // The rows go straight into the file's bytes, bottom row first, each padded with zeros.
+    auto* rows = reinterpret_cast<unsigned char*>(out.extend(pixelBytes));
+    for (qint64 i = 0; i < height; ++i) {
+        const auto* pixels = reinterpret_cast<const QRgb*>(rgb.constScanLine(int(height - 1 - i)));
+        unsigned char* row = rows + i * stride;
         for (qint64 x = 0; x < width; ++x) {
-            row[3 * x] = char(qBlue(pixels[x]));
-            row[3 * x + 1] = char(qGreen(pixels[x]));
-            row[3 * x + 2] = char(qRed(pixels[x]));
+            row[3 * x] = std::uint8_t(qBlue(pixels[x]));
+            row[3 * x + 1] = std::uint8_t(qGreen(pixels[x]));
+            row[3 * x + 2] = std::uint8_t(qRed(pixels[x]));
         }
-        out.writeBytes(row);
+        std::fill(row + 3 * width, row + stride, 0);
     }
     return out.take();
 }
