@@ -163,7 +163,7 @@ void dragAllMove(benchmark::State& state)
     window.mouse(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
     window.mouse(QEvent::MouseMove, grab + QPoint(8, 8), Qt::NoButton, Qt::LeftButton);
     Window::settle();
-    if (window.form().toolCode() != 64) {
+    if (window.form().editMode() != EditMode::Moving) {
         state.SkipWithError("the drag did not begin");
         return;
     }

@@ -54,6 +54,7 @@ public:
     // The selected range in view pixels (empty when none), and the lasso's points when it is free.
     QRect range() const { return range_; }
     bool freeRange() const { return freeRange_; }
+    const TDynamicPtArray& lasso() const { return lasso_; }
     bool insideRange(QPoint view) const;
     void clearRange();
     // The lasso is being drawn: the pointer goes pixel by pixel.

@@ -199,7 +199,7 @@ TEST_F(FileCommandsTest, APartialFileOfTheArgumentsNameWinsOverThePicture)
     ASSERT_TRUE(writeFileAtomically(dir.filePath("ring.bmp"), writeBmp(picture)));
     form->openStartupFile(dir.filePath("ring.bmp"));
     EXPECT_EQ(form->drawing().pasteList.size(), 1u) << "the partial figure file was read";
-    EXPECT_TRUE(form->files().pendingPicture().isNull());
+    EXPECT_TRUE(form->pictures().pendingPicture().isNull());
     ASSERT_TRUE(form->pasteFrameShown()) << "and waits in the paste frame";
     const QRect frame = form->pasteFrameRect();
     EXPECT_EQ(frame.size(), QSize(100, 50));
@@ -223,8 +223,8 @@ TEST_F(FileCommandsTest, APartialFileOfTheArgumentsNameWinsOverThePicture)
     EXPECT_TRUE(form->drawing().pasteList.empty());
     ASSERT_TRUE(writeFileAtomically(dir.filePath("alone.bmp"), writeBmp(picture)));
     form->openStartupFile(dir.filePath("alone.bmp"));
-    EXPECT_EQ(form->files().pendingPicture().size(), QSize(8, 8));
-    EXPECT_EQ(form->files().pictureFileName(), dir.filePath("alone.bmp"));
+    EXPECT_EQ(form->pictures().pendingPicture().size(), QSize(8, 8));
+    EXPECT_EQ(form->pictures().pictureFileName(), dir.filePath("alone.bmp"));
     EXPECT_EQ(form->editMode(), EditMode::PicturePlacing);
 }
 
@@ -386,7 +386,7 @@ TEST_F(FileCommandsTest, APictureOnTheCommandLineThatCannotBeLoadedIsReported)
                                           MessageType::Error, MessageButtons::Ok, Answer::Ok);
         f.openStartupFile(path);
         EXPECT_EQ(prompts.pendingCount(), 0);
-        EXPECT_TRUE(f.files().pendingPicture().isNull());
+        EXPECT_TRUE(f.pictures().pendingPicture().isNull());
         EXPECT_NE(f.editMode(), EditMode::PicturePlacing);
     }
 }

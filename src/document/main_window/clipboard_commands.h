@@ -27,13 +27,14 @@ public:
     bool itemsEnabled() const;
     // The canvas menu's clipboard items, enabled as they can act now.
     void popupStates();
+    // Deletes the selected figures (a fill goes with any figure around it) as one undo state.
+    void deleteSelected();
     // The copied figures, as the clipboard container holds them.
     const QByteArray& clipStream() const { return clipStream_; }
 
 private:
     FigureRegion copiedArea() const;
     bool copySelection();
-    void deleteSelected();
 
     TForm1& w_;
     QByteArray clipStream_;

@@ -151,7 +151,10 @@ void FileCommands::sbSaveClick()
     lastPartialName_ = w_.fileDialogs.MySaveDialog1.FileName;
     const FigureRegion region{std::abs(range.right() - range.left()), std::abs(range.bottom() - range.top()),
                               std::min(range.left(), range.right()), std::min(range.top(), range.bottom())};
-    writeFigureFile(w_.drawing_, lastPartialName_, FigureFileMode::Partial, part, region, w_.prompts_);
+    const auto written =
+        writeFigureFile(w_.drawing_, lastPartialName_, FigureFileMode::Partial, part, region, w_.prompts_);
+    if (written)
+        w_.pictures_.savePictureBeside(*written);
     w_.drawing_.clearSelection();
     w_.view_->update();
 }
@@ -187,8 +190,7 @@ void FileCommands::openStartupFile(const QString& argument)
                             MessageButtons::Ok);
         return;
     }
-    pictureFileName_ = argument;
-    pendingPicture_ = picture.image;
+    w_.pictures_.setPending(picture.image, argument);
     w_.mode_ = EditMode::PicturePlacing;
 }
 

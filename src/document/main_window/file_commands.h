@@ -1,9 +1,7 @@
 #pragma once
 // The main window's file commands: whole and partial figure files, the old-data conversion, the file
-// named on the command line and the settings file. It keeps the names these commands remember and the
-// picture a file named at start leaves waiting to be placed.
+// named on the command line and the settings file. It keeps the names these commands remember.
 
-#include <QImage>
 #include <QString>
 
 namespace molvane {
@@ -34,9 +32,6 @@ public:
     // The file the drawing was opened from or last saved to; empty for a new drawing.
     QString fileName() const { return fileName_; }
     void setFileName(const QString& name) { fileName_ = name; }
-    // The picture waiting to be placed (a picture named at start) and its file name.
-    const QImage& pendingPicture() const { return pendingPicture_; }
-    QString pictureFileName() const { return pictureFileName_; }
     // The partial-picture folder, as the settings file and the environment dialog keep it.
     QString partPicFolder() const { return partPicFolder_; }
     void setPartPicFolder(const QString& folder) { partPicFolder_ = folder; }
@@ -48,8 +43,6 @@ private:
     QString fileName_;
     QString lastPartialName_;
     QString partPicFolder_;
-    QString pictureFileName_;
-    QImage pendingPicture_;
 };
 
 } // namespace molvane

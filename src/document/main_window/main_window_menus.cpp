@@ -75,9 +75,8 @@ void MainWindowBuilder::buildMenus()
         hinted(texts::kExit, texts::kHintSeparator) + u(kApplicationName) + u(texts::kExitHintEnd);
     QAction* exit = menuAction(file, "mmExit1", texts::kExit, exitHint);
     QObject::connect(exit, &QAction::triggered, &w_, &QWidget::close);
-    // The picture commands arrive with picture export and loading.
-    for (QAction* later : {picOpen, picSave})
-        later->setEnabled(false);
+    QObject::connect(picSave, &QAction::triggered, &w_, [w = &w_] { w->pictures_.mmPicSaveAsClick(); });
+    picOpen->setEnabled(false); // opening a picture as the background comes with picture loading
 
     buildPopupMenu();
     ui_.editMenu = w_.menuBar()->addMenu(u(texts::kMenuEdit));
@@ -146,9 +145,9 @@ void MainWindowBuilder::buildPopupMenu()
         {"Paste1", texts::kPaste, texts::kPaste, "Ctrl+V"},
         {"Delete1", texts::kDelete, texts::kDelete, "Del"},
         {nullptr, nullptr, nullptr, nullptr},
-        {"Cut1AsPic", texts::kCutPicture, texts::kCutPicture, "Shift+Ctrl+X"},
-        {"Copy1AsPic", texts::kCopyPicture, texts::kCopyPicture, "Shift+Ctrl+C"},
-        {"Paste1AsPic", texts::kPastePicture, texts::kPastePicture, "Shift+Ctrl+V"},
+        {"Cut1AsPic", texts::kCutPicture, texts::kCutPictureHint, "Shift+Ctrl+X"},
+        {"Copy1AsPic", texts::kCopyPicture, texts::kCopyPictureHint, "Shift+Ctrl+C"},
+        {"Paste1AsPic", texts::kPastePicture, texts::kPastePictureHint, "Shift+Ctrl+V"},
         {nullptr, nullptr, nullptr, nullptr},
         {"ConnectMain", texts::kConnect, texts::kConnectHint, ""},
         {"ConnectCancel", texts::kConnectCancel, texts::kConnectCancelHint, ""},
@@ -185,6 +184,19 @@ void MainWindowBuilder::buildPopupMenu()
             w->popupStates();
             if (a->isEnabled())
                 (w->*command)();
+        });
+    }
+    const std::pair<const char*, void (PictureCommands::*)()> pictureCommands[] = {
+        {"Cut1AsPic", &PictureCommands::Cut1AsPicClick},
+        {"Copy1AsPic", &PictureCommands::Copy1AsPicClick},
+        {"Paste1AsPic", &PictureCommands::Paste1AsPicClick},
+    };
+    for (const auto& [name, command] : pictureCommands) {
+        QAction* a = ui_.popupMenu->findChild<QAction*>(QString::fromLatin1(name));
+        QObject::connect(a, &QAction::triggered, &w_, [w = &w_, a, command = command] {
+            w->popupStates();
+            if (a->isEnabled())
+                (w->pictures_.*command)();
         });
     }
     for (QAction* a : ui_.popupMenu->actions())

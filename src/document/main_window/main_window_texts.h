@@ -55,6 +55,12 @@ inline constexpr const char* kDelete = "削除";
 inline constexpr const char* kCutPicture = "画像として切り取り";
 inline constexpr const char* kCopyPicture = "画像としてコピー";
 inline constexpr const char* kPastePicture = "画像の貼り付け";
+inline constexpr const char* kCutPictureHint =
+    "画像として切り取り … 選択モードで選択した範囲を，画像に変換してコピーして削除します。";
+inline constexpr const char* kCopyPictureHint =
+    "画像としてコピー … 選択モードで選択した範囲を，画像に変換してコピーします。";
+inline constexpr const char* kPastePictureHint =
+    "画像の貼り付け … 画像がコピーされているときに，その画像を貼り付けます。";
 inline constexpr const char* kConnect = "先端密着";
 inline constexpr const char* kConnectCancel = "密着解除";
 inline constexpr const char* kFigureInfo = "図形情報";

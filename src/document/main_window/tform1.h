@@ -16,6 +16,7 @@
 #include "document/main_window/file_commands.h"
 #include "document/main_window/main_file_dialogs.h"
 #include "document/main_window/main_window_controls.h"
+#include "document/main_window/picture_commands.h"
 #include "document/main_window/text_buttons.h"
 #include "document/tool_settings.h"
 #include "platform/data_folder.h"
@@ -42,6 +43,7 @@ class TForm1 : public QMainWindow {
     friend class ClipboardCommands;
     friend class FileCommands;
     friend class MainWindowBuilder;
+    friend class PictureCommands;
     friend class TextButtons;
 
 public:
@@ -98,6 +100,7 @@ public:
     void mmChangeDataClick() { files_.mmChangeDataClick(); }
     void openStartupFile(const QString& argument) { files_.openStartupFile(argument); }
     FileCommands& files() { return files_; }
+    PictureCommands& pictures() { return pictures_; }
 
     // Selecting (tform1_selection.cpp).
     QRect selRange() const { return tools_.selection().range(); }
@@ -222,6 +225,7 @@ private:
     bool lastReformArmed_ = false;
     TextButtons text_{*this};
     FileCommands files_{*this};
+    PictureCommands pictures_{*this};
     AutoScroll autoScroll_{*this};
     ClipboardCommands clipboard_{*this};
     int continueSelect_ = 0;

@@ -188,6 +188,7 @@ void TForm1::popupStates()
     ui_.popupRedo->setEnabled(drawing_.canRedo());
     selectionPopupStates();
     clipboard_.popupStates();
+    pictures_.popupStates();
 }
 
 void TForm1::undoClick()

@@ -1,0 +1,165 @@
+#include "document/main_window/picture_commands.h"
+
+#include "document/clipboard_picture.h"
+#include "document/main_window/tform1.h"
+#include "editing/selection.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+
+namespace molvane {
+
+namespace {
+
+// The clipboard holds a picture in some form (decoded or encoded): the paste may try it.
+bool offersPicture(const QMimeData* data)
+{
+    if (!data)
+        return false;
+    if (data->hasImage())
+        return true;
+    for (const QString& format : data->formats())
+        if (format.startsWith(QLatin1String("image/")))
+            return true;
+    return false;
+}
+
+} // namespace
+
+ExportSource PictureCommands::selectedSource() const
+{
+    const SelectTool& selection = w_.tools_.selection();
+    const QRect range = selection.range();
+    if (range.isNull())
+        return ExportSource::wholeCanvas();
+    if (selection.freeRange())
+        return ExportSource::freeRange(range, QPolygon(selection.lasso()), w_.zoom());
+    return ExportSource::rectangle(range, w_.zoom());
+}
+
+bool PictureCommands::writePicture(const ExportSource& source, const QString& path)
+{
+    const PictureWriteResult written = writePictureFile(renderExport(w_.drawing_.bitmap(), source), path);
+    if (!written.ok)
+        w_.prompts_.message(written.message, MessageType::Error, MessageButtons::Ok);
+    return written.ok;
+}
+
+void PictureCommands::endSelection()
+{
+    w_.resetSelection();
+    w_.tools_.selection().clearRange();
+    w_.view_->update();
+}
+
+void PictureCommands::mmPicSaveAsClick()
+{
+    if (w_.drawing_.figures.empty())
+        return;
+    TMySavePictureDialog& dialog = w_.fileDialogs.MySavePictureDialog2;
+    dialog.FileName = lastPicturePath_;
+    if (!dialog.Execute(w_.prompts_))
+        return;
+    w_.tools_.ignoreNextRelease(dialog.closedByDoubleClick());
+    lastPicturePath_ = dialog.FileName;
+    writePicture(ExportSource::wholeCanvas(), lastPicturePath_);
+    endSelection();
+}
+
+void PictureCommands::sbPicSaveClick()
+{
+    if (w_.drawing_.figures.empty() || w_.tools_.selection().range().isNull())
+        return;
+    TMySavePictureDialog& dialog = w_.fileDialogs.MySavePictureDialog1;
+    dialog.FileName = lastPartialPicturePath_;
+    if (!dialog.Execute(w_.prompts_))
+        return;
+    w_.tools_.ignoreNextRelease(dialog.closedByDoubleClick());
+    lastPartialPicturePath_ = dialog.FileName;
+    writePicture(selectedSource(), lastPartialPicturePath_);
+    endSelection();
+}
+
+void PictureCommands::savePictureBeside(const QString& partialFigureFile)
+{
+    const EnvironmentSettings& settings = w_.drawing_.settings;
+    if (!settings.saveWithPic || w_.tools_.selection().range().isNull())
+        return;
+    const QString name = QFileInfo(partialFigureFile).completeBaseName() +
+                         (settings.picBmp ? QStringLiteral(".bmp") : QStringLiteral(".jpg"));
+    writePicture(selectedSource(), QDir(w_.files_.partPicFolder()).filePath(name));
+}
+
+bool PictureCommands::copyToClipboard()
+{
+    const QImage picture = renderExport(w_.drawing_.bitmap(), selectedSource());
+    if (picture.isNull())
+        return false;
+    QGuiApplication::clipboard()->setImage(picture);
+    return true;
+}
+
+void PictureCommands::Copy1AsPicClick()
+{
+    copyToClipboard();
+    endSelection();
+}
+
+void PictureCommands::Cut1AsPicClick()
+{
+    // Figures go only when their picture is on the clipboard.
+    if (copyToClipboard())
+        w_.clipboard_.deleteSelected();
+    endSelection();
+}
+
+void PictureCommands::Paste1AsPicClick()
+{
+    const ClipboardPicture clip = readClipboardPicture(QGuiApplication::clipboard()->mimeData());
+    if (clip.outcome == ClipboardPicture::Outcome::Refused) {
+        w_.prompts_.message(clip.message, MessageType::Error, MessageButtons::Ok);
+        return;
+    }
+    if (clip.outcome == ClipboardPicture::Outcome::Nothing) {
+        w_.view_->update();
+        return;
+    }
+    // The name stays the last picture file's: the placed figure takes it as its text.
+    pendingPicture_ = clip.image;
+    showPictureFrame();
+}
+
+void PictureCommands::setPending(const QImage& picture, const QString& name)
+{
+    pendingPicture_ = picture;
+    pictureFileName_ = name;
+}
+
+void PictureCommands::showPictureFrame()
+{
+    w_.clipboard_.hidePasteFrame();
+    w_.tools_.selection().clearRange();
+    w_.drawing_.clearSelection();
+    w_.mode_ = EditMode::PicturePlacing;
+    w_.selectToolSettings(EditMode::PicturePlacing);
+    w_.tools_.showPicture({pendingPicture_, pictureFileName_});
+    w_.popupJustShown_ = false;
+    w_.view_->update();
+}
+
+void PictureCommands::popupStates()
+{
+    QMenu* menu = w_.ui_.popupMenu;
+    const bool asPicture = w_.clipboard_.itemsEnabled() && !w_.tools_.selection().range().isNull();
+    for (const char* name : {"Cut1AsPic", "Copy1AsPic"})
+        menu->findChild<QAction*>(QString::fromLatin1(name))->setEnabled(asPicture);
+    menu->findChild<QAction*>(QStringLiteral("Paste1AsPic"))
+        ->setEnabled(offersPicture(QGuiApplication::clipboard()->mimeData()));
+}
+
+} // namespace molvane

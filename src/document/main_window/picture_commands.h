@@ -1,0 +1,57 @@
+#pragma once
+// Pictures of the drawing: the whole canvas or the selected range saved as a picture file (and beside
+// every partial figure file when the settings ask for it), copied or cut to the system clipboard as a
+// bitmap, and a bitmap from the clipboard placed as a picture figure. It keeps the picture paths the
+// save dialogs start from and the picture that waits to be placed.
+
+#include "document/picture_export.h"
+
+#include <QImage>
+#include <QString>
+
+namespace molvane {
+
+class TForm1;
+
+class PictureCommands {
+public:
+    explicit PictureCommands(TForm1& window) : w_(window) {}
+
+    // "画像として保存(&G)": the whole canvas.
+    void mmPicSaveAsClick();
+    // "部分画像保存": the selected range (rectangle or lasso).
+    void sbPicSaveClick();
+    // After a partial figure file was written: the same range as a picture of the same name in the
+    // partial-picture folder, when the settings ask for it.
+    void savePictureBeside(const QString& partialFigureFile);
+
+    void Copy1AsPicClick();
+    void Cut1AsPicClick();
+    void Paste1AsPicClick();
+    // The canvas menu's picture items, enabled as they can act now.
+    void popupStates();
+
+    // The picture the next placed picture figure receives, and its name (the figure's text).
+    const QImage& pendingPicture() const { return pendingPicture_; }
+    QString pictureFileName() const { return pictureFileName_; }
+    void setPending(const QImage& picture, const QString& name);
+
+private:
+    // The selected range as the export takes it; the whole canvas when no range exists.
+    ExportSource selectedSource() const;
+    // Renders and writes; says what went wrong.
+    bool writePicture(const ExportSource& source, const QString& path);
+    // The selection ends and the figure tool comes back.
+    void endSelection();
+    bool copyToClipboard();
+    // The pending picture waits in the paste frame, centred in sight.
+    void showPictureFrame();
+
+    TForm1& w_;
+    QString lastPicturePath_;        // whole-canvas pictures
+    QString lastPartialPicturePath_; // partial pictures
+    QImage pendingPicture_;
+    QString pictureFileName_;
+};
+
+} // namespace molvane

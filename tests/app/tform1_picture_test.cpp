@@ -1,0 +1,171 @@
+// The drawing leaving the window as pictures (files, the system clipboard) and a clipboard picture
+// coming back as a picture figure.
+
+#include "main_window_driver.h"
+
+#include "platform/bmp_codec.h"
+#include "platform/jpeg_codec.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+
+using namespace molvane;
+using namespace molvane::test;
+
+namespace {
+
+class PictureCommandsTest : public MainWindowDriver {
+protected:
+    void bond(QPoint a, QPoint b)
+    {
+        button("sbFuncSingle")->click();
+        drag(a, b);
+    }
+    void setZoom(int zoom)
+    {
+        form->findChild<TUpDown*>("UpDown2")->setValue(zoom);
+        form->UpDown2Click(true);
+    }
+    QImage readBack(const QString& path)
+    {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        return readBmp(file.readAll()).image.convertToFormat(QImage::Format_RGB32);
+    }
+    FileDialogResult chosen(const QString& path) { return FileDialogResult{true, path, 3, false}; }
+    int undoStates() const { return form->drawing().history().newest(); }
+    QString u(const char* text) { return QString::fromUtf8(text); }
+};
+
+TEST_F(PictureCommandsTest,
+       ARangeAtZoom200IsSavedAsTheCanvasPixelsItCoversAndTheSamePictureGoesBesideAPartialFile)
+{
+    bond({60, 70}, {130, 70});
+    bond({60, 70}, {90, 130});
+    setZoom(200);
+    button("sbBubun")->click();
+    drag({100, 100}, {300, 300});
+    ASSERT_EQ(form->editMode(), EditMode::RangeSelected);
+    const QRect r = form->selRange();
+    const QImage expected = form->drawing().bitmap().copy(
+        QRect(QPoint(r.left() / 2, r.top() / 2), QPoint(r.right() / 2 - 1, r.bottom() / 2 - 1)));
+
+    prompts.expectFileDialog(u("部分画像ファイルとして保存"), chosen(dir.filePath("part.bmp")));
+    button("sbPicSave")->click();
+    const QImage saved = readBack(dir.filePath("part.bmp"));
+    EXPECT_EQ(saved.size(), r.size() / 2 - QSize(1, 1)) << "both edges of the range in canvas pixels";
+    EXPECT_EQ(saved, expected);
+    EXPECT_EQ(form->editMode(), EditMode::Single) << "back to the figure tool";
+    EXPECT_TRUE(form->selRange().isNull());
+
+    // The same range saved as a partial figure file brings its picture along, beside it.
+    form->drawing().settings.saveWithPic = true;
+    form->drawing().settings.picBmp = true;
+    button("sbBubun")->click();
+    drag({100, 100}, {300, 300});
+    prompts.expectFileDialog(u("部分図形ファイルとして保存"), chosen(dir.filePath("ring.fgb")));
+    button("sbSave")->click();
+    EXPECT_TRUE(QFile::exists(dir.filePath("ring.fgb")));
+    EXPECT_EQ(readBack(QDir(form->files().partPicFolder()).filePath("ring.bmp")), expected);
+}
+
+TEST_F(PictureCommandsTest, TheWholeCanvasSavesAsJpegOrBmpAndAnUnknownTypeIsRefusedWithNothingWritten)
+{
+    QAction* save = form->findChild<QAction*>("mmPicSaveAs");
+    save->trigger(); // no figures: nothing happens, no dialog
+    bond({40, 40}, {200, 40});
+
+    prompts.expectFileDialog(u("画像ファイルとして名前を付けて保存"), chosen(dir.filePath("all.JPG")));
+    save->trigger();
+    QFile jpg(dir.filePath("all.JPG"));
+    ASSERT_TRUE(jpg.open(QIODevice::ReadOnly));
+    const DecodedImage decoded = readJpeg(jpg.readAll());
+    ASSERT_TRUE(decoded.ok());
+    EXPECT_EQ(decoded.image.size(), form->drawing().canvasSize()) << "an upper-case .JPG is a JPEG";
+
+    prompts.expectFileDialog(u("画像ファイルとして名前を付けて保存"), chosen(dir.filePath("all.png")))
+        .expectMessage(u("all.png は保存できません。画像ファイルの種類は .bmp と .jpg です。"),
+                       MessageType::Error, MessageButtons::Ok, Answer::Ok);
+    save->trigger();
+    EXPECT_FALSE(QFile::exists(dir.filePath("all.png")));
+    EXPECT_EQ(prompts.pendingCount(), 0);
+}
+
+TEST_F(PictureCommandsTest,
+       CopyAndCutAsPicturePutTheRangeOnTheClipboardAndCutTakesTheFiguresAwayAsOneUndoStep)
+{
+    bond({60, 60}, {160, 60});
+    bond({60, 200}, {160, 200});
+    button("sbBubun")->click();
+    drag({40, 40}, {180, 100});
+    QAction* copy = form->findChild<QAction*>("Copy1AsPic");
+    emit form->popupMenu()->aboutToShow();
+    ASSERT_TRUE(copy->isEnabled());
+    const QRect r = form->selRange();
+    const QImage expected =
+        form->drawing().bitmap().copy(r.left(), r.top(), r.right() - r.left(), r.bottom() - r.top());
+    copy->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), expected);
+    EXPECT_TRUE(form->selRange().isNull());
+    emit form->popupMenu()->aboutToShow();
+    EXPECT_FALSE(copy->isEnabled()) << "no range, nothing to copy";
+
+    button("sbBubun")->click();
+    drag({40, 180}, {180, 220});
+    ASSERT_EQ(form->editMode(), EditMode::RangeSelected);
+    emit form->popupMenu()->aboutToShow();
+    ASSERT_TRUE(form->findChild<QAction*>("Cut1AsPic")->isEnabled());
+    const int height = form->selRange().bottom() - form->selRange().top();
+    const int before = undoStates();
+    form->findChild<QAction*>("Cut1AsPic")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().height(), height);
+    ASSERT_EQ(form->drawing().figures.size(), 1u);
+    EXPECT_EQ(undoStates(), before + 1);
+}
+
+TEST_F(PictureCommandsTest, APastedPictureWaitsInTheFrameAndItsReleasePlacesAPictureFigureAsOneUndoStep)
+{
+    QAction* paste = form->findChild<QAction*>("Paste1AsPic");
+    QGuiApplication::clipboard()->setText(QStringLiteral("only text"));
+    emit form->popupMenu()->aboutToShow();
+    EXPECT_FALSE(paste->isEnabled());
+    form->pictures().Paste1AsPicClick();
+    EXPECT_EQ(form->editMode(), EditMode::Single) << "text is no picture: nothing waits";
+
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 128, 0));
+    QGuiApplication::clipboard()->setImage(picture);
+    emit form->popupMenu()->aboutToShow();
+    ASSERT_TRUE(paste->isEnabled());
+    paste->trigger();
+    ASSERT_EQ(form->editMode(), EditMode::PicturePlacing);
+    const QRect frame = form->pasteFrameRect();
+    ASSERT_EQ(frame.size(), QSize(40, 30));
+
+    const int before = undoStates();
+    drag(frame.center(), frame.center() + QPoint(48, 24));
+    ASSERT_EQ(form->drawing().figures.size(), 1u);
+    const TFigure& f = form->drawing().figures[0];
+    EXPECT_EQ(f.kind, fkPicture);
+    EXPECT_EQ(f.picture.size(), QSize(40, 30));
+    EXPECT_EQ(form->drawing().bitmap().pixel(f.ends[kMainEnd] + QPoint(20, 15)), qRgb(0, 128, 0));
+    EXPECT_EQ(undoStates(), before + 1);
+    EXPECT_FALSE(form->pasteFrameShown());
+    click({500, 400});
+    EXPECT_EQ(form->editMode(), EditMode::Single) << "the next press goes back to the figure tool";
+}
+
+TEST_F(PictureCommandsTest, AClipboardPictureLargerThanTheLargestCanvasIsRefusedAndNothingWaits)
+{
+    QGuiApplication::clipboard()->setImage(QImage(2001, 10, QImage::Format_RGB32));
+    prompts.expectMessage(u("クリップボードの画像は大きすぎます（2001 × 10 ピクセル）。貼り付けられる画像は "
+                            "2000 × 1500 ピクセルまでです。"),
+                          MessageType::Error, MessageButtons::Ok, Answer::Ok);
+    form->pictures().Paste1AsPicClick();
+    EXPECT_EQ(form->editMode(), EditMode::Single);
+    EXPECT_FALSE(form->pasteFrameShown());
+}
+
+} // namespace
