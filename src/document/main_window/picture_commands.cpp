@@ -57,30 +57,29 @@ void PictureCommands::endSelection()
     w_.view_->update();
 }
 
+bool PictureCommands::choosePath(TMySavePictureDialog& dialog, QString& remembered)
+{
+    dialog.FileName = remembered;
+    if (!dialog.Execute(w_.prompts_))
+        return false;
+    w_.tools_.ignoreNextRelease(dialog.closedByDoubleClick());
+    remembered = dialog.FileName;
+    return true;
+}
+
 void PictureCommands::mmPicSaveAsClick()
 {
-    if (w_.drawing_.figures.empty())
+    if (w_.drawing_.figures.empty() || !choosePath(w_.fileDialogs.MySavePictureDialog2, lastPicturePath_))
         return;
-    TMySavePictureDialog& dialog = w_.fileDialogs.MySavePictureDialog2;
-    dialog.FileName = lastPicturePath_;
-    if (!dialog.Execute(w_.prompts_))
-        return;
-    w_.tools_.ignoreNextRelease(dialog.closedByDoubleClick());
-    lastPicturePath_ = dialog.FileName;
     writePicture(ExportSource::wholeCanvas(), lastPicturePath_);
     endSelection();
 }
 
 void PictureCommands::sbPicSaveClick()
 {
-    if (w_.drawing_.figures.empty() || w_.tools_.selection().range().isNull())
+    if (w_.drawing_.figures.empty() || w_.tools_.selection().range().isNull() ||
+        !choosePath(w_.fileDialogs.MySavePictureDialog1, lastPartialPicturePath_))
         return;
-    TMySavePictureDialog& dialog = w_.fileDialogs.MySavePictureDialog1;
-    dialog.FileName = lastPartialPicturePath_;
-    if (!dialog.Execute(w_.prompts_))
-        return;
-    w_.tools_.ignoreNextRelease(dialog.closedByDoubleClick());
-    lastPartialPicturePath_ = dialog.FileName;
     writePicture(selectedSource(), lastPartialPicturePath_);
     endSelection();
 }

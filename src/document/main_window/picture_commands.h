@@ -12,6 +12,7 @@
 namespace molvane {
 
 class TForm1;
+class TMySavePictureDialog;
 
 class PictureCommands {
 public:
@@ -37,6 +38,8 @@ public:
     void setPending(const QImage& picture, const QString& name);
 
 private:
+    // The save dialog, starting from the remembered path; the chosen path is remembered. False: cancelled.
+    bool choosePath(TMySavePictureDialog& dialog, QString& remembered);
     // The selected range as the export takes it; the whole canvas when no range exists.
     ExportSource selectedSource() const;
     // Renders and writes; says what went wrong.
