@@ -8,6 +8,7 @@
 #include "document/drawing.h"
 #include "document/edit_mode.h"
 #include "document/figure_creation.h"
+#include "document/pointer_gesture.h"
 #include "platform/canvas.h"
 #include "platform/prompts.h"
 
@@ -50,41 +51,6 @@ public:
     virtual void figureDrawn() = 0;
     // The tool's work is done: the window leaves the mode.
     virtual void toolFinished() = 0;
-};
-
-// Where an overlay shows on the view, if it does: showing it somewhere else or hiding it returns the
-// view area to paint again (the old place and the new).
-class ShownRect {
-public:
-    QRegion show(const QRect& r)
-    {
-        const QRegion dirty = hide();
-        shown_ = true;
-        rect_ = r;
-        return dirty + r;
-    }
-    QRegion hide()
-    {
-        const QRegion dirty = shown_ ? QRegion(rect_) : QRegion();
-        shown_ = false;
-        return dirty;
-    }
-    bool shown() const { return shown_; }
-    // The area while shown; empty while hidden.
-    QRegion area() const { return shown_ ? QRegion(rect_) : QRegion(); }
-    bool touches(const QRect& exposed) const { return shown_ && exposed.intersects(rect_); }
-
-private:
-    bool shown_ = false;
-    QRect rect_;
-};
-
-// A press, move or release on the canvas, in view pixels.
-struct PointerEvent {
-    QPoint at;
-    Qt::KeyboardModifiers modifiers;
-    // The view is scrolling by itself: the scroll step moves the gesture, not the pointer.
-    bool autoScrolling = false;
 };
 
 class CanvasTool {
