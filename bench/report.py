@@ -22,6 +22,8 @@ PAIRS = [
      "the same fields into plain structs through QDataStream", "fga/huge/read/qdatastream", 1.5),
     ("flood fill, empty 1500 x 1000", "flood_fill/1500x1000",
      "textbook 4-connected scanline fill on QImage::scanLine", "flood_fill/1500x1000/textbook_scanline", 1.2),
+    ("picture editor re-render, 2000 x 1500, 500 strokes and 20 fills", "paint_rerender/500",
+     "the same pens, shapes and fills by bare QPainter and the surface fill", "paint_rerender/500/bare_qpainter", 1.5),
     ("view paint at 25 % (all of the 500 x 375 view)", "view_paint/25",
      "one drawImage of a prescaled image", "view_paint/prescaled_draw_image/25", 1.5),
     ("view paint 1600 x 900 at 100 %", "view_paint/100",

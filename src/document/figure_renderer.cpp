@@ -324,14 +324,8 @@ int probeMargin(const Canvas& canvas, QPoint from, double angle, bool horizontal
 FigureExtent measureExtent(const Plan& plan, const TFigure& f, const Canvas& canvas)
 {
     FigureExtent extent = outlineExtent(f.ends[kMainStart], flattenPath(plan.outline));
-    if (!plan.probeMargins)
-        return extent;
-    const std::array<QPoint, 4>& e = extent.extremes;
-    TMargins& m = extent.margins;
-    m.left = std::min(0, probeMargin(canvas, e[kLeftmost], 180, true));
-    m.top = std::min(0, probeMargin(canvas, e[kTopmost], 90, false));
-    m.right = std::max(0, probeMargin(canvas, e[kRightmost], 0, true));
-    m.bottom = std::max(0, probeMargin(canvas, e[kBottommost], -90, false));
+    if (plan.probeMargins)
+        extent.margins = probeMargins(canvas, extent.extremes);
     return extent;
 }
 
@@ -428,6 +422,16 @@ FigureExtent outlineExtent(QPoint start, const QList<QPolygon>& outline)
         }
     }
     return extent;
+}
+
+TMargins probeMargins(const Canvas& canvas, const std::array<QPoint, 4>& e)
+{
+    TMargins m;
+    m.left = std::min(0, probeMargin(canvas, e[kLeftmost], 180, true));
+    m.top = std::min(0, probeMargin(canvas, e[kTopmost], 90, false));
+    m.right = std::max(0, probeMargin(canvas, e[kRightmost], 0, true));
+    m.bottom = std::max(0, probeMargin(canvas, e[kBottommost], -90, false));
+    return m;
 }
 
 void RenderRecord::update(const RenderRecord& later)

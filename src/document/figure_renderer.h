@@ -69,6 +69,11 @@ int mappedPenWidth(int lineWidth);
 // leftmost becomes the leftmost, else one right of the rightmost the rightmost; likewise for y.
 FigureExtent outlineExtent(QPoint start, const QList<QPolygon>& outline);
 
+// How far the strokes reach beyond the extremes: from each extreme (leftmost, topmost, rightmost,
+// bottommost) a walk outward (180, 90, 0, -90 degrees) in tenths of a pixel, up to 300 pixels, to the
+// first pure white pixel; 0 when none is met. Left and top come out <= 0, right and bottom >= 0.
+TMargins probeMargins(const Canvas& canvas, const std::array<QPoint, 4>& extremes);
+
 RenderRecord renderFigure(const TFigure& f, const RenderTarget& target, const RenderOptions& options = {});
 
 // The centre-line outline of a line figure (the path its extent is measured on), in the figure's own

@@ -1,0 +1,103 @@
+#include "painting/paint_picture.h"
+
+#include "painting/paint_mode.h"
+#include "painting/stroke_extent.h"
+#include "painting/stroke_renderer.h"
+
+#include <algorithm>
+
+namespace molvane {
+
+namespace {
+
+bool isReformable(int kind)
+{
+    return kind == kStrokeRectangle || kind == kStrokeEllipse || kind == kStrokeLine || kind == kStrokePen ||
+           kind == kStrokePicture;
+}
+
+} // namespace
+
+PaintPicture::PaintPicture() : whites_(findPaintWhites()), working_(kPaintCanvasStart, QImage::Format_RGB32)
+{
+    working_.fill(toQRgb(whites_.transparent));
+}
+
+void PaintPicture::resize(QSize size)
+{
+    const QSize clamped(std::clamp(size.width(), kPaintCanvasMin.width(), kPaintCanvasMax.width()),
+                        std::clamp(size.height(), kPaintCanvasMin.height(), kPaintCanvasMax.height()));
+    if (clamped != working_.size())
+        working_ = QImage(clamped, QImage::Format_RGB32);
+    render();
+}
+
+void PaintPicture::setStrokes(FigureList strokes)
+{
+    strokes_ = std::move(strokes);
+    render();
+}
+
+void PaintPicture::setBasePicture(const QImage& picture)
+{
+    if (picture.isNull())
+        base_.reset();
+    else
+        base_ = picture.convertToFormat(QImage::Format_RGB32);
+    render();
+}
+
+void PaintPicture::drawRecording(TFigure& stroke)
+{
+    Canvas canvas(working_);
+    renderStroke(stroke, {canvas, whites_});
+    canvas.flush();
+    const FigureExtent extent = recordStrokeExtent(stroke, canvas);
+    stroke.extremes = extent.extremes;
+    stroke.margins = extent.margins;
+}
+
+void PaintPicture::addStroke(TFigure stroke)
+{
+    drawRecording(stroke);
+    strokes_.push_back(std::move(stroke));
+}
+
+void PaintPicture::render(bool leaveOutSelected)
+{
+    working_.fill(toQRgb(whites_.transparent));
+    Canvas canvas(working_);
+    if (base_)
+        canvas.drawImage(QRect(QPoint(0, 0), base_->size()), *base_);
+    const StrokeTarget target{canvas, whites_};
+    for (const TFigure& f : strokes_)
+        if (!(leaveOutSelected && f.selected))
+            renderStroke(f, target);
+}
+
+void PaintPicture::clearAll()
+{
+    base_.reset();
+    strokes_.clear();
+    working_.fill(toQRgb(whites_.transparent));
+}
+
+bool PaintPicture::reformLastStroke(int lineWidth, int shape)
+{
+    if (strokes_.empty() || !isReformable(strokes_.back().kind))
+        return false;
+    for (TFigure& f : strokes_)
+        f.selected = false;
+    TFigure& last = strokes_.back();
+    if (last.kind != kStrokePicture)
+        last.lineWidth = lineWidth;
+    if (last.kind == kStrokeLine)
+        last.shape = shape;
+    last.sizeStep = 0;
+    // Measured over the picture as it is, the stroke's former look still under the new one.
+    drawRecording(last);
+    render();
+    return true;
+}
+
+} // namespace molvane
