@@ -11,6 +11,8 @@ namespace molvane {
 
 namespace {
 
+// The kinds whose width setting is stretched above 10: the line kinds 11..15 (whose numbers the
+// editor's rectangle, ellipse and line share) and the pen.
 bool widthIsMapped(int kind)
 {
     return (kind >= 11 && kind <= 15) || kind == kStrokePen;

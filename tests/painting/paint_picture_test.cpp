@@ -86,19 +86,6 @@ TEST(PaintPicture, ExtentOfAThickLineAndItsReform)
     EXPECT_EQ(fromQRgb(picture.working().pixel(150, 110)), kTransparentWhite);
 }
 
-TEST(PaintPicture, MarginsStopAtTheCanvasEdge)
-{
-    PaintPicture picture;
-    StrokeInputs in;
-    in.kind = kStrokeRectangle;
-    in.lineWidth = 10;
-    in.press = {-50, -50};
-    in.release = {-20, -20};
-    picture.addStroke(makeStroke(in));
-    // Nothing of the shape is on the canvas: every walk ends outside it without meeting pure white.
-    EXPECT_EQ(picture.strokes().back().margins, TMargins{});
-}
-
 TEST(PaintPicture, RenderLeavesOutTheLiftedPieceAndClearAllDropsTheBase)
 {
     PaintPicture picture;
