@@ -44,6 +44,8 @@ PAIRS = [
      "libjpeg alone on the same rows", "jpeg/1500x1000/q100/libjpeg", 1.1),
     ("lasso picture, 1,000-point outline over 1500 x 1000", "export/lasso_1000",
      "white, QPainter::setClipPath and drawImage of the range", "export/lasso_1000/qpainter_clip", 1.5),
+    ("picture editor snapshot, ten 2000 x 1500 picture strokes", "paint_snapshot/ten_pictures",
+     "memcpy + memcmp of the snapshot's bytes", "paint_snapshot/ten_pictures/memcpy_memcmp", 4.0),
 ]
 
 TO_NS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}

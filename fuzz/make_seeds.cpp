@@ -6,6 +6,7 @@
 #include "document/clipboard_picture.h"
 #include "document/figure_file.h"
 #include "document/figure_stream.h"
+#include "painting/paint_snapshot.h"
 #include "platform/atomic_file.h"
 #include "platform/bmp_codec.h"
 #include "platform/byte_stream.h"
@@ -267,6 +268,15 @@ int main(int argc, char** argv)
     put(snapshots, "every-kind", encodeUndoSnapshot(all), isUndoSnapshot);
     put(snapshots, "one-bond", encodeUndoSnapshot(one), isUndoSnapshot);
     put(snapshots, "empty", emptyUndoSnapshot(), isUndoSnapshot);
+
+    const QString strokes = folder("paint_snapshot_reader_fuzz");
+    const auto isPaintSnapshot = [](QByteArrayView b) { return !readPaintSnapshot(b).damaged; };
+    FigureList pictured(1);
+    pictured[0].kind = fkPicture;
+    pictured[0].picture = pattern(5, 3);
+    put(strokes, "every-kind", PaintSnapshot::of({300, 200}, all).layoutBytes(), isPaintSnapshot);
+    put(strokes, "picture", PaintSnapshot::of({40, 30}, pictured).layoutBytes(), isPaintSnapshot);
+    put(strokes, "reset", PaintSnapshot::empty({600, 400}).layoutBytes(), isPaintSnapshot);
 
     const QString clipboard = folder("clipboard_reader_fuzz");
     put(clipboard, "every-kind", encodeClipboard({260, 140, 5, 5}, all), isClipboard);

@@ -8,8 +8,6 @@ namespace molvane {
 
 namespace {
 
-constexpr int kHeaderBytes = 16;
-
 bool sameImage(const QImage& a, const QImage& b)
 {
     if (a.isNull() || b.isNull())

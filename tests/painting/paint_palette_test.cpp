@@ -21,17 +21,6 @@ PaintPalette exactPalette()
 
 } // namespace
 
-TEST(PaintPalette, CellsStartFromTheirColoursAsTheDisplayShowsThem)
-{
-    const PaintPalette p(kWhites, coarseDisplay);
-    EXPECT_EQ(p.cellColour(1), coarseDisplay(kWhites.opaqueWhite));
-    EXPECT_EQ(p.cellColour(17), coarseDisplay(makeTColor(185, 138, 92)));
-    EXPECT_EQ(p.caption(2), QStringLiteral("ｽﾎﾟ"));
-    EXPECT_EQ(p.caption(3), QStringLiteral("消"));
-    EXPECT_EQ(p.caption(4), QString());
-    EXPECT_EQ(p.readout()[0], QStringLiteral("R=255")) << "until the first update";
-}
-
 TEST(PaintPalette, CaptionColourFollowsTheLightnessRule)
 {
     EXPECT_EQ(captionColourOn(makeTColor(255, 255, 0)), clBlack) << "yellow";
@@ -87,22 +76,20 @@ TEST(PaintPalette, ACellClickedBeforeAToolButtonBelongsToItsGroup)
     EXPECT_EQ(p.selectedCell(), 4) << "within the pen group the cell stays";
 }
 
-TEST(PaintPalette, TheSpoitTakesTheShownColourUnprobed)
+TEST(PaintPalette, TheSpoitAndTheEraserDecideColourAndCursor)
 {
     PaintPalette p(kWhites, coarseDisplay);
+    EXPECT_EQ(p.cellColour(17), coarseDisplay(makeTColor(185, 138, 92)))
+        << "cells start as the display shows them";
     p.beginSpoit(PaletteTool::Flood);
     EXPECT_EQ(p.cursorFor(PaletteTool::Flood, RangeKind::Rectangle), CanvasCursor::Spoit);
-    p.takeSpoitColour(makeTColor(193, 193, 193)); // a grid line's pixel
+    p.takeSpoitColour(makeTColor(193, 193, 193)); // a grid line's pixel, not probed
     EXPECT_EQ(p.cellColour(2), makeTColor(193, 193, 193));
     EXPECT_EQ(p.selectedCell(), 2);
     EXPECT_EQ(p.endSpoit(), PaletteTool::Flood);
-    EXPECT_FALSE(p.spoitMode());
-}
 
-TEST(PaintPalette, TheEraserPaintsTransparentWhiteAndDecidesTheCursor)
-{
-    PaintPalette p = exactPalette();
     p.clickCell(3);
+    EXPECT_EQ(p.caption(2) + p.caption(3) + p.caption(4), QStringLiteral("ｽﾎﾟ消"));
     EXPECT_EQ(p.strokeColour(), clWhite);
     EXPECT_EQ(p.cursorFor(PaletteTool::Line, RangeKind::Rectangle), CanvasCursor::Eraser);
     EXPECT_EQ(p.cursorFor(PaletteTool::Flood, RangeKind::Rectangle), CanvasCursor::Flood);
