@@ -12,8 +12,9 @@ std::unique_ptr<Window> ApplicationWindows::create(Args&&... args)
 
 ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& folders)
     : form1_(create<TForm1>(prompts, folders)), form3_(create<TForm3>(prompts, form1_.get())),
-      pictureEditor_(create<TFormPictureEditor>(form1_.get())), pictureSelect_(create<TFormPictureSelect>(form1_.get())),
-      showMasu_(create<TFormShowMasu>(form1_.get())), form2_(create<TForm2>(prompts, form1_.get())),
+      pictureEditor_(create<TFormPictureEditor>(prompts, form1_.get())),
+      pictureSelect_(create<TFormPictureSelect>(form1_.get())),
+      showMasu_(create<TFormShowMasu>(prompts, form1_.get())), form2_(create<TForm2>(prompts, form1_.get())),
       moji_(create<TFormMoji>(form1_.get())), picEffect_(create<TFormPicEffect>(form1_.get())),
       selectWidth_(create<TFormSelectWidth>(form1_.get()))
 {
@@ -21,6 +22,8 @@ ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& fold
     form1_->textButtons().setTextDialog(moji_.get());
     form1_->setStyleDialog(form2_.get());
     form1_->setEnvironmentDialog(form3_.get());
+    form1_->pictures().setPictureEditor(pictureEditor_.get());
+    pictureEditor_->setGridDialog(showMasu_.get(), form1_->drawing().settings.masuHaba);
 }
 
 void ApplicationWindows::start(const QString& argument)

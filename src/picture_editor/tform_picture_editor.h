@@ -1,14 +1,112 @@
 #pragma once
-// The raster picture editor window (画像エディタ).
+// The raster picture editor window (画像エディタ): a picture made of strokes on a zoomed canvas, painted
+// with the pen, line, shape and fill tools in the palette's colours, with its own undo ring. It is made
+// once and keeps its picture, zoom and palette between showings.
+
+#include "painting/paint_history.h"
+#include "painting/paint_mode.h"
+#include "painting/paint_palette.h"
+#include "painting/paint_picture.h"
+#include "painting/paint_tool.h"
+#include "picture_editor/picture_editor_controls.h"
+#include "platform/prompts.h"
 
 #include <QDialog>
+#include <memory>
 
 namespace molvane {
 
-class TFormPictureEditor : public QDialog {
+class TFormShowMasu;
+
+class TFormPictureEditor : public QDialog, private PaintEnvironment {
     Q_OBJECT
 public:
-    explicit TFormPictureEditor(QWidget* parent = nullptr);
+    explicit TFormPictureEditor(Prompts& prompts, QWidget* parent = nullptr);
+    ~TFormPictureEditor() override;
+
+    // The grid-line dialog that "罫線" opens, and the main window's grid spacing it starts from.
+    void setGridDialog(TFormShowMasu* dialog, int spacing);
+
+    const PaintPicture& picture() const { return picture_; }
+    const PaintPalette& palette() const { return palette_; }
+    const PaintHistory& history() const { return history_; }
+    PaintMode paintMode() const { return mode_; }
+    int zoom() const { return controls_.zoomUpDown->value(); }
+    bool reformOn() const { return reformOn_; }
+    const PictureEditorControls& controls() const { return controls_; }
+
+    // The canvas's events (view pixels), as the view delivers them.
+    void Image1MouseDown(QMouseEvent* e);
+    void Image1MouseMove(QMouseEvent* e);
+    void Image1MouseUp(QMouseEvent* e);
+    // Keys before the focused control; true when used.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // The wheel over the scroll box at pointer (viewport coordinates); false elsewhere.
+    bool FormMouseWheel(QPoint pointer, int delta);
+    void undoClick();
+    void redoClick();
+    void sbClearAllClick();
+    // A click on a palette cell or a pen-style cell.
+    void cellPressed(int cell);
+    void penStylePressed(int style);
+    void sbPalletClick();
+    void sbSpoitClick();
+    // A tool button was pressed: ペン, 線, 面 or 塗り.
+    void toolClicked(PaintMode mode);
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    // PaintEnvironment: the tools' side of the window.
+    PaintViewScale scale() const override { return {zoom()}; }
+    TFigure makeStroke(int kind, QPoint press, QPoint release, const TDynamicPtArray& points) const override;
+    void paintPreview(Canvas& canvas, int kind, QPoint press, QPoint current,
+                      const TDynamicPtArray& live) const override;
+    QRect previewBounds(int kind, QPoint press, QPoint current, const TDynamicPtArray& live) const override;
+    void strokeFinished(TFigure stroke) override;
+    void invalidate(const QRegion& viewArea) override;
+
+    PaintEnvironment& environment() { return *this; }
+    void connectControls();
+    void connectPalette();
+    PaintTool* toolForMode();
+    // The view: white, the picture stretched to the zoom, the grid, the tool's preview.
+    void paintView(Canvas& canvas, const QRect& exposed);
+    void paintGrid(Canvas& canvas) const;
+    void applyZoom();
+    void applyCanvasSize();
+    void showCell(int cell);
+    void showPalette();
+    void setReformState(bool reformable, bool on);
+    void reformLastStroke();
+    void commitPendingReform();
+    void takeSnapshot();
+    void showState(const PaintState& state);
+    void updateHistoryButtons();
+    void gridButtonToggled(bool down);
+    void autoScrollStep();
+    PaletteTool paletteToolOf(PaintMode mode) const;
+
+    Prompts& prompts_;
+    PictureEditorControls controls_;
+    PaintPicture picture_;
+    PaintPalette palette_;
+    PaintHistory history_;
+    PaintMode mode_ = PaintMode::Pen;
+    std::unique_ptr<PaintTool> tool_;
+    PaintMode toolMode_ = PaintMode::Pen; // the mode tool_ was made for
+    bool reformable_ = false;
+    bool reformOn_ = false;
+    bool reformPending_ = false;
+    bool gridOn_ = false;
+    int gridWidth_ = 24, gridHeight_ = 24;
+    TColor gridColour_ = 0xC0C0C0;
+    TFormShowMasu* gridDialog_ = nullptr;
+    class QTimer* autoScrollTimer_ = nullptr;
+    QPoint lastPointer_; // view pixels
 };
 
 } // namespace molvane

@@ -1,7 +1,5 @@
 #include "picture_editor/tform_moji.h"
-#include "picture_editor/tform_picture_editor.h"
 #include "picture_editor/tform_select_width.h"
-#include "picture_editor/tform_show_masu.h"
 #include "pictures/tform_pic_effect.h"
 #include "pictures/tform_picture_select.h"
 
@@ -75,9 +73,7 @@ TEST_P(EmptyDialog, CancelRejects)
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, EmptyDialog,
-    ::testing::Values(dialogCase<TFormPictureEditor>("FormPictureEditor", "画像エディタ", true),
-                      dialogCase<TFormPictureSelect>("FormPictureSelect", "画像の取り込み", true),
-                      dialogCase<TFormShowMasu>("FormShowMasu", "罫線の表示"),
+    ::testing::Values(dialogCase<TFormPictureSelect>("FormPictureSelect", "画像の取り込み", true),
                       dialogCase<TFormPicEffect>("FormPicEffect", "画像の調整"),
                       dialogCase<TFormSelectWidth>("FormSelectWidth", "線の幅")),
     [](const ::testing::TestParamInfo<DialogCase>& info) { return std::string(info.param.objectName); });

@@ -127,6 +127,9 @@ QWidget* MainWindowBuilder::buildFileRow()
             QObject::connect(button, &QToolButton::clicked, &w_, [w = &w_] { w->sbLoadClick(); });
         else if (button->objectName() == QLatin1String("sbSave"))
             QObject::connect(button, &QToolButton::clicked, &w_, [w = &w_] { w->sbSaveClick(); });
+        else if (button->objectName() == QLatin1String("sbPicLoadEx"))
+            QObject::connect(button, &QToolButton::clicked, &w_,
+                             [w = &w_] { w->pictures_.sbPicLoadExClick(); });
         else if (button->objectName() == QLatin1String("sbPicSave"))
             QObject::connect(button, &QToolButton::clicked, &w_,
                              [w = &w_] { w->pictures_.sbPicSaveClick(); });

@@ -151,6 +151,15 @@ void PictureCommands::showPictureFrame()
     w_.view_->update();
 }
 
+void PictureCommands::sbPicLoadExClick()
+{
+    if (!pictureEditor_)
+        return;
+    pictureEditor_->exec();
+    w_.ui_.statusPanel1->clear();
+    w_.ui_.statusPanel2->clear();
+}
+
 void PictureCommands::popupStates()
 {
     QMenu* menu = w_.ui_.popupMenu;

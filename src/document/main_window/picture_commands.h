@@ -6,6 +6,7 @@
 
 #include "document/picture_export.h"
 
+#include <QDialog>
 #include <QImage>
 #include <QString>
 
@@ -29,6 +30,9 @@ public:
     void Copy1AsPicClick();
     void Cut1AsPicClick();
     void Paste1AsPicClick();
+    // "画像エディタ": the picture editor, shown modally; the status panels are cleared afterwards.
+    void sbPicLoadExClick();
+    void setPictureEditor(QDialog* editor) { pictureEditor_ = editor; }
     // The canvas menu's picture items, enabled as they can act now.
     void popupStates();
 
@@ -55,6 +59,7 @@ private:
     QString lastPartialPicturePath_; // partial pictures
     QImage pendingPicture_;
     QString pictureFileName_;
+    QDialog* pictureEditor_ = nullptr;
 };
 
 } // namespace molvane

@@ -1,0 +1,55 @@
+#pragma once
+// The picture editor's controls, made by its builder (the described names are their objectNames).
+
+#include "dialogs/up_down.h"
+#include "picture_editor/colour_cell.h"
+#include "picture_editor/paint_view.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QToolButton>
+#include <array>
+
+namespace molvane {
+
+inline constexpr int kPaletteCells = 19;
+inline constexpr int kPenStyles = 3;
+
+struct PictureEditorControls {
+    // Tools: ペン, 線, 面 (with 四角 / 円), 塗り.
+    QToolButton *sbPen = nullptr, *sbLine = nullptr, *sbCircle = nullptr, *sbFloodFill = nullptr;
+    QRadioButton *rbRect = nullptr, *rbEllip = nullptr;
+    TUpDown *udPen = nullptr, *udLine = nullptr;
+    QLineEdit *edPen = nullptr, *edLine = nullptr;
+    QLabel* pnLastReform = nullptr;
+    QToolButton *sbUndo = nullptr, *sbRedo = nullptr, *sbClearAll = nullptr, *sbShowMasu = nullptr,
+                *sbShowMihon = nullptr;
+    QAction *mmUndo = nullptr, *mmRedo = nullptr;
+
+    // Palette and pen styles.
+    std::array<ColourCell*, kPaletteCells> cells{};
+    std::array<ColourCell*, kPenStyles> penStyles{};
+    QToolButton *sbPallet = nullptr, *sbSpoit = nullptr;
+    QLabel *lbR = nullptr, *lbG = nullptr, *lbB = nullptr;
+
+    // Zoom and canvas size.
+    TUpDown* zoomUpDown = nullptr; // UpDown1
+    QLineEdit* zoomEdit = nullptr; // Edit1
+    QCheckBox* cbIncrement = nullptr;
+    QPushButton* bt100 = nullptr;
+    TUpDown *udWidth = nullptr, *udHeight = nullptr;
+    QLineEdit *edWidth = nullptr, *edHeight = nullptr;
+
+    QCheckBox* cbChangeWhite = nullptr;
+    QPushButton *btOK = nullptr, *btCancel = nullptr;
+    QScrollArea* scrollBox = nullptr; // ScrollBox1
+    PaintView* view = nullptr;        // Image1
+    QStatusBar* status = nullptr;     // StatusBar1
+};
+
+} // namespace molvane
