@@ -75,6 +75,7 @@ void TFormPictureEditor::connectControls()
     connect(c.udWidth, &TUpDown::valueChanged, this, [this] { applyCanvasSize(); });
     connect(c.udHeight, &TUpDown::valueChanged, this, [this] { applyCanvasSize(); });
     c.scrollBox->viewport()->installEventFilter(this);
+    c.view->installEventFilter(this);
 }
 
 bool TFormPictureEditor::event(QEvent* e)
@@ -101,9 +102,12 @@ bool TFormPictureEditor::eventFilter(QObject* watched, QEvent* e)
             setReformState(true, !reformOn_);
         return true;
     }
-    if (watched == controls_.scrollBox->viewport() && e->type() == QEvent::Wheel) {
+    if (e->type() == QEvent::Wheel &&
+        (watched == controls_.view || watched == controls_.scrollBox->viewport())) {
         auto* wheel = static_cast<QWheelEvent*>(e);
-        return FormMouseWheel(wheel->position().toPoint(), wheel->angleDelta().y());
+        const QPoint pointer =
+            controls_.scrollBox->viewport()->mapFromGlobal(wheel->globalPosition().toPoint());
+        return FormMouseWheel(pointer, wheel->angleDelta().y());
     }
     if (e->type() == QEvent::KeyPress && isVisible()) {
         auto* widget = qobject_cast<QWidget*>(watched);
