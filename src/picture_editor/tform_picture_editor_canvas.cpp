@@ -3,6 +3,7 @@
 
 #include "picture_editor/tform_picture_editor.h"
 
+#include "dialogs/edge_scroll.h"
 #include "painting/new_stroke.h"
 #include "painting/paint_whites.h"
 #include "painting/stroke_renderer.h"
@@ -219,21 +220,9 @@ void TFormPictureEditor::autoScrollStep()
         return;
     }
     const QPoint pointer = controls_.scrollBox->viewport()->mapFromGlobal(QCursor::pos());
-    const QSize client = controls_.scrollBox->viewport()->size();
     const int z = zoom();
     const int step = 1 + (z > 100 ? 1200 / z : 0);
-    QScrollBar* h = controls_.scrollBox->horizontalScrollBar();
-    QScrollBar* v = controls_.scrollBox->verticalScrollBar();
-    const QPoint before(h->value(), v->value());
-    if (pointer.x() < 0)
-        h->setValue(h->value() - step);
-    else if (pointer.x() > client.width())
-        h->setValue(h->value() + step);
-    if (pointer.y() < 0)
-        v->setValue(v->value() - step);
-    else if (pointer.y() > client.height())
-        v->setValue(v->value() + step);
-    if (QPoint(h->value(), v->value()) == before)
+    if (!scrollTowardPointer(*controls_.scrollBox, pointer, step))
         return;
     lastPointer_ = controls_.view->mapFromGlobal(QCursor::pos());
     tool_->move({lastPointer_, QGuiApplication::keyboardModifiers()});

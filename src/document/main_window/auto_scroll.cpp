@@ -1,5 +1,6 @@
 #include "document/main_window/auto_scroll.h"
 
+#include "dialogs/edge_scroll.h"
 #include "document/main_window/tform1.h"
 
 #include <QCursor>
@@ -35,20 +36,8 @@ bool AutoScroll::step(QPoint pointer)
     }
     const int step =
         w_.drawing_.settings.autoScrollSpeed + (w_.zoom() > 100 ? w_.drawing_.settings.masuHaba : 0);
-    QScrollBar* h = w_.scrollBox_->horizontalScrollBar();
-    QScrollBar* v = w_.scrollBox_->verticalScrollBar();
-    const QPoint before(h->value(), v->value());
-    const QSize client = w_.scrollBox_->viewport()->size();
-    if (pointer.x() < 0)
-        h->setValue(h->value() - step);
-    else if (pointer.x() > client.width())
-        h->setValue(h->value() + step);
-    if (pointer.y() < 0)
-        v->setValue(v->value() - step);
-    else if (pointer.y() > client.height())
-        v->setValue(v->value() + step);
     const bool wasScrolled = scrolled_;
-    scrolled_ = QPoint(h->value(), v->value()) != before;
+    scrolled_ = scrollTowardPointer(*w_.scrollBox_, pointer, step);
     if (!scrolled_ && !wasScrolled)
         return false;
     // Follow the pointer with the figure being drawn or moved.
