@@ -5,6 +5,7 @@
 
 #include "picture_editor/picture_editor_texts.h"
 #include "picture_editor/tform_show_masu.h"
+#include "platform/cursors.h"
 #include "platform/tcolor.h"
 
 #include <QScrollBar>
@@ -21,6 +22,19 @@ QString u(const char* text)
 QColor qColour(TColor c)
 {
     return QColor::fromRgb(toQRgb(c));
+}
+
+int cursorIndexOf(CanvasCursor c)
+{
+    switch (c) {
+    case CanvasCursor::Spoit: return crSpoit;
+    case CanvasCursor::Flood: return crFlood;
+    case CanvasCursor::Eraser: return crEraser;
+    case CanvasCursor::Range: return crRange;
+    case CanvasCursor::Range2: return crRange2;
+    case CanvasCursor::Arrow: break;
+    }
+    return crArrow;
 }
 
 } // namespace
@@ -102,6 +116,8 @@ void TFormPictureEditor::showPalette()
     }
     for (int i = 0; i < kPenStyles; ++i)
         controls_.penStyles[std::size_t(i)]->setSelected(i == palette_.penStyle());
+    controls_.view->setCursor(
+        molvane::cursorFor(cursorIndexOf(palette_.cursorFor(paletteToolOf(mode_), RangeKind::Rectangle))));
     const auto& readout = palette_.readout();
     controls_.lbR->setText(readout[0]);
     controls_.lbG->setText(readout[1]);
