@@ -32,6 +32,16 @@ void PaintPicture::resize(QSize size)
     render();
 }
 
+void PaintPicture::restore(QSize size, const QImage& basePicture, FigureList strokes)
+{
+    strokes_ = std::move(strokes);
+    if (basePicture.isNull())
+        base_.reset();
+    else
+        base_ = basePicture.convertToFormat(QImage::Format_RGB32);
+    resize(size); // renders
+}
+
 void PaintPicture::setStrokes(FigureList strokes)
 {
     strokes_ = std::move(strokes);

@@ -31,6 +31,8 @@ public:
     void resize(QSize size);
 
     const FigureList& strokes() const { return strokes_; }
+    // A state brought back whole (canvas size, base picture or none, strokes), rendered once.
+    void restore(QSize size, const QImage& basePicture, FigureList strokes);
     // Replaces the whole list (a snapshot restored) and renders again.
     void setStrokes(FigureList strokes);
 

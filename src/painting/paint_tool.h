@@ -23,9 +23,9 @@ public:
     // the pen's live points painted over it.
     virtual void paintPreview(Canvas& canvas, int kind, QPoint press, QPoint current,
                               const TDynamicPtArray& live) const = 0;
-    // Where that preview lies on the view (view pixels), with room for the pen's width.
-    virtual QRect previewBounds(int kind, QPoint press, QPoint current,
-                                const TDynamicPtArray& live) const = 0;
+    // Where the preview from press to current lies on the view (view pixels), with room for the pen's
+    // width (the pen's line: the box of its points).
+    virtual QRect previewBounds(int kind, QPoint press, QPoint current) const = 0;
     // The finished stroke goes into the picture and its history.
     virtual void strokeFinished(TFigure stroke) = 0;
     virtual void invalidate(const QRegion& viewArea) = 0;

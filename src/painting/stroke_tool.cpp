@@ -27,6 +27,7 @@ void StrokeTool::press(const PointerEvent& e)
     live_.clear();
     if (isPen())
         live_.push_back(e.at);
+    liveBounds_ = QRect(e.at, QSize(1, 1));
     dragging_ = true;
     env_.invalidate(overlayArea());
 }
@@ -35,10 +36,17 @@ void StrokeTool::move(const PointerEvent& e)
 {
     if (!dragging_)
         return;
+    if (isPen()) {
+        // Only the new piece of the pen's line needs painting: the rest is on the view already.
+        const QPoint previous = current_;
+        current_ = constrained(e);
+        live_.push_back(current_);
+        liveBounds_ |= QRect(current_, QSize(1, 1));
+        env_.invalidate(env_.previewBounds(kind_, previous, current_));
+        return;
+    }
     const QRegion before = overlayArea();
     current_ = constrained(e);
-    if (isPen())
-        live_.push_back(current_);
     env_.invalidate(before + overlayArea());
 }
 
@@ -79,12 +87,15 @@ QRegion StrokeTool::overlayArea() const
 {
     if (!dragging_)
         return {};
-    return env_.previewBounds(kind_, press_, current_, live_);
+    // The pen's whole line lies in the box of its points, widened by the pen as for a line.
+    if (isPen())
+        return env_.previewBounds(kind_, liveBounds_.topLeft(), liveBounds_.bottomRight());
+    return env_.previewBounds(kind_, press_, current_);
 }
 
 void StrokeTool::paintOverlay(Canvas& canvas, const QRect& exposed) const
 {
-    if (dragging_ && overlayArea().intersects(exposed))
+    if (dragging_ && exposed.intersects(overlayArea().boundingRect()))
         env_.paintPreview(canvas, kind_, press_, current_, live_);
 }
 

@@ -35,6 +35,7 @@ private:
     bool dragging_ = false;
     QPoint press_, current_; // view pixels
     TDynamicPtArray live_;   // the pen's points, view pixels
+    QRect liveBounds_;       // the box of the pen's points
     AxisLock lock_;
 };
 

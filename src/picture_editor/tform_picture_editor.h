@@ -65,7 +65,7 @@ private:
     TFigure makeStroke(int kind, QPoint press, QPoint release, const TDynamicPtArray& points) const override;
     void paintPreview(Canvas& canvas, int kind, QPoint press, QPoint current,
                       const TDynamicPtArray& live) const override;
-    QRect previewBounds(int kind, QPoint press, QPoint current, const TDynamicPtArray& live) const override;
+    QRect previewBounds(int kind, QPoint press, QPoint current) const override;
     void strokeFinished(TFigure stroke) override;
     void invalidate(const QRegion& viewArea) override;
 

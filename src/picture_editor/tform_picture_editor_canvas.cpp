@@ -64,10 +64,9 @@ void TFormPictureEditor::Image1MouseMove(QMouseEvent* e)
 void TFormPictureEditor::Image1MouseUp(QMouseEvent* e)
 {
     if (palette_.spoitMode()) {
-        // The release after the spoit's press gives the tool back.
-        const PaletteTool back = palette_.endSpoit();
+        // The release after the spoit's press ends it; the tool's mode never left.
+        palette_.endSpoit();
         controls_.sbSpoit->setChecked(false);
-        Q_UNUSED(back);
         showPalette();
         return;
     }
@@ -170,13 +169,12 @@ void TFormPictureEditor::paintPreview(Canvas& canvas, int kind, QPoint press, QP
                      pen ? &live : nullptr});
 }
 
-QRect TFormPictureEditor::previewBounds(int kind, QPoint press, QPoint current,
-                                        const TDynamicPtArray& live) const
+QRect TFormPictureEditor::previewBounds(int kind, QPoint press, QPoint current) const
 {
-    const TFigure f = makeStroke(kind, press, current, live);
-    QRect box = strokeOutline(f).boundingRect().toAlignedRect() | QRect(press, current).normalized();
-    for (QPoint p : live)
-        box |= QRect(p, QSize(1, 1));
+    // A curve bulges beyond its two ends; the pen's box comes from its points alone.
+    QRect box = QRect(press, current).normalized();
+    if (kind != kStrokePen)
+        box |= strokeOutline(makeStroke(kind, press, current, {})).boundingRect().toAlignedRect();
     const int reach = scale().toScreen(effectivePenWidth(kind, controls_.udPen->value())) / 2 + 3;
     return box.adjusted(-reach, -reach, reach, reach);
 }

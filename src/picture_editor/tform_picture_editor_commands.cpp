@@ -184,14 +184,13 @@ void TFormPictureEditor::updateHistoryButtons()
 void TFormPictureEditor::showState(const PaintState& state)
 {
     mode_ = PaintMode::Restoring;
-    controls_.udWidth->setValue(state.canvas.width());
-    controls_.udHeight->setValue(state.canvas.height());
-    picture_.resize(state.canvas);
-    if (state.basePicture.isNull())
-        picture_.clearAll();
-    else
-        picture_.setBasePicture(state.basePicture);
-    picture_.setStrokes(state.strokes);
+    {
+        // The picture is resized with the state below: the up-downs only show its size.
+        const QSignalBlocker quietWidth(controls_.udWidth), quietHeight(controls_.udHeight);
+        controls_.udWidth->setValue(state.canvas.width());
+        controls_.udHeight->setValue(state.canvas.height());
+    }
+    picture_.restore(state.canvas, state.basePicture, state.strokes);
     mode_ = toolMode_;
     applyZoom();
     setReformState(false, false);

@@ -22,7 +22,7 @@ public:
         return f;
     }
     void paintPreview(Canvas&, int, QPoint, QPoint, const TDynamicPtArray&) const override {}
-    QRect previewBounds(int, QPoint press, QPoint current, const TDynamicPtArray&) const override
+    QRect previewBounds(int, QPoint press, QPoint current) const override
     {
         return QRect(press, current).normalized();
     }
