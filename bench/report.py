@@ -34,6 +34,8 @@ PAIRS = [
      "update of the band's rectangles from a cached view, band by QPainter", "rubber_band/big/move/cached_view/100", 1.5),
     ("rubber band, one mouse move drawing a bond on big, 500 %", "rubber_band/big/move/500",
      "update of the band's rectangles from a cached view, band by QPainter", "rubber_band/big/move/cached_view/500", 1.5),
+    ("picture editor pen, one mouse move at 800 % on 2000 x 1500", "paint_pen/800/move",
+     "update of the new piece's rectangle from a cached view, piece by QPainter", "paint_pen/800/move/cached_view_update", 1.5),
     ("drag of all 10,000 figures of huge, one mouse move", "drag/huge/all",
      "one pre-rendered drag image moved, old and new rectangles updated", "drag/huge/all/one_image", 2.0),
     ("JPEG write 1500 x 1000, quality 100", "jpeg/1500x1000/q100",

@@ -39,9 +39,7 @@ QPainterPath dotPath(QPoint p)
 
 CanvasPen strokePen(const TFigure& f, const StrokeTarget& target)
 {
-    const int b = effectivePenWidth(f.kind, std::clamp(f.lineWidth, 0, kStrokeWidthMax));
-    const int w = target.view ? target.scale.toScreen(b) : b;
-    return {f.penColor, w, penStyleFromIndex(std::clamp(f.penStyle, 0, 2))};
+    return strokePenOnView(f, target.view ? target.scale : PaintViewScale{100});
 }
 
 // The barrier first when the stroke is dashed or dotted, then the stroke itself.
@@ -56,6 +54,36 @@ void drawWithBarrier(const TFigure& f, const StrokeTarget& target, const QPainte
     canvas.drawPath(path, false);
 }
 
+// The pen's line being dragged out. On a clipped canvas with a solid pen only the runs of segments that
+// reach into the clip are drawn: with round caps and joins their union is the whole line there, and a
+// long line repaints its newest piece without walking all of it through the stroker.
+void drawLiveLine(Canvas& canvas, const TDynamicPtArray& points)
+{
+    const CanvasPen pen = canvas.pen();
+    if (!canvas.hasClip() || pen.style != PenStyle::Solid || pen.width <= 1) {
+        canvas.drawPath(dotPath(points.front()), false);
+        canvas.drawPath(polylinePath(points), false);
+        return;
+    }
+    const int reach = pen.width / 2 + 1;
+    const QRect box = canvas.clipRegion().boundingRect().adjusted(-reach, -reach, reach, reach);
+    if (box.contains(points.front()))
+        canvas.drawPath(dotPath(points.front()), false);
+    QPainterPath run;
+    for (qsizetype i = 1; i < points.size(); ++i) {
+        if (QRect(points[i - 1], points[i]).normalized().adjusted(0, 0, 1, 1).intersects(box)) {
+            if (run.isEmpty())
+                run.moveTo(points[i - 1]);
+            run.lineTo(points[i]);
+        } else if (!run.isEmpty()) {
+            canvas.drawPath(run, false);
+            run.clear();
+        }
+    }
+    if (!run.isEmpty())
+        canvas.drawPath(run, false);
+}
+
 void renderPen(const TFigure& f, const StrokeTarget& target)
 {
     Canvas& canvas = target.canvas;
@@ -63,8 +91,7 @@ void renderPen(const TFigure& f, const StrokeTarget& target)
         if (target.livePoints->empty())
             return;
         canvas.setPen(strokePen(f, target));
-        canvas.drawPath(dotPath(target.livePoints->front()), false);
-        canvas.drawPath(polylinePath(*target.livePoints), false);
+        drawLiveLine(canvas, *target.livePoints);
         return;
     }
     if (f.points.empty())
@@ -142,6 +169,12 @@ QPainterPath strokeOutline(const TFigure& f)
     default: break;
     }
     return path;
+}
+
+CanvasPen strokePenOnView(const TFigure& f, PaintViewScale scale)
+{
+    const int b = effectivePenWidth(f.kind, std::clamp(f.lineWidth, 0, kStrokeWidthMax));
+    return {f.penColor, scale.toScreen(b), penStyleFromIndex(std::clamp(f.penStyle, 0, 2))};
 }
 
 void renderStroke(const TFigure& f, const StrokeTarget& target)

@@ -46,4 +46,7 @@ QPainterPath strokeOutline(const TFigure& f);
 
 void renderStroke(const TFigure& f, const StrokeTarget& target);
 
+// The pen a stroke is drawn with on the view at that scale.
+CanvasPen strokePenOnView(const TFigure& f, PaintViewScale scale);
+
 } // namespace molvane

@@ -97,10 +97,18 @@ void TFormPictureEditor::showEvent(QShowEvent* e)
 
 bool TFormPictureEditor::eventFilter(QObject* watched, QEvent* e)
 {
-    if (watched == controls_.pnLastReform && e->type() == QEvent::MouseButtonPress) {
-        if (reformable_)
-            setReformState(true, !reformOn_);
-        return true;
+    if (watched == controls_.pnLastReform) {
+        // The panel's bevel is lowered while the button is held on it.
+        if (e->type() == QEvent::MouseButtonPress) {
+            controls_.pnLastReform->setFrameShadow(QFrame::Sunken);
+            if (reformable_)
+                setReformState(true, !reformOn_);
+            return true;
+        }
+        if (e->type() == QEvent::MouseButtonRelease) {
+            controls_.pnLastReform->setFrameShadow(QFrame::Raised);
+            return true;
+        }
     }
     if (e->type() == QEvent::Wheel &&
         (watched == controls_.view || watched == controls_.scrollBox->viewport())) {

@@ -8,6 +8,7 @@
 #include "painting/paint_palette.h"
 #include "painting/paint_picture.h"
 #include "painting/paint_tool.h"
+#include "painting/pen_trail.h"
 #include "picture_editor/picture_editor_controls.h"
 #include "platform/prompts.h"
 
@@ -80,6 +81,7 @@ private:
     void applyCanvasSize();
     void showCell(int cell);
     void showPalette();
+    void endSpoit();
     void setReformState(bool reformable, bool on);
     void reformLastStroke();
     void commitPendingReform();
@@ -97,6 +99,7 @@ private:
     PaintHistory history_;
     PaintMode mode_ = PaintMode::Pen;
     std::unique_ptr<PaintTool> tool_;
+    mutable PenTrail trail_;              // the pen's line being dragged, as the view shows it
     PaintMode toolMode_ = PaintMode::Pen; // the mode tool_ was made for
     bool reformable_ = false;
     bool reformOn_ = false;
@@ -106,7 +109,8 @@ private:
     TColor gridColour_ = 0xC0C0C0;
     TFormShowMasu* gridDialog_ = nullptr;
     class QTimer* autoScrollTimer_ = nullptr;
-    QPoint lastPointer_; // view pixels
+    bool autoScrolled_ = false; // the last auto-scroll step moved the view
+    QPoint lastPointer_;        // view pixels
 };
 
 } // namespace molvane

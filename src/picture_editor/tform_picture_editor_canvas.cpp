@@ -1,5 +1,5 @@
 // The picture editor's canvas: the pointer handed to the tools, the view's paint, the zoom, the canvas
-// size, the keys and the wheel.
+// size and the auto-scroll.
 
 #include "picture_editor/tform_picture_editor.h"
 
@@ -64,9 +64,8 @@ void TFormPictureEditor::Image1MouseMove(QMouseEvent* e)
 void TFormPictureEditor::Image1MouseUp(QMouseEvent* e)
 {
     if (palette_.spoitMode()) {
-        // The release after the spoit's press ends it; the tool's mode never left.
-        palette_.endSpoit();
-        controls_.sbSpoit->setChecked(false);
+        // The release after the spoit's press ends it.
+        endSpoit();
         showPalette();
         return;
     }
@@ -84,32 +83,18 @@ void TFormPictureEditor::invalidate(const QRegion& viewArea)
 
 void TFormPictureEditor::paintView(Canvas& canvas, const QRect& exposed)
 {
-    canvas.fillRect(exposed, kTransparentWhite);
-    canvas.drawImage(QRect(QPoint(0, 0), scale().toScreen(picture_.size())), picture_.working());
+    // Clipped to what is exposed, so the pen's long line is drawn only where it shows.
+    const Canvas::NarrowedClip clip(canvas, exposed);
+    const QRect shown(QPoint(0, 0), scale().toScreen(picture_.size()));
+    for (const QRect& uncovered : QRegion(exposed) - shown)
+        canvas.fillRect(uncovered, kTransparentWhite);
+    canvas.drawImage(shown, picture_.working());
     if (gridOn_)
         paintGrid(canvas);
-    if (tool_)
+    if (tool_ && tool_->dragging())
         tool_->paintOverlay(canvas, exposed);
-}
-
-void TFormPictureEditor::paintGrid(Canvas& canvas) const
-{
-    const PaintViewScale s = scale();
-    const QSize view = s.toScreen(picture_.size());
-    canvas.setPen({gridColour_, 1, PenStyle::Dot});
-    canvas.setPenMode(PenMode::Mask);
-    // A spacing of 0 draws no lines in that direction.
-    if (gridHeight_ > 0)
-        for (int k = 0; k <= picture_.size().height() / gridHeight_; ++k) {
-            const int y = s.toScreen(k * gridHeight_) - 1;
-            canvas.line({0, y}, {view.width(), y});
-        }
-    if (gridWidth_ > 0)
-        for (int k = 0; k <= picture_.size().width() / gridWidth_; ++k) {
-            const int x = s.toScreen(k * gridWidth_) - 1;
-            canvas.line({x, 0}, {x, view.height()});
-        }
-    canvas.setPenMode(PenMode::Copy);
+    else
+        trail_.clear();
 }
 
 void TFormPictureEditor::applyZoom()
@@ -160,11 +145,16 @@ TFigure TFormPictureEditor::makeStroke(int kind, QPoint press, QPoint release,
 void TFormPictureEditor::paintPreview(Canvas& canvas, int kind, QPoint press, QPoint current,
                                       const TDynamicPtArray& live) const
 {
-    TFigure f = makeStroke(kind, press, current, live);
+    // The pen's points are drawn from the live list itself.
+    TFigure f = makeStroke(kind, press, current, {});
     // The eraser's stroke shows light grey while it is dragged.
     if (palette_.selectedCell() == PaintPalette::kEraserCell)
         f.penColor = 0xE0E0E0;
     const bool pen = kind == kStrokePen;
+    if (pen && canvas.hasClip() &&
+        trail_.paint(canvas, canvas.clipRegion().boundingRect(),
+                     controls_.view->visibleRegion().boundingRect(), strokePenOnView(f, scale()), live))
+        return;
     renderStroke(f, {canvas, picture_.whites(), pen ? PenMode::Copy : PenMode::NotXor, true, scale(),
                      pen ? &live : nullptr});
 }
@@ -179,49 +169,21 @@ QRect TFormPictureEditor::previewBounds(int kind, QPoint press, QPoint current) 
     return box.adjusted(-reach, -reach, reach, reach);
 }
 
-bool TFormPictureEditor::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
-{
-    const bool arrow =
-        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
-    if (key == Qt::Key_Shift) {
-        if (tool_ && tool_->dragging())
-            tool_->shiftPressed(lastPointer_);
-        return false;
-    }
-    if (!arrow)
-        return false;
-    const QPoint step(key == Qt::Key_Left    ? -1
-                      : key == Qt::Key_Right ? 1
-                                             : 0,
-                      key == Qt::Key_Up     ? -1
-                      : key == Qt::Key_Down ? 1
-                                            : 0);
-    if (tool_ && tool_->dragging()) {
-        // 微移動: the pointer moves a screen pixel, which drives the drag.
-        QCursor::setPos(QCursor::pos() + step);
-        lastPointer_ += step;
-        tool_->move({lastPointer_, modifiers});
-        return true;
-    }
-    if (modifiers & Qt::ShiftModifier)
-        return false;
-    QScrollBar* bar =
-        step.x() != 0 ? controls_.scrollBox->horizontalScrollBar() : controls_.scrollBox->verticalScrollBar();
-    bar->setValue(bar->value() + (step.x() + step.y()) * bar->singleStep());
-    return true;
-}
-
 void TFormPictureEditor::autoScrollStep()
 {
     if (!tool_ || !tool_->dragging()) {
         autoScrollTimer_->stop();
+        autoScrolled_ = false;
         return;
     }
     const QPoint pointer = controls_.scrollBox->viewport()->mapFromGlobal(QCursor::pos());
     const int z = zoom();
     const int step = 1 + (z > 100 ? 1200 / z : 0);
-    if (!scrollTowardPointer(*controls_.scrollBox, pointer, step))
+    const bool scrolled = scrollTowardPointer(*controls_.scrollBox, pointer, step);
+    // Once more after the scrolling stops, so the preview follows the pointer's last place.
+    if (!scrolled && !std::exchange(autoScrolled_, false))
         return;
+    autoScrolled_ = scrolled;
     lastPointer_ = controls_.view->mapFromGlobal(QCursor::pos());
     tool_->move({lastPointer_, QGuiApplication::keyboardModifiers()});
 }

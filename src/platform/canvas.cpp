@@ -187,7 +187,8 @@ void Canvas::drawPath(const QPainterPath& shape, bool filled)
     // A wide pen's outline of a long polyline is made a piece at a time; a one-pixel pen makes none.
     // Not when inverting: the points where pieces meet would be inverted twice.
     if (!filled && mode_ == PenMode::Copy && pen_.width > 1 && pen_.style != PenStyle::Null) {
-        if (const std::vector<QPainterPath> pieces = polylinePieces(shape); !pieces.empty()) {
+        const int piecePoints = clipped_ ? kClippedPiecePoints : kPolylinePiecePoints;
+        if (const std::vector<QPainterPath> pieces = polylinePieces(shape, piecePoints); !pieces.empty()) {
             strokeInPieces(pieces);
             return;
         }
@@ -202,10 +203,17 @@ void Canvas::strokeInPieces(const std::vector<QPainterPath>& pieces)
     QPainter& p = painter();
     applyState(p, false);
     QPen pen = p.pen();
+    // A piece whose pen-widened box misses the clip paints nothing; its length still moves the dashes on.
+    const QRectF clipBox = clipped_ ? QRectF(clip_.boundingRect()) : QRectF();
+    const qreal reach = pen_.width / 2.0 + 1;
     for (const QPainterPath& piece : pieces) {
-        p.setPen(pen);
-        p.drawPath(piece);
-        pen.setDashOffset(dashOffsetAfter(pen, pen.dashOffset(), piece.length()));
+        if (!clipped_ ||
+            piece.controlPointRect().adjusted(-reach, -reach, reach, reach).intersects(clipBox)) {
+            p.setPen(pen);
+            p.drawPath(piece);
+        }
+        if (pen.style() != Qt::SolidLine)
+            pen.setDashOffset(dashOffsetAfter(pen, pen.dashOffset(), piece.length()));
     }
 }
 

@@ -13,6 +13,8 @@ namespace molvane {
 
 // Pieces of at most this many points are stroked as they are.
 inline constexpr int kPolylinePiecePoints = 4096;
+// On a clipped canvas the pieces are short, so the ones outside the clip cost nothing to leave out.
+inline constexpr int kClippedPiecePoints = 32;
 
 // The pieces of path when it is an open polyline (a move followed by lines only) of more than
 // maxPoints points, each piece starting at the point where the one before ends; none otherwise.

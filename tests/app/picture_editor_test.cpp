@@ -121,6 +121,20 @@ TEST_F(PictureEditorTest, TheTopPaletteRowIsFixedAndPureWhiteChosenForACellBecom
     prompts.expectColor(clWhite);
     editor.sbPalletClick();
     EXPECT_EQ(editor.palette().cellColour(5), editor.picture().whites().opaque);
+
+    // The spoit ends with its release, or with any other cursor: a tool button, a cell.
+    editor.sbSpoitClick();
+    click({30, 30});
+    EXPECT_FALSE(editor.palette().spoitMode());
+    EXPECT_FALSE(editor.controls().sbSpoit->isChecked());
+    EXPECT_EQ(editor.palette().selectedCell(), PaintPalette::kSpoitCell);
+    EXPECT_TRUE(strokes().empty()) << "the spoit's click paints nothing";
+    editor.sbSpoitClick();
+    editor.controls().sbLine->click();
+    EXPECT_FALSE(editor.palette().spoitMode());
+    EXPECT_FALSE(editor.controls().sbSpoit->isChecked());
+    click({30, 30});
+    EXPECT_TRUE(strokes().empty()) << "a click with the line tool draws nothing and takes no colour";
 }
 
 TEST_F(PictureEditorTest, CancellingTheGridDialogLeavesTheGridOffAndTheWheelZoomsFromTheMiddle)
