@@ -24,6 +24,7 @@ ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& fold
     form1_->setEnvironmentDialog(form3_.get());
     form1_->pictures().setPictureEditor(pictureEditor_.get());
     pictureEditor_->setGridDialog(showMasu_.get(), form1_->drawing().settings.masuHaba);
+    pictureEditor_->setDataFolder(folders.partPictures);
 }
 
 void ApplicationWindows::start(const QString& argument)

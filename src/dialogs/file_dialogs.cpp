@@ -42,18 +42,20 @@ bool TFileDialogComponent::executeSave(Prompts& prompts)
         // A name typed without its extension is saved with it.
         if (QFileInfo(FileName).suffix().isEmpty() && !DefaultExt.isEmpty())
             FileName += QLatin1Char('.') + DefaultExt;
-        if (confirmOverwrite(FileName, prompts))
+        if (confirmOverwrite(FileName, prompts, NameBeforeOverwriteQuestion))
             return true;
     }
 }
 
-bool confirmOverwrite(const QString& path, Prompts& prompts)
+bool confirmOverwrite(const QString& path, Prompts& prompts, bool nameFirst)
 {
     if (!QFileInfo::exists(path))
         return true;
     prompts.beep(BeepKind::Exclamation);
+    const QString asked = QStringLiteral("ファイルはすでに存在します。上書き保存しますか。");
+    const QString name = QFileInfo(path).fileName();
     const QString question =
-        QStringLiteral("ファイルはすでに存在します。上書き保存しますか。\r\n") + QFileInfo(path).fileName();
+        nameFirst ? name + QStringLiteral("\r\n") + asked : asked + QStringLiteral("\r\n") + name;
     return prompts.message(question, MessageType::Confirmation, MessageButtons::YesNo) == Answer::Yes;
 }
 

@@ -29,6 +29,8 @@ public:
     QString FileName;
     // Every switch of the dialogs is on in this program: folder box, new-folder, up and back buttons,
     // name box, typing paths, the list's menu, renaming in the list, and the kept first size.
+    // The overwrite question names the file before asking (the picture editor's dialog) or after.
+    bool NameBeforeOverwriteQuestion = false;
     bool DirChangeBox = true, DirCreateBtn = true, DirUpBtn = true, DirPrevBtn = true, DirEditBox = true,
          DirEditPath = true, ListMenu = true, ListChangeFN = true, KeepSize = true;
 
@@ -72,8 +74,9 @@ public:
 };
 
 // Asks before an existing file is replaced: the exclamation beep, then "ファイルはすでに存在します。
-// 上書き保存しますか。" and the file's name. True when the user answers Yes (or the file does not exist).
-bool confirmOverwrite(const QString& path, Prompts& prompts);
+// 上書き保存しますか。" and the file's name on the next line (or the name first, when nameFirst). True when
+// the user answers Yes (or the file does not exist).
+bool confirmOverwrite(const QString& path, Prompts& prompts, bool nameFirst = false);
 
 // The name box's text after the user picks a filter of kPictureFilter in a picture save dialog: the
 // shown name without its folder, its extension (from the last dot on) replaced by the filter's, 1 ".bmp"

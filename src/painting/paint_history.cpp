@@ -7,6 +7,11 @@ void PaintHistory::reset(QSize canvas, QImage basePicture)
     ring_.reset(PaintSnapshot::empty(canvas, std::move(basePicture)));
 }
 
+void PaintHistory::resetTo(QSize canvas, const FigureList& strokes, QImage basePicture)
+{
+    ring_.reset(PaintSnapshot::of(canvas, strokes, std::move(basePicture)));
+}
+
 bool PaintHistory::take(QSize canvas, const FigureList& strokes, const QImage& basePicture)
 {
     return ring_.push(PaintSnapshot::of(canvas, strokes, basePicture));

@@ -15,6 +15,8 @@ public:
     // basePicture is what undoing back to it shows: Open resets with the picture it loaded (and the
     // canvas size from before the load).
     void reset(QSize canvas, QImage basePicture = {});
+    // Forgets every state; the ring then holds this one (a saved picture, where undo starts again).
+    void resetTo(QSize canvas, const FigureList& strokes, QImage basePicture = {});
 
     // Takes a snapshot of the state; false, and no step, when it is identical to the state shown.
     bool take(QSize canvas, const FigureList& strokes, const QImage& basePicture = {});

@@ -79,13 +79,12 @@ void buildMenus(QDialog& window, QVBoxLayout* layout, PictureEditorControls& c)
             a->setShortcut(QKeySequence(QString::fromLatin1(keys)));
         return a;
     };
-    // The picture files come with the editor's file commands.
     for (auto [name, caption] :
          {std::pair{"mmFileNew", "新規作成(&N)"}, std::pair{"mmPicOpen", "開く(&O)"},
           std::pair{"mmPicSave", "上書き保存(&S)"}, std::pair{"mmPicSaveAs", "名前を付けて保存(&A)"}})
-        item(file, name, caption)->setEnabled(false);
+        item(file, name, caption);
     file->addSeparator();
-    item(file, "mmExit1", "終了 - [OK] (&X)")->setEnabled(false);
+    item(file, "mmExit1", "終了 - [OK] (&X)");
     QObject::connect(item(file, "mmExit2", "終了 - [ｷｬﾝｾﾙ] (&Q)"), &QAction::triggered, &window,
                      &QDialog::reject);
     QMenu* edit = bar->addMenu(u("編集(&E)"));
@@ -226,10 +225,8 @@ QWidget* buildSizeRow(QDialog& window, PictureEditorControls& c)
     c.cbChangeWhite = named(new QCheckBox(u(paint_texts::kChangeWhiteCaption), row), "cbChangeWhite",
                             paint_texts::kChangeWhiteHint);
     c.cbChangeWhite->setChecked(true);
-    c.cbChangeWhite->setEnabled(false); // it acts when pictures are opened, which comes with the files
     h->addWidget(c.cbChangeWhite, 1);
     c.btOK = named(new QPushButton(u("OK"), row), "btOK", paint_texts::kOkHint);
-    c.btOK->setEnabled(false); // handing the picture to the drawing comes with the editor's files
     c.btCancel = named(new QPushButton(u("ｷｬﾝｾﾙ"), row), "btCancel");
     QObject::connect(c.btCancel, &QPushButton::clicked, &window, &QDialog::reject);
     h->addWidget(c.btOK);

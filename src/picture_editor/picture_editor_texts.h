@@ -79,6 +79,12 @@ inline constexpr const char* kChangeWhiteHint =
 inline constexpr const char* kShowMasuHint = "罫線 … 罫線を表示/非表示します。";
 
 inline constexpr const char* kClearAllQuestion = "すべて消去します。いいですか。";
+inline constexpr const char* kSaveChangesQuestion = "ファイルが変更されています。保存しますか。";
+inline constexpr const char* kOverwriteQuestion = "上書き保存します。いいですか。";
+inline constexpr const char* kOpenTitle = "開く";
+inline constexpr const char* kSaveAsTitle = "名前を付けて保存";
+inline constexpr const char* kSampleOpenTitle = "見本画像を開く";
+inline constexpr const char* kCaptionFileSeparator = " ～ ";
 inline constexpr const char* kTopRowFixed = "パレット最上段にある色の変更はできません。";
 
 } // namespace molvane::paint_texts

@@ -25,6 +25,7 @@ TFormPictureEditor::TFormPictureEditor(Prompts& prompts, QWidget* parent)
     controls_.view->setPainter([this](Canvas& canvas, const QRect& exposed) { paintView(canvas, exposed); });
     connectControls();
     connectPalette();
+    connectFiles();
     showPalette();
     history_.reset(picture_.size());
     history_.recordSavedState(picture_.size(), picture_.strokes());

@@ -3,6 +3,7 @@
 // with the pen, line, shape and fill tools in the palette's colours, with its own undo ring. It is made
 // once and keeps its picture, zoom and palette between showings.
 
+#include "dialogs/file_dialogs.h"
 #include "painting/paint_history.h"
 #include "painting/paint_mode.h"
 #include "painting/paint_palette.h"
@@ -27,6 +28,21 @@ public:
 
     // The grid-line dialog that "罫線" opens, and the main window's grid spacing it starts from.
     void setGridDialog(TFormShowMasu* dialog, int spacing);
+    // The folder the picture dialogs start in (made when it is missing).
+    void setDataFolder(const QString& folder);
+
+    // What OK hands to the drawing: the picture (pure white transparent) and the file's name.
+    const QImage& resultPicture() const { return resultPicture_; }
+    const QString& fileName() const { return fileName_; }
+    // Whether the strokes or the canvas differ from the state of the last reset or save.
+    bool isModified() const;
+
+    // The file commands. Save as is true when a file was written.
+    void mmFileNewClick();
+    void mmPicOpenClick();
+    void mmPicSaveClick();
+    bool mmPicSaveAsClick();
+    void btOKClick();
 
     const PaintPicture& picture() const { return picture_; }
     const PaintPalette& palette() const { return palette_; }
@@ -91,6 +107,14 @@ private:
     void gridButtonToggled(bool down);
     void autoScrollStep();
     PaletteTool paletteToolOf(PaintMode mode) const;
+    void connectFiles();
+    // Asks to save a modified picture; false when the user cancels (or the save failed).
+    bool saveCheck();
+    // The strokes, the base picture and the history go; the canvas size stays.
+    void clearPicture();
+    // Writes the working picture (the barrier white as pure white) and makes it the saved state.
+    bool writeFile(const QString& path);
+    void updateCaption();
 
     Prompts& prompts_;
     PictureEditorControls controls_;
@@ -111,6 +135,10 @@ private:
     class QTimer* autoScrollTimer_ = nullptr;
     bool autoScrolled_ = false; // the last auto-scroll step moved the view
     QPoint lastPointer_;        // view pixels
+    QString fileName_;
+    QImage resultPicture_;
+    TMyOpenPictureDialog MyOpenPictureDialog2;
+    TMySavePictureDialog MySavePictureDialog2;
 };
 
 } // namespace molvane

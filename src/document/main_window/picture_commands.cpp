@@ -1,5 +1,7 @@
 #include "document/main_window/picture_commands.h"
 
+#include "picture_editor/tform_picture_editor.h"
+
 #include "document/clipboard_picture.h"
 #include "document/main_window/tform1.h"
 #include "editing/selection.h"
@@ -155,9 +157,13 @@ void PictureCommands::sbPicLoadExClick()
 {
     if (!pictureEditor_)
         return;
-    pictureEditor_->exec();
+    const bool accepted = pictureEditor_->exec() == QDialog::Accepted;
     w_.ui_.statusPanel1->clear();
     w_.ui_.statusPanel2->clear();
+    if (!accepted || pictureEditor_->resultPicture().isNull())
+        return;
+    setPending(pictureEditor_->resultPicture(), pictureEditor_->fileName());
+    showPictureFrame();
 }
 
 void PictureCommands::popupStates()

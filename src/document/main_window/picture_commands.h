@@ -13,6 +13,7 @@
 namespace molvane {
 
 class TForm1;
+class TFormPictureEditor;
 class TMySavePictureDialog;
 
 class PictureCommands {
@@ -30,9 +31,10 @@ public:
     void Copy1AsPicClick();
     void Cut1AsPicClick();
     void Paste1AsPicClick();
-    // "画像エディタ": the picture editor, shown modally; the status panels are cleared afterwards.
+    // "画像エディタ": the picture editor, shown modally; on OK its picture waits in the paste frame to be
+    // placed as a picture figure named by the editor's file. The status panels are cleared afterwards.
     void sbPicLoadExClick();
-    void setPictureEditor(QDialog* editor) { pictureEditor_ = editor; }
+    void setPictureEditor(TFormPictureEditor* editor) { pictureEditor_ = editor; }
     // The canvas menu's picture items, enabled as they can act now.
     void popupStates();
 
@@ -59,7 +61,7 @@ private:
     QString lastPartialPicturePath_; // partial pictures
     QImage pendingPicture_;
     QString pictureFileName_;
-    QDialog* pictureEditor_ = nullptr;
+    TFormPictureEditor* pictureEditor_ = nullptr;
 };
 
 } // namespace molvane
