@@ -133,7 +133,6 @@ QWidget* buildToolRow(QDialog& window, PictureEditorControls& c)
     c.sbClearAll = toolButton(row, "sbClearAll", "全消去", paint_texts::kClearAllHint, false);
     c.sbShowMasu = toolButton(row, "sbShowMasu", "罫線", paint_texts::kShowMasuHint, true);
     c.sbShowMihon = toolButton(row, "sbShowMihon", "見本", paint_texts::kShowMihonHint, true);
-    c.sbShowMihon->setEnabled(false); // the tracing sample comes with the editor's files
     for (QToolButton* b : {c.sbUndo, c.sbRedo, c.sbClearAll, c.sbShowMasu, c.sbShowMihon})
         h->addWidget(b);
     h->addStretch();

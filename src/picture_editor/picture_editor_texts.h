@@ -85,6 +85,8 @@ inline constexpr const char* kOpenTitle = "開く";
 inline constexpr const char* kSaveAsTitle = "名前を付けて保存";
 inline constexpr const char* kSampleOpenTitle = "見本画像を開く";
 inline constexpr const char* kCaptionFileSeparator = " ～ ";
+inline constexpr const char* kMihonImageHint =
+    "見本画像 … 画像枠をドラッグして，表示する位置を決めて下さい。";
 inline constexpr const char* kTopRowFixed = "パレット最上段にある色の変更はできません。";
 
 } // namespace molvane::paint_texts

@@ -43,6 +43,12 @@ public:
     void mmPicSaveClick();
     bool mmPicSaveAsClick();
     void btOKClick();
+    // 見本 pressed down (a sample to open and place) or released (the sample goes).
+    void sbShowMihonToggled(bool down);
+    bool sampleOn() const { return sampleOn_; }
+    // The faded sample under the picture and its place on the canvas.
+    const QImage& sample() const { return sample_; }
+    QPoint samplePosition() const { return samplePosition_; }
 
     const PaintPicture& picture() const { return picture_; }
     const PaintPalette& palette() const { return palette_; }
@@ -115,6 +121,10 @@ private:
     // Writes the working picture (the barrier white as pure white) and makes it the saved state.
     bool writeFile(const QString& path);
     void updateCaption();
+    void placeSample(QPoint viewAt);
+    void dropSample();
+    // The working picture with pure white transparent, for the view over the sample.
+    const QImage& workingOverSample() const;
 
     Prompts& prompts_;
     PictureEditorControls controls_;
@@ -139,6 +149,13 @@ private:
     QImage resultPicture_;
     TMyOpenPictureDialog MyOpenPictureDialog2;
     TMySavePictureDialog MySavePictureDialog2;
+    TMyOpenPictureDialog MyOpenPictureDialog3;
+    QImage sample_;
+    QPoint samplePosition_; // canvas pixels
+    bool sampleOn_ = false;
+    PaintMode modeBeforeSample_ = PaintMode::Pen;
+    mutable QImage workingOverSample_;
+    mutable qint64 workingOverSampleKey_ = 0;
 };
 
 } // namespace molvane

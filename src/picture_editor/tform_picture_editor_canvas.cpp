@@ -85,15 +85,26 @@ void TFormPictureEditor::paintView(Canvas& canvas, const QRect& exposed)
 {
     // Clipped to what is exposed, so the pen's long line is drawn only where it shows.
     const Canvas::NarrowedClip clip(canvas, exposed);
-    const QRect shown(QPoint(0, 0), scale().toScreen(picture_.size()));
-    for (const QRect& uncovered : QRegion(exposed) - shown)
-        canvas.fillRect(uncovered, kTransparentWhite);
-    canvas.drawImage(shown, picture_.working());
+    const PaintViewScale s = scale();
+    const QRect shown(QPoint(0, 0), s.toScreen(picture_.size()));
+    if (sampleOn_ && !sample_.isNull()) {
+        // The washed-out sample shows through every transparent pixel of the picture.
+        canvas.fillRect(exposed, kTransparentWhite);
+        const QPoint at = samplePosition_;
+        canvas.drawImage(
+            QRect(s.toScreen(at), s.toScreen(at + QPoint(sample_.width(), sample_.height())) - QPoint(1, 1)),
+            sample_);
+        canvas.drawImage(shown, workingOverSample());
+    } else {
+        for (const QRect& uncovered : QRegion(exposed) - shown)
+            canvas.fillRect(uncovered, kTransparentWhite);
+        canvas.drawImage(shown, picture_.working());
+    }
     if (gridOn_)
         paintGrid(canvas);
-    if (tool_ && tool_->dragging())
+    if (tool_)
         tool_->paintOverlay(canvas, exposed);
-    else
+    if (!tool_ || !tool_->dragging())
         trail_.clear();
 }
 

@@ -50,6 +50,9 @@ void TFormPictureEditor::connectFiles()
 {
     setUpDialog(MyOpenPictureDialog2, paint_texts::kOpenTitle);
     setUpDialog(MySavePictureDialog2, paint_texts::kSaveAsTitle);
+    setUpDialog(MyOpenPictureDialog3, paint_texts::kSampleOpenTitle);
+    connect(controls_.sbShowMihon, &QToolButton::toggled, this,
+            [this](bool down) { sbShowMihonToggled(down); });
     const auto action = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
     connect(action("mmFileNew"), &QAction::triggered, this, [this] { mmFileNewClick(); });
     connect(action("mmPicOpen"), &QAction::triggered, this, [this] { mmPicOpenClick(); });
@@ -63,7 +66,8 @@ void TFormPictureEditor::setDataFolder(const QString& folder)
 {
     QDir().mkpath(folder);
     for (TFileDialogComponent* d : {static_cast<TFileDialogComponent*>(&MyOpenPictureDialog2),
-                                    static_cast<TFileDialogComponent*>(&MySavePictureDialog2)})
+                                    static_cast<TFileDialogComponent*>(&MySavePictureDialog2),
+                                    static_cast<TFileDialogComponent*>(&MyOpenPictureDialog3)})
         d->InitialDir = folder;
 }
 

@@ -75,7 +75,7 @@ void TFormPictureEditor::updateHistoryButtons()
 
 void TFormPictureEditor::showState(const PaintState& state)
 {
-    mode_ = PaintMode::Restoring;
+    const PaintMode was = std::exchange(mode_, PaintMode::Restoring);
     {
         // The picture is resized with the state below: the up-downs only show its size.
         const QSignalBlocker quietWidth(controls_.udWidth), quietHeight(controls_.udHeight);
@@ -83,7 +83,7 @@ void TFormPictureEditor::showState(const PaintState& state)
         controls_.udHeight->setValue(state.canvas.height());
     }
     picture_.restore(state.canvas, state.basePicture, state.strokes);
-    mode_ = toolMode_;
+    mode_ = was;
     applyZoom();
     setReformState(false, false);
     updateHistoryButtons();

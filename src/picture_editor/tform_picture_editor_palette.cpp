@@ -53,8 +53,10 @@ void TFormPictureEditor::endSpoit()
 
 void TFormPictureEditor::toolClicked(PaintMode mode)
 {
-    // Every other cursor ends the spoit.
+    // Every other cursor ends the spoit; a sample not placed yet goes with its button.
     endSpoit();
+    if (mode_ == PaintMode::SamplePlacing)
+        controls_.sbShowMihon->setChecked(false);
     commitPendingReform();
     const PaletteTool before = paletteToolOf(mode_);
     if (tool_)

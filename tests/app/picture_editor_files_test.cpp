@@ -247,3 +247,87 @@ TEST_F(PictureEditorFilesTest, OkHandsThePictureToTheDrawingWhereItIsPlacedSaved
 }
 
 } // namespace
+
+namespace {
+
+QString corpus(const char* folder)
+{
+    return QStringLiteral(MOLVANE_TEST_DATA_DIR) + QLatin1Char('/') + QLatin1String(folder);
+}
+
+TEST_F(PictureEditorFilesTest, TheHostilePicturesOfTheCorpusAreRefusedAndGreyOrProgressiveJpegsRead)
+{
+    const QStringList hostile = QDir(corpus("hostile/pictures")).entryList(QDir::Files);
+    ASSERT_GE(hostile.size(), 5);
+    for (const QString& name : hostile) {
+        const QString path = corpus("hostile/pictures") + QLatin1Char('/') + name;
+        prompts.expectFileDialog(u("開く"), chosen(path))
+            .expectMessageStartingWith(u("画像ファイル ") + path + u(" を読み込めません。"),
+                                       MessageType::Error, MessageButtons::Ok, Answer::Ok);
+        editor->mmPicOpenClick();
+        EXPECT_EQ(editor->picture().size(), QSize(600, 400)) << name.toStdString();
+        EXPECT_TRUE(editor->fileName().isEmpty()) << name.toStdString();
+    }
+    for (const char* name : {"grey.jpg", "progressive.jpg"}) {
+        const QString path = corpus("valid/pictures") + QLatin1Char('/') + QLatin1String(name);
+        if (editor->isModified())
+            prompts.expectBeep(BeepKind::Exclamation)
+                .expectMessage(u("ファイルが変更されています。保存しますか。"), MessageType::Information,
+                               MessageButtons::YesNoCancel, Answer::No);
+        prompts.expectFileDialog(u("開く"), chosen(path));
+        editor->mmPicOpenClick();
+        EXPECT_EQ(editor->picture().size(), QSize(64, 48)) << name;
+        EXPECT_EQ(editor->fileName(), path);
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PictureEditorFilesTest, TheSampleIsPlacedByDraggingAndLiesWashedOutUnderThePictureOnly)
+{
+    QImage scan(100, 80, QImage::Format_RGB32);
+    scan.fill(Qt::white);
+    for (int y = 20; y < 40; ++y)
+        for (int x = 20; x < 40; ++x)
+            scan.setPixel(x, y, qRgb(0, 0, 0));
+    scan.setPixel(60, 60, qRgb(255, 254, 255));
+    const QString path = dir.filePath("scan.bmp");
+    ASSERT_TRUE(writeFileAtomically(path, writeBmp(scan)));
+
+    prompts.expectFileDialog(u("見本画像を開く"), FileDialogResult{});
+    editor->controls().sbShowMihon->click();
+    EXPECT_FALSE(editor->controls().sbShowMihon->isChecked()) << "a cancelled dialog lets the button up";
+
+    prompts.expectFileDialog(u("見本画像を開く"), chosen(path));
+    editor->controls().sbShowMihon->click();
+    ASSERT_EQ(editor->paintMode(), PaintMode::SamplePlacing);
+    prompts.expectBeep(BeepKind::Information)
+        .expectMessage(u("見本画像 … 画像枠をドラッグして，表示する位置を決めて下さい。"), MessageType::Warning,
+                       MessageButtons::Ok, Answer::Ok);
+    paint({300, 300}, {300, 300});
+    paint({10, 10}, {60, 40});
+    EXPECT_EQ(editor->paintMode(), PaintMode::Pen);
+    EXPECT_TRUE(editor->sampleOn());
+    EXPECT_EQ(editor->samplePosition(), QPoint(50, 30));
+    EXPECT_TRUE(editor->picture().strokes().empty()) << "placing the sample paints nothing";
+    EXPECT_EQ(editor->sample().pixel(30, 30) & 0xFFFFFFu, 0xB3B3B3u) << "black washes out to 179";
+    EXPECT_EQ(editor->sample().pixel(60, 60) & 0xFFFFFFu, 0xFFFEFFu) << "254 beside two 255 stays 254";
+    EXPECT_EQ(editor->sample().pixel(5, 5) & 0xFFFFFFu, 0xFFFFFFu);
+    const QImage shown = editor->controls().view->grab().toImage();
+    EXPECT_EQ(shown.pixel(80, 60) & 0xFFFFFFu, 0xB3B3B3u) << "the view shows it under the picture";
+
+    // It never enters the picture, and OK hands over the picture alone.
+    paint({0, 200}, {300, 200});
+    EXPECT_EQ(pixel(80, 60), 0xFFFFFFu);
+    QTimer::singleShot(0, editor.get(), [this] { editor->btOKClick(); });
+    editor->exec();
+    EXPECT_EQ(editor->resultPicture().pixel(80, 60) & 0xFFFFFFu, 0xFFFFFFu);
+
+    editor->controls().sbShowMihon->click();
+    EXPECT_FALSE(editor->sampleOn());
+    EXPECT_EQ(editor->controls().view->grab().toImage().pixel(80, 60) & 0xFFFFFFu, 0xFFFFFFu);
+}
+
+} // namespace
