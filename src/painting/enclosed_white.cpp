@@ -2,15 +2,7 @@
 
 #include "platform/flood_fill.h"
 
-#include <cstring>
-
 namespace molvane {
-
-namespace {
-
-constexpr int kMargin = 10;
-
-} // namespace
 
 void convertEnclosedWhite(QImage& picture, TColor opaqueWhite)
 {
@@ -21,20 +13,26 @@ void convertEnclosedWhite(QImage& picture, TColor opaqueWhite)
     const int w = picture.width(), h = picture.height();
     const QRgb opaque = toQRgb(opaqueWhite) | 0xFF000000u;
     const QRgb white = toQRgb(clWhite) | 0xFF000000u;
-    // The picture inside a margin of opaque white, its pure white turned opaque: one fill from the
-    // corner then reaches every white area that touches the border.
-    QImage framed(w + 2 * kMargin, h + 2 * kMargin, QImage::Format_RGB32);
-    framed.fill(opaque);
+    // Every white becomes opaque white first; then the areas of it that reach the border are filled
+    // back to pure white. A margin of opaque white all around, filled from its corner, would reach
+    // exactly those areas: every one of them touches the border in a pixel of its own.
     for (int y = 0; y < h; ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-        auto* to = reinterpret_cast<QRgb*>(framed.scanLine(y + kMargin)) + kMargin;
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < w; ++x)
-            to[x] = (from[x] & 0xFFFFFFu) == (white & 0xFFFFFFu) ? opaque : from[x];
+            line[x] = (line[x] & 0xFFFFFFu) == (white & 0xFFFFFFu) ? opaque : line[x];
     }
-    floodFillSurface(framed, QPoint(0, 0), white);
-    for (int y = 0; y < h; ++y)
-        std::memcpy(picture.scanLine(y), framed.constScanLine(y + kMargin) + kMargin * sizeof(QRgb),
-                    std::size_t(w) * sizeof(QRgb));
+    const auto fillFrom = [&](int x, int y) {
+        if ((picture.pixel(x, y) & 0xFFFFFFu) == (opaque & 0xFFFFFFu))
+            floodFillSurface(picture, QPoint(x, y), white);
+    };
+    for (int x = 0; x < w; ++x) {
+        fillFrom(x, 0);
+        fillFrom(x, h - 1);
+    }
+    for (int y = 0; y < h; ++y) {
+        fillFrom(0, y);
+        fillFrom(w - 1, y);
+    }
 }
 
 } // namespace molvane

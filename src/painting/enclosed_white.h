@@ -10,8 +10,8 @@
 
 namespace molvane {
 
-// picture (Format_RGB32): every pure white or opaque white pixel connected (4-neighbours, through a
-// 10-pixel margin around the picture) to the border becomes pure white; every other one opaque white.
+// picture (made Format_RGB32): every pure white or opaque white pixel connected (4-neighbours) to a
+// pure white or opaque white pixel of the border becomes pure white; every other one opaque white.
 void convertEnclosedWhite(QImage& picture, TColor opaqueWhite);
 
 } // namespace molvane

@@ -75,10 +75,15 @@ void PaintPicture::addStroke(TFigure stroke)
 
 void PaintPicture::render(bool leaveOutSelected)
 {
-    working_.fill(toQRgb(whites_.transparent));
+    if (base_ && base_->size() == working_.size()) {
+        // The base picture is the canvas: the working picture shares it until a stroke is drawn.
+        working_ = *base_;
+    } else {
+        working_.fill(toQRgb(whites_.transparent));
+        if (base_)
+            Canvas(working_).drawImage(QRect(QPoint(0, 0), base_->size()), *base_);
+    }
     Canvas canvas(working_);
-    if (base_)
-        canvas.drawImage(QRect(QPoint(0, 0), base_->size()), *base_);
     const StrokeTarget target{canvas, whites_};
     for (const TFigure& f : strokes_)
         if (!(leaveOutSelected && f.selected))

@@ -133,12 +133,15 @@ void TFormPictureEditor::mmPicOpenClick()
     // before, so a picture of another size counts as modified until it is saved.
     history_.reset(picture_.size(), base);
     fileName_ = path;
-    picture_.setBasePicture(base);
+    // The canvas takes the picture's size: one render of the picture at its size.
+    picture_.restore(base.size(), base, {});
+    {
+        const QSignalBlocker quietWidth(controls_.udWidth), quietHeight(controls_.udHeight);
+        controls_.udWidth->setValue(picture_.size().width());
+        controls_.udHeight->setValue(picture_.size().height());
+    }
     controls_.zoomUpDown->setValue(100);
-    controls_.udWidth->setValue(base.width());
-    controls_.udHeight->setValue(base.height());
-    applyCanvasSize();
-    controls_.view->update();
+    applyZoom();
     updateCaption();
 }
 

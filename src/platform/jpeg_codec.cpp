@@ -109,11 +109,13 @@ QString checkDecodable(const jpeg_decompress_struct& info, qsizetype fileSize)
     }
 }
 
-void copyRgbRow(const JSAMPLE* rgb, QRgb* out, int width)
-{
-    for (int x = 0; x < width; ++x)
-        out[x] = qRgb(rgb[3 * x], rgb[3 * x + 1], rgb[3 * x + 2]);
-}
+// libjpeg-turbo writes the rows of a Format_RGB32 image directly: its bytes in memory, with the alpha
+// byte 0xFF that the format needs.
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+constexpr J_COLOR_SPACE kRgb32Space = JCS_EXT_BGRA;
+#else
+constexpr J_COLOR_SPACE kRgb32Space = JCS_EXT_ARGB;
+#endif
 
 bool decode(DecodeJob& job)
 {
@@ -131,9 +133,9 @@ bool decode(DecodeJob& job)
     job.refusal = checkDecodable(info, job.file.size());
     if (!job.refusal.isEmpty())
         return false;
-    info.out_color_space = JCS_RGB;
+    info.out_color_space = kRgb32Space;
     jpeg_start_decompress(&info);
-    if (info.output_components != 3) {
+    if (info.output_components != 4) {
         job.refusal = QStringLiteral("JPEG: unexpected %1 output components").arg(info.output_components);
         return false;
     }
@@ -143,16 +145,13 @@ bool decode(DecodeJob& job)
         job.refusal = QStringLiteral("JPEG: out of memory for the image");
         return false;
     }
-    // Pool memory: jpeg_destroy frees it on every path, including a longjmp out of the loop.
-    JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
-                                               JDIMENSION(width * 3), 1);
     while (info.output_scanline < info.output_height) {
         const int y = int(info.output_scanline);
-        if (jpeg_read_scanlines(&info, row, 1) != 1) {
+        JSAMPROW row = job.image.scanLine(y);
+        if (jpeg_read_scanlines(&info, &row, 1) != 1) {
             job.refusal = QStringLiteral("JPEG: decoder stopped at row %1").arg(y);
             return false;
         }
-        copyRgbRow(row[0], reinterpret_cast<QRgb*>(job.image.scanLine(y)), width);
     }
     jpeg_finish_decompress(&info);
     return true;
