@@ -19,9 +19,9 @@ public:
     // colour; press, release and points in canvas pixels.
     virtual TFigure makeStroke(int kind, QPoint press, QPoint release,
                                const TDynamicPtArray& points) const = 0;
-    // The stroke being dragged as the view shows it (view pixels): an outline inverted on the view, or
-    // the pen's live points painted over it.
-    virtual void paintPreview(Canvas& canvas, int kind, QPoint press, QPoint current,
+    // The stroke being dragged as the view shows it (view pixels) where exposed: an outline inverted on
+    // the view, or the pen's live points painted over it.
+    virtual void paintPreview(Canvas& canvas, const QRect& exposed, int kind, QPoint press, QPoint current,
                               const TDynamicPtArray& live) const = 0;
     // Where the preview from press to current lies on the view (view pixels), with room for the pen's
     // width (the pen's line: the box of its points).

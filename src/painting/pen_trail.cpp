@@ -7,17 +7,20 @@
 
 namespace molvane {
 
-bool PenTrail::paint(Canvas& canvas, const QRect& exposed, const QRect& visible, const CanvasPen& pen,
-                     const TDynamicPtArray& points)
+bool PenTrail::covers(const QRect& exposed, const QRect& visible, const CanvasPen& pen)
 {
-    // A one-pixel pen is cheap to draw whole, and its pieces would not meet as its line does.
-    if (points.empty() || pen.width <= 1 || visible.isEmpty() || !visible.contains(exposed))
-        return false;
+    return pen.width > 1 && !visible.isEmpty() && visible.contains(exposed);
+}
+
+void PenTrail::paint(Canvas& canvas, const QRect& exposed, const QRect& visible, const CanvasPen& pen,
+                     const TDynamicPtArray& points, const Background& background)
+{
+    if (points.empty() || !covers(exposed, visible, pen))
+        return;
     if (!follows(visible, pen, points))
-        restart(visible, pen, points.front());
+        restart(visible, pen, points.front(), background);
     drawNewPoints(points);
     canvas.drawImage(exposed, layer_, exposed.translated(-visible_.topLeft()));
-    return true;
 }
 
 void PenTrail::clear()
@@ -34,27 +37,28 @@ bool PenTrail::follows(const QRect& visible, const CanvasPen& pen, const TDynami
            pen.style == pen_.style && points.front() == first_ && points.size() >= drawn_;
 }
 
-void PenTrail::restart(const QRect& visible, const CanvasPen& pen, QPoint first)
+void PenTrail::restart(const QRect& visible, const CanvasPen& pen, QPoint first, const Background& background)
 {
     painter_.reset();
     if (layer_.size() != visible.size())
-        layer_ = QImage(visible.size(), QImage::Format_ARGB32_Premultiplied);
-    layer_.fill(Qt::transparent);
+        layer_ = QImage(visible.size(), QImage::Format_RGB32);
     visible_ = visible;
     pen_ = pen;
     first_ = first;
     drawn_ = 0;
     dashOffset_ = 0;
+    painter_ = std::make_unique<QPainter>(&layer_);
+    painter_->translate(-visible_.topLeft());
+    {
+        Canvas under(*painter_, layer_.size());
+        background(under, visible_);
+    }
 }
 
 void PenTrail::drawNewPoints(const TDynamicPtArray& points)
 {
     if (drawn_ == points.size())
         return;
-    if (!painter_) {
-        painter_ = std::make_unique<QPainter>(&layer_);
-        painter_->translate(-visible_.topLeft());
-    }
     QPainter& p = *painter_;
     QPen pen = toQPen(pen_);
     if (drawn_ == 0) {

@@ -96,7 +96,7 @@ QRegion StrokeTool::overlayArea() const
 void StrokeTool::paintOverlay(Canvas& canvas, const QRect& exposed) const
 {
     if (dragging_ && exposed.intersects(overlayArea().boundingRect()))
-        env_.paintPreview(canvas, kind_, press_, current_, live_);
+        env_.paintPreview(canvas, exposed, kind_, press_, current_, live_);
 }
 
 void FillTool::press(const PointerEvent& e)

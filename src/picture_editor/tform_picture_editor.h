@@ -86,7 +86,7 @@ private:
     // PaintEnvironment: the tools' side of the window.
     PaintViewScale scale() const override { return {zoom()}; }
     TFigure makeStroke(int kind, QPoint press, QPoint release, const TDynamicPtArray& points) const override;
-    void paintPreview(Canvas& canvas, int kind, QPoint press, QPoint current,
+    void paintPreview(Canvas& canvas, const QRect& exposed, int kind, QPoint press, QPoint current,
                       const TDynamicPtArray& live) const override;
     QRect previewBounds(int kind, QPoint press, QPoint current) const override;
     void strokeFinished(TFigure stroke) override;
@@ -98,6 +98,11 @@ private:
     PaintTool* toolForMode();
     // The view: white, the picture stretched to the zoom, the grid, the tool's preview.
     void paintView(Canvas& canvas, const QRect& exposed);
+    // The sample, the picture and the grid: the view under a tool's preview.
+    void paintUnderPreview(Canvas& canvas, const QRect& exposed) const;
+    // The part of the view in sight, and the pen a dragged pen line shows with.
+    QRect visibleView() const;
+    CanvasPen livePen() const;
     void paintGrid(Canvas& canvas) const;
     void applyZoom();
     void applyCanvasSize();

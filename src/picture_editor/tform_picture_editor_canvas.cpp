@@ -83,8 +83,24 @@ void TFormPictureEditor::invalidate(const QRegion& viewArea)
 
 void TFormPictureEditor::paintView(Canvas& canvas, const QRect& exposed)
 {
+    if (tool_ && tool_->dragging()) {
+        // While the pen drags a wide line, its copy of the view holds the picture and the line.
+        if (mode_ == PaintMode::Pen && PenTrail::covers(exposed, visibleView(), livePen())) {
+            tool_->paintOverlay(canvas, exposed);
+            return;
+        }
+    } else {
+        trail_.clear();
+    }
     // Clipped to what is exposed, so the pen's long line is drawn only where it shows.
     const Canvas::NarrowedClip clip(canvas, exposed);
+    paintUnderPreview(canvas, exposed);
+    if (tool_)
+        tool_->paintOverlay(canvas, exposed);
+}
+
+void TFormPictureEditor::paintUnderPreview(Canvas& canvas, const QRect& exposed) const
+{
     const PaintViewScale s = scale();
     const QRect shown(QPoint(0, 0), s.toScreen(picture_.size()));
     if (sampleOn_ && !sample_.isNull()) {
@@ -102,10 +118,21 @@ void TFormPictureEditor::paintView(Canvas& canvas, const QRect& exposed)
     }
     if (gridOn_)
         paintGrid(canvas);
-    if (tool_)
-        tool_->paintOverlay(canvas, exposed);
-    if (!tool_ || !tool_->dragging())
-        trail_.clear();
+}
+
+QRect TFormPictureEditor::visibleView() const
+{
+    const QWidget* viewport = controls_.scrollBox->viewport();
+    return QRect(controls_.view->mapFrom(viewport, QPoint(0, 0)), viewport->size()) & controls_.view->rect();
+}
+
+CanvasPen TFormPictureEditor::livePen() const
+{
+    TFigure f = makeStroke(kStrokePen, {}, {}, {});
+    // The eraser's stroke shows light grey while it is dragged.
+    if (palette_.selectedCell() == PaintPalette::kEraserCell)
+        f.penColor = 0xE0E0E0;
+    return strokePenOnView(f, scale());
 }
 
 void TFormPictureEditor::applyZoom()
@@ -153,19 +180,24 @@ TFigure TFormPictureEditor::makeStroke(int kind, QPoint press, QPoint release,
     return molvane::makeStroke(in);
 }
 
-void TFormPictureEditor::paintPreview(Canvas& canvas, int kind, QPoint press, QPoint current,
-                                      const TDynamicPtArray& live) const
+void TFormPictureEditor::paintPreview(Canvas& canvas, const QRect& exposed, int kind, QPoint press,
+                                      QPoint current, const TDynamicPtArray& live) const
 {
+    if (kind == kStrokePen) {
+        const QRect visible = visibleView();
+        const CanvasPen pen = livePen();
+        if (PenTrail::covers(exposed, visible, pen)) {
+            trail_.paint(canvas, exposed, visible, pen, live,
+                         [this](Canvas& under, const QRect& area) { paintUnderPreview(under, area); });
+            return;
+        }
+    }
     // The pen's points are drawn from the live list itself.
     TFigure f = makeStroke(kind, press, current, {});
     // The eraser's stroke shows light grey while it is dragged.
     if (palette_.selectedCell() == PaintPalette::kEraserCell)
         f.penColor = 0xE0E0E0;
     const bool pen = kind == kStrokePen;
-    if (pen && canvas.hasClip() &&
-        trail_.paint(canvas, canvas.clipRegion().boundingRect(),
-                     controls_.view->visibleRegion().boundingRect(), strokePenOnView(f, scale()), live))
-        return;
     renderStroke(f, {canvas, picture_.whites(), pen ? PenMode::Copy : PenMode::NotXor, true, scale(),
                      pen ? &live : nullptr});
 }

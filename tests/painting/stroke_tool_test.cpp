@@ -21,7 +21,7 @@ public:
         f.points = points;
         return f;
     }
-    void paintPreview(Canvas&, int, QPoint, QPoint, const TDynamicPtArray&) const override {}
+    void paintPreview(Canvas&, const QRect&, int, QPoint, QPoint, const TDynamicPtArray&) const override {}
     QRect previewBounds(int, QPoint press, QPoint current) const override
     {
         return QRect(press, current).normalized();
