@@ -10,6 +10,15 @@ namespace molvane {
 
 namespace {
 
+// A stroke moved by offset: its corners, handle and extent, and the outline of a free range.
+void shiftStroke(TFigure& f, QPoint offset)
+{
+    shiftFigure(f, offset.x(), offset.y());
+    if (f.kind == kStrokePicture)
+        for (QPoint& p : f.points)
+            p += offset;
+}
+
 bool isReformable(int kind)
 {
     return kind == kStrokeRectangle || kind == kStrokeEllipse || kind == kStrokeLine || kind == kStrokePen ||
@@ -88,6 +97,39 @@ void PaintPicture::render(bool leaveOutSelected)
     for (const TFigure& f : strokes_)
         if (!(leaveOutSelected && f.selected))
             renderStroke(f, target);
+}
+
+void PaintPicture::selectLast()
+{
+    if (!strokes_.empty())
+        strokes_.back().selected = true;
+}
+
+void PaintPicture::deselectAll()
+{
+    for (TFigure& f : strokes_)
+        f.selected = false;
+}
+
+void PaintPicture::shiftSelected(QPoint offset)
+{
+    for (TFigure& f : strokes_)
+        if (f.selected)
+            shiftStroke(f, offset);
+}
+
+void PaintPicture::appendShiftedCopiesOfSelected(QPoint offset)
+{
+    FigureList copies;
+    for (const TFigure& f : strokes_)
+        if (f.selected) {
+            TFigure copy = f; // the picture is copied with it
+            copy.selected = false;
+            shiftStroke(copy, offset);
+            copies.push_back(std::move(copy));
+        }
+    for (TFigure& f : copies)
+        strokes_.push_back(std::move(f));
 }
 
 void PaintPicture::clearAll()

@@ -43,6 +43,13 @@ public:
     // Draws the stroke over the working picture, records its extent and appends it.
     void addStroke(TFigure stroke);
 
+    // The lifted piece of a range move is the one selected stroke.
+    void selectLast();
+    void deselectAll();
+    // Every selected stroke moved by offset (canvas pixels), or copies of them appended there.
+    void shiftSelected(QPoint offset);
+    void appendShiftedCopiesOfSelected(QPoint offset);
+
     // Pure white, the base picture, then every stroke. While a range is being moved the selected
     // stroke (the lifted piece) is left out.
     void render(bool leaveOutSelected = false);

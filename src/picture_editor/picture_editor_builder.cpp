@@ -89,8 +89,14 @@ void buildMenus(QDialog& window, QVBoxLayout* layout, PictureEditorControls& c)
                      &QDialog::reject);
     QMenu* edit = bar->addMenu(u("編集(&E)"));
     edit->setObjectName(QStringLiteral("mmEdit"));
+    c.mmRange = item(edit, "mmRange", paint_texts::kRangeModeItem, "Ctrl+Q");
     c.mmUndo = item(edit, "mmUndo", "元に戻す(&U)", "Ctrl+Z");
     c.mmRedo = item(edit, "mmRedo", "先に戻す(&R)", "Shift+Ctrl+Z");
+    c.mmSelectAll = item(edit, "mmSelectAll", "すべて選択");
+    edit->addSeparator();
+    c.mmCut = item(edit, "mmCut", "切り取り(&X)", "Ctrl+X");
+    c.mmCopy = item(edit, "mmCopy", "コピー(&C)", "Ctrl+C");
+    c.mmDelete = item(edit, "mmDelete", "消去(&D)", "Del");
 }
 
 QWidget* buildToolRow(QDialog& window, PictureEditorControls& c)
@@ -137,6 +143,48 @@ QWidget* buildToolRow(QDialog& window, PictureEditorControls& c)
         h->addWidget(b);
     h->addStretch();
     return row;
+}
+
+// 範囲 with its two shapes, the range commands, the copied picture's commands and the mode labels.
+void buildRangePanel(QWidget* row, QHBoxLayout* h, PictureEditorControls& c)
+{
+    c.sbRange = toolButton(row, "sbRange", "範囲", paint_texts::kRangeHint, true);
+    if (auto* group = c.sbPen->group())
+        group->addButton(c.sbRange);
+    c.rbRectRange = named(new QRadioButton(u("四角"), row), "rbRectRange", paint_texts::kRectRangeHint);
+    c.rbFreeRange = named(new QRadioButton(u("自由"), row), "rbFreeRange", paint_texts::kFreeRangeHint);
+    c.rbRectRange->setChecked(true);
+    auto* shapes = new QVBoxLayout;
+    shapes->addWidget(c.rbRectRange);
+    shapes->addWidget(c.rbFreeRange);
+    h->addWidget(c.sbRange);
+    h->addLayout(shapes);
+    auto* grid = new QGridLayout;
+    grid->setSpacing(2);
+    c.sbCopy = toolButton(row, "sbCopy", "ｺﾋﾟｰ", paint_texts::kCopyHint, false);
+    c.sbCut = toolButton(row, "sbCut", "切取", paint_texts::kCutHint, false);
+    c.sbDelete = toolButton(row, "sbDelete", "消去", paint_texts::kDeleteHint, false);
+    c.sbTrimming = toolButton(row, "sbTrimming", "ﾄﾘﾐﾝｸﾞ", paint_texts::kTrimmingHint, false);
+    c.sbPasteShow = toolButton(row, "sbPasteShow", "表示", paint_texts::kPasteShowHint, true);
+    c.sbPasteByouga = toolButton(row, "sbPasteByouga", "描画", paint_texts::kPasteByougaHint, false);
+    c.sbGenten = toolButton(row, "sbGenten", "原点移動", paint_texts::kGentenHint, false);
+    c.sbMoji = toolButton(row, "sbMoji", "文字", paint_texts::kMojiHint, false);
+    QToolButton* const order[] = {c.sbCopy,      c.sbCut,         c.sbDelete, c.sbTrimming,
+                                  c.sbPasteShow, c.sbPasteByouga, c.sbGenten, c.sbMoji};
+    for (int i = 0; i < 8; ++i)
+        grid->addWidget(order[i], i / 4, i % 4);
+    h->addLayout(grid);
+    auto* labels = new QVBoxLayout;
+    c.lbByouga = named(new QLabel(u(paint_texts::kByougaModeLabel), row), "lbByouga");
+    c.lbRange = named(new QLabel(u(paint_texts::kRangeModeLabel), row), "lbRange");
+    for (QLabel* l : {c.lbByouga, c.lbRange}) {
+        l->setAutoFillBackground(true);
+        l->setMargin(2);
+        labels->addWidget(l);
+    }
+    c.cbHalfTone = named(new QCheckBox(u("ハーフトーン描画"), row), "cbHalfTone", paint_texts::kHalfToneHint);
+    labels->addWidget(c.cbHalfTone);
+    h->addLayout(labels);
 }
 
 QWidget* buildPaletteRow(QDialog& window, PictureEditorControls& c)
@@ -194,6 +242,8 @@ QWidget* buildPaletteRow(QDialog& window, PictureEditorControls& c)
         sv->addWidget(cell);
     }
     h->addWidget(styles);
+    h->addSpacing(12);
+    buildRangePanel(row, h, c);
     h->addStretch();
     return row;
 }

@@ -45,6 +45,16 @@ struct PictureEditorControls {
     TUpDown *udWidth = nullptr, *udHeight = nullptr;
     QLineEdit *edWidth = nullptr, *edHeight = nullptr;
 
+    // Range mode and the copied picture.
+    QToolButton *sbRange = nullptr, *sbCopy = nullptr, *sbCut = nullptr, *sbDelete = nullptr,
+                *sbTrimming = nullptr, *sbPasteShow = nullptr, *sbPasteByouga = nullptr, *sbGenten = nullptr,
+                *sbMoji = nullptr;
+    QRadioButton *rbRectRange = nullptr, *rbFreeRange = nullptr;
+    QLabel *lbByouga = nullptr, *lbRange = nullptr;
+    QCheckBox* cbHalfTone = nullptr;
+    QAction *mmRange = nullptr, *mmCopy = nullptr, *mmCut = nullptr, *mmDelete = nullptr,
+            *mmSelectAll = nullptr;
+
     QCheckBox* cbChangeWhite = nullptr;
     QPushButton *btOK = nullptr, *btCancel = nullptr;
     QScrollArea* scrollBox = nullptr; // ScrollBox1

@@ -85,6 +85,46 @@ inline constexpr const char* kOpenTitle = "開く";
 inline constexpr const char* kSaveAsTitle = "名前を付けて保存";
 inline constexpr const char* kSampleOpenTitle = "見本画像を開く";
 inline constexpr const char* kCaptionFileSeparator = " ～ ";
+inline constexpr const char* kRangeHint =
+    "範囲 … "
+    "範囲選択モードにします。範囲選択中は，ドラッグで移動，ボタンや右クリックメニューで切り取り，コピー，"
+    "消去などを行うことができます。 ※範囲を選択したまま［OK］すると，その範囲が［OK］確定画像になります。";
+inline constexpr const char* kRectRangeHint =
+    "四角 … 四角形の範囲を選択します。範囲を決めるときは，マウスをドラッグして下さい。選択した範囲は，"
+    "そのままドラッグして移動することもできます。";
+inline constexpr const char* kFreeRangeHint =
+    "自由 … 自由な形の範囲を選択します。範囲を決めるときは，マウスをドラッグして下さい。選択した範囲は，"
+    "そのままドラッグして移動することもできます。";
+inline constexpr const char* kCopyHint = "コピー … 選択した範囲をコピーします。";
+inline constexpr const char* kCutHint = "切り取り … 選択した範囲をコピーして，その部分を消去します。";
+inline constexpr const char* kDeleteHint = "消去 … 選択した範囲を消去します。";
+inline constexpr const char* kPasteShowHint =
+    "表示/非表示 … コピーまたは切り取りした画像をキャンバスに表示/非表示します。 "
+    "表示した画像は，ドラッグで移動，右クリックメニューで描画，伸縮，回転，反転ができます。";
+inline constexpr const char* kPasteByougaHint =
+    "描画 … 表示した画像をキャンバスに描画します。【選択範囲モードの流れ】（［範囲］で選択した範囲をコピー） "
+    "→ "
+    "［表示］ → 枠をドラッグして移動 → ［描画］ → ［隠す］";
+inline constexpr const char* kPasteImageHint =
+    "コピー画像 … "
+    "マウスドラッグまたは矢印キーで移動，右クリックメニューで描画，伸縮，回転，反転などができます。";
+inline constexpr const char* kGentenHint =
+    "原点移動 … 範囲選択のコピー・切り取りや画像取り込みで表示されている画像を，左上の隅に移動します。";
+inline constexpr const char* kTrimmingHint =
+    "トリミング … 選択した範囲をトリミングします。　【ｷｰﾎﾞｰﾄﾞ】<Ctrl>+<T>";
+inline constexpr const char* kMojiHint =
+    "文字 … 文字を描画するための文字入力フォームを表示します。文字入力フォームを［OK］した後は，"
+    "範囲選択モードのボタンで操作して下さい。";
+inline constexpr const char* kHalfToneHint =
+    "ハーフトーン描画 … 画像取り込みや範囲選択モードで［描画］するとき，ハーフトーンで描画します。 "
+    "※画像を拡大縮小したとき，ギザギザが少しなめらかに見えます。";
+inline constexpr const char* kByougaModeLabel = "■描画モード";
+inline constexpr const char* kRangeModeLabel = "■範囲選択モード";
+inline constexpr const char* kRangeModeItem = "範囲選択モード(&Q)";
+inline constexpr const char* kDrawModeItem = "描画モード(&Q)";
+inline constexpr const char* kNoCopiedPicture = "コピーされた画像がありません。";
+inline constexpr const char* kClosePasteFrame = "貼付枠を閉じて下さい。";
+inline constexpr const char* kHidePictureFirst = "［表示］している画像を隠してから実行して下さい。";
 inline constexpr const char* kMihonImageHint =
     "見本画像 … 画像枠をドラッグして，表示する位置を決めて下さい。";
 inline constexpr const char* kTopRowFixed = "パレット最上段にある色の変更はできません。";

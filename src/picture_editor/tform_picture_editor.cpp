@@ -26,6 +26,7 @@ TFormPictureEditor::TFormPictureEditor(Prompts& prompts, QWidget* parent)
     connectControls();
     connectPalette();
     connectFiles();
+    connectRange();
     showPalette();
     history_.reset(picture_.size());
     history_.recordSavedState(picture_.size(), picture_.strokes());

@@ -10,6 +10,7 @@
 #include "painting/paint_picture.h"
 #include "painting/paint_tool.h"
 #include "painting/pen_trail.h"
+#include "painting/range_tool.h"
 #include "picture_editor/picture_editor_controls.h"
 #include "platform/prompts.h"
 
@@ -20,7 +21,7 @@ namespace molvane {
 
 class TFormShowMasu;
 
-class TFormPictureEditor : public QDialog, private PaintEnvironment {
+class TFormPictureEditor : public QDialog, private PaintEnvironment, private RangeHost {
     Q_OBJECT
 public:
     explicit TFormPictureEditor(Prompts& prompts, QWidget* parent = nullptr);
@@ -43,6 +44,16 @@ public:
     void mmPicSaveClick();
     bool mmPicSaveAsClick();
     void btOKClick();
+    // Range mode: 範囲 (or a shape of it), Ctrl+Q, and the range's commands.
+    void enterRangeMode();
+    void mmRangeClick();
+    void copyClick();
+    void cutClick();
+    void deleteClick();
+    void trimmingClick();
+    void mmSelectAllClick();
+    // The marked range (none outside range mode).
+    PaintRange range() const;
     // 見本 pressed down (a sample to open and place) or released (the sample goes).
     void sbShowMihonToggled(bool down);
     bool sampleOn() const { return sampleOn_; }
@@ -92,7 +103,20 @@ private:
     void strokeFinished(TFigure stroke) override;
     void invalidate(const QRegion& viewArea) override;
 
+    // RangeHost: what lifting and putting down a range does to the picture.
+    void rangeChanged() override;
+    std::vector<FloatingPiece> liftRange(const PaintRange& range, bool ctrl) override;
+    void showPiecesAtOldPlace(bool shown) override;
+    void endMove(std::optional<QPoint> offset, bool copying) override;
+
     PaintEnvironment& environment() { return *this; }
+    RangeTool* rangeTool() const;
+    void connectRange();
+    void updateModeLabels();
+    // Cut and delete: the range erased (cut: copied first), one snapshot.
+    void eraseRange(bool toClipboard);
+    // The range's pixels (within its outline) from the working picture.
+    QImage rangePixels(const PaintRange& range) const;
     void connectControls();
     void connectPalette();
     PaintTool* toolForMode();
@@ -159,6 +183,8 @@ private:
     QPoint samplePosition_; // canvas pixels
     bool sampleOn_ = false;
     PaintMode modeBeforeSample_ = PaintMode::Pen;
+    PaintMode modeBeforeRange_ = PaintMode::Pen;
+    QPoint pastePosition_; // view pixels: the range's corner at the last copy, cut or delete
     mutable QImage workingOverSample_;
     mutable qint64 workingOverSampleKey_ = 0;
 };

@@ -27,6 +27,9 @@ PaintTool* TFormPictureEditor::toolForMode()
         tool_ = std::make_unique<StrokeTool>(environment(), int(mode_));
     else if (mode_ == PaintMode::Fill)
         tool_ = std::make_unique<FillTool>(environment());
+    else if (mode_ == PaintMode::RangeDrawing)
+        tool_ = std::make_unique<RangeTool>(environment(), static_cast<RangeHost&>(*this),
+                                            controls_.rbFreeRange->isChecked());
     return tool_.get();
 }
 

@@ -209,8 +209,11 @@ void TFormPictureEditor::updateCaption()
 void TFormPictureEditor::btOKClick()
 {
     commitPendingReform();
-    // The whole canvas; a range, once there is one, gives its extract.
-    resultPicture_ = picture_.working().copy();
+    // The marked range, or the whole canvas.
+    const PaintRange marked = range();
+    resultPicture_ = marked.exists() ? rangePixels(marked) : picture_.working().copy();
+    if (RangeTool* tool = rangeTool())
+        tool->clearRange();
     if (tool_)
         tool_->cancel();
     accept();

@@ -75,6 +75,8 @@ void TFormPictureEditor::updateHistoryButtons()
 
 void TFormPictureEditor::showState(const PaintState& state)
 {
+    if (RangeTool* tool = rangeTool(); tool && !tool->dragging())
+        tool->clearRange();
     const PaintMode was = std::exchange(mode_, PaintMode::Restoring);
     {
         // The picture is resized with the state below: the up-downs only show its size.

@@ -38,6 +38,7 @@ PaletteTool TFormPictureEditor::paletteToolOf(PaintMode mode) const
     case PaintMode::Rectangle:
     case PaintMode::Ellipse: return PaletteTool::Face;
     case PaintMode::Fill: return PaletteTool::Flood;
+    case PaintMode::RangeDrawing: return PaletteTool::Range;
     default: return PaletteTool::Other;
     }
 }
@@ -65,6 +66,7 @@ void TFormPictureEditor::toolClicked(PaintMode mode)
     palette_.restoreCellForTool(paletteToolOf(mode), before);
     palette_.clearPaletteChosen();
     showPalette();
+    updateModeLabels();
 }
 
 void TFormPictureEditor::cellPressed(int cell)
@@ -122,8 +124,9 @@ void TFormPictureEditor::showPalette()
     }
     for (int i = 0; i < kPenStyles; ++i)
         controls_.penStyles[std::size_t(i)]->setSelected(i == palette_.penStyle());
-    controls_.view->setCursor(
-        molvane::cursorFor(cursorIndexOf(palette_.cursorFor(paletteToolOf(mode_), RangeKind::Rectangle))));
+    controls_.view->setCursor(molvane::cursorFor(cursorIndexOf(palette_.cursorFor(
+        paletteToolOf(mode_),
+        controls_.rbFreeRange->isChecked() ? RangeKind::FreeForm : RangeKind::Rectangle))));
     const auto& readout = palette_.readout();
     controls_.lbR->setText(readout[0]);
     controls_.lbG->setText(readout[1]);

@@ -1,0 +1,156 @@
+// The picture editor's range mode as a user drives it: marking (normalised, a click makes none),
+// lifting and moving a piece (Ctrl copies, a release in place changes nothing), a free range's outline,
+// copy, cut, delete, trimming, select all and undo of each.
+
+#include "painting/paint_mode.h"
+#include "picture_editor/tform_picture_editor.h"
+#include "support/scripted_prompts.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+using namespace molvane;
+using namespace molvane::test;
+
+namespace {
+
+class PictureEditorRangeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // A black 40 x 40 square at (40, 40): a rectangle filled black.
+        editor.controls().sbCircle->click();
+        drag({40, 40}, {79, 79});
+        editor.controls().sbFloodFill->click();
+        drag({60, 60}, {60, 60});
+        editor.controls().sbRange->click();
+    }
+    void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
+              Qt::KeyboardModifiers m)
+    {
+        QWidget* view = editor.controls().view;
+        QMouseEvent e(type, QPointF(at), view->mapToGlobal(QPointF(at)), button, held, m);
+        QApplication::sendEvent(view, &e);
+    }
+    void drag(QPoint from, QPoint to, Qt::KeyboardModifiers m = Qt::NoModifier)
+    {
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, m);
+        send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton, m);
+        send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, m);
+        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton, m);
+    }
+    QRgb pixel(int x, int y) const { return editor.picture().working().pixel(x, y) & 0xFFFFFFu; }
+    int steps() const { return editor.history().ring().newest(); }
+    QString u(const char* text) { return QString::fromUtf8(text); }
+
+    ScriptedPrompts prompts;
+    TFormPictureEditor editor{prompts};
+};
+
+TEST_F(PictureEditorRangeTest, ARangeIsNormalisedAndAClickMakesNone)
+{
+    EXPECT_EQ(editor.controls().mmRange->text(), u("描画モード(&Q)"));
+    drag({50, 50}, {50, 50});
+    EXPECT_FALSE(editor.range().exists());
+    drag({120, 90}, {20, 30});
+    ASSERT_TRUE(editor.range().exists());
+    EXPECT_EQ(editor.range().rect, QRect(QPoint(20, 30), QPoint(120, 90)));
+    editor.mmRangeClick();
+    EXPECT_EQ(editor.paintMode(), PaintMode::Fill) << "Ctrl+Q goes back to the tool that was down";
+    EXPECT_EQ(editor.controls().mmRange->text(), u("範囲選択モード(&Q)"));
+}
+
+TEST_F(PictureEditorRangeTest, ALiftedPieceMovesOrWithCtrlCopiesAndEachIsOneUndoStep)
+{
+    drag({30, 30}, {90, 90});
+    int before = steps();
+    drag({60, 60}, {60, 60});
+    EXPECT_EQ(steps(), before) << "a release where it was pressed takes no step";
+    EXPECT_EQ(pixel(60, 60), 0u);
+
+    drag({30, 30}, {90, 90});
+    drag({60, 60}, {160, 60});
+    EXPECT_EQ(steps(), before + 1);
+    EXPECT_EQ(pixel(60, 60), 0xFFFFFFu) << "the old place is empty";
+    EXPECT_EQ(pixel(160, 60), 0u);
+    EXPECT_EQ(pixel(155, 30), 0xFFFFFFu);
+
+    drag({130, 30}, {190, 90});
+    drag({160, 60}, {160, 160}, Qt::ControlModifier);
+    EXPECT_EQ(pixel(160, 60), 0u) << "Ctrl leaves the piece where it was";
+    EXPECT_EQ(pixel(160, 160), 0u);
+    editor.undoClick();
+    EXPECT_EQ(pixel(160, 160), 0xFFFFFFu);
+    EXPECT_EQ(pixel(160, 60), 0u);
+    editor.undoClick();
+    EXPECT_EQ(pixel(60, 60), 0u);
+    EXPECT_EQ(pixel(160, 60), 0xFFFFFFu);
+}
+
+TEST_F(PictureEditorRangeTest, AFreeRangeErasesOnlyInsideItsOutline)
+{
+    editor.controls().rbFreeRange->click();
+    // A triangle over the square's top-left half.
+    QWidget* view = editor.controls().view;
+    const QPoint outline[] = {{35, 35}, {85, 35}, {35, 85}, {35, 35}};
+    send(QEvent::MouseButtonPress, outline[0], Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    for (const QPoint& p : outline)
+        send(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    send(QEvent::MouseButtonRelease, outline[3], Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    (void)view;
+    ASSERT_TRUE(editor.range().free);
+    drag({45, 45}, {245, 45});
+    EXPECT_EQ(pixel(45, 45), 0xFFFFFFu) << "inside the outline: erased";
+    EXPECT_EQ(pixel(75, 75), 0u) << "inside the box but outside the outline: untouched";
+    EXPECT_EQ(pixel(245, 45), 0u);
+    EXPECT_EQ(pixel(275, 75), 0xFFFFFFu) << "the piece carries nothing from outside its outline";
+}
+
+TEST_F(PictureEditorRangeTest, CopyCutDeleteAndTrimming)
+{
+    drag({30, 30}, {90, 90});
+    int before = steps();
+    editor.copyClick();
+    EXPECT_EQ(steps(), before) << "a copy takes no step";
+    const QImage copied = QApplication::clipboard()->image();
+    ASSERT_EQ(copied.size(), QSize(60, 60));
+    EXPECT_EQ(copied.pixel(30, 30) & 0xFFFFFFu, 0u);
+    EXPECT_FALSE(editor.range().exists());
+
+    drag({30, 30}, {60, 90});
+    editor.cutClick();
+    EXPECT_EQ(steps(), before + 1);
+    EXPECT_EQ(pixel(50, 60), 0xFFFFFFu);
+    EXPECT_EQ(pixel(70, 60), 0u);
+    EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(30, 60));
+
+    drag({60, 30}, {90, 50});
+    editor.deleteClick();
+    EXPECT_EQ(pixel(70, 45), 0xFFFFFFu);
+    EXPECT_EQ(pixel(70, 60), 0u);
+
+    // Trimming a 100 x 50 range leaves exactly its pixels; undo brings the canvas back.
+    drag({20, 40}, {120, 90});
+    editor.trimmingClick();
+    EXPECT_EQ(editor.picture().size(), QSize(100, 50));
+    EXPECT_EQ(pixel(50, 20), 0u) << "the square's pixel (70, 60)";
+    EXPECT_EQ(pixel(10, 10), 0xFFFFFFu);
+    editor.undoClick();
+    EXPECT_EQ(editor.picture().size(), QSize(600, 400));
+    EXPECT_EQ(pixel(70, 60), 0u);
+}
+
+TEST_F(PictureEditorRangeTest, SelectAllMarksTheWholeCanvasAndOkHandsTheRangeOver)
+{
+    editor.mmSelectAllClick();
+    ASSERT_TRUE(editor.range().exists());
+    EXPECT_EQ(editor.range().rect, QRect(QPoint(0, 0), QPoint(600, 400)));
+    drag({500, 300}, {500, 300}); // outside nothing: inside the range a click lifts and drops in place
+    drag({30, 30}, {90, 70});
+    editor.btOKClick();
+    EXPECT_EQ(editor.resultPicture().size(), QSize(60, 40));
+}
+
+} // namespace
