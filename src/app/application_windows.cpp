@@ -25,6 +25,7 @@ ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& fold
     form1_->pictures().setPictureEditor(pictureEditor_.get());
     pictureEditor_->setGridDialog(showMasu_.get(), form1_->drawing().settings.masuHaba);
     pictureEditor_->setDataFolder(folders.partPictures);
+    pictureEditor_->setTextDialog(moji_.get());
 }
 
 void ApplicationWindows::start(const QString& argument)

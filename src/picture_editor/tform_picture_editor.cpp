@@ -27,6 +27,7 @@ TFormPictureEditor::TFormPictureEditor(Prompts& prompts, QWidget* parent)
     connectPalette();
     connectFiles();
     connectRange();
+    connectPaste();
     showPalette();
     history_.reset(picture_.size());
     history_.recordSavedState(picture_.size(), picture_.strokes());

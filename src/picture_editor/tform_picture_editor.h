@@ -54,6 +54,15 @@ public:
     void mmSelectAllClick();
     // The marked range (none outside range mode).
     PaintRange range() const;
+    // The copied picture (表示/隠す, 描画, 原点移動) and 文字, which makes it from typed text.
+    void sbPasteShowClick();
+    void sbPasteByougaClick();
+    void sbGentenClick();
+    void sbMojiClick();
+    void setTextDialog(class TFormMoji* dialog) { textDialog_ = dialog; }
+    bool copiedPictureShown() const { return paste_.visible; }
+    // Where the copied picture floats on the view (view pixels).
+    QRect copiedPictureRect() const;
     // 見本 pressed down (a sample to open and place) or released (the sample goes).
     void sbShowMihonToggled(bool down);
     bool sampleOn() const { return sampleOn_; }
@@ -108,6 +117,13 @@ private:
     std::vector<FloatingPiece> liftRange(const PaintRange& range, bool ctrl) override;
     void showPiecesAtOldPlace(bool shown) override;
     void endMove(std::optional<QPoint> offset, bool copying) override;
+
+    // The copied picture: shown from the clipboard's picture (or text), hidden, dragged, painted.
+    bool showCopiedPicture(const QImage& picture);
+    void hideCopiedPicture();
+    bool pressOnCopiedPicture(QPoint at);
+    void paintShownPictures(Canvas& canvas) const;
+    void connectPaste();
 
     PaintEnvironment& environment() { return *this; }
     RangeTool* rangeTool() const;
@@ -185,6 +201,18 @@ private:
     PaintMode modeBeforeSample_ = PaintMode::Pen;
     PaintMode modeBeforeRange_ = PaintMode::Pen;
     QPoint pastePosition_; // view pixels: the range's corner at the last copy, cut or delete
+    // The copied picture as it floats: the picture, pure white transparent for the view, its place and
+    // size on the canvas; while dragged, its view position.
+    struct FloatingPicture {
+        QImage picture, shown;
+        QPoint canvasPos;
+        QSize canvasSize;
+        bool visible = false;
+        bool dragging = false;
+        QPoint grab, viewAt;
+    } paste_;
+    QImage flash_; // the red flash of a drawn picture, while it lasts
+    class TFormMoji* textDialog_ = nullptr;
     mutable QImage workingOverSample_;
     mutable qint64 workingOverSampleKey_ = 0;
 };

@@ -48,6 +48,9 @@ void TFormPictureEditor::Image1MouseDown(QMouseEvent* e)
     }
     if (e->button() != Qt::LeftButton || (tool_ && tool_->dragging()))
         return;
+    // The copied picture floats over the canvas: a press on it drags it.
+    if (pressOnCopiedPicture(at))
+        return;
     commitPendingReform();
     palette_.clearPaletteChosen();
     if (PaintTool* tool = toolForMode()) {
@@ -60,6 +63,13 @@ void TFormPictureEditor::Image1MouseDown(QMouseEvent* e)
 void TFormPictureEditor::Image1MouseMove(QMouseEvent* e)
 {
     lastPointer_ = e->position().toPoint();
+    if (paste_.dragging) {
+        const QRect before = copiedPictureRect();
+        paste_.viewAt = lastPointer_ - paste_.grab;
+        controls_.view->update(QRegion(before.adjusted(-4, -4, 4, 4)) +
+                               copiedPictureRect().adjusted(-4, -4, 4, 4));
+        return;
+    }
     if ((e->buttons() & Qt::LeftButton) && tool_ && tool_->dragging())
         tool_->move({lastPointer_, e->modifiers()});
 }
@@ -74,6 +84,12 @@ void TFormPictureEditor::Image1MouseUp(QMouseEvent* e)
     }
     if (e->button() != Qt::LeftButton)
         return;
+    if (paste_.dragging) {
+        paste_.dragging = false;
+        paste_.canvasPos = scale().toCanvas(paste_.viewAt);
+        controls_.view->update();
+        return;
+    }
     autoScrollTimer_->stop();
     if (tool_ && tool_->dragging())
         tool_->release({e->position().toPoint(), e->modifiers()});
@@ -90,6 +106,7 @@ void TFormPictureEditor::paintView(Canvas& canvas, const QRect& exposed)
         // While the pen drags a wide line, its copy of the view holds the picture and the line.
         if (mode_ == PaintMode::Pen && PenTrail::covers(exposed, visibleView(), livePen())) {
             tool_->paintOverlay(canvas, exposed);
+            paintShownPictures(canvas);
             return;
         }
     } else {
@@ -100,6 +117,7 @@ void TFormPictureEditor::paintView(Canvas& canvas, const QRect& exposed)
     paintUnderPreview(canvas, exposed);
     if (tool_)
         tool_->paintOverlay(canvas, exposed);
+    paintShownPictures(canvas);
 }
 
 void TFormPictureEditor::paintUnderPreview(Canvas& canvas, const QRect& exposed) const

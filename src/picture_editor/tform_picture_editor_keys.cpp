@@ -10,6 +10,17 @@ namespace molvane {
 
 bool TFormPictureEditor::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
+    if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::ShiftModifier)) {
+        switch (key) {
+        case Qt::Key_F: sbPasteShowClick(); return true;
+        // Ctrl+V shows the copied picture when it is hidden and draws it when it is shown.
+        case Qt::Key_V: paste_.visible ? sbPasteByougaClick() : sbPasteShowClick(); return true;
+        case Qt::Key_W: sbGentenClick(); return true;
+        case Qt::Key_M: sbMojiClick(); return true;
+        case Qt::Key_Delete: hideCopiedPicture(); return true;
+        default: break;
+        }
+    }
     const bool arrow =
         key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
     if (key == Qt::Key_Shift) {

@@ -189,6 +189,11 @@ void TFormPictureEditor::trimmingClick()
     const PaintRange r = range();
     if (!r.exists())
         return;
+    if (paste_.visible) {
+        prompts_.beep(BeepKind::Information);
+        prompts_.message(u(paint_texts::kClosePasteFrame), MessageType::Warning, MessageButtons::Ok);
+        return;
+    }
     commitPendingReform();
     const QImage piece = rangePixels(r);
     picture_.addStroke(eraseStroke(QRect(QPoint(0, 0), picture_.size())));

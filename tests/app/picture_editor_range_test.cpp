@@ -154,3 +154,83 @@ TEST_F(PictureEditorRangeTest, SelectAllMarksTheWholeCanvasAndOkHandsTheRangeOve
 }
 
 } // namespace
+
+#include "picture_editor/tform_moji.h"
+
+#include <QTimer>
+
+namespace {
+
+TEST_F(PictureEditorRangeTest, TheCopiedPictureIsShownDraggedAndDrawnAsOftenAsWanted)
+{
+    QApplication::clipboard()->clear();
+    prompts.expectBeep(BeepKind::Information)
+        .expectMessage(u("コピーされた画像がありません。"), MessageType::Warning, MessageButtons::Ok,
+                       Answer::Ok);
+    editor.sbPasteShowClick();
+    EXPECT_FALSE(editor.copiedPictureShown());
+    EXPECT_FALSE(editor.controls().sbPasteShow->isChecked());
+
+    drag({30, 30}, {90, 90});
+    editor.cutClick();
+    EXPECT_TRUE(editor.FormKeyDown(Qt::Key_V, Qt::ControlModifier)) << "Ctrl+V shows it";
+    ASSERT_TRUE(editor.copiedPictureShown());
+    EXPECT_EQ(editor.copiedPictureRect(), QRect(30, 30, 60, 60)) << "where it was cut";
+    EXPECT_EQ(editor.controls().sbPasteShow->text(), u("隠す"));
+
+    const int before = editor.history().ring().newest();
+    drag({40, 40}, {240, 140}); // a press on it drags it
+    EXPECT_EQ(editor.copiedPictureRect(), QRect(230, 130, 60, 60));
+    EXPECT_EQ(pixel(260, 160), 0xFFFFFFu) << "floating, not drawn yet";
+    editor.FormKeyDown(Qt::Key_V, Qt::ControlModifier); // now it draws
+    EXPECT_EQ(pixel(260, 160), 0u);
+    EXPECT_EQ(editor.history().ring().newest(), before + 1);
+    drag({240, 140}, {440, 140});
+    editor.sbPasteByougaClick();
+    EXPECT_EQ(pixel(460, 160), 0u);
+    EXPECT_EQ(pixel(260, 160), 0u) << "drawn twice";
+
+    prompts.expectBeep(BeepKind::Information)
+        .expectMessage(u("［表示］している画像を隠してから実行して下さい。"), MessageType::Warning,
+                       MessageButtons::Ok, Answer::Ok);
+    editor.sbMojiClick();
+    drag({400, 300}, {500, 350});
+    prompts.expectBeep(BeepKind::Information)
+        .expectMessage(u("貼付枠を閉じて下さい。"), MessageType::Warning, MessageButtons::Ok, Answer::Ok);
+    editor.trimmingClick();
+    EXPECT_EQ(editor.picture().size(), QSize(600, 400));
+
+    // The eraser cell puts it down opaquely: its white covers the black below.
+    editor.FormKeyDown(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_FALSE(editor.copiedPictureShown());
+    editor.sbPasteShowClick();
+    drag({40, 40}, {485, 140}); // its white left margin over the black of the last one drawn
+    ASSERT_EQ(pixel(477, 160), 0u);
+    editor.cellPressed(PaintPalette::kEraserCell);
+    editor.sbPasteByougaClick();
+    EXPECT_EQ(pixel(477, 160), 0xFFFFFFu);
+}
+
+TEST_F(PictureEditorRangeTest, TypedTextBecomesTheCopiedPictureLineByLine)
+{
+    TFormMoji moji;
+    moji.setPrompts(&prompts);
+    editor.setTextDialog(&moji);
+    QTimer::singleShot(0, &moji, [&moji] {
+        moji.setText(QStringLiteral("ベンゼン\nC6H6"));
+        moji.btOKClick();
+    });
+    editor.sbMojiClick();
+    ASSERT_TRUE(editor.copiedPictureShown());
+    const QRect shown = editor.copiedPictureRect();
+    EXPECT_GT(shown.width(), 30);
+    EXPECT_GT(shown.height(), 2 * 12) << "two lines with the spacing between them";
+    editor.sbPasteByougaClick();
+    int inked = 0;
+    for (int y = shown.top(); y <= shown.bottom(); ++y)
+        for (int x = shown.left(); x <= shown.right(); ++x)
+            inked += pixel(x, y) != 0xFFFFFFu;
+    EXPECT_GT(inked, 50);
+}
+
+} // namespace
