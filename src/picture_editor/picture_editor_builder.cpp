@@ -1,5 +1,6 @@
 #include "picture_editor/picture_editor_builder.h"
 
+#include "picture_editor/picture_editor_popup.h"
 #include "picture_editor/picture_editor_texts.h"
 
 #include <QButtonGroup>
@@ -87,16 +88,9 @@ void buildMenus(QDialog& window, QVBoxLayout* layout, PictureEditorControls& c)
     item(file, "mmExit1", "終了 - [OK] (&X)");
     QObject::connect(item(file, "mmExit2", "終了 - [ｷｬﾝｾﾙ] (&Q)"), &QAction::triggered, &window,
                      &QDialog::reject);
-    QMenu* edit = bar->addMenu(u("編集(&E)"));
-    edit->setObjectName(QStringLiteral("mmEdit"));
-    c.mmRange = item(edit, "mmRange", paint_texts::kRangeModeItem, "Ctrl+Q");
-    c.mmUndo = item(edit, "mmUndo", "元に戻す(&U)", "Ctrl+Z");
-    c.mmRedo = item(edit, "mmRedo", "先に戻す(&R)", "Shift+Ctrl+Z");
-    c.mmSelectAll = item(edit, "mmSelectAll", "すべて選択");
-    edit->addSeparator();
-    c.mmCut = item(edit, "mmCut", "切り取り(&X)", "Ctrl+X");
-    c.mmCopy = item(edit, "mmCopy", "コピー(&C)", "Ctrl+C");
-    c.mmDelete = item(edit, "mmDelete", "消去(&D)", "Del");
+    // 編集 shows the right-button menu's items (see picture_editor_popup.h).
+    c.mmEdit = bar->addMenu(u("編集(&E)"));
+    c.mmEdit->setObjectName(QStringLiteral("mmEdit"));
 }
 
 QWidget* buildToolRow(QDialog& window, PictureEditorControls& c)
@@ -292,6 +286,7 @@ PictureEditorControls buildPictureEditor(QDialog& window)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     buildMenus(window, layout, c);
+    buildPopupMenu(window, c);
     layout->addWidget(buildToolRow(window, c));
     layout->addWidget(buildPaletteRow(window, c));
     layout->addWidget(buildSizeRow(window, c));

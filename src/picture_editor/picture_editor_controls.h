@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -54,6 +55,13 @@ struct PictureEditorControls {
     QCheckBox* cbHalfTone = nullptr;
     QAction *mmRange = nullptr, *mmCopy = nullptr, *mmCut = nullptr, *mmDelete = nullptr,
             *mmSelectAll = nullptr;
+
+    // The right-button menu (PopupMenu1), which 編集 shows as well, and its groups' items.
+    QMenu *mmEdit = nullptr, *popupMenu = nullptr;
+    QAction *pmMojiByouga = nullptr, *pmPaste2 = nullptr, *pmClose2 = nullptr, *pmByouga2 = nullptr,
+            *pmPaste = nullptr, *pmClose = nullptr, *pmByouga = nullptr, *pmGenten = nullptr,
+            *pmReform = nullptr, *pmRotate = nullptr, *pmReverse = nullptr;
+    QAction *rangeSeparator = nullptr, *pasteSeparator = nullptr, *shownSeparator = nullptr;
 
     QCheckBox* cbChangeWhite = nullptr;
     QPushButton *btOK = nullptr, *btCancel = nullptr;

@@ -28,6 +28,7 @@ TFormPictureEditor::TFormPictureEditor(Prompts& prompts, QWidget* parent)
     connectFiles();
     connectRange();
     connectPaste();
+    connectMenu();
     showPalette();
     history_.reset(picture_.size());
     history_.recordSavedState(picture_.size(), picture_.strokes());

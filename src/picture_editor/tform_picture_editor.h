@@ -124,6 +124,10 @@ private:
     bool pressOnCopiedPicture(QPoint at);
     void paintShownPictures(Canvas& canvas) const;
     void connectPaste();
+    void connectMenu();
+    // The right-button menu's items as the range and the shown pictures allow.
+    void popupStates();
+    void showPopup(QPoint global);
 
     PaintEnvironment& environment() { return *this; }
     RangeTool* rangeTool() const;
@@ -211,7 +215,8 @@ private:
         bool dragging = false;
         QPoint grab, viewAt;
     } paste_;
-    QImage flash_; // the red flash of a drawn picture, while it lasts
+    QImage flash_;               // the red flash of a drawn picture, while it lasts
+    bool menuJustShown_ = false; // the next press of ペン or 塗り only closes the menu
     class TFormMoji* textDialog_ = nullptr;
     mutable QImage workingOverSample_;
     mutable qint64 workingOverSampleKey_ = 0;

@@ -46,7 +46,14 @@ void TFormPictureEditor::Image1MouseDown(QMouseEvent* e)
         showPalette();
         return;
     }
+    if (e->button() == Qt::RightButton && !(tool_ && tool_->dragging())) {
+        showPopup(e->globalPosition().toPoint());
+        return;
+    }
     if (e->button() != Qt::LeftButton || (tool_ && tool_->dragging()))
+        return;
+    // The click that closed the right-button menu paints nothing with ペン or 塗り.
+    if (std::exchange(menuJustShown_, false) && (mode_ == PaintMode::Pen || mode_ == PaintMode::Fill))
         return;
     // The copied picture floats over the canvas: a press on it drags it.
     if (pressOnCopiedPicture(at))

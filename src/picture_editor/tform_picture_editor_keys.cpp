@@ -18,6 +18,8 @@ bool TFormPictureEditor::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
         case Qt::Key_W: sbGentenClick(); return true;
         case Qt::Key_M: sbMojiClick(); return true;
         case Qt::Key_Delete: hideCopiedPicture(); return true;
+        case Qt::Key_X: cutClick(); return true;
+        case Qt::Key_C: copyClick(); return true;
         default: break;
         }
     }
@@ -27,6 +29,10 @@ bool TFormPictureEditor::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
         if (tool_ && tool_->dragging())
             tool_->shiftPressed(lastPointer_);
         return false;
+    }
+    if (key == Qt::Key_Delete && !(modifiers & Qt::ControlModifier) && range().exists()) {
+        deleteClick();
+        return true;
     }
     if (!arrow)
         return false;

@@ -234,3 +234,43 @@ TEST_F(PictureEditorRangeTest, TypedTextBecomesTheCopiedPictureLineByLine)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PictureEditorRangeTest, TheRightButtonMenuShowsWhatTheRangeAndTheCopiedPictureAllowAndEditRepeatsIt)
+{
+    const PictureEditorControls& c = editor.controls();
+    QApplication::clipboard()->clear();
+    emit c.popupMenu->aboutToShow();
+    EXPECT_FALSE(c.mmCut->isVisible());
+    EXPECT_FALSE(c.pmPaste->isEnabled()) << "no picture to show";
+    EXPECT_FALSE(c.pmGenten->isVisible());
+
+    drag({30, 30}, {90, 90});
+    emit c.popupMenu->aboutToShow();
+    EXPECT_TRUE(c.mmCut->isVisible());
+    EXPECT_TRUE(c.mmDelete->isVisible());
+    EXPECT_TRUE(editor.FormKeyDown(Qt::Key_C, Qt::ControlModifier));
+    editor.sbPasteShowClick();
+    emit c.popupMenu->aboutToShow();
+    EXPECT_TRUE(c.pmClose->isVisible());
+    EXPECT_FALSE(c.pmPaste->isVisible());
+    EXPECT_TRUE(c.pmByouga->isEnabled());
+    EXPECT_TRUE(c.pmGenten->isVisible());
+    EXPECT_TRUE(c.pmByouga->text().endsWith(QStringLiteral("\tCtrl+V")));
+
+    emit c.mmEdit->aboutToShow();
+    EXPECT_EQ(c.mmEdit->actions(), c.popupMenu->actions());
+
+    // The press that closes the menu paints nothing with the pen.
+    c.pmClose->trigger();
+    c.sbPen->click();
+    emit c.popupMenu->aboutToShow();
+    const auto strokes = editor.picture().strokes().size();
+    drag({300, 300}, {350, 320});
+    EXPECT_EQ(editor.picture().strokes().size(), strokes);
+    drag({300, 300}, {350, 320});
+    EXPECT_EQ(editor.picture().strokes().size(), strokes + 1);
+}
+
+} // namespace
