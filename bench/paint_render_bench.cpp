@@ -2,6 +2,7 @@
 // and curved lines, rectangles and ellipses, some dashed or dotted, and 20 fills), against the same
 // shapes, pens and fills drawn with bare QPainter calls and the surface flood fill.
 
+#include "paint_strokes.h"
 #include "painting/new_stroke.h"
 #include "painting/paint_mode.h"
 #include "painting/paint_picture.h"
@@ -20,37 +21,6 @@ constexpr QSize kPicture(2000, 1500);
 constexpr int kStrokes = 500;
 constexpr int kFills = 20;
 
-TFigure randomStroke(std::mt19937& rng, int index)
-{
-    auto in = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    StrokeInputs s;
-    s.colour = makeTColor(in(0, 200), in(0, 200), in(0, 200));
-    s.penStyle = in(0, 5) < 4 ? 0 : in(1, 2);
-    s.lineWidth = in(0, 9) < 8 ? in(1, 10) : in(11, 25);
-    s.press = {in(0, kPicture.width() - 1), in(0, kPicture.height() - 1)};
-    s.release = s.press + QPoint(in(-300, 300), in(-300, 300));
-    if (index % (kStrokes / kFills) == kStrokes / kFills - 1) {
-        s.kind = kStrokeFill;
-        s.release = s.press;
-        return makeStroke(s);
-    }
-    switch (index % 4) {
-    case 0:
-        s.kind = kStrokePen;
-        s.points.append(s.press);
-        for (int i = 0; i < 40; ++i)
-            s.points.append(s.points.back() + QPoint(in(-12, 12), in(-12, 12)));
-        break;
-    case 1:
-        s.kind = kStrokeLine;
-        s.shape = index % 8 == 1 ? 0 : in(-50, 50);
-        break;
-    case 2: s.kind = kStrokeRectangle; break;
-    default: s.kind = kStrokeEllipse; break;
-    }
-    return makeStroke(s);
-}
-
 PaintPicture& bigPicture()
 {
     static PaintPicture picture = [] {
@@ -58,7 +28,7 @@ PaintPicture& bigPicture()
         p.resize(kPicture);
         std::mt19937 rng(20261210);
         for (int i = 0; i < kStrokes; ++i)
-            p.addStroke(randomStroke(rng, i));
+            p.addStroke(randomPaintStroke(rng, i, kStrokes, kFills, kPicture));
         return p;
     }();
     return picture;

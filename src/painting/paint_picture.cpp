@@ -4,6 +4,7 @@
 #include "painting/stroke_extent.h"
 #include "painting/stroke_renderer.h"
 
+#include <QPainter>
 #include <algorithm>
 
 namespace molvane {
@@ -99,6 +100,20 @@ void PaintPicture::render(bool leaveOutSelected)
             renderStroke(f, target);
 }
 
+void PaintPicture::addPictureStrokeHidden(TFigure stroke)
+{
+    // A picture stroke paints only inside its picture's rectangle.
+    const QRect area = QRect(stroke.ends[kMainEnd], stroke.picture.size()) & working_.rect();
+    const QImage under = working_.copy(area);
+    drawRecording(stroke);
+    {
+        QPainter p(&working_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(area.topLeft(), under);
+    }
+    strokes_.push_back(std::move(stroke));
+}
+
 void PaintPicture::selectLast()
 {
     if (!strokes_.empty())
@@ -130,6 +145,22 @@ void PaintPicture::appendShiftedCopiesOfSelected(QPoint offset)
         }
     for (TFigure& f : copies)
         strokes_.push_back(std::move(f));
+}
+
+void PaintPicture::drawOver(std::size_t first)
+{
+    Canvas canvas(working_);
+    const StrokeTarget target{canvas, whites_};
+    for (std::size_t i = first; i < strokes_.size(); ++i)
+        renderStroke(strokes_[i], target);
+}
+
+std::size_t PaintPicture::selectedTail() const
+{
+    std::size_t first = strokes_.size();
+    while (first > 0 && strokes_[first - 1].selected)
+        --first;
+    return first;
 }
 
 void PaintPicture::clearAll()

@@ -43,12 +43,22 @@ public:
     // Draws the stroke over the working picture, records its extent and appends it.
     void addStroke(TFigure stroke);
 
+    // A picture stroke appended, its extent recorded, while the working picture stays as it was: the
+    // lifted piece, which the view shows floating instead (a render leaving out the selected strokes).
+    void addPictureStrokeHidden(TFigure stroke);
+
     // The lifted piece of a range move is the one selected stroke.
     void selectLast();
     void deselectAll();
     // Every selected stroke moved by offset (canvas pixels), or copies of them appended there.
     void shiftSelected(QPoint offset);
     void appendShiftedCopiesOfSelected(QPoint offset);
+    // Draws the strokes from first on over the working picture as it is, when it shows every stroke
+    // before first (and none after): the picture of a full render, without one.
+    void drawOver(std::size_t first);
+    // The first selected stroke when every stroke from it on is selected (the lifted piece on top of
+    // the list); the list's size otherwise.
+    std::size_t selectedTail() const;
 
     // Pure white, the base picture, then every stroke. While a range is being moved the selected
     // stroke (the lifted piece) is left out.

@@ -172,7 +172,7 @@ void RangeTool::paintOverlay(Canvas& canvas, const QRect& exposed) const
         const PaintViewScale s = env_.scale();
         for (const FloatingPiece& p : pieces_)
             canvas.drawImage(QRect(s.toScreen(p.corner) + (current_ - press_), s.toScreen(p.picture.size())),
-                             p.picture, QRect(), false, true);
+                             p.picture);
         return;
     }
     if (dragging_ || phase_ == Phase::Selected)

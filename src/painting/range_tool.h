@@ -13,7 +13,8 @@
 
 namespace molvane {
 
-// A lifted piece as it floats while it is dragged: its picture and its corner on the canvas.
+// A lifted piece as it floats while it is dragged: its picture (pure white already transparent) and its
+// corner on the canvas.
 struct FloatingPiece {
     QImage picture;
     QPoint corner;

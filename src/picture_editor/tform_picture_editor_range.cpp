@@ -116,11 +116,10 @@ std::vector<FloatingPiece> TFormPictureEditor::liftRange(const PaintRange& r, bo
     const QPolygon outline = r.free ? outlineToCanvas(r.outline, s) : QPolygon();
     const QImage piece = extractRange(picture_.working(), rect, outline);
     picture_.addStroke(eraseStroke(rect, outline));
-    picture_.addStroke(pieceStroke(piece, rect.topLeft(), palette_.cellColour(0)));
-    picture_.selectLast();
     // The range looks empty while its piece is dragged, unless Ctrl copies it.
-    if (!ctrl)
-        picture_.render(true);
+    TFigure lifted = pieceStroke(piece, rect.topLeft(), palette_.cellColour(0));
+    ctrl ? picture_.addStroke(std::move(lifted)) : picture_.addPictureStrokeHidden(std::move(lifted));
+    picture_.selectLast();
     controls_.view->update();
     return {{whiteAsTransparent(piece), rect.topLeft()}};
 }
@@ -133,14 +132,23 @@ void TFormPictureEditor::showPiecesAtOldPlace(bool shown)
 
 void TFormPictureEditor::endMove(std::optional<QPoint> offset, bool copying)
 {
-    if (offset) {
-        if (copying)
-            picture_.appendShiftedCopiesOfSelected(*offset);
-        else
-            picture_.shiftSelected(*offset);
+    // The working picture shows every stroke but the lifted pieces on top of the list, or every stroke
+    // while Ctrl copies them: the moved pieces or their copies are drawn over it, as a full render would.
+    const std::size_t tail = picture_.selectedTail();
+    const bool onTop = tail < picture_.strokes().size();
+    if (offset && onTop && copying) {
+        const std::size_t copies = picture_.strokes().size();
+        picture_.appendShiftedCopiesOfSelected(*offset);
+        picture_.drawOver(copies);
+    } else if (offset && onTop) {
+        picture_.shiftSelected(*offset);
+        picture_.drawOver(tail);
+    } else {
+        if (offset)
+            copying ? picture_.appendShiftedCopiesOfSelected(*offset) : picture_.shiftSelected(*offset);
+        picture_.render();
     }
     picture_.deselectAll();
-    picture_.render();
     controls_.view->update();
     // A release where the press was changes nothing to be seen, and takes no step.
     if (offset)

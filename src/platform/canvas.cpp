@@ -53,12 +53,15 @@ QPolygonF toPolygonF(const QPolygon& p)
 
 QImage whiteAsTransparent(const QImage& src)
 {
-    QImage out = src.convertToFormat(QImage::Format_ARGB32);
+    // An opaque picture keeps its colours premultiplied, the format a painter draws fastest; one with
+    // its own alpha keeps it as it is, so its whites are still found.
+    QImage out = src.convertToFormat(src.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                           : QImage::Format_ARGB32_Premultiplied);
+    const int width = out.width();
     for (int y = 0; y < out.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x)
-            if ((line[x] & 0x00FFFFFF) == 0x00FFFFFF)
-                line[x] = 0;
+        for (int x = 0; x < width; ++x)
+            line[x] = (line[x] & 0x00FFFFFFu) == 0x00FFFFFFu ? 0u : line[x];
     }
     return out;
 }
@@ -359,7 +362,7 @@ void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRec
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
     if (whiteTransparent)
-        p.drawImage(dest, whiteAsTransparent(src.copy(from)));
+        p.drawImage(dest, whiteAsTransparent(from == src.rect() ? src : src.copy(from)));
     else
         p.drawImage(dest, src, from);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -3,6 +3,7 @@
 // copy, cut, delete, trimming, select all and undo of each.
 
 #include "painting/paint_mode.h"
+#include "painting/paint_picture.h"
 #include "picture_editor/tform_picture_editor.h"
 #include "support/scripted_prompts.h"
 
@@ -43,6 +44,13 @@ protected:
     }
     QRgb pixel(int x, int y) const { return editor.picture().working().pixel(x, y) & 0xFFFFFFu; }
     int steps() const { return editor.history().ring().newest(); }
+    // The picture as a full render of its strokes gives it: the moves draw only what changed.
+    void expectFullRender()
+    {
+        PaintPicture full;
+        full.restore(editor.picture().size(), {}, editor.picture().strokes());
+        EXPECT_TRUE(full.working() == editor.picture().working());
+    }
     QString u(const char* text) { return QString::fromUtf8(text); }
 
     ScriptedPrompts prompts;
@@ -76,11 +84,13 @@ TEST_F(PictureEditorRangeTest, ALiftedPieceMovesOrWithCtrlCopiesAndEachIsOneUndo
     EXPECT_EQ(pixel(60, 60), 0xFFFFFFu) << "the old place is empty";
     EXPECT_EQ(pixel(160, 60), 0u);
     EXPECT_EQ(pixel(155, 30), 0xFFFFFFu);
+    expectFullRender();
 
     drag({130, 30}, {190, 90});
     drag({160, 60}, {160, 160}, Qt::ControlModifier);
     EXPECT_EQ(pixel(160, 60), 0u) << "Ctrl leaves the piece where it was";
     EXPECT_EQ(pixel(160, 160), 0u);
+    expectFullRender();
     editor.undoClick();
     EXPECT_EQ(pixel(160, 160), 0xFFFFFFu);
     EXPECT_EQ(pixel(160, 60), 0u);
