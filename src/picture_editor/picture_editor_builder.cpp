@@ -58,6 +58,22 @@ TUpDown* numberBox(QHBoxLayout* row, QWidget* parent, const char* editName, cons
     return upDown;
 }
 
+// Two crop marks around a dashed frame: what trimming keeps.
+QIcon trimmingGlyph()
+{
+    QPixmap glyph(22, 22);
+    glyph.fill(Qt::transparent);
+    QPainter p(&glyph);
+    p.setPen(QPen(Qt::black, 2));
+    p.drawLine(5, 1, 5, 17);
+    p.drawLine(5, 17, 21, 17);
+    p.drawLine(1, 5, 17, 5);
+    p.drawLine(17, 5, 17, 21);
+    p.setPen(QPen(Qt::red, 1, Qt::DotLine));
+    p.drawRect(7, 7, 8, 8);
+    return QIcon(glyph);
+}
+
 QPixmap penStylePicture(Qt::PenStyle style)
 {
     QPixmap picture(40, 12);
@@ -158,7 +174,8 @@ void buildRangePanel(QWidget* row, QHBoxLayout* h, PictureEditorControls& c)
     c.sbCopy = toolButton(row, "sbCopy", "ｺﾋﾟｰ", paint_texts::kCopyHint, false);
     c.sbCut = toolButton(row, "sbCut", "切取", paint_texts::kCutHint, false);
     c.sbDelete = toolButton(row, "sbDelete", "消去", paint_texts::kDeleteHint, false);
-    c.sbTrimming = toolButton(row, "sbTrimming", "ﾄﾘﾐﾝｸﾞ", paint_texts::kTrimmingHint, false);
+    c.sbTrimming = toolButton(row, "sbTrimming", "", paint_texts::kTrimmingHint, false);
+    c.sbTrimming->setIcon(trimmingGlyph());
     c.sbPasteShow = toolButton(row, "sbPasteShow", "表示", paint_texts::kPasteShowHint, true);
     c.sbPasteByouga = toolButton(row, "sbPasteByouga", "描画", paint_texts::kPasteByougaHint, false);
     c.sbGenten = toolButton(row, "sbGenten", "原点移動", paint_texts::kGentenHint, false);

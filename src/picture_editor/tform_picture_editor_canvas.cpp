@@ -165,6 +165,9 @@ CanvasPen TFormPictureEditor::livePen() const
 
 void TFormPictureEditor::applyZoom()
 {
+    // A range is marked in view pixels: a new zoom ends it.
+    if (RangeTool* tool = rangeTool(); tool && !tool->dragging() && tool->range().exists())
+        tool->clearRange();
     QScrollBar* h = controls_.scrollBox->horizontalScrollBar();
     QScrollBar* v = controls_.scrollBox->verticalScrollBar();
     const QPoint scrolled(h->value(), v->value());
