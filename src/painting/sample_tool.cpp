@@ -1,12 +1,8 @@
 #include "painting/sample_tool.h"
 
+#include "painting/picture_frame.h"
+
 namespace molvane {
-
-namespace {
-
-constexpr int kFrameWidth = 3;
-
-} // namespace
 
 SampleTool::SampleTool(PaintEnvironment& env, Host host, QImage shown, QPoint at)
     : env_(env), host_(std::move(host)), shown_(std::move(shown)), at_(at)
@@ -63,7 +59,7 @@ QRegion SampleTool::overlayArea() const
 {
     if (!visible_)
         return {};
-    const int reach = kFrameWidth + 1;
+    const int reach = kPictureFrameWidth + 1;
     return shownRect().adjusted(-reach, -reach, reach, reach);
 }
 
@@ -73,14 +69,7 @@ void SampleTool::paintOverlay(Canvas& canvas, const QRect& exposed) const
         return;
     const QRect r = shownRect();
     canvas.drawImage(r, shown_);
-    const CanvasPen pen = canvas.pen();
-    const CanvasBrush brush = canvas.brush();
-    canvas.setPen({clRed, kFrameWidth, PenStyle::Solid});
-    canvas.setBrush({clRed, BrushStyle::Clear});
-    // The frame lies just outside the picture.
-    canvas.rectangle(r.topLeft() - QPoint(2, 2), r.bottomRight() + QPoint(2, 2));
-    canvas.setPen(pen);
-    canvas.setBrush(brush);
+    paintPictureFrame(canvas, r, PenStyle::Solid);
 }
 
 } // namespace molvane

@@ -4,6 +4,7 @@
 
 #include "picture_editor/tform_picture_editor.h"
 
+#include "painting/picture_frame.h"
 #include "painting/range_strokes.h"
 #include "painting/text_picture.h"
 #include "picture_editor/picture_editor_texts.h"
@@ -19,7 +20,6 @@ namespace molvane {
 namespace {
 
 constexpr int kFlashMilliseconds = 300;
-constexpr int kFrameWidth = 3;
 
 QString u(const char* text)
 {
@@ -172,14 +172,7 @@ void TFormPictureEditor::paintShownPictures(Canvas& canvas) const
         return;
     const QRect r = copiedPictureRect();
     canvas.drawImage(r, flash_.isNull() ? paste_.shown : flash_);
-    // Its frame: red, dashed, three pixels, just outside it.
-    const CanvasPen pen = canvas.pen();
-    const CanvasBrush brush = canvas.brush();
-    canvas.setPen({clRed, kFrameWidth, PenStyle::Dash});
-    canvas.setBrush({clRed, BrushStyle::Clear});
-    canvas.rectangle(r.topLeft() - QPoint(2, 2), r.bottomRight() + QPoint(2, 2));
-    canvas.setPen(pen);
-    canvas.setBrush(brush);
+    paintPictureFrame(canvas, r, PenStyle::Dash);
 }
 
 } // namespace molvane

@@ -4,8 +4,7 @@
 
 #include "painting/paint_mode.h"
 #include "painting/paint_picture.h"
-#include "picture_editor/tform_picture_editor.h"
-#include "support/scripted_prompts.h"
+#include "picture_editor_driver.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,7 +16,7 @@ using namespace molvane::test;
 
 namespace {
 
-class PictureEditorRangeTest : public ::testing::Test {
+class PictureEditorRangeTest : public PictureEditorDriver {
 protected:
     void SetUp() override
     {
@@ -28,21 +27,7 @@ protected:
         drag({60, 60}, {60, 60});
         editor.controls().sbRange->click();
     }
-    void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
-              Qt::KeyboardModifiers m)
-    {
-        QWidget* view = editor.controls().view;
-        QMouseEvent e(type, QPointF(at), view->mapToGlobal(QPointF(at)), button, held, m);
-        QApplication::sendEvent(view, &e);
-    }
-    void drag(QPoint from, QPoint to, Qt::KeyboardModifiers m = Qt::NoModifier)
-    {
-        send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, m);
-        send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton, m);
-        send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, m);
-        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton, m);
-    }
-    QRgb pixel(int x, int y) const { return editor.picture().working().pixel(x, y) & 0xFFFFFFu; }
+    QRgb pixel(int x, int y) const { return rgb(x, y); }
     int steps() const { return editor.history().ring().newest(); }
     // The picture as a full render of its strokes gives it: the moves draw only what changed.
     void expectFullRender()
@@ -51,10 +36,6 @@ protected:
         full.restore(editor.picture().size(), {}, editor.picture().strokes());
         EXPECT_TRUE(full.working() == editor.picture().working());
     }
-    QString u(const char* text) { return QString::fromUtf8(text); }
-
-    ScriptedPrompts prompts;
-    TFormPictureEditor editor{prompts};
 };
 
 TEST_F(PictureEditorRangeTest, ARangeIsNormalisedAndAClickMakesNone)

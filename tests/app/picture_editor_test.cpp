@@ -2,9 +2,8 @@
 // of the last stroke, undo and redo, clear all, the grid dialog and the wheel.
 
 #include "painting/paint_mode.h"
-#include "picture_editor/tform_picture_editor.h"
 #include "picture_editor/tform_show_masu.h"
-#include "support/scripted_prompts.h"
+#include "picture_editor_driver.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -17,29 +16,9 @@ using namespace molvane::test;
 
 namespace {
 
-class PictureEditorTest : public ::testing::Test {
+class PictureEditorTest : public PictureEditorDriver {
 protected:
-    void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
-              Qt::KeyboardModifiers m = Qt::NoModifier)
-    {
-        QWidget* view = editor.controls().view;
-        QMouseEvent e(type, QPointF(at), view->mapToGlobal(QPointF(at)), button, held, m);
-        QApplication::sendEvent(view, &e);
-    }
-    void drag(QPoint from, QPoint to, Qt::KeyboardModifiers m = Qt::NoModifier)
-    {
-        send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, m);
-        send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton, m);
-        send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, m);
-        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton, m);
-    }
-    void click(QPoint at) { drag(at, at); }
-    const FigureList& strokes() const { return editor.picture().strokes(); }
     QRgb pixel(int x, int y) const { return editor.picture().working().pixel(x, y); }
-    QString u(const char* text) { return QString::fromUtf8(text); }
-
-    ScriptedPrompts prompts;
-    TFormPictureEditor editor{prompts};
 };
 
 TEST_F(PictureEditorTest, AFreshEditorPaintsWithThePenInBlackAndALineInTheChosenColourAndStyle)
