@@ -5,7 +5,7 @@
 #include "document/main_window/tform1.h"
 #include "picture_editor/tform_moji.h"
 #include "picture_editor/tform_picture_editor.h"
-#include "picture_editor/tform_select_width.h"
+#include "pictures/tform_select_width.h"
 #include "picture_editor/tform_show_masu.h"
 #include "pictures/tform_pic_effect.h"
 #include "pictures/tform_picture_select.h"

@@ -3,7 +3,7 @@
 
 #include "dialogs/up_down.h"
 #include "picture_editor/colour_cell.h"
-#include "picture_editor/paint_view.h"
+#include "dialogs/paint_view.h"
 
 #include <QAction>
 #include <QCheckBox>

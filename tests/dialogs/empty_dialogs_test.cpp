@@ -1,5 +1,5 @@
 #include "picture_editor/tform_moji.h"
-#include "picture_editor/tform_select_width.h"
+#include "pictures/tform_select_width.h"
 #include "pictures/tform_pic_effect.h"
 #include "pictures/tform_picture_select.h"
 

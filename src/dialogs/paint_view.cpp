@@ -1,4 +1,4 @@
-#include "picture_editor/paint_view.h"
+#include "dialogs/paint_view.h"
 
 #include <QPaintEvent>
 #include <QPainter>

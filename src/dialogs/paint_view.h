@@ -1,6 +1,6 @@
 #pragma once
-// The picture editor's canvas on screen (Image1): a paint box sized to the zoomed canvas that hands
-// its paint and the pointer's events to the editor.
+// A zoomed picture on screen (Image1 of the picture editor and of the import window): a paint box
+// sized to the zoomed picture that hands its paint and the pointer's events to its window.
 
 #include "platform/canvas.h"
 
