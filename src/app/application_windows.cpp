@@ -13,7 +13,7 @@ std::unique_ptr<Window> ApplicationWindows::create(Args&&... args)
 ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& folders)
     : form1_(create<TForm1>(prompts, folders)), form3_(create<TForm3>(prompts, form1_.get())),
       pictureEditor_(create<TFormPictureEditor>(prompts, form1_.get())),
-      pictureSelect_(create<TFormPictureSelect>(form1_.get())),
+      pictureSelect_(create<TFormPictureSelect>(prompts, form1_.get())),
       showMasu_(create<TFormShowMasu>(prompts, form1_.get())), form2_(create<TForm2>(prompts, form1_.get())),
       moji_(create<TFormMoji>(form1_.get())), picEffect_(create<TFormPicEffect>(form1_.get())),
       selectWidth_(create<TFormSelectWidth>(form1_.get()))
@@ -26,6 +26,9 @@ ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& fold
     pictureEditor_->setGridDialog(showMasu_.get(), form1_->drawing().settings.masuHaba);
     pictureEditor_->setDataFolder(folders.partPictures);
     pictureEditor_->setTextDialog(moji_.get());
+    pictureSelect_->setDialogs(selectWidth_.get(), picEffect_.get());
+    pictureSelect_->setPictureFolder(folders.pictures);
+    pictureEditor_->setImportWindow(pictureSelect_.get());
 }
 
 void ApplicationWindows::start(const QString& argument)

@@ -180,10 +180,11 @@ void buildRangePanel(QWidget* row, QHBoxLayout* h, PictureEditorControls& c)
     c.sbPasteByouga = toolButton(row, "sbPasteByouga", "描画", paint_texts::kPasteByougaHint, false);
     c.sbGenten = toolButton(row, "sbGenten", "原点移動", paint_texts::kGentenHint, false);
     c.sbMoji = toolButton(row, "sbMoji", "文字", paint_texts::kMojiHint, false);
-    QToolButton* const order[] = {c.sbCopy,      c.sbCut,         c.sbDelete, c.sbTrimming,
+    c.sbFaceSelect = toolButton(row, "sbFaceSelect", "画像", paint_texts::kFaceSelectHint, false);
+    QToolButton* const order[] = {c.sbCopy,      c.sbCut,         c.sbDelete, c.sbTrimming, c.sbFaceSelect,
                                   c.sbPasteShow, c.sbPasteByouga, c.sbGenten, c.sbMoji};
-    for (int i = 0; i < 8; ++i)
-        grid->addWidget(order[i], i / 4, i % 4);
+    for (int i = 0; i < 9; ++i)
+        grid->addWidget(order[i], i < 5 ? 0 : 1, i < 5 ? i : i - 5);
     h->addLayout(grid);
     auto* labels = new QVBoxLayout;
     c.lbByouga = named(new QLabel(u(paint_texts::kByougaModeLabel), row), "lbByouga");

@@ -52,6 +52,7 @@ struct PictureEditorControls {
                 *sbMoji = nullptr;
     QRadioButton *rbRectRange = nullptr, *rbFreeRange = nullptr;
     QLabel *lbByouga = nullptr, *lbRange = nullptr;
+    QToolButton* sbFaceSelect = nullptr; // 画像: the import window
     QCheckBox* cbHalfTone = nullptr;
     QAction *mmRange = nullptr, *mmCopy = nullptr, *mmCut = nullptr, *mmDelete = nullptr,
             *mmSelectAll = nullptr;

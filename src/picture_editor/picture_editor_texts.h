@@ -118,6 +118,7 @@ inline constexpr const char* kMojiHint =
 inline constexpr const char* kHalfToneHint =
     "ハーフトーン描画 … 画像取り込みや範囲選択モードで［描画］するとき，ハーフトーンで描画します。 "
     "※画像を拡大縮小したとき，ギザギザが少しなめらかに見えます。";
+inline constexpr const char* kFaceSelectHint = "画像 … 画像を取り込みます。";
 inline constexpr const char* kByougaModeLabel = "■描画モード";
 inline constexpr const char* kRangeModeLabel = "■範囲選択モード";
 inline constexpr const char* kRangeModeItem = "範囲選択モード(&Q)";

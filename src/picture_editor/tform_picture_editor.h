@@ -60,6 +60,10 @@ public:
     void sbGentenClick();
     void sbMojiClick();
     void setTextDialog(class TFormMoji* dialog) { textDialog_ = dialog; }
+    // 画像 (Shift+Ctrl+Q): the import window, shown modally; its picture is kept as the imported picture.
+    void setImportWindow(class TFormPictureSelect* window) { importWindow_ = window; }
+    void sbFaceSelectClick();
+    const QImage& importedPicture() const { return imported_; }
     bool copiedPictureShown() const { return paste_.visible; }
     // Where the copied picture floats on the view (view pixels).
     QRect copiedPictureRect() const;
@@ -218,6 +222,8 @@ private:
     QImage flash_;               // the red flash of a drawn picture, while it lasts
     bool menuJustShown_ = false; // the next press of ペン or 塗り only closes the menu
     class TFormMoji* textDialog_ = nullptr;
+    class TFormPictureSelect* importWindow_ = nullptr;
+    QImage imported_; // the import window's last picture, at the size it is taken
     mutable QImage workingOverSample_;
     mutable qint64 workingOverSampleKey_ = 0;
 };

@@ -10,6 +10,10 @@ namespace molvane {
 
 bool TFormPictureEditor::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
+    if ((modifiers & Qt::ControlModifier) && (modifiers & Qt::ShiftModifier) && key == Qt::Key_Q) {
+        sbFaceSelectClick();
+        return true;
+    }
     if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::ShiftModifier)) {
         switch (key) {
         case Qt::Key_F: sbPasteShowClick(); return true;

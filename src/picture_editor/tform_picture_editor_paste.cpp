@@ -4,11 +4,13 @@
 
 #include "picture_editor/tform_picture_editor.h"
 
+#include "painting/enclosed_white.h"
 #include "painting/picture_frame.h"
 #include "painting/range_strokes.h"
 #include "painting/text_picture.h"
 #include "picture_editor/picture_editor_texts.h"
 #include "picture_editor/tform_moji.h"
+#include "pictures/tform_picture_select.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -35,6 +37,7 @@ void TFormPictureEditor::connectPaste()
     connect(c.sbPasteByouga, &QToolButton::clicked, this, [this] { sbPasteByougaClick(); });
     connect(c.sbGenten, &QToolButton::clicked, this, [this] { sbGentenClick(); });
     connect(c.sbMoji, &QToolButton::clicked, this, [this] { sbMojiClick(); });
+    connect(c.sbFaceSelect, &QToolButton::clicked, this, [this] { sbFaceSelectClick(); });
 }
 
 QRect TFormPictureEditor::copiedPictureRect() const
@@ -154,6 +157,29 @@ void TFormPictureEditor::sbMojiClick()
     font.italic = f.italic;
     const QStringList lines = textDialog_->text().split(QLatin1Char('\n'));
     showCopiedPicture(textPicture(lines, font, textDialog_->lineSpacing()));
+}
+
+void TFormPictureEditor::sbFaceSelectClick()
+{
+    if (!importWindow_)
+        return;
+    if (RangeTool* tool = rangeTool())
+        tool->clearRange();
+    const bool accepted = importWindow_->exec() == QDialog::Accepted;
+    controls_.status->clearMessage();
+    if (!accepted || importWindow_->editPicture().isNull())
+        return;
+    // The size it was shown at, or its own.
+    const QImage& cut = importWindow_->editPicture();
+    const QSize size = importWindow_->shownSize()
+                           ? QSize(importWindow_->toView(cut.width()), importWindow_->toView(cut.height()))
+                           : cut.size();
+    QImage taken(size, QImage::Format_RGB32);
+    taken.fill(Qt::white);
+    QPainter(&taken).drawImage(QRect(QPoint(0, 0), size), cut);
+    if (controls_.cbChangeWhite->isChecked())
+        convertEnclosedWhite(taken, picture_.whites().opaque);
+    imported_ = taken;
 }
 
 bool TFormPictureEditor::pressOnCopiedPicture(QPoint at)

@@ -71,9 +71,9 @@ TEST_P(EmptyDialog, CancelRejects)
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Windows, EmptyDialog,
-    ::testing::Values(dialogCase<TFormPictureSelect>("FormPictureSelect", "画像の取り込み", true),
-                      dialogCase<TFormPicEffect>("FormPicEffect", "画像の調整"),
-                      dialogCase<TFormSelectWidth>("FormSelectWidth", "線の幅")),
-    [](const ::testing::TestParamInfo<DialogCase>& info) { return std::string(info.param.objectName); });
+INSTANTIATE_TEST_SUITE_P(Windows, EmptyDialog,
+                         ::testing::Values(dialogCase<TFormPicEffect>("FormPicEffect", "画像の調整"),
+                                           dialogCase<TFormSelectWidth>("FormSelectWidth", "線の幅")),
+                         [](const ::testing::TestParamInfo<DialogCase>& info) {
+                             return std::string(info.param.objectName);
+                         });
