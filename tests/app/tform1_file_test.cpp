@@ -226,6 +226,7 @@ TEST_F(FileCommandsTest, APartialFileOfTheArgumentsNameWinsOverThePicture)
     EXPECT_EQ(form->pictures().pendingPicture().size(), QSize(8, 8));
     EXPECT_EQ(form->pictures().pictureFileName(), dir.filePath("alone.bmp"));
     EXPECT_EQ(form->editMode(), EditMode::PicturePlacing);
+    EXPECT_TRUE(form->pasteFrameShown()) << "the picture shows in its frame at once";
 }
 
 TEST_F(FileCommandsTest, APartialFileChosenByADoubleClickIsPlacedByTheNextDragWhereverItsReleaseWent)

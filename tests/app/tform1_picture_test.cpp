@@ -3,13 +3,16 @@
 
 #include "main_window_driver.h"
 
+#include "platform/atomic_file.h"
 #include "platform/bmp_codec.h"
 #include "platform/jpeg_codec.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMimeData>
+#include <QRadioButton>
 
 using namespace molvane;
 using namespace molvane::test;
@@ -166,6 +169,83 @@ TEST_F(PictureCommandsTest, AClipboardPictureLargerThanTheLargestCanvasIsRefused
     form->pictures().Paste1AsPicClick();
     EXPECT_EQ(form->editMode(), EditMode::Single);
     EXPECT_FALSE(form->pasteFrameShown());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PictureCommandsTest, APartialPictureWaitsInAFrameSizedByTheSizeChoiceAndSharesItsPathWithTheSave)
+{
+    QImage picture(200, 100, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 0, 0));
+    const QString path = dir.filePath("red.bmp");
+    ASSERT_TRUE(writeFileAtomically(path, writeBmp(picture)));
+    form->findChild<QRadioButton*>("rgSize1")->click(); // "-1": 0.75
+    prompts.expectFileDialog(u("部分画像ファイルを開く"), chosen(path));
+    form->pictures().sbPicLoadClick();
+    EXPECT_TRUE(prompts.lastFileRequest().mustExist);
+    ASSERT_EQ(form->editMode(), EditMode::PicturePlacing);
+    const QRect frame = form->pasteFrameRect();
+    EXPECT_EQ(frame.size(), QSize(150, 76));
+    const int before = undoStates();
+    drag(frame.center(), frame.center() + QPoint(20, 10));
+    ASSERT_EQ(form->drawing().figures.size(), 1u);
+    EXPECT_EQ(form->drawing().figures[0].kind, fkPicture);
+    EXPECT_EQ(form->drawing().figures[0].text, path);
+    EXPECT_EQ(undoStates(), before + 1);
+
+    // The partial-picture save starts from the same path.
+    button("sbBubun")->click();
+    drag({10, 10}, {300, 300});
+    prompts.expectFileDialog(u("部分画像ファイルとして保存"), FileDialogResult{});
+    form->pictures().sbPicSaveClick();
+    EXPECT_EQ(prompts.lastFileRequest().fileName, path);
+}
+
+TEST_F(PictureCommandsTest, APictureOpenedAsTheBackgroundLiesUnderTheFiguresAndTravelsInTheFile)
+{
+    QImage picture(300, 200, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 0, 255));
+    const QString path = dir.filePath("sky.jpg");
+    ASSERT_TRUE(writeFileAtomically(path, writeJpeg(picture).bytes));
+    prompts.expectFileDialog(u("画像ファイルを開く"), chosen(path));
+    form->findChild<QAction*>("mmPicOpen")->trigger();
+    ASSERT_FALSE(form->drawing().background.isNull());
+    EXPECT_GT(qBlue(form->drawing().bitmap().pixel(150, 100)), 240);
+    EXPECT_LT(qRed(form->drawing().bitmap().pixel(150, 100)), 8);
+    bond({400, 300}, {500, 300});
+    prompts.expectFileDialog(u("名前を付けて保存"), chosen(dir.filePath("sky.fga")));
+    form->findChild<QAction*>("mmFileSaveAs")->trigger();
+    form->findChild<QAction*>("mmFileNew")->trigger();
+    EXPECT_TRUE(form->drawing().background.isNull()) << "新規作成 discards it";
+    prompts.expectFileDialog(u("図形ファイルを開く"), chosen(dir.filePath("sky.fga")));
+    form->findChild<QAction*>("mmFileOpen")->trigger();
+    ASSERT_EQ(form->drawing().background.size(), QSize(300, 200));
+    EXPECT_EQ(form->drawing().figures.size(), 1u);
+}
+
+TEST_F(PictureCommandsTest, HostilePicturesChangeNothingThroughEitherOpen)
+{
+    bond({40, 40}, {140, 40});
+    form->drawing().takeBaseline();
+    const QString folder = QStringLiteral(MOLVANE_TEST_DATA_DIR) + QStringLiteral("/hostile/pictures");
+    for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+        const QString path = folder + QLatin1Char('/') + name;
+        for (const char* title : {"部分画像ファイルを開く", "画像ファイルを開く"}) {
+            prompts.expectFileDialog(u(title), chosen(path))
+                .expectMessageStartingWith(u("画像ファイル ") + path + u(" を読み込めません。"),
+                                           MessageType::Error, MessageButtons::Ok, Answer::Ok);
+            if (QByteArray(title).startsWith("部分"))
+                form->pictures().sbPicLoadClick();
+            else
+                form->pictures().mmPicOpenClick();
+            EXPECT_EQ(form->drawing().figures.size(), 1u) << name.toStdString();
+            EXPECT_TRUE(form->drawing().background.isNull());
+            EXPECT_TRUE(form->pictures().pendingPicture().isNull());
+            EXPECT_NE(form->editMode(), EditMode::PicturePlacing);
+        }
+    }
 }
 
 } // namespace

@@ -190,8 +190,7 @@ void FileCommands::openStartupFile(const QString& argument)
                             MessageButtons::Ok);
         return;
     }
-    w_.pictures_.setPending(picture.image, argument);
-    w_.mode_ = EditMode::PicturePlacing;
+    w_.pictures_.showLoadedPicture(picture.image, argument);
 }
 
 void FileCommands::loadSettingsFile()

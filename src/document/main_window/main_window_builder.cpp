@@ -130,6 +130,9 @@ QWidget* MainWindowBuilder::buildFileRow()
         else if (button->objectName() == QLatin1String("sbPicLoadEx"))
             QObject::connect(button, &QToolButton::clicked, &w_,
                              [w = &w_] { w->pictures_.sbPicLoadExClick(); });
+        else if (button->objectName() == QLatin1String("sbPicLoad"))
+            QObject::connect(button, &QToolButton::clicked, &w_,
+                             [w = &w_] { w->pictures_.sbPicLoadClick(); });
         else if (button->objectName() == QLatin1String("sbPicSave"))
             QObject::connect(button, &QToolButton::clicked, &w_,
                              [w = &w_] { w->pictures_.sbPicSaveClick(); });

@@ -76,7 +76,7 @@ void MainWindowBuilder::buildMenus()
     QAction* exit = menuAction(file, "mmExit1", texts::kExit, exitHint);
     QObject::connect(exit, &QAction::triggered, &w_, &QWidget::close);
     QObject::connect(picSave, &QAction::triggered, &w_, [w = &w_] { w->pictures_.mmPicSaveAsClick(); });
-    picOpen->setEnabled(false); // opening a picture as the background comes with picture loading
+    QObject::connect(picOpen, &QAction::triggered, &w_, [w = &w_] { w->pictures_.mmPicOpenClick(); });
 
     buildPopupMenu();
     ui_.editMenu = w_.menuBar()->addMenu(u(texts::kMenuEdit));

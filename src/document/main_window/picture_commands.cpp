@@ -5,6 +5,7 @@
 #include "document/clipboard_picture.h"
 #include "document/main_window/tform1.h"
 #include "editing/selection.h"
+#include "platform/picture_file.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -133,6 +134,53 @@ void PictureCommands::Paste1AsPicClick()
     // The name stays the last picture file's: the placed figure takes it as its text.
     pendingPicture_ = clip.image;
     showPictureFrame();
+}
+
+QImage PictureCommands::openPicture(TMyOpenPictureDialog& dialog, QString& remembered)
+{
+    dialog.FileName = remembered;
+    if (!dialog.Execute(w_.prompts_))
+        return {};
+    w_.tools_.ignoreNextRelease(dialog.closedByDoubleClick());
+    // The file is read before anything changes: one that cannot be read changes nothing.
+    const DecodedImage loaded = loadPictureFile(dialog.FileName);
+    if (!loaded.ok()) {
+        w_.prompts_.message(pictureLoadMessage(dialog.FileName, loaded.error), MessageType::Error,
+                            MessageButtons::Ok);
+        return {};
+    }
+    remembered = dialog.FileName;
+    return loaded.image;
+}
+
+void PictureCommands::sbPicLoadClick()
+{
+    const QImage picture = openPicture(w_.fileDialogs.MyOpenPictureDialog1, lastPartialPicturePath_);
+    if (!picture.isNull())
+        showLoadedPicture(picture, lastPartialPicturePath_);
+}
+
+void PictureCommands::showLoadedPicture(const QImage& picture, const QString& path)
+{
+    lastPartialPicturePath_ = path;
+    setPending(picture, path);
+    showPictureFrame();
+}
+
+void PictureCommands::mmPicOpenClick()
+{
+    if (!w_.files_.askToSaveModified())
+        return;
+    const QImage picture = openPicture(w_.fileDialogs.MyOpenPictureDialog2, lastPicturePath_);
+    if (picture.isNull())
+        return;
+    // A new drawing, as 新規作成 makes it, on the picture.
+    w_.drawing_.startEmpty();
+    w_.drawing_.background = picture.convertToFormat(QImage::Format_RGB32);
+    w_.drawing_.rebuildBitmap();
+    w_.setLastReformPanel(false, false);
+    w_.setCaptionFor({});
+    w_.view_->update();
 }
 
 void PictureCommands::setPending(const QImage& picture, const QString& name)

@@ -14,6 +14,7 @@ namespace molvane {
 
 class TForm1;
 class TFormPictureEditor;
+class TMyOpenPictureDialog;
 class TMySavePictureDialog;
 
 class PictureCommands {
@@ -27,6 +28,14 @@ public:
     // After a partial figure file was written: the same range as a picture of the same name in the
     // partial-picture folder, when the settings ask for it.
     void savePictureBeside(const QString& partialFigureFile);
+
+    // "部分画像開く": a partial picture file waits in the paste frame to be placed as a picture figure.
+    void sbPicLoadClick();
+    // "画像を開く(&P)": a new drawing with the picture as its background.
+    void mmPicOpenClick();
+    // A picture read from path waits in the paste frame; its path is remembered for the partial-picture
+    // dialogs.
+    void showLoadedPicture(const QImage& picture, const QString& path);
 
     void Copy1AsPicClick();
     void Cut1AsPicClick();
@@ -44,6 +53,9 @@ public:
     void setPending(const QImage& picture, const QString& name);
 
 private:
+    // The open dialog, starting from the remembered path, and the picture read from the chosen file;
+    // the path is remembered. Null: cancelled, or the file could not be read (the user was told).
+    QImage openPicture(TMyOpenPictureDialog& dialog, QString& remembered);
     // The save dialog, starting from the remembered path; the chosen path is remembered. False: cancelled.
     bool choosePath(TMySavePictureDialog& dialog, QString& remembered);
     // The selected range as the export takes it; the whole canvas when no range exists.
