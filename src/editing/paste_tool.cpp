@@ -32,7 +32,8 @@ PasteTool::PasteTool(CanvasEnvironment& env, PlacingEnvironment& window, Waiting
 {
     const QImage& p = picture_->picture;
     const Drawing& d = env_.drawing();
-    sizeOffset_ = pictureSizeOffset(p.size(), 0, env_.conditions().sizeStep, d.renderSettings());
+    if (!picture_->sample)
+        sizeOffset_ = pictureSizeOffset(p.size(), 0, env_.conditions().sizeStep, d.renderSettings());
     preview_ = p.convertToFormat(QImage::Format_RGB32);
     Canvas canvas(preview_);
     canvas.setPen({clRed, 1, PenStyle::Dot});
@@ -156,6 +157,11 @@ void PasteTool::place()
 {
     Drawing& d = env_.drawing();
     const QPoint at = frameRect().topLeft();
+    if (picture_ && picture_->sample) {
+        takeDown();
+        window_.samplePlaced(QRect(toModel(at, env_.zoom()), picture_->picture.size()));
+        return;
+    }
     if (picture_) {
         placePicture(at);
         return;

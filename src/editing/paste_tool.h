@@ -34,12 +34,17 @@ public:
     virtual void picturePlaced() = 0;
     // A right press dropped them: the selection starts afresh and the canvas menu opens here.
     virtual void openCanvasMenu(QPoint at) = 0;
+    // The tracing sample was let go: its place on the canvas (model pixels).
+    virtual void samplePlaced(const QRect& place) = 0;
 };
 
 // A picture that becomes a picture figure where the frame is dropped.
 struct WaitingPicture {
     QImage picture; // pure white is transparent
     QString name;   // the file it came from: the figure's text
+    // The tracing sample: its frame is the picture's own size, and where it is let go becomes the
+    // sample's place instead of a figure.
+    bool sample = false;
 };
 
 class PasteTool : public CanvasTool {
@@ -51,7 +56,9 @@ public:
 
     bool serves(EditMode mode) const override
     {
-        return mode == (picture_ ? EditMode::PicturePlacing : EditMode::PastePlacing);
+        if (!picture_)
+            return mode == EditMode::PastePlacing;
+        return mode == (picture_->sample ? EditMode::SamplePlacing : EditMode::PicturePlacing);
     }
     // A press on the frame grabs it; beside it the user is told to drag the frame.
     void press(const PointerEvent& e) override;

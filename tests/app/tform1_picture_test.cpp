@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QToolButton>
 
 using namespace molvane;
 using namespace molvane::test;
@@ -246,6 +247,43 @@ TEST_F(PictureCommandsTest, HostilePicturesChangeNothingThroughEitherOpen)
             EXPECT_NE(form->editMode(), EditMode::PicturePlacing);
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PictureCommandsTest, TheSampleIsPlacedByDraggingAndShowsWashedOutUnderTheDrawingButNeverInIt)
+{
+    QToolButton* toggle = button("sbShowMihon");
+    prompts.expectFileDialog(u("見本画像として開く"), FileDialogResult{});
+    toggle->click();
+    EXPECT_FALSE(toggle->isChecked()) << "a cancelled dialog lets the toggle up";
+
+    QImage scan(100, 60, QImage::Format_RGB32);
+    scan.fill(Qt::white);
+    for (int y = 10; y < 40; ++y)
+        for (int x = 10; x < 40; ++x)
+            scan.setPixel(x, y, qRgb(0, 0, 0));
+    const QString path = dir.filePath("scan.bmp");
+    ASSERT_TRUE(writeFileAtomically(path, writeBmp(scan)));
+    prompts.expectFileDialog(u("見本画像として開く"), chosen(path));
+    toggle->click();
+    ASSERT_EQ(form->editMode(), EditMode::SamplePlacing);
+    const QRect frame = form->pasteFrameRect();
+    EXPECT_EQ(frame.size(), QSize(100, 60)) << "its own size, no margins";
+    drag(frame.center(), frame.center() + (QPoint(200, 200) - frame.topLeft()));
+    EXPECT_NE(form->editMode(), EditMode::SamplePlacing);
+    EXPECT_FALSE(form->pasteFrameShown());
+    const QRect placed(QPoint(200, 200), QSize(100, 60)); // where it was let go, within the grid's snap
+    const QImage shown = form->canvasView()->grab().toImage();
+    const QRgb ink = shown.pixel(placed.left() + 20, placed.top() + 20) & 0xFFFFFFu;
+    EXPECT_EQ(ink, 0xB3B3B3u) << "black washed out to 179";
+    EXPECT_EQ(form->drawing().bitmap().pixel(placed.left() + 20, placed.top() + 20) & 0xFFFFFFu, 0xFFFFFFu)
+        << "never in the drawing bitmap, so never exported";
+    toggle->click();
+    EXPECT_EQ(form->canvasView()->grab().toImage().pixel(placed.left() + 20, placed.top() + 20) & 0xFFFFFFu,
+              0xFFFFFFu);
 }
 
 } // namespace

@@ -36,6 +36,8 @@ public:
     void figuresPlaced() override { ++placed; }
     void picturePlaced() override { ++picturesPlaced; }
     void openCanvasMenu(QPoint) override { ADD_FAILURE() << "no right press"; }
+    void samplePlaced(const QRect& place) override { samplePlace = place; }
+    QRect samplePlace;
 
     Drawing drawing_;
     ScriptedPrompts prompts_;

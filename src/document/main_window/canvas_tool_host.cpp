@@ -51,7 +51,8 @@ void CanvasToolHost::showPicture(WaitingPicture picture)
 
 bool CanvasToolHost::placingNow() const
 {
-    return w_.mode_ == EditMode::PastePlacing || (w_.mode_ == EditMode::PicturePlacing && pasteShown());
+    return w_.mode_ == EditMode::PastePlacing ||
+           ((w_.mode_ == EditMode::PicturePlacing || w_.mode_ == EditMode::SamplePlacing) && pasteShown());
 }
 
 bool CanvasToolHost::gestureActive() const
@@ -212,6 +213,16 @@ void CanvasToolHost::picturePlaced()
     select_->clearRange();
     w_.selectToolSettings(w_.mode_);
     w_.setLastReformPanel(true, true);
+    w_.keys_.endPointing();
+    w_.popupJustShown_ = false;
+    w_.updateCanvasHintForTool();
+    w_.view_->update();
+}
+
+void CanvasToolHost::samplePlaced(const QRect& place)
+{
+    w_.pictures_.samplePlaced(place);
+    w_.mode_ = w_.returnMode_;
     w_.keys_.endPointing();
     w_.popupJustShown_ = false;
     w_.updateCanvasHintForTool();

@@ -77,6 +77,7 @@ public:
     void placingEnded() override;
     void figuresPlaced() override;
     void picturePlaced() override;
+    void samplePlaced(const QRect& place) override;
     void openCanvasMenu(QPoint at) override;
 
 private:

@@ -130,7 +130,11 @@ QWidget* MainWindowBuilder::buildFileRow()
         else if (button->objectName() == QLatin1String("sbPicLoadEx"))
             QObject::connect(button, &QToolButton::clicked, &w_,
                              [w = &w_] { w->pictures_.sbPicLoadExClick(); });
-        else if (button->objectName() == QLatin1String("sbPicLoad"))
+        else if (button->objectName() == QLatin1String("sbShowMihon")) {
+            button->setCheckable(true);
+            QObject::connect(button, &QToolButton::toggled, &w_,
+                             [w = &w_](bool down) { w->pictures_.sbShowMihonClick(down); });
+        } else if (button->objectName() == QLatin1String("sbPicLoad"))
             QObject::connect(button, &QToolButton::clicked, &w_,
                              [w = &w_] { w->pictures_.sbPicLoadClick(); });
         else if (button->objectName() == QLatin1String("sbPicSave"))

@@ -4,6 +4,7 @@
 
 #include "document/clipboard_picture.h"
 #include "document/main_window/tform1.h"
+#include "document/sample_picture.h"
 #include "editing/selection.h"
 #include "platform/picture_file.h"
 
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
+#include <QToolButton>
 
 namespace molvane {
 
@@ -181,6 +183,43 @@ void PictureCommands::mmPicOpenClick()
     w_.setLastReformPanel(false, false);
     w_.setCaptionFor({});
     w_.view_->update();
+}
+
+void PictureCommands::sbShowMihonClick(bool down)
+{
+    QToolButton* toggle = w_.findChild<QToolButton*>(QStringLiteral("sbShowMihon"));
+    if (!down) {
+        sample_ = QImage();
+        w_.view_->setSample({}, {}, false);
+        if (w_.mode_ == EditMode::SamplePlacing) {
+            w_.clipboard_.hidePasteFrame();
+            w_.mode_ = w_.returnMode_;
+        }
+        w_.view_->update();
+        return;
+    }
+    const QImage picture = openPicture(w_.fileDialogs.MyOpenPictureDialog3, lastSamplePath_);
+    if (picture.isNull()) {
+        const QSignalBlocker quiet(toggle);
+        toggle->setChecked(false);
+        return;
+    }
+    // Washed out toward white; its pure white stays white.
+    sample_ = fadedSample(picture, qRgb(255, 255, 255));
+    w_.clipboard_.hidePasteFrame();
+    w_.tools_.selection().clearRange();
+    w_.drawing_.clearSelection();
+    w_.mode_ = EditMode::SamplePlacing;
+    WaitingPicture waiting{picture, {}, true};
+    w_.tools_.showPicture(waiting);
+    w_.popupJustShown_ = false;
+    w_.view_->update();
+}
+
+void PictureCommands::samplePlaced(const QRect& place)
+{
+    QToolButton* toggle = w_.findChild<QToolButton*>(QStringLiteral("sbShowMihon"));
+    w_.view_->setSample(sample_, place, toggle && toggle->isChecked());
 }
 
 void PictureCommands::setPending(const QImage& picture, const QString& name)

@@ -37,6 +37,11 @@ public:
     // dialogs.
     void showLoadedPicture(const QImage& picture, const QString& path);
 
+    // "見本" pressed down: a sample picture to open and place under the drawing; let up: it goes.
+    void sbShowMihonClick(bool down);
+    // The sample was let go here (model pixels); it shows while 見本 is down.
+    void samplePlaced(const QRect& place);
+
     void Copy1AsPicClick();
     void Cut1AsPicClick();
     void Paste1AsPicClick();
@@ -71,6 +76,8 @@ private:
     TForm1& w_;
     QString lastPicturePath_;        // whole-canvas pictures
     QString lastPartialPicturePath_; // partial pictures
+    QString lastSamplePath_;
+    QImage sample_; // the washed-out sample, until it is placed
     QImage pendingPicture_;
     QString pictureFileName_;
     TFormPictureEditor* pictureEditor_ = nullptr;
