@@ -127,10 +127,12 @@ PaintRecording recordRebuild(const Drawing& drawing)
     return recording;
 }
 
-void playBack(const PaintRecording& recording, QImage& image)
+void playBack(const PaintRecording& recording, QImage& image, const QImage* under)
 {
     image.fill(toQRgb(clWhite));
     std::optional<QPainter> p(std::in_place, &image);
+    if (under)
+        p->drawImage(QPoint(0, 0), *under);
     for (const PaintOp& op : recording.ops) {
         if (op.kind == PaintOp::Kind::Fill) {
             p.reset();

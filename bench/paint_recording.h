@@ -44,6 +44,6 @@ struct PaintRecording {
 PaintRecording recordRebuild(const Drawing& drawing);
 
 // White, then the recorded calls, on image (of the drawing's size).
-void playBack(const PaintRecording& recording, QImage& image);
+void playBack(const PaintRecording& recording, QImage& image, const QImage* under = nullptr);
 
 } // namespace molvane::bench

@@ -57,8 +57,69 @@ void drawPrescaled(benchmark::State& state)
     }
 }
 
+// The same view with a 1500 x 1000 sample under the drawing, against two drawImage calls: the sample
+// and the view, each already scaled.
+QImage sampleAt(QSize size)
+{
+    QImage sample(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(sample.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            line[x] = ((x / 40 + y / 40) & 1) ? qRgb(230, 230, 230) : qRgb(255, 255, 255);
+    }
+    return sample;
+}
+
+void paintViewWithSample(benchmark::State& state)
+{
+    const int zoom = int(state.range(0));
+    CanvasView view(hugeDrawing());
+    view.setZoom(zoom);
+    view.setSample(sampleAt({1500, 1000}), QRect(0, 0, 1500, 1000), true);
+    const QRect exposed = exposedRect(view);
+    QImage screen(exposed.size(), QImage::Format_RGB32);
+    view.render(&screen, QPoint(), QRegion(exposed));
+    for (auto _ : state) {
+        view.render(&screen, QPoint(), QRegion(exposed));
+        benchmark::ClobberMemory();
+    }
+}
+
+void drawTwoPrescaled(benchmark::State& state)
+{
+    const int zoom = int(state.range(0));
+    CanvasView view(hugeDrawing());
+    view.setZoom(zoom);
+    const QRect exposed = exposedRect(view);
+    QImage sample = sampleAt(exposed.size());
+    QImage prescaled(exposed.size(), QImage::Format_ARGB32_Premultiplied);
+    view.render(&prescaled, QPoint(), QRegion(exposed));
+    QImage screen(exposed.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&screen);
+        p.drawImage(QPoint(0, 0), sample);
+        p.drawImage(QPoint(0, 0), prescaled);
+        p.end();
+        benchmark::ClobberMemory();
+    }
+}
+
 } // namespace
 
+BENCHMARK(paintViewWithSample)
+    ->Name("view_paint_sample")
+    ->Arg(25)
+    ->Arg(100)
+    ->Arg(500)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();
+BENCHMARK(drawTwoPrescaled)
+    ->Name("view_paint_sample/two_prescaled_draw_image")
+    ->Arg(25)
+    ->Arg(100)
+    ->Arg(500)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();
 BENCHMARK(paintView)->Name("view_paint")->Arg(25)->Arg(100)->Arg(500)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(drawPrescaled)->Name("view_paint/prescaled_draw_image")->Arg(25)->Arg(100)->Arg(500)->Unit(benchmark::kMicrosecond)->UseRealTime();
 

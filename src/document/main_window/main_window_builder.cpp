@@ -142,8 +142,6 @@ QWidget* MainWindowBuilder::buildFileRow()
                              [w = &w_] { w->pictures_.sbPicSaveClick(); });
         else if (button->objectName() == QLatin1String("sbSetup"))
             QObject::connect(button, &QToolButton::clicked, &w_, [w = &w_] { w->sbSetupClick(); });
-        else
-            button->setEnabled(false); // these commands come with their windows
     }
     h->addSpacing(16);
     const auto numberBox = [&](const char* label, const char* editName, const char* upDownName, int lo,
