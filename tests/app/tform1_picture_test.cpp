@@ -287,3 +287,23 @@ TEST_F(PictureCommandsTest, TheSampleIsPlacedByDraggingAndShowsWashedOutUnderThe
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PictureCommandsTest, LettingTheToggleUpBeforeTheSampleIsPlacedDropsItAndItsFrame)
+{
+    QImage scan(60, 40, QImage::Format_RGB32);
+    scan.fill(Qt::black);
+    const QString path = dir.filePath("scan.bmp");
+    ASSERT_TRUE(writeFileAtomically(path, writeBmp(scan)));
+    QToolButton* toggle = button("sbShowMihon");
+    prompts.expectFileDialog(u("見本画像として開く"), chosen(path));
+    toggle->click();
+    ASSERT_EQ(form->editMode(), EditMode::SamplePlacing);
+    toggle->click(); // let up while the sample still floats
+    EXPECT_FALSE(toggle->isChecked());
+    EXPECT_NE(form->editMode(), EditMode::SamplePlacing);
+    EXPECT_FALSE(form->pasteFrameShown());
+}
+
+} // namespace

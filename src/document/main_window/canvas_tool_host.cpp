@@ -191,6 +191,13 @@ QString CanvasToolHost::returnToolName() const
 
 void CanvasToolHost::placingEnded()
 {
+    if (w_.pictures_.sampleWaiting()) {
+        // A sample let go of before it was placed goes, and 見本 comes up.
+        if (w_.mode_ == EditMode::SamplePlacing)
+            w_.mode_ = w_.returnMode_;
+        w_.pictures_.sampleDropped();
+        return;
+    }
     const bool picture = w_.mode_ == EditMode::PicturePlacing;
     if (w_.mode_ == EditMode::PastePlacing || picture)
         w_.mode_ = w_.returnMode_;

@@ -189,12 +189,10 @@ void PictureCommands::sbShowMihonClick(bool down)
 {
     QToolButton* toggle = w_.findChild<QToolButton*>(QStringLiteral("sbShowMihon"));
     if (!down) {
+        if (sampleWaiting_)
+            w_.clipboard_.hidePasteFrame();
         sample_ = QImage();
         w_.view_->setSample({}, {}, false);
-        if (w_.mode_ == EditMode::SamplePlacing) {
-            w_.clipboard_.hidePasteFrame();
-            w_.mode_ = w_.returnMode_;
-        }
         w_.view_->update();
         return;
     }
@@ -210,15 +208,28 @@ void PictureCommands::sbShowMihonClick(bool down)
     w_.tools_.selection().clearRange();
     w_.drawing_.clearSelection();
     w_.mode_ = EditMode::SamplePlacing;
+    sampleWaiting_ = true;
     WaitingPicture waiting{picture, {}, true};
     w_.tools_.showPicture(waiting);
     w_.popupJustShown_ = false;
     w_.view_->update();
 }
 
+void PictureCommands::sampleDropped()
+{
+    sampleWaiting_ = false;
+    sample_ = QImage();
+    if (QToolButton* toggle = w_.findChild<QToolButton*>(QStringLiteral("sbShowMihon"))) {
+        const QSignalBlocker quiet(toggle);
+        toggle->setChecked(false);
+    }
+    w_.view_->update();
+}
+
 void PictureCommands::samplePlaced(const QRect& place)
 {
     QToolButton* toggle = w_.findChild<QToolButton*>(QStringLiteral("sbShowMihon"));
+    sampleWaiting_ = false;
     w_.view_->setSample(sample_, place, toggle && toggle->isChecked());
 }
 

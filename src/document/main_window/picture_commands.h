@@ -41,6 +41,9 @@ public:
     void sbShowMihonClick(bool down);
     // The sample was let go here (model pixels); it shows while 見本 is down.
     void samplePlaced(const QRect& place);
+    // The sample was dropped before it was placed.
+    void sampleDropped();
+    bool sampleWaiting() const { return sampleWaiting_; }
 
     void Copy1AsPicClick();
     void Cut1AsPicClick();
@@ -78,6 +81,7 @@ private:
     QString lastPartialPicturePath_; // partial pictures
     QString lastSamplePath_;
     QImage sample_; // the washed-out sample, until it is placed
+    bool sampleWaiting_ = false;
     QImage pendingPicture_;
     QString pictureFileName_;
     TFormPictureEditor* pictureEditor_ = nullptr;
