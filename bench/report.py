@@ -40,6 +40,8 @@ PAIRS = [
      "two drawImage calls of prescaled images", "view_paint_sample/two_prescaled_draw_image/100", 1.5),
     ("view paint 1600 x 900 with the sample at 500 %", "view_paint_sample/500",
      "two drawImage calls of prescaled images", "view_paint_sample/two_prescaled_draw_image/500", 1.5),
+    ("picture editor: turn a 1000 x 1000 picture by 37 degrees", "rotate/1000x1000_37",
+     "QImage::transformed, Qt::FastTransformation", "rotate/1000x1000_37/qimage_transformed", 1.5),
     ("view paint at 25 % (all of the 500 x 375 view)", "view_paint/25",
      "one drawImage of a prescaled image", "view_paint/prescaled_draw_image/25", 1.5),
     ("view paint 1600 x 900 at 100 %", "view_paint/100",
