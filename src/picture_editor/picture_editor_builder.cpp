@@ -181,10 +181,14 @@ void buildRangePanel(QWidget* row, QHBoxLayout* h, PictureEditorControls& c)
     c.sbGenten = toolButton(row, "sbGenten", "原点移動", paint_texts::kGentenHint, false);
     c.sbMoji = toolButton(row, "sbMoji", "文字", paint_texts::kMojiHint, false);
     c.sbFaceSelect = toolButton(row, "sbFaceSelect", "画像", paint_texts::kFaceSelectHint, false);
-    QToolButton* const order[] = {c.sbCopy,      c.sbCut,         c.sbDelete, c.sbTrimming, c.sbFaceSelect,
-                                  c.sbPasteShow, c.sbPasteByouga, c.sbGenten, c.sbMoji};
-    for (int i = 0; i < 9; ++i)
-        grid->addWidget(order[i], i < 5 ? 0 : 1, i < 5 ? i : i - 5);
+    c.sbFaceShow = toolButton(row, "sbFaceShow", "表示", paint_texts::kFaceShowHint, false);
+    c.sbFaceByouga = toolButton(row, "sbFaceByouga", "描画", paint_texts::kFaceByougaHint, false);
+    // Two rows: the range's commands and 画像 with the imported picture's; the copied picture's and 文字.
+    QToolButton* const order[] = {c.sbCopy,        c.sbCut,      c.sbDelete,     c.sbTrimming,
+                                  c.sbFaceSelect,  c.sbFaceShow, c.sbFaceByouga, c.sbPasteShow,
+                                  c.sbPasteByouga, c.sbGenten,   c.sbMoji};
+    for (int i = 0; i < 11; ++i)
+        grid->addWidget(order[i], i < 7 ? 0 : 1, i < 7 ? i : i - 7);
     h->addLayout(grid);
     auto* labels = new QVBoxLayout;
     c.lbByouga = named(new QLabel(u(paint_texts::kByougaModeLabel), row), "lbByouga");

@@ -53,6 +53,7 @@ struct PictureEditorControls {
     QRadioButton *rbRectRange = nullptr, *rbFreeRange = nullptr;
     QLabel *lbByouga = nullptr, *lbRange = nullptr;
     QToolButton* sbFaceSelect = nullptr; // 画像: the import window
+    QToolButton *sbFaceShow = nullptr, *sbFaceByouga = nullptr; // the imported picture: 表示/隠す, 描画
     QCheckBox* cbHalfTone = nullptr;
     QAction *mmRange = nullptr, *mmCopy = nullptr, *mmCut = nullptr, *mmDelete = nullptr,
             *mmSelectAll = nullptr;

@@ -119,6 +119,12 @@ inline constexpr const char* kHalfToneHint =
     "ハーフトーン描画 … 画像取り込みや範囲選択モードで［描画］するとき，ハーフトーンで描画します。 "
     "※画像を拡大縮小したとき，ギザギザが少しなめらかに見えます。";
 inline constexpr const char* kFaceSelectHint = "画像 … 画像を取り込みます。";
+inline constexpr const char* kFaceShowHint =
+    "表示/非表示 … 取り込んだ画像をキャンバスに表示/非表示します。 "
+    "表示した画像は，ドラッグで移動，右クリックメニューで描画，伸縮，回転，反転ができます。";
+inline constexpr const char* kFaceByougaHint = "描画 … 取り込んだ画像をキャンバスに描画します。";
+inline constexpr const char* kNotDrawnQuestion =
+    "新しく取り込んだ画像が，一度も描画されていません。いいですか。";
 inline constexpr const char* kByougaModeLabel = "■描画モード";
 inline constexpr const char* kRangeModeLabel = "■範囲選択モード";
 inline constexpr const char* kRangeModeItem = "範囲選択モード(&Q)";

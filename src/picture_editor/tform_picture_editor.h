@@ -23,6 +23,8 @@ class TFormShowMasu;
 
 class TFormPictureEditor : public QDialog, private PaintEnvironment, private RangeHost {
     Q_OBJECT
+    struct FloatingPicture;
+
 public:
     explicit TFormPictureEditor(Prompts& prompts, QWidget* parent = nullptr);
     ~TFormPictureEditor() override;
@@ -66,7 +68,12 @@ public:
     const QImage& importedPicture() const { return imported_; }
     bool copiedPictureShown() const { return paste_.visible; }
     // Where the copied picture floats on the view (view pixels).
-    QRect copiedPictureRect() const;
+    QRect copiedPictureRect() const { return shownRect(paste_); }
+    // The imported picture (画像), shown over the canvas from the import window.
+    bool importedPictureShown() const { return face_.visible; }
+    QRect importedPictureRect() const { return shownRect(face_); }
+    void sbFaceShowClick();
+    void sbFaceByougaClick();
     // 見本 pressed down (a sample to open and place) or released (the sample goes).
     void sbShowMihonToggled(bool down);
     bool sampleOn() const { return sampleOn_; }
@@ -125,7 +132,11 @@ private:
     // The copied picture: shown from the clipboard's picture (or text), hidden, dragged, painted.
     bool showCopiedPicture(const QImage& picture);
     void hideCopiedPicture();
-    bool pressOnCopiedPicture(QPoint at);
+    bool pressOnShownPicture(QPoint at);
+    QRect shownRect(const FloatingPicture& picture) const;
+    // Draws a shown picture onto the canvas as a stroke (描画), with its flash.
+    void drawShownPicture(FloatingPicture& picture, const QString& name);
+    FloatingPicture* draggedPicture();
     void paintShownPictures(Canvas& canvas) const;
     void connectPaste();
     void connectMenu();
@@ -209,8 +220,8 @@ private:
     PaintMode modeBeforeSample_ = PaintMode::Pen;
     PaintMode modeBeforeRange_ = PaintMode::Pen;
     QPoint pastePosition_; // view pixels: the range's corner at the last copy, cut or delete
-    // The copied picture as it floats: the picture, pure white transparent for the view, its place and
-    // size on the canvas; while dragged, its view position.
+    // A picture floating over the canvas: the picture, pure white transparent for the view, its place
+    // and size on the canvas; while dragged, its view position.
     struct FloatingPicture {
         QImage picture, shown;
         QPoint canvasPos;
@@ -218,8 +229,11 @@ private:
         bool visible = false;
         bool dragging = false;
         QPoint grab, viewAt;
-    } paste_;
+        bool drawn = true;               // the imported picture: drawn at least once since it came in
+    } paste_, face_;                     // the copied picture and the imported picture
+    FloatingPicture* current_ = nullptr; // the one 原点移動 moves
     QImage flash_;               // the red flash of a drawn picture, while it lasts
+    QRect flashRect_;            // where it shows
     bool menuJustShown_ = false; // the next press of ペン or 塗り only closes the menu
     class TFormMoji* textDialog_ = nullptr;
     class TFormPictureSelect* importWindow_ = nullptr;

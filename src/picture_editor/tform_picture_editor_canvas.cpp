@@ -56,7 +56,7 @@ void TFormPictureEditor::Image1MouseDown(QMouseEvent* e)
     if (std::exchange(menuJustShown_, false) && (mode_ == PaintMode::Pen || mode_ == PaintMode::Fill))
         return;
     // The copied picture floats over the canvas: a press on it drags it.
-    if (pressOnCopiedPicture(at))
+    if (pressOnShownPicture(at))
         return;
     commitPendingReform();
     palette_.clearPaletteChosen();
@@ -70,11 +70,11 @@ void TFormPictureEditor::Image1MouseDown(QMouseEvent* e)
 void TFormPictureEditor::Image1MouseMove(QMouseEvent* e)
 {
     lastPointer_ = e->position().toPoint();
-    if (paste_.dragging) {
-        const QRect before = copiedPictureRect();
-        paste_.viewAt = lastPointer_ - paste_.grab;
+    if (FloatingPicture* shown = draggedPicture()) {
+        const QRect before = shownRect(*shown);
+        shown->viewAt = lastPointer_ - shown->grab;
         controls_.view->update(QRegion(before.adjusted(-4, -4, 4, 4)) +
-                               copiedPictureRect().adjusted(-4, -4, 4, 4));
+                               shownRect(*shown).adjusted(-4, -4, 4, 4));
         return;
     }
     if ((e->buttons() & Qt::LeftButton) && tool_ && tool_->dragging())
@@ -91,9 +91,9 @@ void TFormPictureEditor::Image1MouseUp(QMouseEvent* e)
     }
     if (e->button() != Qt::LeftButton)
         return;
-    if (paste_.dragging) {
-        paste_.dragging = false;
-        paste_.canvasPos = scale().toCanvas(paste_.viewAt);
+    if (FloatingPicture* shown = draggedPicture()) {
+        shown->dragging = false;
+        shown->canvasPos = scale().toCanvas(shown->viewAt);
         controls_.view->update();
         return;
     }

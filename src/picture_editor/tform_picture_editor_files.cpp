@@ -208,6 +208,12 @@ void TFormPictureEditor::updateCaption()
 
 void TFormPictureEditor::btOKClick()
 {
+    if (face_.visible && !face_.drawn) {
+        prompts_.beep(BeepKind::Exclamation);
+        if (prompts_.message(u(paint_texts::kNotDrawnQuestion), MessageType::Information,
+                             MessageButtons::YesCancel) != Answer::Yes)
+            return;
+    }
     commitPendingReform();
     // The marked range, or the whole canvas.
     const PaintRange marked = range();

@@ -10,9 +10,17 @@ namespace molvane {
 
 bool TFormPictureEditor::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
-    if ((modifiers & Qt::ControlModifier) && (modifiers & Qt::ShiftModifier) && key == Qt::Key_Q) {
-        sbFaceSelectClick();
-        return true;
+    if ((modifiers & Qt::ControlModifier) && (modifiers & Qt::ShiftModifier)) {
+        switch (key) {
+        case Qt::Key_Q: sbFaceSelectClick(); return true;
+        case Qt::Key_F: sbFaceShowClick(); return true;
+        case Qt::Key_V: face_.visible ? sbFaceByougaClick() : sbFaceShowClick(); return true;
+        case Qt::Key_Delete:
+            if (face_.visible)
+                sbFaceShowClick();
+            return true;
+        default: break;
+        }
     }
     if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::ShiftModifier)) {
         switch (key) {

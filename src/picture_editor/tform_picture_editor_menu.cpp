@@ -17,6 +17,9 @@ void TFormPictureEditor::connectMenu()
     connect(c.pmClose, &QAction::triggered, this, [this] { hideCopiedPicture(); });
     connect(c.pmByouga, &QAction::triggered, this, [this] { sbPasteByougaClick(); });
     connect(c.pmGenten, &QAction::triggered, this, [this] { sbGentenClick(); });
+    connect(c.pmPaste2, &QAction::triggered, this, [this] { sbFaceShowClick(); });
+    connect(c.pmClose2, &QAction::triggered, this, [this] { sbFaceShowClick(); });
+    connect(c.pmByouga2, &QAction::triggered, this, [this] { sbFaceByougaClick(); });
     connect(c.popupMenu, &QMenu::aboutToShow, this, [this] {
         popupStates();
         menuJustShown_ = true;
@@ -43,11 +46,13 @@ void TFormPictureEditor::popupStates()
     c.pmPaste->setEnabled(bitmap && !paste_.visible);
     c.pmByouga->setEnabled(paste_.visible);
     c.pasteSeparator->setVisible(c.pmClose->isVisible() || c.pmPaste->isEnabled() || c.pmByouga->isEnabled());
-    // The imported picture arrives with its own window; until then it never exists.
-    c.pmClose2->setVisible(false);
-    c.pmPaste2->setVisible(true);
+    const bool imported = !face_.picture.isNull();
+    c.pmClose2->setVisible(imported && face_.visible);
+    c.pmPaste2->setVisible(!c.pmClose2->isVisible());
+    c.pmPaste2->setEnabled(imported && !face_.visible);
+    c.pmByouga2->setEnabled(face_.visible);
     for (QAction* a : {c.shownSeparator, c.pmGenten, c.pmReform, c.pmRotate, c.pmReverse})
-        a->setVisible(paste_.visible);
+        a->setVisible(paste_.visible || face_.visible);
 }
 
 void TFormPictureEditor::showPopup(QPoint global)

@@ -38,13 +38,15 @@ void TFormPictureEditor::connectPaste()
     connect(c.sbGenten, &QToolButton::clicked, this, [this] { sbGentenClick(); });
     connect(c.sbMoji, &QToolButton::clicked, this, [this] { sbMojiClick(); });
     connect(c.sbFaceSelect, &QToolButton::clicked, this, [this] { sbFaceSelectClick(); });
+    connect(c.sbFaceShow, &QToolButton::clicked, this, [this] { sbFaceShowClick(); });
+    connect(c.sbFaceByouga, &QToolButton::clicked, this, [this] { sbFaceByougaClick(); });
 }
 
-QRect TFormPictureEditor::copiedPictureRect() const
+QRect TFormPictureEditor::shownRect(const FloatingPicture& picture) const
 {
     const PaintViewScale s = scale();
-    const QPoint at = paste_.dragging ? paste_.viewAt : s.toScreen(paste_.canvasPos);
-    return QRect(at, s.toScreen(paste_.canvasSize));
+    const QPoint at = picture.dragging ? picture.viewAt : s.toScreen(picture.canvasPos);
+    return QRect(at, s.toScreen(picture.canvasSize));
 }
 
 bool TFormPictureEditor::showCopiedPicture(const QImage& picture)
@@ -93,13 +95,18 @@ void TFormPictureEditor::sbPasteShowClick()
 
 void TFormPictureEditor::sbPasteByougaClick()
 {
-    if (!paste_.visible)
+    drawShownPicture(paste_, {});
+}
+
+void TFormPictureEditor::drawShownPicture(FloatingPicture& shown, const QString& name)
+{
+    if (!shown.visible)
         return;
     commitPendingReform();
     if (RangeTool* tool = rangeTool())
         tool->clearRange();
     const PaintViewScale s = scale();
-    const QRect at = copiedPictureRect();
+    const QRect at = shownRect(shown);
     const QSize covered(s.toCanvas(at.width()), s.toCanvas(at.height()));
     if (covered.isEmpty())
         return;
@@ -109,11 +116,12 @@ void TFormPictureEditor::sbPasteByougaClick()
     {
         QPainter p(&piece);
         p.setRenderHint(QPainter::SmoothPixmapTransform, controls_.cbHalfTone->isChecked());
-        p.drawImage(QRect(QPoint(0, 0), covered), paste_.picture);
+        p.drawImage(QRect(QPoint(0, 0), covered), shown.picture);
     }
     // The eraser cell puts it down opaquely, white included.
-    picture_.addStroke(pieceStroke(piece, s.toCanvas(at.topLeft()), palette_.strokeColour()));
+    picture_.addStroke(pieceStroke(piece, s.toCanvas(at.topLeft()), palette_.strokeColour(), name));
     takeSnapshot();
+    shown.drawn = true;
     // A short red flash shows where it went.
     flash_ = piece.scaled(at.size());
     for (int y = 0; y < flash_.height(); ++y) {
@@ -121,6 +129,7 @@ void TFormPictureEditor::sbPasteByougaClick()
         for (int x = 0; x < flash_.width(); ++x)
             line[x] &= 0xFFFF0000u;
     }
+    flashRect_ = at;
     controls_.view->update();
     QTimer::singleShot(kFlashMilliseconds, this, [this] {
         flash_ = QImage();
@@ -130,10 +139,11 @@ void TFormPictureEditor::sbPasteByougaClick()
 
 void TFormPictureEditor::sbGentenClick()
 {
-    if (!paste_.visible)
+    FloatingPicture* moved = current_ && current_->visible ? current_ : paste_.visible ? &paste_ : nullptr;
+    if (!moved)
         return;
     // To the top-left corner of what is in sight.
-    paste_.canvasPos = scale().toCanvas(visibleView().topLeft());
+    moved->canvasPos = scale().toCanvas(visibleView().topLeft());
     controls_.view->update();
 }
 
@@ -180,25 +190,71 @@ void TFormPictureEditor::sbFaceSelectClick()
     if (controls_.cbChangeWhite->isChecked())
         convertEnclosedWhite(taken, picture_.whites().opaque);
     imported_ = taken;
+    // It floats centred in the scroll box, one screen pixel per picture pixel.
+    const PaintViewScale s = scale();
+    face_.picture = taken;
+    face_.shown = whiteAsTransparent(taken);
+    face_.canvasSize = QSize(s.toCanvas(size.width()), s.toCanvas(size.height()));
+    const QSize box = controls_.scrollBox->viewport()->size();
+    const QSize shownSize = s.toScreen(face_.canvasSize);
+    const QPoint left((box.width() - shownSize.width()) / 2, (box.height() - shownSize.height()) / 2);
+    face_.canvasPos = s.toCanvas(controls_.view->mapFrom(controls_.scrollBox->viewport(), left));
+    face_.visible = true;
+    face_.drawn = false;
+    current_ = &face_;
+    controls_.sbFaceShow->setText(QStringLiteral("隠す"));
+    controls_.view->update();
 }
 
-bool TFormPictureEditor::pressOnCopiedPicture(QPoint at)
+void TFormPictureEditor::sbFaceShowClick()
 {
-    if (!paste_.visible || !copiedPictureRect().contains(at))
-        return false;
-    paste_.viewAt = copiedPictureRect().topLeft();
-    paste_.grab = at - paste_.viewAt;
-    paste_.dragging = true;
-    return true;
+    if (face_.picture.isNull())
+        return;
+    face_.visible = !face_.visible;
+    face_.dragging = false;
+    controls_.sbFaceShow->setText(face_.visible ? QStringLiteral("隠す") : QStringLiteral("表示"));
+    if (face_.visible)
+        current_ = &face_;
+    controls_.view->update();
+}
+
+void TFormPictureEditor::sbFaceByougaClick()
+{
+    drawShownPicture(face_, importWindow_ ? importWindow_->fileName() : QString());
+}
+
+bool TFormPictureEditor::pressOnShownPicture(QPoint at)
+{
+    // The imported picture lies over the copied one.
+    for (FloatingPicture* shown : {&face_, &paste_}) {
+        if (!shown->visible || !shownRect(*shown).contains(at))
+            continue;
+        shown->viewAt = shownRect(*shown).topLeft();
+        shown->grab = at - shown->viewAt;
+        shown->dragging = true;
+        current_ = shown;
+        return true;
+    }
+    return false;
+}
+
+TFormPictureEditor::FloatingPicture* TFormPictureEditor::draggedPicture()
+{
+    return face_.dragging ? &face_ : paste_.dragging ? &paste_ : nullptr;
 }
 
 void TFormPictureEditor::paintShownPictures(Canvas& canvas) const
 {
-    if (!paste_.visible)
-        return;
-    const QRect r = copiedPictureRect();
-    canvas.drawImage(r, flash_.isNull() ? paste_.shown : flash_);
-    paintPictureFrame(canvas, r, PenStyle::Dash);
+    if (paste_.visible) {
+        const QRect r = shownRect(paste_);
+        canvas.drawImage(r, !flash_.isNull() && flashRect_ == r ? flash_ : paste_.shown);
+        paintPictureFrame(canvas, r, PenStyle::Dash);
+    }
+    if (face_.visible) {
+        const QRect r = shownRect(face_);
+        canvas.drawImage(r, !flash_.isNull() && flashRect_ == r ? flash_ : face_.shown);
+        paintPictureFrame(canvas, r, PenStyle::Solid);
+    }
 }
 
 } // namespace molvane

@@ -197,7 +197,7 @@ void TFormPictureEditor::trimmingClick()
     const PaintRange r = range();
     if (!r.exists())
         return;
-    if (paste_.visible) {
+    if (paste_.visible || face_.visible) {
         prompts_.beep(BeepKind::Information);
         prompts_.message(u(paint_texts::kClosePasteFrame), MessageType::Warning, MessageButtons::Ok);
         return;

@@ -232,6 +232,7 @@ void TFormPictureSelect::openClick()
         return;
     }
     source_ = loaded.image;
+    fileName_ = path;
     if (cbChangeWhite_->isChecked())
         convertEnclosedWhite(source_, findPaintWhites().opaque);
     edit_ = source_;

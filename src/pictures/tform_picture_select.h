@@ -42,6 +42,8 @@ public:
     bool shownSize() const;
     int zoom() const { return zoomUpDown_->value(); }
     const CutLine& cutLine() const { return line_; }
+    // The last picture file opened.
+    const QString& fileName() const { return fileName_; }
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }
 
@@ -108,6 +110,7 @@ private:
     QImage source_, edit_;
     mutable QImage shown_; // edit_ with pure white transparent, for the view
     mutable qint64 shownKey_ = 0;
+    QString fileName_;
     CutLine line_;
     bool dragging_ = false;
     QPoint pointer_{-1, -1}; // view pixels, for the dot that follows it

@@ -154,3 +154,44 @@ TEST_F(PictureSelectTest, HostilePicturesAreRefusedAndChangeNothing)
 }
 
 } // namespace
+
+#include "picture_editor/tform_picture_editor.h"
+
+namespace {
+
+TEST_F(PictureSelectTest, TheImportedPictureFloatsInTheEditorAndOkAsksUntilItIsDrawn)
+{
+    TFormPictureEditor editor(prompts);
+    editor.setImportWindow(&window);
+    const QString path = ring();
+    prompts.expectFileDialog(u("画像を開く"), FileDialogResult{true, path, 3, false});
+    QTimer::singleShot(0, &window, [this] {
+        window.openClick();
+        window.btOKClick();
+    });
+    editor.sbFaceSelectClick();
+    ASSERT_TRUE(editor.importedPictureShown());
+    EXPECT_EQ(editor.importedPictureRect().size(), QSize(200, 100));
+    EXPECT_EQ(editor.controls().sbFaceShow->text(), u("隠す"));
+
+    prompts.expectBeep(BeepKind::Exclamation)
+        .expectMessage(u("新しく取り込んだ画像が，一度も描画されていません。いいですか。"),
+                       MessageType::Information, MessageButtons::YesCancel, Answer::Cancel);
+    editor.setResult(QDialog::Rejected);
+    editor.btOKClick();
+    EXPECT_EQ(editor.result(), QDialog::Rejected) << "Cancel keeps the editor open";
+
+    EXPECT_TRUE(editor.FormKeyDown(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier))
+        << "Shift+Ctrl+V draws";
+    ASSERT_EQ(editor.picture().strokes().size(), 1u);
+    EXPECT_EQ(editor.picture().strokes()[0].text, path);
+    const QRect at = editor.importedPictureRect();
+    EXPECT_NE(editor.picture().working().pixel(at.left() + 52, at.top() + 50) & 0xFFFFFFu, 0xFFFFFFu);
+    editor.btOKClick();
+    EXPECT_EQ(editor.result(), QDialog::Accepted) << "drawn once: no question";
+
+    editor.FormKeyDown(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(editor.importedPictureShown());
+}
+
+} // namespace
