@@ -55,9 +55,6 @@ void buildPopupMenu(QDialog& window, PictureEditorControls& c)
     c.pmReform = item("pmReform", "伸縮(&A)", "Ctrl+A");
     c.pmRotate = item("pmRotate", "回転(&S)", "Ctrl+S");
     c.pmReverse = item("pmReverse", "反転(&D)", "Ctrl+D");
-    // The transforms of shown pictures come with their handles.
-    for (QAction* a : {c.pmReform, c.pmRotate, c.pmReverse})
-        a->setEnabled(false);
     c.mmEdit->addActions(menu->actions());
 }
 

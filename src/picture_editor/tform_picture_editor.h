@@ -74,6 +74,13 @@ public:
     QRect importedPictureRect() const { return shownRect(face_); }
     void sbFaceShowClick();
     void sbFaceByougaClick();
+    // 伸縮, 回転, 反転 (Ctrl+A, Ctrl+S, Ctrl+D) for the current shown picture: its handles show.
+    enum class Transform { None, Reform, Rotate, Reverse };
+    void setTransform(Transform transform);
+    Transform transform() const { return transform_; }
+    // The handles of the current transform, view pixels (stretch: left, right, top, bottom, then the
+    // corners; turn: the corners; mirror: the sides).
+    std::vector<QRect> handleRects() const;
     // 見本 pressed down (a sample to open and place) or released (the sample goes).
     void sbShowMihonToggled(bool down);
     bool sampleOn() const { return sampleOn_; }
@@ -137,6 +144,11 @@ private:
     // Draws a shown picture onto the canvas as a stroke (描画), with its flash.
     void drawShownPicture(FloatingPicture& picture, const QString& name);
     FloatingPicture* draggedPicture();
+    bool pressOnHandle(QPoint at);
+    void moveHandle(QPoint at);
+    void releaseHandle();
+    void paintHandles(Canvas& canvas) const;
+    void showPicture(FloatingPicture& picture, const QImage& image);
     void paintShownPictures(Canvas& canvas) const;
     void connectPaste();
     void connectMenu();
@@ -230,8 +242,17 @@ private:
         bool dragging = false;
         QPoint grab, viewAt;
         bool drawn = true;               // the imported picture: drawn at least once since it came in
+        QImage source;                   // what turns start from, while they follow each other
+        double angle = 0;                // radians, since it was shown
+        bool turned = false;             // the last transform was a turn
+        bool transforming = false;       // a handle is dragged: viewRect is where it shows
+        QRect viewRect;
     } paste_, face_;                     // the copied picture and the imported picture
-    FloatingPicture* current_ = nullptr; // the one 原点移動 moves
+    FloatingPicture* current_ = nullptr; // the one 原点移動 and the transforms act on
+    Transform transform_ = Transform::None;
+    int handle_ = -1; // the handle being dragged
+    QPoint handlePress_, rotateCentre_;
+    QRect handleStart_;
     QImage flash_;               // the red flash of a drawn picture, while it lasts
     QRect flashRect_;            // where it shows
     bool menuJustShown_ = false; // the next press of ペン or 塗り only closes the menu

@@ -56,7 +56,7 @@ void TFormPictureEditor::Image1MouseDown(QMouseEvent* e)
     if (std::exchange(menuJustShown_, false) && (mode_ == PaintMode::Pen || mode_ == PaintMode::Fill))
         return;
     // The copied picture floats over the canvas: a press on it drags it.
-    if (pressOnShownPicture(at))
+    if (pressOnHandle(at) || pressOnShownPicture(at))
         return;
     commitPendingReform();
     palette_.clearPaletteChosen();
@@ -70,6 +70,10 @@ void TFormPictureEditor::Image1MouseDown(QMouseEvent* e)
 void TFormPictureEditor::Image1MouseMove(QMouseEvent* e)
 {
     lastPointer_ = e->position().toPoint();
+    if (handle_ >= 0) {
+        moveHandle(lastPointer_);
+        return;
+    }
     if (FloatingPicture* shown = draggedPicture()) {
         const QRect before = shownRect(*shown);
         shown->viewAt = lastPointer_ - shown->grab;
@@ -91,6 +95,10 @@ void TFormPictureEditor::Image1MouseUp(QMouseEvent* e)
     }
     if (e->button() != Qt::LeftButton)
         return;
+    if (handle_ >= 0) {
+        releaseHandle();
+        return;
+    }
     if (FloatingPicture* shown = draggedPicture()) {
         shown->dragging = false;
         shown->canvasPos = scale().toCanvas(shown->viewAt);

@@ -31,6 +31,9 @@ bool TFormPictureEditor::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
         case Qt::Key_M: sbMojiClick(); return true;
         case Qt::Key_Delete: hideCopiedPicture(); return true;
         case Qt::Key_X: cutClick(); return true;
+        case Qt::Key_A: setTransform(Transform::Reform); return true;
+        case Qt::Key_S: setTransform(Transform::Rotate); return true;
+        case Qt::Key_D: setTransform(Transform::Reverse); return true;
         case Qt::Key_C: copyClick(); return true;
         default: break;
         }

@@ -17,6 +17,9 @@ void TFormPictureEditor::connectMenu()
     connect(c.pmClose, &QAction::triggered, this, [this] { hideCopiedPicture(); });
     connect(c.pmByouga, &QAction::triggered, this, [this] { sbPasteByougaClick(); });
     connect(c.pmGenten, &QAction::triggered, this, [this] { sbGentenClick(); });
+    connect(c.pmReform, &QAction::triggered, this, [this] { setTransform(Transform::Reform); });
+    connect(c.pmRotate, &QAction::triggered, this, [this] { setTransform(Transform::Rotate); });
+    connect(c.pmReverse, &QAction::triggered, this, [this] { setTransform(Transform::Reverse); });
     connect(c.pmPaste2, &QAction::triggered, this, [this] { sbFaceShowClick(); });
     connect(c.pmClose2, &QAction::triggered, this, [this] { sbFaceShowClick(); });
     connect(c.pmByouga2, &QAction::triggered, this, [this] { sbFaceByougaClick(); });

@@ -44,6 +44,8 @@ void TFormPictureEditor::connectPaste()
 
 QRect TFormPictureEditor::shownRect(const FloatingPicture& picture) const
 {
+    if (picture.transforming)
+        return picture.viewRect.normalized();
     const PaintViewScale s = scale();
     const QPoint at = picture.dragging ? picture.viewAt : s.toScreen(picture.canvasPos);
     return QRect(at, s.toScreen(picture.canvasSize));
@@ -54,8 +56,10 @@ bool TFormPictureEditor::showCopiedPicture(const QImage& picture)
     if (picture.isNull())
         return false;
     const PaintViewScale s = scale();
-    paste_.picture = picture.convertToFormat(QImage::Format_RGB32);
-    paste_.shown = whiteAsTransparent(paste_.picture);
+    showPicture(paste_, picture.convertToFormat(QImage::Format_RGB32));
+    paste_.turned = false;
+    paste_.angle = 0;
+    current_ = &paste_;
     paste_.canvasSize = paste_.picture.size();
     // Where the range was copied from, on the canvas.
     paste_.canvasPos = s.toCanvas(s.toScreen(s.toCanvas(pastePosition_)));
@@ -192,8 +196,9 @@ void TFormPictureEditor::sbFaceSelectClick()
     imported_ = taken;
     // It floats centred in the scroll box, one screen pixel per picture pixel.
     const PaintViewScale s = scale();
-    face_.picture = taken;
-    face_.shown = whiteAsTransparent(taken);
+    showPicture(face_, taken);
+    face_.turned = false;
+    face_.angle = 0;
     face_.canvasSize = QSize(s.toCanvas(size.width()), s.toCanvas(size.height()));
     const QSize box = controls_.scrollBox->viewport()->size();
     const QSize shownSize = s.toScreen(face_.canvasSize);
@@ -233,6 +238,7 @@ bool TFormPictureEditor::pressOnShownPicture(QPoint at)
         shown->grab = at - shown->viewAt;
         shown->dragging = true;
         current_ = shown;
+        transform_ = Transform::None; // a press on the picture takes its handles away
         return true;
     }
     return false;
@@ -255,6 +261,7 @@ void TFormPictureEditor::paintShownPictures(Canvas& canvas) const
         canvas.drawImage(r, !flash_.isNull() && flashRect_ == r ? flash_ : face_.shown);
         paintPictureFrame(canvas, r, PenStyle::Solid);
     }
+    paintHandles(canvas);
 }
 
 } // namespace molvane

@@ -265,3 +265,50 @@ TEST_F(PictureEditorRangeTest, TheRightButtonMenuShowsWhatTheRangeAndTheCopiedPi
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PictureEditorRangeTest, TheHandlesStretchPastAnEdgeTurnAndMirrorTheCopiedPicture)
+{
+    QImage halves(100, 50, QImage::Format_RGB32);
+    halves.fill(qRgb(255, 0, 0));
+    for (int y = 0; y < 50; ++y)
+        for (int x = 50; x < 100; ++x)
+            halves.setPixel(x, y, qRgb(0, 0, 255));
+    QApplication::clipboard()->setImage(halves);
+    editor.sbPasteShowClick();
+    drag({10, 10}, {110, 110});
+    ASSERT_EQ(editor.copiedPictureRect(), QRect(100, 100, 100, 50));
+
+    // A side handle mirrors: the handle left of it, vertically centred, 12 pixels at 100 %.
+    editor.setTransform(TFormPictureEditor::Transform::Reverse);
+    const std::vector<QRect> sides = editor.handleRects();
+    EXPECT_EQ(sides[0], QRect(85, 119, 12, 12));
+    drag(sides[0].center(), sides[0].center());
+    editor.sbPasteByougaClick();
+    EXPECT_EQ(rgb(110, 110), 0x0000FFu) << "mirrored: blue on the left";
+
+    // The left handle dragged past the right edge: 50 wide beyond it, mirrored back.
+    editor.setTransform(TFormPictureEditor::Transform::Reform);
+    drag(sides[0].center(), sides[0].center() + QPoint(150, 0));
+    EXPECT_EQ(editor.copiedPictureRect(), QRect(200, 100, 50, 50));
+    editor.sbPasteByougaClick();
+    EXPECT_EQ(rgb(205, 110), 0xFF0000u);
+    EXPECT_EQ(rgb(245, 110), 0x0000FFu);
+
+    // A quarter of a turn clockwise by a corner handle: the turn starts from the picture's own 100 x 50
+    // pixels, shown one view pixel each, and is cropped to them.
+    editor.setTransform(TFormPictureEditor::Transform::Rotate);
+    const QRect corner = editor.handleRects()[7];
+    ASSERT_FALSE(corner.isNull());
+    const QRect before = editor.copiedPictureRect();
+    const QPoint centre = before.topLeft() + QPoint(before.width() / 2, before.height() / 2);
+    const QPoint grab = corner.center();
+    const QPoint quarter = centre + QPoint(-(grab.y() - centre.y()), grab.x() - centre.x());
+    send(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, quarter, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, quarter, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(editor.copiedPictureRect().size(), QSize(50, 100));
+}
+
+} // namespace
