@@ -40,7 +40,8 @@ void TFormPictureEditor::setTransform(Transform transform)
 
 std::vector<QRect> TFormPictureEditor::handleRects() const
 {
-    if (!current_ || !current_->visible || current_->dragging || transform_ == Transform::None)
+    if (!current_ || !current_->visible || current_->dragging || current_->transforming ||
+        transform_ == Transform::None)
         return {};
     const QRect r = shownRect(*current_);
     const int s = std::clamp(scale().toScreen(12), 6, 12);
