@@ -58,6 +58,8 @@ PAIRS = [
      "the pixel copies, one full re-render and one snapshot done directly", "paint_range/lift_drop_1000/copies_render_snapshot", 2.0),
     ("picture editor: one mouse move dragging a lifted 1000 x 1000 piece", "paint_range/drag_1000/move",
      "update of the old and new rectangles from a cached view, cached piece drawn", "paint_range/drag_1000/move/cached_view_update", 1.5),
+    ("picture editor: one mouse move turning a floating 1000 x 1000 picture", "paint_turn/1000/move",
+     "the same turn plus one drawImage of it", "paint_turn/1000/move/turn_draw_image", 1.5),
     ("drag of all 10,000 figures of huge, one mouse move", "drag/huge/all",
      "one pre-rendered drag image moved, old and new rectangles updated", "drag/huge/all/one_image", 2.0),
     ("JPEG write 1500 x 1000, quality 100", "jpeg/1500x1000/q100",
