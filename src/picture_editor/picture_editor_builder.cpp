@@ -190,6 +190,13 @@ void buildRangePanel(QWidget* row, QHBoxLayout* h, PictureEditorControls& c)
     for (int i = 0; i < 11; ++i)
         grid->addWidget(order[i], i < 7 ? 0 : 1, i < 7 ? i : i - 7);
     h->addLayout(grid);
+    auto* coupling = new QVBoxLayout;
+    c.rbBairituHendou = named(new QRadioButton(u("連動"), row), "rbBairituHendou", paint_texts::kHendouHint);
+    c.rbBairituKotei = named(new QRadioButton(u("独立"), row), "rbBairituKotei", paint_texts::kKoteiHint);
+    c.rbBairituHendou->setChecked(true);
+    coupling->addWidget(c.rbBairituHendou);
+    coupling->addWidget(c.rbBairituKotei);
+    h->addLayout(coupling);
     auto* labels = new QVBoxLayout;
     c.lbByouga = named(new QLabel(u(paint_texts::kByougaModeLabel), row), "lbByouga");
     c.lbRange = named(new QLabel(u(paint_texts::kRangeModeLabel), row), "lbRange");

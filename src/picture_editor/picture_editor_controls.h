@@ -54,6 +54,7 @@ struct PictureEditorControls {
     QLabel *lbByouga = nullptr, *lbRange = nullptr;
     QToolButton* sbFaceSelect = nullptr; // 画像: the import window
     QToolButton *sbFaceShow = nullptr, *sbFaceByouga = nullptr; // the imported picture: 表示/隠す, 描画
+    QRadioButton *rbBairituHendou = nullptr, *rbBairituKotei = nullptr; // 連動 / 独立 with the zoom
     QCheckBox* cbHalfTone = nullptr;
     QAction *mmRange = nullptr, *mmCopy = nullptr, *mmCut = nullptr, *mmDelete = nullptr,
             *mmSelectAll = nullptr;

@@ -122,6 +122,11 @@ inline constexpr const char* kFaceSelectHint = "画像 … 画像を取り込み
 inline constexpr const char* kFaceShowHint =
     "表示/非表示 … 取り込んだ画像をキャンバスに表示/非表示します。 "
     "表示した画像は，ドラッグで移動，右クリックメニューで描画，伸縮，回転，反転ができます。";
+inline constexpr const char* kHendouHint =
+    "連動 … 表示倍率を変えると，取り込んだ画像の大きさも，表示倍率に連動して変わります。";
+inline constexpr const char* kKoteiHint =
+    "独立 … "
+    "表示倍率を変えても，取り込んだ画像の大きさは，表示倍率とは無関係に，同じ大きさのまま変わりません。";
 inline constexpr const char* kFaceByougaHint = "描画 … 取り込んだ画像をキャンバスに描画します。";
 inline constexpr const char* kNotDrawnQuestion =
     "新しく取り込んだ画像が，一度も描画されていません。いいですか。";

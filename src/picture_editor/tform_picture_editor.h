@@ -247,9 +247,11 @@ private:
         bool turned = false;             // the last transform was a turn
         bool transforming = false;       // a handle is dragged: viewRect is where it shows
         QRect viewRect;
+        QSize independent;               // the imported picture's view size, which 独立 keeps through zooms
     } paste_, face_;                     // the copied picture and the imported picture
     FloatingPicture* current_ = nullptr; // the one 原点移動 and the transforms act on
     Transform transform_ = Transform::None;
+    int shownZoom_ = 100; // the zoom the view was last laid out at
     int handle_ = -1; // the handle being dragged
     QPoint handlePress_, rotateCentre_;
     QRect handleStart_;

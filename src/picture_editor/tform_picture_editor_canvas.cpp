@@ -180,6 +180,9 @@ void TFormPictureEditor::applyZoom()
     QScrollBar* v = controls_.scrollBox->verticalScrollBar();
     const QPoint scrolled(h->value(), v->value());
     const QSize before = controls_.view->size();
+    // 独立: the imported picture keeps its place on the view as well as its size.
+    const bool kept = face_.visible && controls_.rbBairituKotei->isChecked();
+    const QPoint faceAt = PaintViewScale{shownZoom_}.toScreen(face_.canvasPos);
     const QSize after = scale().toScreen(picture_.size());
     controls_.view->setFixedSize(after);
     // The view stays centred on the axes that were scrolled.
@@ -187,6 +190,9 @@ void TFormPictureEditor::applyZoom()
         h->setValue(scrolled.x() + (after.width() - before.width()) / 2);
     if (scrolled.y() > 0)
         v->setValue(scrolled.y() + (after.height() - before.height()) / 2);
+    if (kept)
+        face_.canvasPos = scale().toCanvas(faceAt);
+    shownZoom_ = zoom();
     controls_.view->update();
 }
 

@@ -40,6 +40,8 @@ void TFormPictureEditor::connectPaste()
     connect(c.sbFaceSelect, &QToolButton::clicked, this, [this] { sbFaceSelectClick(); });
     connect(c.sbFaceShow, &QToolButton::clicked, this, [this] { sbFaceShowClick(); });
     connect(c.sbFaceByouga, &QToolButton::clicked, this, [this] { sbFaceByougaClick(); });
+    connect(c.rbBairituHendou, &QRadioButton::clicked, this, [this] { controls_.view->update(); });
+    connect(c.rbBairituKotei, &QRadioButton::clicked, this, [this] { controls_.view->update(); });
 }
 
 QRect TFormPictureEditor::shownRect(const FloatingPicture& picture) const
@@ -48,6 +50,9 @@ QRect TFormPictureEditor::shownRect(const FloatingPicture& picture) const
         return picture.viewRect.normalized();
     const PaintViewScale s = scale();
     const QPoint at = picture.dragging ? picture.viewAt : s.toScreen(picture.canvasPos);
+    // 独立: the imported picture keeps its size on screen whatever the zoom.
+    if (&picture == &face_ && controls_.rbBairituKotei->isChecked() && face_.independent.isValid())
+        return QRect(at, face_.independent);
     return QRect(at, s.toScreen(picture.canvasSize));
 }
 
@@ -204,6 +209,7 @@ void TFormPictureEditor::sbFaceSelectClick()
     const QSize shownSize = s.toScreen(face_.canvasSize);
     const QPoint left((box.width() - shownSize.width()) / 2, (box.height() - shownSize.height()) / 2);
     face_.canvasPos = s.toCanvas(controls_.view->mapFrom(controls_.scrollBox->viewport(), left));
+    face_.independent = size;
     face_.visible = true;
     face_.drawn = false;
     current_ = &face_;

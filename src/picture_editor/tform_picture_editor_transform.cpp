@@ -141,6 +141,7 @@ void TFormPictureEditor::releaseHandle()
     const PaintViewScale s = scale();
     shown.canvasSize = QSize(std::max(1, s.toCanvas(r.width())), std::max(1, s.toCanvas(r.height())));
     shown.canvasPos = s.toCanvas(r.topLeft());
+    shown.independent = r.size();
     shown.transforming = false;
     handle_ = -1;
     controls_.view->update();

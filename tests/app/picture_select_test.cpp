@@ -195,3 +195,38 @@ TEST_F(PictureSelectTest, TheImportedPictureFloatsInTheEditorAndOkAsksUntilItIsD
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PictureSelectTest, AtZoom200AnImportedPictureShowsAtItsPixelSizeAndIndependentKeepsItThroughZooms)
+{
+    TFormPictureEditor editor(prompts);
+    editor.setImportWindow(&window);
+    editor.controls().zoomUpDown->setValue(200);
+    QImage picture(100, 80, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 128, 0));
+    const QString path = dir.filePath("green.bmp");
+    ASSERT_TRUE(writeFileAtomically(path, writeBmp(picture)));
+    prompts.expectFileDialog(u("画像を開く"), FileDialogResult{true, path, 3, false});
+    QTimer::singleShot(0, &window, [this] {
+        window.openClick();
+        window.btOKClick();
+    });
+    editor.sbFaceSelectClick();
+    ASSERT_TRUE(editor.importedPictureShown());
+    EXPECT_EQ(editor.importedPictureRect().size(), QSize(100, 80)) << "its own pixels on screen";
+    editor.sbFaceByougaClick();
+    ASSERT_EQ(editor.picture().strokes().size(), 1u);
+    EXPECT_EQ(editor.picture().strokes()[0].picture.size(), QSize(50, 40)) << "50 x 40 canvas pixels";
+
+    editor.controls().zoomUpDown->setValue(100);
+    EXPECT_EQ(editor.importedPictureRect().size(), QSize(50, 40)) << "連動 follows the zoom";
+    editor.controls().rbBairituKotei->click();
+    EXPECT_EQ(editor.importedPictureRect().size(), QSize(100, 80));
+    const QPoint at = editor.importedPictureRect().topLeft();
+    editor.controls().zoomUpDown->setValue(300);
+    EXPECT_EQ(editor.importedPictureRect().size(), QSize(100, 80)) << "独立 keeps its screen size";
+    EXPECT_LE((editor.importedPictureRect().topLeft() - at).manhattanLength(), 4) << "and its place";
+}
+
+} // namespace
