@@ -11,6 +11,7 @@
 #include "painting/paint_tool.h"
 #include "painting/pen_trail.h"
 #include "painting/range_tool.h"
+#include "painting/stroke_constraint.h"
 #include "picture_editor/picture_editor_controls.h"
 #include "platform/prompts.h"
 
@@ -144,6 +145,10 @@ private:
     // Draws a shown picture onto the canvas as a stroke (描画), with its flash.
     void drawShownPicture(FloatingPicture& picture, const QString& name);
     FloatingPicture* draggedPicture();
+    // The dragged picture follows the pointer in whole canvas pixels, Shift locking an axis.
+    void dragShownPicture(FloatingPicture& picture, QPoint at, Qt::KeyboardModifiers modifiers);
+    // An arrow key's step of the current shown picture; false when none is shown.
+    bool stepShownPicture(QPoint direction);
     bool pressOnHandle(QPoint at);
     void moveHandle(QPoint at);
     void releaseHandle();
@@ -248,6 +253,8 @@ private:
         bool transforming = false;       // a handle is dragged: viewRect is where it shows
         QRect viewRect;
         QSize independent;               // the imported picture's view size, which 独立 keeps through zooms
+        QPoint pressAt, startAt;         // a drag's press point and the picture's view position then
+        AxisLock lock;
     } paste_, face_;                     // the copied picture and the imported picture
     FloatingPicture* current_ = nullptr; // the one 原点移動 and the transforms act on
     Transform transform_ = Transform::None;

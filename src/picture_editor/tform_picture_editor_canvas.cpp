@@ -76,7 +76,7 @@ void TFormPictureEditor::Image1MouseMove(QMouseEvent* e)
     }
     if (FloatingPicture* shown = draggedPicture()) {
         const QRect before = shownRect(*shown);
-        shown->viewAt = lastPointer_ - shown->grab;
+        dragShownPicture(*shown, lastPointer_, e->modifiers());
         controls_.view->update(QRegion(before.adjusted(-4, -4, 4, 4)) +
                                shownRect(*shown).adjusted(-4, -4, 4, 4));
         return;

@@ -64,6 +64,8 @@ bool TFormPictureEditor::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
         tool_->move({lastPointer_, modifiers});
         return true;
     }
+    if (stepShownPicture(step))
+        return true;
     if (modifiers & Qt::ShiftModifier)
         return false;
     QScrollBar* bar =

@@ -240,14 +240,44 @@ bool TFormPictureEditor::pressOnShownPicture(QPoint at)
     for (FloatingPicture* shown : {&face_, &paste_}) {
         if (!shown->visible || !shownRect(*shown).contains(at))
             continue;
-        shown->viewAt = shownRect(*shown).topLeft();
+        shown->viewAt = shown->startAt = shownRect(*shown).topLeft();
         shown->grab = at - shown->viewAt;
+        shown->pressAt = at;
+        shown->lock.reset(at);
         shown->dragging = true;
         current_ = shown;
         transform_ = Transform::None; // a press on the picture takes its handles away
         return true;
     }
     return false;
+}
+
+void TFormPictureEditor::dragShownPicture(FloatingPicture& shown, QPoint at, Qt::KeyboardModifiers modifiers)
+{
+    const QPoint to = (modifiers & Qt::ShiftModifier) ? shown.lock.apply(at) : at;
+    // Whole canvas pixels: the offset goes to the canvas and back.
+    const PaintViewScale s = scale();
+    const QPoint delta = to - shown.pressAt;
+    shown.viewAt =
+        shown.startAt + QPoint(s.toScreen(s.toCanvas(delta.x())), s.toScreen(s.toCanvas(delta.y())));
+}
+
+bool TFormPictureEditor::stepShownPicture(QPoint direction)
+{
+    FloatingPicture* shown = current_ && current_->visible ? current_
+                             : face_.visible               ? &face_
+                             : paste_.visible              ? &paste_
+                                                           : nullptr;
+    if (!shown)
+        return false;
+    // The smallest step that moves it by a canvas pixel.
+    const PaintViewScale s = scale();
+    int step = 1;
+    while (s.toScreen(s.toCanvas(step)) < 1)
+        ++step;
+    shown->canvasPos = s.toCanvas(shownRect(*shown).topLeft() + direction * step);
+    controls_.view->update();
+    return true;
 }
 
 TFormPictureEditor::FloatingPicture* TFormPictureEditor::draggedPicture()

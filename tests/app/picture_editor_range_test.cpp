@@ -312,3 +312,27 @@ TEST_F(PictureEditorRangeTest, TheHandlesStretchPastAnEdgeTurnAndMirrorTheCopied
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PictureEditorRangeTest, ArrowKeysStepTheShownPictureByOneCanvasPixelAndAShiftDragLocksAnAxis)
+{
+    drag({30, 30}, {90, 90});
+    editor.copyClick();
+    editor.sbPasteShowClick();
+    const QRect start = editor.copiedPictureRect();
+    editor.FormKeyDown(Qt::Key_Right, Qt::NoModifier);
+    EXPECT_EQ(editor.copiedPictureRect().topLeft(), start.topLeft() + QPoint(1, 0));
+    editor.controls().zoomUpDown->setValue(300);
+    const QPoint at = editor.copiedPictureRect().topLeft();
+    editor.FormKeyDown(Qt::Key_Down, Qt::NoModifier);
+    EXPECT_EQ(editor.copiedPictureRect().topLeft(), at + QPoint(0, 3))
+        << "the smallest step of a canvas pixel";
+
+    const QRect r = editor.copiedPictureRect();
+    drag(r.center(), r.center() + QPoint(40, 7), Qt::ShiftModifier);
+    EXPECT_EQ(editor.copiedPictureRect().top(), r.top()) << "locked on the axis it moved most along";
+    EXPECT_EQ((editor.copiedPictureRect().left() - r.left()) % 3, 0) << "whole canvas pixels";
+}
+
+} // namespace
