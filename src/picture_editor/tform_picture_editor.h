@@ -153,6 +153,9 @@ private:
     void moveHandle(QPoint at);
     void releaseHandle();
     void paintHandles(Canvas& canvas) const;
+    // The cursor over the canvas: the tool's and the palette's, or a handle's under the pointer.
+    QCursor canvasCursor() const;
+    void showHandleCursor(QPoint at);
     void showPicture(FloatingPicture& picture, const QImage& image);
     void paintShownPictures(Canvas& canvas) const;
     void connectPaste();

@@ -81,6 +81,8 @@ void TFormPictureEditor::Image1MouseMove(QMouseEvent* e)
                                shownRect(*shown).adjusted(-4, -4, 4, 4));
         return;
     }
+    if (!(e->buttons() & Qt::LeftButton) && transform_ != Transform::None)
+        showHandleCursor(lastPointer_);
     if ((e->buttons() & Qt::LeftButton) && tool_ && tool_->dragging())
         tool_->move({lastPointer_, e->modifiers()});
 }

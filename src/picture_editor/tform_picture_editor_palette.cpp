@@ -115,6 +115,13 @@ void TFormPictureEditor::connectPalette()
     connect(controls_.sbSpoit, &QToolButton::clicked, this, [this] { sbSpoitClick(); });
 }
 
+QCursor TFormPictureEditor::canvasCursor() const
+{
+    return molvane::cursorFor(cursorIndexOf(
+        palette_.cursorFor(paletteToolOf(mode_),
+                           controls_.rbFreeRange->isChecked() ? RangeKind::FreeForm : RangeKind::Rectangle)));
+}
+
 void TFormPictureEditor::showPalette()
 {
     for (int i = 0; i < kPaletteCells; ++i) {
@@ -124,9 +131,7 @@ void TFormPictureEditor::showPalette()
     }
     for (int i = 0; i < kPenStyles; ++i)
         controls_.penStyles[std::size_t(i)]->setSelected(i == palette_.penStyle());
-    controls_.view->setCursor(molvane::cursorFor(cursorIndexOf(palette_.cursorFor(
-        paletteToolOf(mode_),
-        controls_.rbFreeRange->isChecked() ? RangeKind::FreeForm : RangeKind::Rectangle))));
+    controls_.view->setCursor(canvasCursor());
     const auto& readout = palette_.readout();
     controls_.lbR->setText(readout[0]);
     controls_.lbG->setText(readout[1]);

@@ -212,6 +212,7 @@ void TFormPictureEditor::sbFaceSelectClick()
     face_.independent = size;
     face_.visible = true;
     face_.drawn = false;
+    transform_ = Transform::None; // shown anew: moved by dragging, no handles
     current_ = &face_;
     controls_.sbFaceShow->setText(QStringLiteral("隠す"));
     controls_.view->update();

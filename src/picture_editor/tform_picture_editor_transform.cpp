@@ -5,6 +5,7 @@
 #include "picture_editor/tform_picture_editor.h"
 
 #include "painting/picture_transform.h"
+#include "platform/cursors.h"
 
 #include <QtMath>
 #include <algorithm>
@@ -35,6 +36,7 @@ void TFormPictureEditor::setTransform(Transform transform)
 {
     // Nothing to act on: the tool comes back.
     transform_ = current_ && current_->visible ? transform : Transform::None;
+    controls_.view->setCursor(canvasCursor());
     controls_.view->update();
 }
 
@@ -145,6 +147,25 @@ void TFormPictureEditor::releaseHandle()
     shown.transforming = false;
     handle_ = -1;
     controls_.view->update();
+}
+
+void TFormPictureEditor::showHandleCursor(QPoint at)
+{
+    const std::vector<QRect> handles = handleRects();
+    for (std::size_t i = 0; i < handles.size(); ++i) {
+        if (handles[i].isNull() || !handles[i].contains(at))
+            continue;
+        // Sides west-east or north-south, corners along their diagonal; turning: ROTATE2 on the left.
+        static const Qt::CursorShape shapes[8] = {
+            Qt::SizeHorCursor,   Qt::SizeHorCursor,   Qt::SizeVerCursor,   Qt::SizeVerCursor,
+            Qt::SizeFDiagCursor, Qt::SizeBDiagCursor, Qt::SizeBDiagCursor, Qt::SizeFDiagCursor};
+        if (transform_ == Transform::Rotate)
+            controls_.view->setCursor(cursorFor(i == 4 || i == 6 ? crRotate2 : crRotate));
+        else
+            controls_.view->setCursor(shapes[i]);
+        return;
+    }
+    controls_.view->setCursor(canvasCursor());
 }
 
 void TFormPictureEditor::paintHandles(Canvas& canvas) const
