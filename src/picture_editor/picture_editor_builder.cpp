@@ -1,5 +1,6 @@
 #include "picture_editor/picture_editor_builder.h"
 
+#include "dialogs/named_controls.h"
 #include "picture_editor/picture_editor_popup.h"
 #include "picture_editor/picture_editor_texts.h"
 
@@ -20,24 +21,10 @@ QString u(const char* text)
     return QString::fromUtf8(text);
 }
 
-template <class W> W* named(W* w, const char* name, const char* hint = nullptr)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    if (hint) {
-        w->setToolTip(u(hint));
-        w->setStatusTip(u(hint));
-    }
-    return w;
-}
-
 QToolButton* toolButton(QWidget* parent, const char* name, const char* caption, const char* hint,
                         bool checkable)
 {
-    auto* b = named(new QToolButton(parent), name, hint);
-    b->setText(u(caption));
-    b->setCheckable(checkable);
-    b->setMinimumSize(44, 28);
-    return b;
+    return namedToolButton(parent, name, caption, hint, checkable);
 }
 
 // A number box with its up-down at its right.

@@ -4,6 +4,7 @@
 #include "pictures/tform_picture_select.h"
 
 #include "dialogs/dialog_buttons.h"
+#include "dialogs/named_controls.h"
 #include "painting/enclosed_white.h"
 #include "painting/paint_whites.h"
 #include "pictures/picture_select_texts.h"
@@ -40,23 +41,11 @@ QString u(const char* text)
     return QString::fromUtf8(text);
 }
 
-template <class W> W* named(W* w, const char* name, const char* hint = nullptr)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    if (hint) {
-        w->setStatusTip(u(hint));
-        w->setToolTip(u(hint));
-    }
-    return w;
-}
-
 QToolButton* button(QWidget* parent, const char* name, const char* caption, const char* hint,
                     bool checkable = false)
 {
-    auto* b = named(new QToolButton(parent), name, hint);
-    b->setText(u(caption));
-    b->setCheckable(checkable);
-    b->setMinimumHeight(28);
+    auto* b = namedToolButton(parent, name, caption, hint, checkable);
+    b->setMinimumSize(0, 28);
     return b;
 }
 
