@@ -113,6 +113,7 @@ private:
     QString fileName_;
     CutLine line_;
     bool dragging_ = false;
+    QRect lastLineArea_;     // where the line being dragged was painted last (view pixels)
     QPoint pointer_{-1, -1}; // view pixels, for the dot that follows it
     TColor lineColour_ = 0x0000FF, backColour_ = 0x00FF00;
     int lineWidth_ = 1;

@@ -108,6 +108,7 @@ void TFormPictureSelect::Image1MouseDown(QMouseEvent* e)
     if (line_.shape != CutShape::Free)
         line_.points << at;
     line_.box = QRect(at, at);
+    lastLineArea_ = QRect();
     dragging_ = true;
     autoScrollTimer_->start();
     view_->update();
@@ -117,8 +118,14 @@ void TFormPictureSelect::Image1MouseMove(QMouseEvent* e)
 {
     const QPoint viewAt = e->position().toPoint();
     if (!dragging_) {
+        // Only the dot that follows the pointer changes: its old and new places are painted again.
+        const int reach = std::max(1, lineWidth_ * zoom() / 100) / 2 + 2;
+        const auto dot = [reach](QPoint p) { return QRect(p, p).adjusted(-reach, -reach, reach, reach); };
+        QRegion changed = dot(viewAt);
+        if (pointer_.x() >= 0)
+            changed += dot(pointer_);
         pointer_ = viewAt;
-        view_->update();
+        view_->update(changed);
         return;
     }
     const QPoint at = pictureAt(viewAt);
@@ -134,7 +141,15 @@ void TFormPictureSelect::Image1MouseMove(QMouseEvent* e)
     } else {
         line_.points.back() = at;
     }
-    view_->update();
+    // Only where the line was and is now: it lies within the box of its points (a square's corner may
+    // pass the pointer's box).
+    const QRect area = line_.points.boundingRect() | line_.box;
+    const int reach = std::max(1, lineWidth_ * zoom() / 100) + 2;
+    const QRect now = QRect(QPoint(toView(area.left()), toView(area.top())),
+                            QPoint(toView(area.right() + 1), toView(area.bottom() + 1)))
+                          .adjusted(-reach, -reach, reach, reach);
+    view_->update(now | lastLineArea_);
+    lastLineArea_ = now;
 }
 
 void TFormPictureSelect::Image1MouseUp(QMouseEvent* e)
