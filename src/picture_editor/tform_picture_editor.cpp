@@ -114,6 +114,8 @@ bool TFormPictureEditor::eventFilter(QObject* watched, QEvent* e)
             return true;
         }
     }
+    if (e->type() == QEvent::Resize && watched == controls_.scrollBox->viewport())
+        fitView();
     if (e->type() == QEvent::Wheel &&
         (watched == controls_.view || watched == controls_.scrollBox->viewport())) {
         auto* wheel = static_cast<QWheelEvent*>(e);
@@ -126,6 +128,9 @@ bool TFormPictureEditor::eventFilter(QObject* watched, QEvent* e)
         if (widget && widget->window() == this && widget == QApplication::focusWidget() &&
             !qobject_cast<QLineEdit*>(widget)) {
             auto* key = static_cast<QKeyEvent*>(e);
+            // A held Shift restarts an axis lock once, not on every repeat.
+            if (key->isAutoRepeat() && key->key() == Qt::Key_Shift)
+                return false;
             return FormKeyDown(key->key(), key->modifiers());
         }
     }

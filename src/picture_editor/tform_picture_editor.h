@@ -116,6 +116,9 @@ public:
     // A tool button was pressed: ペン, 線, 面 or 塗り.
     void toolClicked(PaintMode mode);
 
+    // The zoomed canvas within the view, view pixels.
+    QRect canvasView() const;
+
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -155,7 +158,8 @@ private:
     void paintHandles(Canvas& canvas) const;
     // The cursor over the canvas: the tool's and the palette's, or a handle's under the pointer.
     QCursor canvasCursor() const;
-    void showHandleCursor(QPoint at);
+    // The cursor under the pointer: a handle's, the canvas's, or the arrow over the scroll box.
+    void showPointerCursor(QPoint at);
     void showPicture(FloatingPicture& picture, const QImage& image);
     void paintShownPictures(Canvas& canvas) const;
     void connectPaste();
@@ -184,6 +188,8 @@ private:
     CanvasPen livePen() const;
     void paintGrid(Canvas& canvas) const;
     void applyZoom();
+    // The view covers the scroll box, the canvas and the shown pictures with their handles.
+    void fitView();
     void applyCanvasSize();
     void showCell(int cell);
     void showPalette();
@@ -229,6 +235,7 @@ private:
     class QTimer* autoScrollTimer_ = nullptr;
     bool autoScrolled_ = false; // the last auto-scroll step moved the view
     QPoint lastPointer_;        // view pixels
+    bool pointerOnBox_ = false; // the arrow shows: the pointer is beyond the canvas
     QString fileName_;
     QImage resultPicture_;
     TMyOpenPictureDialog MyOpenPictureDialog2;
@@ -265,6 +272,8 @@ private:
     int handle_ = -1; // the handle being dragged
     QPoint handlePress_, rotateCentre_;
     QRect handleStart_;
+    QPoint handleGrabAt_;               // where the dragged handle was pressed
+    QRect handleGrabbed_, handleShown_; // the dragged handle then and now, view pixels
     QImage flash_;               // the red flash of a drawn picture, while it lasts
     QRect flashRect_;            // where it shows
     bool menuJustShown_ = false; // the next press of ペン or 塗り only closes the menu

@@ -3,15 +3,18 @@
 
 #include "picture_editor/tform_picture_editor.h"
 
+#include "dialogs/covering_view.h"
 #include "dialogs/edge_scroll.h"
 #include "painting/new_stroke.h"
 #include "painting/paint_whites.h"
+#include "painting/picture_frame.h"
 #include "painting/stroke_renderer.h"
 #include "painting/stroke_tool.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -38,7 +41,7 @@ void TFormPictureEditor::Image1MouseDown(QMouseEvent* e)
     const QPoint at = e->position().toPoint();
     lastPointer_ = at;
     controls_.view->setFocus();
-    if (palette_.spoitMode()) {
+    if (palette_.spoitMode() && canvasView().contains(at)) {
         // The colour as the view shows it: zoomed, over the sample, with the grid lines.
         const QImage shown = controls_.view->grab(QRect(at, QSize(1, 1))).toImage();
         if (!shown.isNull())
@@ -57,6 +60,9 @@ void TFormPictureEditor::Image1MouseDown(QMouseEvent* e)
         return;
     // The copied picture floats over the canvas: a press on it drags it.
     if (pressOnHandle(at) || pressOnShownPicture(at))
+        return;
+    // Beyond the canvas lies the scroll box, where the tools do not reach.
+    if (!canvasView().contains(at))
         return;
     commitPendingReform();
     palette_.clearPaletteChosen();
@@ -81,8 +87,8 @@ void TFormPictureEditor::Image1MouseMove(QMouseEvent* e)
                                shownRect(*shown).adjusted(-4, -4, 4, 4));
         return;
     }
-    if (!(e->buttons() & Qt::LeftButton) && transform_ != Transform::None)
-        showHandleCursor(lastPointer_);
+    if (!(e->buttons() & Qt::LeftButton))
+        showPointerCursor(lastPointer_);
     if ((e->buttons() & Qt::LeftButton) && tool_ && tool_->dragging())
         tool_->move({lastPointer_, e->modifiers()});
 }
@@ -99,11 +105,13 @@ void TFormPictureEditor::Image1MouseUp(QMouseEvent* e)
         return;
     if (handle_ >= 0) {
         releaseHandle();
+        fitView();
         return;
     }
     if (FloatingPicture* shown = draggedPicture()) {
         shown->dragging = false;
         shown->canvasPos = scale().toCanvas(shown->viewAt);
+        fitView();
         controls_.view->update();
         return;
     }
@@ -143,17 +151,20 @@ void TFormPictureEditor::paintUnderPreview(Canvas& canvas, const QRect& exposed)
     const QRect shown(QPoint(0, 0), s.toScreen(picture_.size()));
     if (sampleOn_ && !sample_.isNull()) {
         // The washed-out sample shows through every transparent pixel of the picture.
-        canvas.fillRect(exposed, kTransparentWhite);
+        canvas.fillRect(exposed & shown, kTransparentWhite);
         const QPoint at = samplePosition_;
+        const Canvas::NarrowedClip onCanvas(canvas, exposed & shown);
         canvas.drawImage(
             QRect(s.toScreen(at), s.toScreen(at + QPoint(sample_.width(), sample_.height())) - QPoint(1, 1)),
             sample_);
         canvas.drawImage(shown, workingOverSample());
     } else {
-        for (const QRect& uncovered : QRegion(exposed) - shown)
-            canvas.fillRect(uncovered, kTransparentWhite);
         canvas.drawImage(shown, picture_.working());
     }
+    // Beyond the canvas the scroll box shows, under the pictures that float there.
+    const TColor box = fromQRgb(controls_.scrollBox->palette().color(QPalette::Dark).rgb());
+    for (const QRect& uncovered : QRegion(exposed) - shown)
+        canvas.fillRect(uncovered, box);
     if (gridOn_)
         paintGrid(canvas);
 }
@@ -181,20 +192,22 @@ void TFormPictureEditor::applyZoom()
     QScrollBar* h = controls_.scrollBox->horizontalScrollBar();
     QScrollBar* v = controls_.scrollBox->verticalScrollBar();
     const QPoint scrolled(h->value(), v->value());
-    const QSize before = controls_.view->size();
+    const QSize before = PaintViewScale{shownZoom_}.toScreen(picture_.size());
     // 独立: the imported picture keeps its place on the view as well as its size.
     const bool kept = face_.visible && controls_.rbBairituKotei->isChecked();
     const QPoint faceAt = PaintViewScale{shownZoom_}.toScreen(face_.canvasPos);
     const QSize after = scale().toScreen(picture_.size());
-    controls_.view->setFixedSize(after);
+    shownZoom_ = zoom();
+    if (kept)
+        face_.canvasPos = scale().toCanvas(faceAt);
+    fitView();
     // The view stays centred on the axes that were scrolled.
     if (scrolled.x() > 0)
         h->setValue(scrolled.x() + (after.width() - before.width()) / 2);
     if (scrolled.y() > 0)
         v->setValue(scrolled.y() + (after.height() - before.height()) / 2);
-    if (kept)
-        face_.canvasPos = scale().toCanvas(faceAt);
-    shownZoom_ = zoom();
+    // Re-placed for the new zoom: the next turn starts from the picture as it is now.
+    paste_.turned = face_.turned = false;
     controls_.view->update();
 }
 
@@ -210,6 +223,28 @@ void TFormPictureEditor::applyCanvasSize()
     applyZoom();
     h->setValue(scrolled.x());
     v->setValue(scrolled.y());
+}
+
+QRect TFormPictureEditor::canvasView() const
+{
+    return QRect(QPoint(0, 0), scale().toScreen(picture_.size()));
+}
+
+void TFormPictureEditor::fitView()
+{
+    // Beyond the canvas a shown picture reaches as far as its frame and handles.
+    QRect content = canvasView();
+    constexpr int kReach = kPictureFrameWidth + 12;
+    for (const FloatingPicture* shown : {&paste_, &face_})
+        if (shown->visible)
+            content |= shownRect(*shown).adjusted(0, 0, kReach, kReach);
+    QScrollArea& box = *controls_.scrollBox;
+    const QSize bars(box.verticalScrollBar()->sizeHint().width(),
+                     box.horizontalScrollBar()->sizeHint().height());
+    const QSize size =
+        viewCoveringBox(QSize(content.right() + 1, content.bottom() + 1), box.maximumViewportSize(), bars);
+    if (size != controls_.view->size())
+        controls_.view->setFixedSize(size);
 }
 
 TFigure TFormPictureEditor::makeStroke(int kind, QPoint press, QPoint release,

@@ -43,6 +43,8 @@ bool TFormPictureEditor::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
     if (key == Qt::Key_Shift) {
         if (tool_ && tool_->dragging())
             tool_->shiftPressed(lastPointer_);
+        if (FloatingPicture* shown = draggedPicture())
+            shown->lock.restartAt(lastPointer_);
         return false;
     }
     if (key == Qt::Key_Delete && !(modifiers & Qt::ControlModifier) && range().exists()) {

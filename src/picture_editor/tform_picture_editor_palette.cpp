@@ -132,6 +132,7 @@ void TFormPictureEditor::showPalette()
     for (int i = 0; i < kPenStyles; ++i)
         controls_.penStyles[std::size_t(i)]->setSelected(i == palette_.penStyle());
     controls_.view->setCursor(canvasCursor());
+    pointerOnBox_ = false;
     const auto& readout = palette_.readout();
     controls_.lbR->setText(readout[0]);
     controls_.lbG->setText(readout[1]);

@@ -40,8 +40,14 @@ void TFormPictureEditor::connectPaste()
     connect(c.sbFaceSelect, &QToolButton::clicked, this, [this] { sbFaceSelectClick(); });
     connect(c.sbFaceShow, &QToolButton::clicked, this, [this] { sbFaceShowClick(); });
     connect(c.sbFaceByouga, &QToolButton::clicked, this, [this] { sbFaceByougaClick(); });
-    connect(c.rbBairituHendou, &QRadioButton::clicked, this, [this] { controls_.view->update(); });
-    connect(c.rbBairituKotei, &QRadioButton::clicked, this, [this] { controls_.view->update(); });
+    connect(c.rbBairituHendou, &QRadioButton::clicked, this, [this] {
+        fitView();
+        controls_.view->update();
+    });
+    connect(c.rbBairituKotei, &QRadioButton::clicked, this, [this] {
+        fitView();
+        controls_.view->update();
+    });
 }
 
 QRect TFormPictureEditor::shownRect(const FloatingPicture& picture) const
@@ -71,6 +77,7 @@ bool TFormPictureEditor::showCopiedPicture(const QImage& picture)
     paste_.visible = true;
     controls_.sbPasteShow->setChecked(true);
     controls_.sbPasteShow->setText(QStringLiteral("隠す"));
+    fitView();
     controls_.view->update();
     return true;
 }
@@ -215,6 +222,7 @@ void TFormPictureEditor::sbFaceSelectClick()
     transform_ = Transform::None; // shown anew: moved by dragging, no handles
     current_ = &face_;
     controls_.sbFaceShow->setText(QStringLiteral("隠す"));
+    fitView();
     controls_.view->update();
 }
 
@@ -227,6 +235,7 @@ void TFormPictureEditor::sbFaceShowClick()
     controls_.sbFaceShow->setText(face_.visible ? QStringLiteral("隠す") : QStringLiteral("表示"));
     if (face_.visible)
         current_ = &face_;
+    fitView();
     controls_.view->update();
 }
 
@@ -277,6 +286,7 @@ bool TFormPictureEditor::stepShownPicture(QPoint direction)
     while (s.toScreen(s.toCanvas(step)) < 1)
         ++step;
     shown->canvasPos = s.toCanvas(shownRect(*shown).topLeft() + direction * step);
+    fitView();
     controls_.view->update();
     return true;
 }
@@ -291,12 +301,14 @@ void TFormPictureEditor::paintShownPictures(Canvas& canvas) const
     if (paste_.visible) {
         const QRect r = shownRect(paste_);
         canvas.drawImage(r, !flash_.isNull() && flashRect_ == r ? flash_ : paste_.shown);
-        paintPictureFrame(canvas, r, PenStyle::Dash);
+        if (!paste_.transforming) // a handle's drag hides the frame
+            paintPictureFrame(canvas, r, PenStyle::Dash);
     }
     if (face_.visible) {
         const QRect r = shownRect(face_);
         canvas.drawImage(r, !flash_.isNull() && flashRect_ == r ? flash_ : face_.shown);
-        paintPictureFrame(canvas, r, PenStyle::Solid);
+        if (!face_.transforming)
+            paintPictureFrame(canvas, r, PenStyle::Solid);
     }
     paintHandles(canvas);
 }

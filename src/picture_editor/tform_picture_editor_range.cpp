@@ -227,7 +227,7 @@ void TFormPictureEditor::mmSelectAllClick()
         return;
     // A drag over the whole view, made without the user's pointer.
     tool->clearRange();
-    const QPoint far(controls_.view->width(), controls_.view->height());
+    const QPoint far = canvasView().bottomRight() + QPoint(1, 1);
     tool->press({QPoint(0, 0), Qt::NoModifier});
     tool->move({far, Qt::NoModifier});
     tool->release({far, Qt::NoModifier});

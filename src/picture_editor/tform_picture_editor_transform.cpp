@@ -10,6 +10,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace molvane {
 
@@ -37,14 +38,20 @@ void TFormPictureEditor::setTransform(Transform transform)
     // Nothing to act on: the tool comes back.
     transform_ = current_ && current_->visible ? transform : Transform::None;
     controls_.view->setCursor(canvasCursor());
+    pointerOnBox_ = false;
     controls_.view->update();
 }
 
 std::vector<QRect> TFormPictureEditor::handleRects() const
 {
-    if (!current_ || !current_->visible || current_->dragging || current_->transforming ||
-        transform_ == Transform::None)
+    if (!current_ || !current_->visible || current_->dragging || transform_ == Transform::None)
         return {};
+    if (current_->transforming) {
+        // Only the dragged handle shows, and it follows the pointer.
+        std::vector<QRect> handles(8);
+        handles[std::size_t(handle_)] = handleShown_;
+        return handles;
+    }
     const QRect r = shownRect(*current_);
     const int s = std::clamp(scale().toScreen(12), 6, 12);
     const int l = r.left(), t = r.top(), w = r.width(), h = r.height();
@@ -75,14 +82,19 @@ bool TFormPictureEditor::pressOnHandle(QPoint at)
             return true;
         }
         handle_ = int(i);
-        handlePress_ = at;
+        handlePress_ = handleGrabAt_ = at;
+        handleGrabbed_ = handleShown_ = handles[i];
         handleStart_ = shownRect(shown);
         shown.viewRect = handleStart_;
         shown.transforming = true;
         if (transform_ == Transform::Rotate) {
-            // Turns that follow each other start from the same picture.
-            if (!shown.turned)
+            // Turns that follow each other start from the same picture. After another transform or
+            // a zoom the picture as it is now is the new start, and it already holds the earlier
+            // turns: counting them again would make it jump on the first move.
+            if (!shown.turned) {
                 shown.source = shown.picture;
+                shown.angle = 0;
+            }
             rotateCentre_ =
                 handleStart_.topLeft() + QPoint(handleStart_.width() / 2, handleStart_.height() / 2);
         }
@@ -97,6 +109,9 @@ void TFormPictureEditor::moveHandle(QPoint at)
         return;
     FloatingPicture& shown = *current_;
     const QRect before = shown.viewRect.normalized();
+    // The handle follows the pointer, whether or not the picture changes.
+    const QRect handleBefore = std::exchange(handleShown_, handleGrabbed_.translated(at - handleGrabAt_));
+    controls_.view->update(QRegion(handleBefore) + handleShown_);
     if (transform_ == Transform::Reform) {
         const bool tall = shown.canvasSize.width() < shown.canvasSize.height();
         const StretchRect r = stretchedRect(StretchHandle(handle_), handleStart_, at - handlePress_, tall);
@@ -149,9 +164,9 @@ void TFormPictureEditor::releaseHandle()
     controls_.view->update();
 }
 
-void TFormPictureEditor::showHandleCursor(QPoint at)
+void TFormPictureEditor::showPointerCursor(QPoint at)
 {
-    const std::vector<QRect> handles = handleRects();
+    const std::vector<QRect> handles = transform_ != Transform::None ? handleRects() : std::vector<QRect>{};
     for (std::size_t i = 0; i < handles.size(); ++i) {
         if (handles[i].isNull() || !handles[i].contains(at))
             continue;
@@ -165,7 +180,13 @@ void TFormPictureEditor::showHandleCursor(QPoint at)
             controls_.view->setCursor(shapes[i]);
         return;
     }
-    controls_.view->setCursor(canvasCursor());
+    // Over the scroll box beyond the canvas the tools do not reach.
+    const bool onBox = !canvasView().contains(at) && !(paste_.visible && shownRect(paste_).contains(at)) &&
+                       !(face_.visible && shownRect(face_).contains(at));
+    if (onBox != pointerOnBox_ || transform_ != Transform::None) {
+        pointerOnBox_ = onBox;
+        controls_.view->setCursor(onBox ? QCursor(Qt::ArrowCursor) : canvasCursor());
+    }
 }
 
 void TFormPictureEditor::paintHandles(Canvas& canvas) const

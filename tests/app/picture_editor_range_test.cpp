@@ -336,3 +336,76 @@ TEST_F(PictureEditorRangeTest, ArrowKeysStepTheShownPictureByOneCanvasPixelAndAS
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PictureEditorRangeTest, APictureFloatsBeyondTheCanvasItsHandleFollowsAndAZoomStartsANewTurn)
+{
+    editor.controls().udWidth->setValue(100);
+    editor.controls().udHeight->setValue(100);
+    editor.resize(900, 700);
+    editor.show();
+    QImage wide(100, 50, QImage::Format_RGB32);
+    wide.fill(qRgb(255, 0, 0));
+    QApplication::clipboard()->setImage(wide);
+    editor.sbPasteShowClick();
+    const QRect r = editor.copiedPictureRect();
+    drag(r.center(), r.center() + QPoint(150, 150));
+    const QRect beyond = editor.copiedPictureRect();
+    EXPECT_EQ(beyond, r.translated(150, 150));
+    EXPECT_TRUE(editor.controls().view->rect().contains(beyond)) << "it floats over the scroll box";
+    const qsizetype before = strokes().size();
+    editor.controls().sbPen->click();
+    drag({300, 20}, {320, 40});
+    EXPECT_EQ(strokes().size(), before) << "the pen does not reach beyond the canvas";
+
+    // While a handle is dragged only it shows, under the pointer.
+    editor.setTransform(TFormPictureEditor::Transform::Reform);
+    const QRect right = editor.handleRects()[1];
+    send(QEvent::MouseButtonPress, right.center(), Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, right.center() + QPoint(20, 5), Qt::NoButton, Qt::LeftButton);
+    const std::vector<QRect> dragged = editor.handleRects();
+    EXPECT_EQ(dragged[1], right.translated(20, 5));
+    EXPECT_EQ(std::count_if(dragged.begin(), dragged.end(), [](const QRect& h) { return !h.isNull(); }), 1);
+    send(QEvent::MouseButtonRelease, right.center() + QPoint(20, 5), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(editor.copiedPictureRect().size(), QSize(120, 50));
+
+    // A quarter turn, a zoom, and another quarter turn: the second starts from the turned picture and
+    // turns it by a quarter only, not by the half turn the two make together.
+    auto quarterTurn = [&] {
+        editor.setTransform(TFormPictureEditor::Transform::Rotate);
+        const QRect shown = editor.copiedPictureRect();
+        const QPoint centre = shown.topLeft() + QPoint(shown.width() / 2, shown.height() / 2);
+        const QPoint grab = editor.handleRects()[7].center();
+        const QPoint to = centre + QPoint(-(grab.y() - centre.y()), grab.x() - centre.x());
+        send(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    };
+    // A stretch shows the picture larger without changing its pixels; a turn starts from its pixels.
+    quarterTurn();
+    EXPECT_EQ(editor.copiedPictureRect().size(), QSize(50, 100));
+    editor.controls().zoomUpDown->setValue(200);
+    EXPECT_EQ(editor.copiedPictureRect().size(), QSize(100, 200));
+    quarterTurn();
+    EXPECT_EQ(editor.copiedPictureRect().size(), QSize(100, 50)) << "one view pixel per picture pixel";
+}
+
+TEST_F(PictureEditorRangeTest, ShiftPressedDuringADragLetsTheShownPictureTakeTheOtherAxis)
+{
+    drag({30, 30}, {90, 90});
+    editor.copyClick();
+    editor.sbPasteShowClick();
+    const QRect r = editor.copiedPictureRect();
+    const QPoint from = r.center();
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+    send(QEvent::MouseMove, from + QPoint(40, 7), Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(editor.copiedPictureRect().topLeft(), r.topLeft() + QPoint(40, 0));
+    editor.FormKeyDown(Qt::Key_Shift, Qt::ShiftModifier);
+    send(QEvent::MouseMove, from + QPoint(43, 37), Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+    send(QEvent::MouseButtonRelease, from + QPoint(43, 37), Qt::LeftButton, Qt::NoButton, Qt::ShiftModifier);
+    EXPECT_EQ(editor.copiedPictureRect().topLeft(), r.topLeft() + QPoint(40, 37))
+        << "the lock starts over where Shift went down, keeping the column it reached";
+}
+
+} // namespace

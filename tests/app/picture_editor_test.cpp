@@ -132,7 +132,8 @@ TEST_F(PictureEditorTest, CancellingTheGridDialogLeavesTheGridOffAndTheWheelZoom
     editor.controls().cbIncrement->click();
     editor.FormMouseWheel({box.width() / 2, box.height() / 2}, 120);
     EXPECT_EQ(editor.zoom(), 91);
-    EXPECT_EQ(editor.controls().view->size(), QSize(546, 364)) << "the view follows the zoom";
+    EXPECT_EQ(editor.canvasView().size(), QSize(546, 364)) << "the canvas follows the zoom";
+    EXPECT_EQ(editor.controls().view->size(), box) << "the view still covers the whole box";
     editor.controls().zoomUpDown->setValue(200); // the picture covers the whole box
     QWidget* view = editor.controls().view;
     const QPointF middle(box.width() / 2.0, box.height() / 2.0);
