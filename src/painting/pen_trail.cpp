@@ -55,6 +55,18 @@ void PenTrail::restart(const QRect& visible, const CanvasPen& pen, QPoint first,
     }
 }
 
+namespace {
+
+qreal polylineLength(const QPoint* points, qsizetype count)
+{
+    qreal length = 0;
+    for (qsizetype i = 1; i < count; ++i)
+        length += QLineF(points[i - 1], points[i]).length();
+    return length;
+}
+
+} // namespace
+
 void PenTrail::drawNewPoints(const TDynamicPtArray& points)
 {
     if (drawn_ == points.size())
@@ -68,15 +80,15 @@ void PenTrail::drawNewPoints(const TDynamicPtArray& points)
         dot.lineTo(points.front());
         p.drawPath(dot);
     }
-    QPainterPath piece(points[std::max<qsizetype>(drawn_, 1) - 1]);
-    for (qsizetype i = std::max<qsizetype>(drawn_, 1); i < points.size(); ++i)
-        piece.lineTo(points[i]);
-    if (piece.elementCount() > 1) {
+    // The new piece: from the last point drawn through the points added since.
+    const qsizetype from = std::max<qsizetype>(drawn_, 1) - 1;
+    if (points.size() - from > 1) {
         pen.setDashOffset(dashOffset_);
         p.setPen(pen);
-        p.drawPath(piece);
+        p.drawPolyline(points.data() + from, int(points.size() - from));
         if (pen.style() != Qt::SolidLine)
-            dashOffset_ = dashOffsetAfter(pen, dashOffset_, piece.length());
+            dashOffset_ =
+                dashOffsetAfter(pen, dashOffset_, polylineLength(points.data() + from, points.size() - from));
     }
     drawn_ = points.size();
 }

@@ -223,6 +223,8 @@ private:
     PaintHistory history_;
     PaintMode mode_ = PaintMode::Pen;
     std::unique_ptr<PaintTool> tool_;
+    mutable CanvasPen livePen_; // the pen of the drag under way, at livePenZoom_ (0: none yet)
+    mutable int livePenZoom_ = 0;
     mutable PenTrail trail_;              // the pen's line being dragged, as the view shows it
     PaintMode toolMode_ = PaintMode::Pen; // the mode tool_ was made for
     bool reformable_ = false;

@@ -66,6 +66,7 @@ void TFormPictureEditor::Image1MouseDown(QMouseEvent* e)
         return;
     commitPendingReform();
     palette_.clearPaletteChosen();
+    livePenZoom_ = 0; // a new drag works its pen out again
     if (PaintTool* tool = toolForMode()) {
         tool->press({at, e->modifiers()});
         if (tool->dragging())
@@ -177,11 +178,16 @@ QRect TFormPictureEditor::visibleView() const
 
 CanvasPen TFormPictureEditor::livePen() const
 {
+    // Worked out once a drag: the colour, width and style cannot change while the button is held.
+    if (livePenZoom_ == zoom())
+        return livePen_;
     TFigure f = makeStroke(kStrokePen, {}, {}, {});
     // The eraser's stroke shows light grey while it is dragged.
     if (palette_.selectedCell() == PaintPalette::kEraserCell)
         f.penColor = 0xE0E0E0;
-    return strokePenOnView(f, scale());
+    livePen_ = strokePenOnView(f, scale());
+    livePenZoom_ = zoom();
+    return livePen_;
 }
 
 void TFormPictureEditor::applyZoom()
