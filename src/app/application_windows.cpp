@@ -34,6 +34,7 @@ ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& fold
 void ApplicationWindows::start(const QString& argument)
 {
     form1_->show();
+    form1_->recovery().offerOrphans();
     form1_->openStartupFile(argument);
 }
 

@@ -76,6 +76,8 @@ public:
     // would empty the canvas.
     void resetHistoryToCurrent();
     void takeBaseline() { baseline_ = snapshot(); }
+    // Never saved anywhere (a drawing restored after a crash): modified whatever it holds.
+    void markNeverSaved() { baseline_.clear(); }
     // Called whenever what can be undone or redone may have changed.
     std::function<void()> onHistoryChanged;
     // Stores the current figures as a new state (nothing when unchanged); true when stored.

@@ -9,6 +9,9 @@
 
 namespace molvane {
 
+// The longest interval between recovery copies, in seconds.
+inline constexpr int kMaxRecoveryInterval = 3600;
+
 struct EnvironmentSettings {
     bool mojiBtnColor = false;   // changed character buttons show a red caption
     bool showMasu = true;        // draw the grid
@@ -17,6 +20,7 @@ struct EnvironmentSettings {
     int crossCursorMode = 2;     // 0 off, 1 always, 2 while the rectangle range is active
     bool smallMoveOneDot = true; // arrow keys move one pixel (off: one precision step)
     int autoScrollSpeed = 5;
+    int recoveryInterval = 60; // seconds between recovery copies of a modified drawing; 0: none
     double sizeM1 = 0.6;  // text size "-1"
     double sizeM2 = 0.36; // text size "-2"
     double sizeP1 = 0.75; // picture size "-1"

@@ -40,6 +40,9 @@ public:
     const QString& fileName() const { return fileName_; }
     // Whether the strokes or the canvas differ from the state of the last reset or save.
     bool isModified() const;
+    // A picture kept from an editor that ended without saving: the editor's picture, unnamed and
+    // modified, as an opened picture would be.
+    void restorePicture(const QImage& picture);
 
     // The file commands. Save as is true when a file was written.
     void mmFileNewClick();
@@ -204,6 +207,8 @@ private:
     void autoScrollStep();
     PaletteTool paletteToolOf(PaintMode mode) const;
     void connectFiles();
+    // The opened picture becomes the base picture of a fresh canvas of its size, named path.
+    void takePicture(const QImage& base, const QString& path);
     // Asks to save a modified picture; false when the user cancels (or the save failed).
     bool saveCheck();
     // The strokes, the base picture and the history go; the canvas size stays.

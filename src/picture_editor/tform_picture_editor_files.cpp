@@ -128,6 +128,21 @@ void TFormPictureEditor::mmPicOpenClick()
     QImage base = loaded.image;
     if (controls_.cbChangeWhite->isChecked())
         convertEnclosedWhite(base, picture_.whites().opaque);
+    takePicture(base, path);
+}
+
+void TFormPictureEditor::restorePicture(const QImage& picture)
+{
+    if (picture.isNull())
+        return;
+    takePicture(picture.convertToFormat(QImage::Format_RGB32), {});
+    // Never saved under any name: modified until it is.
+    history_.recordSavedState(QSize(), {});
+    updateHistoryButtons();
+}
+
+void TFormPictureEditor::takePicture(const QImage& base, const QString& path)
+{
     clearPicture();
     // Undoing back to the start shows the opened picture; the saved state keeps the canvas size from
     // before, so a picture of another size counts as modified until it is saved.

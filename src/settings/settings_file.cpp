@@ -1,11 +1,14 @@
 #include "settings/settings_file.h"
 
+#include <algorithm>
+
 #include "editing/character_buttons.h"
 #include "platform/cp932.h"
 #include "platform/ini_file.h"
 
 #include <QFileInfo>
 #include <QLocale>
+#include <algorithm>
 
 #include <cmath>
 #include <optional>
@@ -27,6 +30,7 @@ const QString kShowSeidoCursor = u"精度カーソル表示"_s;
 const QString kCrossCursorMode = u"十字カーソル表示"_s;
 const QString kSmallMoveOneDot = u"微動操作"_s;
 const QString kAutoScrollSpeed = u"自動スクロール"_s;
+const QString kRecoveryInterval = u"復元用保存間隔"_s;
 const QString kSizeM1 = u"縮小率文字１"_s;
 const QString kSizeM2 = u"縮小率文字２"_s;
 const QString kSizeP1 = u"縮小率画像１"_s;
@@ -146,6 +150,8 @@ void readDisplay(const SettingsReader& in, EnvironmentSettings& env)
     env.crossCursorMode = in.integer(kDisplaySection, kCrossCursorMode, 2);
     env.smallMoveOneDot = in.boolean(kDisplaySection, kSmallMoveOneDot, true);
     env.autoScrollSpeed = in.integer(kDisplaySection, kAutoScrollSpeed, 5);
+    env.recoveryInterval =
+        std::clamp(in.integer(kDisplaySection, kRecoveryInterval, 60), 0, kMaxRecoveryInterval);
     env.sizeM1 = in.real(kDisplaySection, kSizeM1, 0.6);
     env.sizeM2 = in.real(kDisplaySection, kSizeM2, 0.36);
     env.sizeP1 = in.real(kDisplaySection, kSizeP1, 0.75);
@@ -194,6 +200,7 @@ void writeDisplay(IniFile& ini, const EnvironmentSettings& env)
     ini.setValue(kDisplaySection, kShowSeidoCursor, booleanText(env.showSeidoCursor));
     ini.setValue(kDisplaySection, kCrossCursorMode, QString::number(env.crossCursorMode));
     ini.setValue(kDisplaySection, kAutoScrollSpeed, QString::number(env.autoScrollSpeed));
+    ini.setValue(kDisplaySection, kRecoveryInterval, QString::number(env.recoveryInterval));
     ini.setValue(kDisplaySection, kSmallMoveOneDot, booleanText(env.smallMoveOneDot));
     ini.setValue(kDisplaySection, kSizeM1, realText(env.sizeM1));
     ini.setValue(kDisplaySection, kSizeM2, realText(env.sizeM2));

@@ -77,6 +77,9 @@ constexpr const char* kSmallMove2Hint =
     "微動操作 … カーソル精度と同じ移動量で行います。 ※微動操作とは，描画や図形移動のとき，マウスカーソルを，ドラッグではなくキーボードの矢印キーで動かすことです。";
 constexpr const char* kAutoScrollHint =
     "自動スクロール速度 … マウスドラッグ中，マウスカーソルがキャンバスの端に来たときに自動スクロールする速度を指定します。";
+constexpr const char* kRecoveryLabel = "復元用の保存間隔（秒）";
+constexpr const char* kRecoveryHint =
+    "復元用の保存間隔 … 図形を変更したとき，異常終了に備えて復元用の控えを保存する間隔（秒）を指定します。0 のときは保存しません。";
 constexpr const char* kSizeM1Hint = "文字の\"-1\"サイズ … 文字の\"-1\"サイズの縮小率を指定します。";
 constexpr const char* kSizeM2Hint = "文字の\"-2\"サイズ … 文字の\"-2\"サイズの縮小率を指定します。";
 constexpr const char* kSizeP1Hint = "画像の\"-1\"サイズ … 画像の\"-1\"サイズの縮小率を指定します。";
@@ -102,6 +105,7 @@ constexpr const char* kNotANumber = "'%1' は有効な浮動小数点数では�
 namespace initial {
 constexpr TColor kMasuColor = 0xC0C0C0;
 constexpr int kAutoScrollSpeed = 5;
+constexpr int kRecoveryInterval = 60;
 constexpr int kMasuHaba = 24;
 constexpr const char* kSizeM1 = "0.6";
 constexpr const char* kSizeM2 = "0.36";
@@ -308,7 +312,23 @@ QWidget* TForm3::buildDisplayGroup()
     scroll->addWidget(udAutoScroll);
     scroll->addStretch(1);
     grid->addLayout(scroll, line++, 2);
-    for (TUpDown* upDown : {udMasuHaba, udAutoScroll})
+
+    // 復元用の保存間隔
+    label(texts::kRecoveryLabel);
+    auto* recovery = row();
+    edRecovery = named(new QLineEdit(group), "edRecovery", texts::kRecoveryHint);
+    edRecovery->setFixedWidth(kNumberEditWidth);
+    edRecovery->setAlignment(Qt::AlignRight);
+    udRecovery = named(new TUpDown(group), "udRecovery", texts::kRecoveryHint);
+    udRecovery->setRange(0, kMaxRecoveryInterval);
+    udRecovery->setIncrement(10);
+    udRecovery->associate(edRecovery);
+    udRecovery->setValue(initial::kRecoveryInterval);
+    recovery->addWidget(edRecovery);
+    recovery->addWidget(udRecovery);
+    recovery->addStretch(1);
+    grid->addLayout(recovery, line++, 2);
+    for (TUpDown* upDown : {udMasuHaba, udAutoScroll, udRecovery})
         connect(upDown->associate(), &QLineEdit::editingFinished, this, [upDown] { takeTypedValue(upDown); });
 
     // The reduction ratios: a row for text and one for pictures, a column for "-1" and one for "-2".
@@ -415,6 +435,7 @@ void TForm3::showSettings(const EnvironmentSettings& s)
     (s.smallMoveOneDot ? rbSmallMove1 : rbSmallMove2)->setChecked(true);
     edSaveFolder->setText(s.saveFolder);
     udAutoScroll->setValue(s.autoScrollSpeed);
+    udRecovery->setValue(s.recoveryInterval);
     udMasuHaba->setValue(s.masuHaba);
     edSizeM1->setText(ratioText(s.sizeM1));
     edSizeM2->setText(ratioText(s.sizeM2));
@@ -448,7 +469,9 @@ bool TForm3::applyTo(EnvironmentSettings& s, QString& partPicFolder, const QStri
         partPicFolder = s.saveFolder;
     takeTypedValue(udAutoScroll);
     takeTypedValue(udMasuHaba);
+    takeTypedValue(udRecovery);
     s.autoScrollSpeed = udAutoScroll->value();
+    s.recoveryInterval = udRecovery->value();
     s.masuHaba = udMasuHaba->value();
     s.smallMoveOneDot = rbSmallMove1->isChecked();
     for (auto [edit, ratio] : {std::pair{edSizeM1, &s.sizeM1}, std::pair{edSizeM2, &s.sizeM2},
@@ -507,6 +530,7 @@ void TForm3::btInitClick()
     cbSaveFolder->setChecked(false);
     edSaveFolder->clear();
     udAutoScroll->setValue(initial::kAutoScrollSpeed);
+    udRecovery->setValue(initial::kRecoveryInterval);
     udMasuHaba->setValue(initial::kMasuHaba);
     rbSmallMove1->setChecked(true);
     edSizeM1->setText(u(initial::kSizeM1));

@@ -85,6 +85,8 @@ private:
     QRadioButton* rbSmallMove2 = nullptr;
     QLineEdit* edAutoScroll = nullptr;
     TUpDown* udAutoScroll = nullptr;
+    QLineEdit* edRecovery = nullptr;
+    TUpDown* udRecovery = nullptr;
     QLineEdit* edSizeM1 = nullptr;
     QLineEdit* edSizeM2 = nullptr;
     QLineEdit* edSizeP1 = nullptr;

@@ -162,12 +162,12 @@ TEST_F(SettingsSave, NewFileHasItsSectionsAndKeysInOrder)
 {
     const QString text = savedText(startupSettings(kStandardFolder));
     EXPECT_TRUE(text.startsWith(u"[文字ボタン]\r\nボタン0=A\r\nボタン1=B\r\n"_s));
-    EXPECT_TRUE(
-        text.endsWith(u"ボタン71=Δ\r\n\r\n[表示]\r\n罫線表示=1\r\n罫線色=12632256\r\n精度カーソル表示=1\r\n"
-                      u"十字カーソル表示=2\r\n自動スクロール=5\r\n微動操作=1\r\n縮小率文字１=0.6\r\n"
-                      u"縮小率文字２=0.36\r\n縮小率画像１=0.75\r\n縮小率画像２=0.5\r\n"
-                      u"文字ボタン色有効=0\r\n\r\n[図形保存]\r\n同時保存有効=0\r\n保存形式=0\r\n"
-                      u"保存フォルダ有効=0\r\n保存フォルダ=\r\n"_s));
+    EXPECT_TRUE(text.endsWith(
+        u"ボタン71=Δ\r\n\r\n[表示]\r\n罫線表示=1\r\n罫線色=12632256\r\n精度カーソル表示=1\r\n"
+        u"十字カーソル表示=2\r\n自動スクロール=5\r\n復元用保存間隔=60\r\n微動操作=1\r\n縮小率文字１=0.6\r\n"
+        u"縮小率文字２=0.36\r\n縮小率画像１=0.75\r\n縮小率画像２=0.5\r\n"
+        u"文字ボタン色有効=0\r\n\r\n[図形保存]\r\n同時保存有効=0\r\n保存形式=0\r\n"
+        u"保存フォルダ有効=0\r\n保存フォルダ=\r\n"_s));
 }
 
 TEST_F(SettingsSave, ReplacesKeysInPlaceAndKeepsEveryOtherLine)

@@ -45,6 +45,7 @@ void FileCommands::mmFileNewClick()
     if (!askToSaveModified())
         return;
     w_.drawing_.startEmpty();
+    w_.recovery_.drawingSettled();
     w_.setLastReformPanel(false, false);
     w_.setCaptionFor({});
     w_.view_->update();
@@ -63,12 +64,18 @@ void FileCommands::mmFileOpenClick()
     loaded.lineSpacing = w_.drawing_.lineSpacing;
     if (!readFigureFile(loaded, w_.fileDialogs.MyOpenDialog2.FileName, FigureFileMode::Whole, w_.prompts_))
         return;
+    showOpened(std::move(loaded), w_.fileDialogs.MyOpenDialog2.FileName);
+    w_.recovery_.drawingSettled();
+}
+
+void FileCommands::showOpened(Drawing&& loaded, const QString& name)
+{
     // Rendered once, in the drawing read: its canvas size is one the controls take as it is.
     w_.drawing_.startFrom(std::move(loaded));
     w_.ui_.udWidth->setValue(w_.drawing_.canvasSize().width());
     w_.ui_.udHeight->setValue(w_.drawing_.canvasSize().height());
     w_.applyCanvasSize();
-    w_.setCaptionFor(w_.fileDialogs.MyOpenDialog2.FileName);
+    w_.setCaptionFor(name);
     w_.setLastReformPanel(false, false);
     w_.view_->update();
 }
@@ -82,6 +89,7 @@ bool FileCommands::writeWholeDrawing(const QString& name)
         return false;
     fileName_ = *written;
     w_.drawing_.markSaved();
+    w_.recovery_.drawingSettled();
     w_.setLastReformPanel(false, false);
     return true;
 }

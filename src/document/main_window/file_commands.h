@@ -6,6 +6,7 @@
 
 namespace molvane {
 
+class Drawing;
 class TForm1;
 
 class FileCommands {
@@ -22,6 +23,8 @@ public:
     // A file named on the command line: a partial figure file of that name in the partial-figure folder
     // wins; otherwise a .jpg or .bmp picture that exists waits to be placed.
     void openStartupFile(const QString& argument);
+    // A drawing read on its own takes the window's place, named name (none: unnamed).
+    void showOpened(Drawing&& loaded, const QString& name);
     // Before the drawing goes: asks whether to save it first; false when the user cancelled.
     bool askToSaveModified();
     // Reads the settings file into the drawing's settings and the character buttons.

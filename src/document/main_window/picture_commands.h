@@ -52,6 +52,7 @@ public:
     // placed as a picture figure named by the editor's file. The status panels are cleared afterwards.
     void sbPicLoadExClick();
     void setPictureEditor(TFormPictureEditor* editor) { pictureEditor_ = editor; }
+    TFormPictureEditor* pictureEditor() const { return pictureEditor_; }
     // The canvas menu's picture items, enabled as they can act now.
     void popupStates();
 

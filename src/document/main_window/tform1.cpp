@@ -43,6 +43,7 @@ TForm1::TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent)
     files_.setPartPicFolder(folders_.partPictures);
     updateStatusPosition({0, 0});
     files_.loadSettingsFile();
+    recovery_.setInterval(drawing_.settings.recoveryInterval);
     fileDialogs.setUp(folders_, files_.partPicFolder());
     // Every mouse event of the program first erases the cursor marks.
     qApp->installEventFilter(this);
@@ -157,6 +158,7 @@ void TForm1::closeEvent(QCloseEvent* e)
     }
     // A settings file that cannot be written is reported, but never keeps the program from closing.
     files_.saveSettingsFile();
+    recovery_.closing();
     e->accept();
 }
 

@@ -17,6 +17,7 @@
 #include "document/main_window/main_file_dialogs.h"
 #include "document/main_window/main_window_controls.h"
 #include "document/main_window/picture_commands.h"
+#include "document/main_window/recovery_backup.h"
 #include "document/main_window/text_buttons.h"
 #include "document/tool_settings.h"
 #include "platform/data_folder.h"
@@ -44,6 +45,7 @@ class TForm1 : public QMainWindow {
     friend class FileCommands;
     friend class MainWindowBuilder;
     friend class PictureCommands;
+    friend class RecoveryBackup;
     friend class TextButtons;
 
 public:
@@ -101,6 +103,7 @@ public:
     void openStartupFile(const QString& argument) { files_.openStartupFile(argument); }
     FileCommands& files() { return files_; }
     PictureCommands& pictures() { return pictures_; }
+    RecoveryBackup& recovery() { return recovery_; }
 
     // Selecting (tform1_selection.cpp).
     QRect selRange() const { return tools_.selection().range(); }
@@ -226,6 +229,7 @@ private:
     TextButtons text_{*this};
     FileCommands files_{*this};
     PictureCommands pictures_{*this};
+    RecoveryBackup recovery_{*this};
     AutoScroll autoScroll_{*this};
     ClipboardCommands clipboard_{*this};
     int continueSelect_ = 0;

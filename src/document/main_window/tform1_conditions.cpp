@@ -129,6 +129,7 @@ void TForm1::sbSetupClick()
         return;
     QString folder = files_.partPicFolder();
     environmentDialog_->applyTo(drawing_.settings, folder, folders_.partPictures);
+    recovery_.setInterval(drawing_.settings.recoveryInterval);
     if (folder != files_.partPicFolder()) {
         files_.setPartPicFolder(folder);
         // The partial-picture dialogs start in the user's folder from now on.
