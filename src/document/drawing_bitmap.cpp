@@ -7,6 +7,7 @@ RenderRecord rebuildDrawingBitmap(QImage& bitmap, const FigureList& list, const 
 {
     bitmap.fill(toQRgb(clWhite));
     Canvas canvas(bitmap);
+    canvas.setScale(options.scale);
     if (!background.isNull())
         canvas.drawImage(QRect(QPoint(0, 0), background.size()), background);
     const RenderTarget target{canvas, false, 100, settings};
@@ -21,6 +22,18 @@ RenderRecord rebuildDrawingBitmap(QImage& bitmap, const FigureList& list, const 
         recorded.update(renderFigure(f, target, render));
     }
     return recorded;
+}
+
+QImage scaledDrawingBitmap(QSize canvas, const FigureList& list, const QImage& background,
+                           const RenderSettings& settings, int scale)
+{
+    QImage bitmap(canvas * scale, QImage::Format_RGB32);
+    if (bitmap.isNull())
+        return bitmap;
+    RebuildOptions options;
+    options.scale = scale;
+    rebuildDrawingBitmap(bitmap, list, background, settings, options);
+    return bitmap;
 }
 
 } // namespace molvane

@@ -15,10 +15,17 @@ struct RebuildOptions {
     PenMode selectedMode = PenMode::Copy;
     // Selected figures being shown as a moving preview are left out unless includeSelected is set.
     bool movingSelection = false;
+    // Each canvas pixel as scale x scale pixels of the bitmap (which is that much larger): every length
+    // multiplied, fills made at that resolution from the scaled figures.
+    int scale = 1;
 };
 
 // Returns what the figures rendered recorded, the latest of each part (see RenderRecord::update).
 RenderRecord rebuildDrawingBitmap(QImage& bitmap, const FigureList& list, const QImage& background,
                                   const RenderSettings& settings, const RebuildOptions& options = {});
+
+// The drawing of a canvas of that size rendered at scale (1..8): a new bitmap, every figure drawn.
+QImage scaledDrawingBitmap(QSize canvas, const FigureList& list, const QImage& background,
+                           const RenderSettings& settings, int scale);
 
 } // namespace molvane

@@ -49,6 +49,29 @@ QPolygonF toPolygonF(const QPolygon& p)
     return f;
 }
 
+// A stroke at scale 1 is centred on the pixel its points name; scaled, the same points name the corner
+// of a block, so the stroke moves half a canvas pixel to the block's middle. Fills, text and pictures
+// cover whole blocks and stay.
+class StrokeCentre {
+public:
+    StrokeCentre(QPainter& p, int scale, bool stroked) : p_(p), on_(scale > 1 && stroked)
+    {
+        if (on_)
+            p_.translate(0.5, 0.5);
+    }
+    ~StrokeCentre()
+    {
+        if (on_)
+            p_.translate(-0.5, -0.5);
+    }
+    StrokeCentre(const StrokeCentre&) = delete;
+    StrokeCentre& operator=(const StrokeCentre&) = delete;
+
+private:
+    QPainter& p_;
+    bool on_;
+};
+
 } // namespace
 
 QImage whiteAsTransparent(const QImage& src)
@@ -127,6 +150,7 @@ QPainter& Canvas::painter()
         }
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->translate(origin_);
+        painter_->scale(scale_, scale_);
         if (clipped_)
             painter_->setClipRegion(clip_);
     }
@@ -137,6 +161,17 @@ void Canvas::setOrigin(QPoint origin)
 {
     flush();
     origin_ = origin;
+}
+
+void Canvas::setScale(int scale)
+{
+    flush();
+    scale_ = std::max(1, scale);
+}
+
+QPoint Canvas::device(QPoint at) const
+{
+    return at * scale_ + QPoint(scale_ / 2, scale_ / 2) + origin_;
 }
 
 void Canvas::setClipRegion(const QRegion& region)
@@ -198,6 +233,7 @@ void Canvas::drawPath(const QPainterPath& shape, bool filled)
     }
     QPainter& p = painter();
     applyState(p, filled);
+    const StrokeCentre centre(p, scale_, pen_.style != PenStyle::Null);
     p.drawPath(shape);
 }
 
@@ -209,6 +245,7 @@ void Canvas::strokeInPieces(const std::vector<QPainterPath>& pieces)
     // A piece whose pen-widened box misses the clip paints nothing; its length still moves the dashes on.
     const QRectF clipBox = clipped_ ? QRectF(clip_.boundingRect()) : QRectF();
     const qreal reach = pen_.width / 2.0 + 1;
+    const StrokeCentre centre(p, scale_, true);
     for (const QPainterPath& piece : pieces) {
         if (!clipped_ ||
             piece.controlPointRect().adjusted(-reach, -reach, reach, reach).intersects(clipBox)) {
@@ -325,6 +362,7 @@ void Canvas::strokePath(const QPainterPath& path)
 {
     QPainter& p = painter();
     applyState(p, false);
+    const StrokeCentre centre(p, scale_, pen_.style != PenStyle::Null);
     p.drawPath(path);
 }
 
@@ -337,7 +375,7 @@ void Canvas::fillPath(const QPainterPath& path, TColor color)
 
 TColor Canvas::pixel(QPoint at) const
 {
-    const QPoint p = at + origin_;
+    const QPoint p = device(at);
     if (!target_ || !target_->rect().contains(p))
         return kNoColour;
     return fromQRgb(reinterpret_cast<const QRgb*>(target_->constScanLine(p.y()))[p.x()]);
@@ -345,9 +383,13 @@ TColor Canvas::pixel(QPoint at) const
 
 void Canvas::setPixel(QPoint at, TColor color)
 {
-    const QPoint p = at + origin_;
+    const QPoint p = device(at);
     if (!target_ || !target_->rect().contains(p))
         return;
+    if (scale_ > 1) {
+        fillRect(QRect(at, QSize(1, 1)), color);
+        return;
+    }
     flush();
     reinterpret_cast<QRgb*>(target_->scanLine(p.y()))[p.x()] = toQRgb(color);
 }
@@ -373,7 +415,7 @@ void Canvas::floodFill(QPoint seed, TColor color)
     if (!target_)
         return;
     flush();
-    floodFillSurface(*target_, seed + origin_, toQRgb(color));
+    floodFillSurface(*target_, device(seed), toQRgb(color));
 }
 
 QList<QPolygon> flattenPath(const QPainterPath& path)

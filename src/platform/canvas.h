@@ -84,6 +84,11 @@ public:
     // A view paints a part of itself through a canvas over just that part.
     void setOrigin(QPoint origin);
     QPoint origin() const { return origin_; }
+    // Every canvas pixel becomes scale x scale image pixels: coordinates, pen widths, dashes, text and
+    // pictures are multiplied, strokes stay centred on their pixels' blocks, and flood fills and pixel
+    // reads take the middle of a pixel's block. 1 draws as it always does.
+    void setScale(int scale);
+    int scale() const { return scale_; }
 
     void setClipRegion(const QRegion& region);
     void clearClip();
@@ -167,6 +172,9 @@ private:
     QRegion clip_;
     bool clipped_ = false;
     QPoint origin_;
+    int scale_ = 1;
+    // The image pixel in the middle of a canvas pixel's block.
+    QPoint device(QPoint at) const;
     bool recording_ = false;
     QPainterPath path_;
 };

@@ -1,0 +1,78 @@
+// The drawing rendered at a scale: at 1 the drawing bitmap itself; at 4 every canvas pixel a 4 x 4
+// block, a bond's width multiplied, and a fill made at that resolution still stopping at its outline.
+
+#include "document/drawing_bitmap.h"
+
+#include <gtest/gtest.h>
+
+using namespace molvane;
+
+namespace {
+
+TFigure figure(int kind, QPoint a, QPoint b, int width = 1, int shape = 0)
+{
+    TFigure f;
+    f.kind = kind;
+    f.ends[kMainStart] = a;
+    f.ends[kMainEnd] = b;
+    f.freeEnds = f.ends;
+    f.lineWidth = width;
+    f.shape = shape;
+    return f;
+}
+
+// A bond of width 3, a stadium-shaped outline and a red fill inside it.
+FigureList sampleFigures()
+{
+    FigureList list{figure(fkSingle, {20, 30}, {120, 30}, 3), figure(fkCircle, {100, 100}, {200, 100}, 1, 4),
+                    figure(fkNuri, {150, 100}, {150, 100})};
+    list.back().fillColor = 0x0000FF; // red
+    return list;
+}
+
+int count(const QImage& image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+    return n;
+}
+
+} // namespace
+
+TEST(ScaledBitmap, AtScaleOneItIsTheDrawingBitmap)
+{
+    QImage bitmap(300, 200, QImage::Format_RGB32);
+    rebuildDrawingBitmap(bitmap, sampleFigures(), {}, {});
+    EXPECT_TRUE(scaledDrawingBitmap({300, 200}, sampleFigures(), {}, {}, 1) == bitmap);
+}
+
+TEST(ScaledBitmap, AtScaleFourABondIsFourTimesAsWideAndAFillStopsAtItsOutline)
+{
+    QImage plain(300, 200, QImage::Format_RGB32);
+    rebuildDrawingBitmap(plain, sampleFigures(), {}, {});
+    const QImage big = scaledDrawingBitmap({300, 200}, sampleFigures(), {}, {}, 4);
+    ASSERT_EQ(big.size(), QSize(1200, 800));
+
+    // Down the middle of the bond: 3 rows at 100 %, 12 at 400 %, in the blocks of those rows.
+    std::vector<int> rows, bigRows;
+    for (int y = 0; y < 200; ++y)
+        if ((plain.pixel(70, y) & 0xFFFFFF) != 0xFFFFFF)
+            rows.push_back(y);
+    for (int y = 0; y < 800; ++y)
+        if ((big.pixel(281, y) & 0xFFFFFF) != 0xFFFFFF)
+            bigRows.push_back(y);
+    ASSERT_EQ(rows.size(), 3u);
+    ASSERT_EQ(bigRows.size(), 12u);
+    EXPECT_EQ(bigRows.front(), rows.front() * 4);
+    EXPECT_EQ(bigRows.back(), rows.back() * 4 + 3);
+
+    // The fill covers sixteen times the pixels, within the outline's own rounding, and nothing outside.
+    const QRgb red = qRgb(255, 0, 0);
+    const int filled = count(plain, red), bigFilled = count(big, red);
+    ASSERT_GT(filled, 1000);
+    EXPECT_NEAR(bigFilled, 16 * filled, 16 * filled / 20);
+    EXPECT_EQ(big.pixel(150 * 4 + 2, 100 * 4 + 2) & 0xFFFFFF, red & 0xFFFFFF);
+    EXPECT_EQ(big.pixel(150 * 4, 60 * 4) & 0xFFFFFF, 0xFFFFFFu) << "the fill did not leak out";
+}
