@@ -51,6 +51,8 @@ int runEditor(int argc, char** argv, const molvane::CommandLine& command)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(molvane::kApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(molvane::kApplicationVersion));
+    // The desktop finds the menu entry, and with it the icon, of the window by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("molvane"));
     molvane::installFontSubstitutions();
     molvane::installQtTranslations(app);
 
