@@ -137,3 +137,20 @@ TEST_F(FileDropTest, FilesTheWindowCannotTakeAreRefusedWithAMessageAndOnlyFilesA
     text.setText("CH3");
     EXPECT_FALSE(dragEnter(&text));
 }
+
+// The menu entry starts "molvane %f": a figure file or a partial one named there is taken as a drop
+// would take it, without a question (the drawing is new).
+TEST_F(FileDropTest, AFigureFileOrPartialFileNamedOnTheCommandLineIsTakenLikeADrop)
+{
+    const QString drawing = writeFigures("ring.fga", FigureFileMode::Whole, {bond({20, 20}, {60, 20})});
+    form->openStartupFile(drawing);
+    EXPECT_EQ(figures().size(), 1u);
+    EXPECT_EQ(form->windowTitle(), "Molvane ～ ring.fga");
+
+    form.reset();
+    SetUp();
+    const QString part = writeFigures("elsewhere.fgb", FigureFileMode::Partial, {bond({110, 60}, {150, 60})});
+    form->openStartupFile(part);
+    EXPECT_TRUE(form->pasteFrameShown());
+    EXPECT_EQ(form->drawing().pasteList.size(), 1u);
+}
