@@ -69,11 +69,12 @@ bool isPartialFile(const QString& path)
 }
 
 // Reads a .fga or .fgb file as the window would; false (after saying why) when it is not one or
-// cannot be read in full.
-bool readInput(const QString& input, Drawing& drawing, std::FILE* messages)
+// cannot be read in full. With anyName a file of another name is read as a whole drawing (the desktop
+// may know a drawing by its format number alone).
+bool readInput(const QString& input, Drawing& drawing, std::FILE* messages, bool anyName = false)
 {
     const QString in = extensionOf(input);
-    if (in != QLatin1String("fga") && in != QLatin1String("fgb")) {
+    if (!anyName && in != QLatin1String("fga") && in != QLatin1String("fgb")) {
         say(messages, QStringLiteral("%1: not a figure file (.fga or .fgb)").arg(input));
         return false;
     }
@@ -133,7 +134,7 @@ int exportFigureFile(const QString& input, const QString& output, std::FILE* mes
 int thumbnailFigureFile(const QString& input, const QString& output, int size, std::FILE* messages)
 {
     Drawing drawing;
-    if (!readInput(input, drawing, messages))
+    if (!readInput(input, drawing, messages, true))
         return kExitFailure;
     QString why;
     if (!writePng(thumbnailOf(pictureOf(drawing, isPartialFile(input)), size), output, why))

@@ -12,8 +12,9 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 2;
 
 int exportFigureFile(const QString& input, const QString& output, std::FILE* messages);
-// The thumbnail (document/thumbnail.h) of the figure file input, written to output as PNG whatever its
-// extension. A file that cannot be read in full writes nothing.
+// The thumbnail (document/thumbnail.h) of the figure file input (a partial one when it ends in .fgb,
+// else a whole drawing), written to output as PNG whatever its extension. A file that cannot be read
+// in full writes nothing.
 int thumbnailFigureFile(const QString& input, const QString& output, int size, std::FILE* messages);
 int dumpFigureFile(const QString& input, std::FILE* out, std::FILE* messages);
 

@@ -79,7 +79,7 @@ thumbnail() { # IN OUT SIZE
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM PATH="$prefix/bin:$PATH" \
         MOLVANE_DATA_DIR="$work/data" timeout 20 $command
 }
-for pair in sample.fga:128 sample.fgb:64 sample.fga:256; do
+for pair in sample.fga:128 sample.fgb:64 drawing-without-extension:256; do
     name=${pair%%:*}
     size=${pair#*:}
     out=$work/thumb-$name-$size.png
