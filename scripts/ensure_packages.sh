@@ -4,8 +4,11 @@
 set -euo pipefail
 
 # qt6-translations-l10n puts Qt's own dialogs into Japanese; xdg-utils gives the help an opener.
+# desktop-file-utils, shared-mime-info and libglib2.0-bin (gio) check the installed menu entry and file
+# types in the tests.
 packages=(qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev fonts-noto-cjk xdg-utils libgtest-dev
-          libgmock-dev libbenchmark-dev cmake ninja-build g++ pkg-config xvfb "$@")
+          libgmock-dev libbenchmark-dev cmake ninja-build g++ pkg-config xvfb desktop-file-utils
+          shared-mime-info libglib2.0-bin "$@")
 
 missing=()
 for p in "${packages[@]}"; do

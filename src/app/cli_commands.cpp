@@ -4,6 +4,7 @@
 #include "document/figure_file_io.h"
 #include "document/figure_json.h"
 #include "document/picture_export.h"
+#include "document/thumbnail.h"
 #include "platform/atomic_file.h"
 #include "platform/stream_prompts.h"
 
@@ -29,6 +30,24 @@ QImage partialPicture(const Drawing& d)
     return image;
 }
 
+bool writePng(const QImage& image, const QString& output, QString& why)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        why = QStringLiteral("PNG encoding failed");
+        return false;
+    }
+    return writeFileAtomically(output, bytes, &why);
+}
+
+int cannotWrite(const QString& output, const QString& why, std::FILE* messages)
+{
+    say(messages, QStringLiteral("%1 に書き込めません: %2").arg(output, why));
+    return kExitFailure;
+}
+
 // .bmp, .jpg and .jpeg through the window's own picture writer, so both give the same files; .png by Qt.
 int writePicture(const QImage& image, const QString& output, std::FILE* messages)
 {
@@ -38,17 +57,40 @@ int writePicture(const QImage& image, const QString& output, std::FILE* messages
         why = written.reason;
         if (written.ok)
             return kExitOk;
-    } else {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        if (!image.save(&buffer, "PNG"))
-            why = QStringLiteral("PNG encoding failed");
-        else if (writeFileAtomically(output, bytes, &why))
-            return kExitOk;
+    } else if (writePng(image, output, why)) {
+        return kExitOk;
     }
-    say(messages, QStringLiteral("%1 に書き込めません: %2").arg(output, why));
-    return kExitFailure;
+    return cannotWrite(output, why, messages);
+}
+
+bool isPartialFile(const QString& path)
+{
+    return extensionOf(path) == QLatin1String("fgb");
+}
+
+// Reads a .fga or .fgb file as the window would; false (after saying why) when it is not one or
+// cannot be read in full. With anyName a file of another name is read as a whole drawing (the desktop
+// may know a drawing by its format number alone).
+bool readInput(const QString& input, Drawing& drawing, std::FILE* messages, bool anyName = false)
+{
+    const QString in = extensionOf(input);
+    if (!anyName && in != QLatin1String("fga") && in != QLatin1String("fgb")) {
+        say(messages, QStringLiteral("%1: not a figure file (.fga or .fgb)").arg(input));
+        return false;
+    }
+    StreamPrompts prompts(messages);
+    const FigureFileMode mode = isPartialFile(input) ? FigureFileMode::Partial : FigureFileMode::Whole;
+    if (!readFigureFile(drawing, input, mode, prompts)) {
+        say(messages, QStringLiteral("cannot read %1").arg(input));
+        return false;
+    }
+    return true;
+}
+
+// The drawing as --export renders it: the whole canvas, or a partial file's figures on their region.
+QImage pictureOf(const Drawing& drawing, bool partial)
+{
+    return partial ? partialPicture(drawing) : renderExport(drawing.bitmap(), ExportSource::wholeCanvas());
 }
 
 // Re-encodes through the writer: a whole drawing keeps its canvas, a partial file its region.
@@ -74,29 +116,30 @@ int writeFigures(Drawing& d, bool fromPartial, const QString& output, std::FILE*
 
 int exportFigureFile(const QString& input, const QString& output, std::FILE* messages)
 {
-    const QString in = extensionOf(input);
-    if (in != QLatin1String("fga") && in != QLatin1String("fgb")) {
-        say(messages, QStringLiteral("%1: not a figure file (.fga or .fgb)").arg(input));
-        return kExitFailure;
-    }
     const QString out = extensionOf(output);
     const QStringList known{"bmp", "jpg", "jpeg", "png", "fga", "fgb"};
     if (!known.contains(out)) {
         say(messages, QStringLiteral("%1: unknown output extension (use .bmp, .jpg, .png, .fga or .fgb)").arg(output));
         return kExitFailure;
     }
-    const bool partial = in == QLatin1String("fgb");
+    const bool partial = isPartialFile(input);
     Drawing drawing;
-    StreamPrompts prompts(messages);
-    if (!readFigureFile(drawing, input, partial ? FigureFileMode::Partial : FigureFileMode::Whole, prompts)) {
-        say(messages, QStringLiteral("cannot read %1").arg(input));
+    if (!readInput(input, drawing, messages))
         return kExitFailure;
-    }
     if (out == QLatin1String("fga") || out == QLatin1String("fgb"))
         return writeFigures(drawing, partial, output, messages);
-    return writePicture(partial ? partialPicture(drawing)
-                                : renderExport(drawing.bitmap(), ExportSource::wholeCanvas()),
-                        output, messages);
+    return writePicture(pictureOf(drawing, partial), output, messages);
+}
+
+int thumbnailFigureFile(const QString& input, const QString& output, int size, std::FILE* messages)
+{
+    Drawing drawing;
+    if (!readInput(input, drawing, messages, true))
+        return kExitFailure;
+    QString why;
+    if (!writePng(thumbnailOf(pictureOf(drawing, isPartialFile(input)), size), output, why))
+        return cannotWrite(output, why, messages);
+    return kExitOk;
 }
 
 int dumpFigureFile(const QString& input, std::FILE* out, std::FILE* messages)

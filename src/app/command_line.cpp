@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "document/thumbnail.h"
 #include "platform/app_info.h"
 
 namespace molvane {
@@ -28,6 +29,25 @@ CommandLine withFiles(CommandLine::Action action, const QStringList& args, int n
     return c;
 }
 
+CommandLine thumbnailCommand(const QStringList& args)
+{
+    if (args.size() != 4)
+        return error(QStringLiteral("--thumbnail takes IN OUT SIZE"));
+    bool number = false;
+    const int size = args[3].toInt(&number);
+    if (!number || size < kSmallestThumbnail || size > kLargestThumbnail)
+        return error(QStringLiteral("--thumbnail: SIZE must be a number from %1 to %2, not %3")
+                         .arg(kSmallestThumbnail)
+                         .arg(kLargestThumbnail)
+                         .arg(args[3]));
+    CommandLine c;
+    c.action = CommandLine::Action::Thumbnail;
+    c.input = args[1];
+    c.output = args[2];
+    c.size = size;
+    return c;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments)
@@ -49,31 +69,39 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return withFiles(CommandLine::Action::Export, arguments, 2);
     if (first == QLatin1String("--dump"))
         return withFiles(CommandLine::Action::Dump, arguments, 1);
+    if (first == QLatin1String("--thumbnail"))
+        return thumbnailCommand(arguments);
     if (first.startsWith(QLatin1Char('-')))
         return error(QStringLiteral("unknown option: %1").arg(first));
     if (arguments.size() > 1)
         return error(QStringLiteral("unexpected argument: %1").arg(arguments[1]));
     CommandLine c;
-    c.input = first; // a partial figure file's name, or a picture to place
+    c.input = first; // a partial figure file's name, a figure file, or a picture to place
     return c;
 }
 
 QString usageText()
 {
-    return QStringLiteral("Usage: molvane [FILE]\n"
-                          "       molvane --help | --version\n"
-                          "       molvane --export IN OUT\n"
-                          "       molvane --dump IN\n"
-                          "\n"
-                          "Molvane draws chemical structural formulas.\n"
-                          "\n"
-                          "  FILE             a partial figure file (looked up by its name in the data folder's\n"
-                          "                   部分図形ファイル folder) or a .bmp/.jpg picture to place\n"
-                          "  --export IN OUT  render the figure file IN (.fga or .fgb) without a window;\n"
-                          "                   OUT by its extension: .bmp, .jpg, .png, or .fga/.fgb to re-encode\n"
-                          "  --dump IN        print the figure file IN as one JSON document\n"
-                          "  --help           show this text and exit\n"
-                          "  --version        show the version and exit\n");
+    return QStringLiteral(
+        "Usage: molvane [FILE]\n"
+        "       molvane --help | --version\n"
+        "       molvane --export IN OUT\n"
+        "       molvane --dump IN\n"
+        "       molvane --thumbnail IN OUT SIZE\n"
+        "\n"
+        "Molvane draws chemical structural formulas.\n"
+        "\n"
+        "  FILE             a partial figure file (looked up by its name in the data folder's\n"
+        "                   部分図形ファイル folder), else a figure file (.fga) to open, a\n"
+        "                   partial figure file (.fgb) or a .bmp/.jpg picture to place\n"
+        "  --export IN OUT  render the figure file IN (.fga or .fgb) without a window;\n"
+        "                   OUT by its extension: .bmp, .jpg, .png, or .fga/.fgb to re-encode\n"
+        "  --dump IN        print the figure file IN as one JSON document\n"
+        "  --thumbnail IN OUT SIZE\n"
+        "                   write the drawn part of the figure file IN as the PNG picture OUT,\n"
+        "                   at most SIZE pixels wide and high, transparent where it is white\n"
+        "  --help           show this text and exit\n"
+        "  --version        show the version and exit\n");
 }
 
 QString versionText()

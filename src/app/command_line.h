@@ -1,6 +1,6 @@
 #pragma once
 // What the command line asks for. Parsed before any window (or display) exists, so the commands that
-// need no window (--help, --version, --export, --dump) work anywhere.
+// need no window (--help, --version, --export, --dump, --thumbnail) work anywhere.
 
 #include <QString>
 #include <QStringList>
@@ -8,10 +8,11 @@
 namespace molvane {
 
 struct CommandLine {
-    enum class Action { RunEditor, ShowHelp, ShowVersion, Export, Dump, Error };
+    enum class Action { RunEditor, ShowHelp, ShowVersion, Export, Dump, Thumbnail, Error };
     Action action = Action::RunEditor;
-    QString input;  // --export, --dump; the editor's FILE
-    QString output; // --export
+    QString input;  // --export, --dump, --thumbnail; the editor's FILE
+    QString output; // --export, --thumbnail
+    int size = 0;   // --thumbnail: the largest width and height
     QString error;  // with Action::Error: what was wrong, for stderr
 };
 

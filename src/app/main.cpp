@@ -41,6 +41,8 @@ int runHeadless(int argc, char** argv, const molvane::CommandLine& command)
     molvane::installFontSubstitutions();
     if (command.action == molvane::CommandLine::Action::Export)
         return molvane::exportFigureFile(command.input, command.output, stderr);
+    if (command.action == molvane::CommandLine::Action::Thumbnail)
+        return molvane::thumbnailFigureFile(command.input, command.output, command.size, stderr);
     return molvane::dumpFigureFile(command.input, stdout, stderr);
 }
 
@@ -49,6 +51,8 @@ int runEditor(int argc, char** argv, const molvane::CommandLine& command)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(molvane::kApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(molvane::kApplicationVersion));
+    // The desktop finds the menu entry, and with it the icon, of the window by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("molvane"));
     molvane::installFontSubstitutions();
     molvane::installQtTranslations(app);
 
@@ -77,7 +81,7 @@ int main(int argc, char** argv)
         return 2;
     case molvane::CommandLine::Action::Export:
     case molvane::CommandLine::Action::Dump:
-        return runHeadless(argc, argv, command);
+    case molvane::CommandLine::Action::Thumbnail: return runHeadless(argc, argv, command);
     case molvane::CommandLine::Action::RunEditor:
         break;
     }

@@ -1,5 +1,7 @@
 #include "dialogs/help.h"
 
+#include "platform/data_folder.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -8,9 +10,9 @@ namespace molvane {
 namespace {
 
 // The file at relativePath in folder, when it is a file (a folder of that name does not count).
-QString existingFile(const QDir& folder, const char* relativePath)
+QString existingFile(const QDir& folder, const QString& relativePath)
 {
-    const QFileInfo info(folder.absoluteFilePath(QString::fromUtf8(relativePath)));
+    const QFileInfo info(QDir::cleanPath(folder.absoluteFilePath(relativePath)));
     return info.isFile() ? info.absoluteFilePath() : QString();
 }
 
@@ -21,7 +23,9 @@ QString helpTarget(const QString& programFolder)
     if (programFolder.isEmpty())
         return {}; // not the current folder: the help belongs to the program
     const QDir folder(programFolder);
-    for (const char* candidate : {kHelpFileName, kHtmlHelpIndex}) {
+    const QString installed = QString::fromUtf8(kInstalledFilesFolder) + QLatin1Char('/');
+    for (const QString& candidate : {QString::fromUtf8(kHelpFileName), QString::fromUtf8(kHtmlHelpIndex),
+                                     installed + QString::fromUtf8(kHtmlHelpIndex)}) {
         const QString path = existingFile(folder, candidate);
         if (!path.isEmpty())
             return path;

@@ -24,6 +24,12 @@ bool isWritableFolder(const QString& path)
 
 } // namespace
 
+bool isInstalledProgram(const QString& programFolder)
+{
+    return !programFolder.isEmpty() &&
+           QFileInfo(QDir(programFolder).filePath(QString::fromUtf8(kInstalledFilesFolder))).isDir();
+}
+
 QString locateDataFolder(const QString& programFolder)
 {
     return locateDataFolder(programFolder, isWritableFolder);
@@ -35,7 +41,8 @@ QString locateDataFolder(const QString& programFolder, const std::function<bool(
     if (!overridden.isEmpty())
         return QDir::cleanPath(QDir(overridden).absolutePath());
     const QString beside = QDir(programFolder).filePath(QStringLiteral("Molvane"));
-    if (QFileInfo::exists(beside) ? isWritable(beside) : isWritable(programFolder))
+    if (!isInstalledProgram(programFolder) &&
+        (QFileInfo::exists(beside) ? isWritable(beside) : isWritable(programFolder)))
         return QDir::cleanPath(beside);
     return QDir::cleanPath(xdgDataHome() + QStringLiteral("/Molvane"));
 }

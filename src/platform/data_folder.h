@@ -1,8 +1,8 @@
 #pragma once
 // Where the program keeps its own files: the settings file and the four default folders.
 // The program's folder + "Molvane" when the program's folder is writable (a portable install keeps
-// everything beside the program); otherwise $XDG_DATA_HOME/Molvane (~/.local/share/Molvane).
-// The environment variable MOLVANE_DATA_DIR overrides both.
+// everything beside the program) and the program is not installed; otherwise $XDG_DATA_HOME/Molvane
+// (~/.local/share/Molvane). The environment variable MOLVANE_DATA_DIR overrides both.
 
 #include <QString>
 #include <functional>
@@ -19,6 +19,11 @@ struct DataFolders {
     QString pictures;      // root + "/画像ファイル"
     QString partPictures;  // root + "/部分画像ファイル"
 };
+
+// An installed program lies in PREFIX/bin with its own files (the help) in PREFIX/share/molvane, the
+// folder given here relative to the program's folder.
+inline constexpr const char* kInstalledFilesFolder = "../share/molvane";
+bool isInstalledProgram(const QString& programFolder);
 
 // programFolder is the folder of the running executable.
 QString locateDataFolder(const QString& programFolder);

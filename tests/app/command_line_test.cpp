@@ -44,3 +44,18 @@ TEST(CommandLine, ExportAndDumpTakeTheirFiles)
     EXPECT_EQ(parseCommandLine({"--dump"}).action, CommandLine::Action::Error);
     EXPECT_EQ(parseCommandLine({"--dump", "a", "b"}).action, CommandLine::Action::Error);
 }
+
+// File managers run "molvane --thumbnail %i %o %s": the size must be a size.
+TEST(CommandLine, ThumbnailTakesItsFilesAndASizeItCanMake)
+{
+    const CommandLine t = parseCommandLine({"--thumbnail", "in.fga", "out.png", "256"});
+    EXPECT_EQ(t.action, CommandLine::Action::Thumbnail);
+    EXPECT_EQ(t.input, "in.fga");
+    EXPECT_EQ(t.output, "out.png");
+    EXPECT_EQ(t.size, 256);
+    for (const QStringList& bad : {QStringList{"--thumbnail", "in.fga", "out.png"},
+                                   QStringList{"--thumbnail", "in.fga", "out.png", "0"},
+                                   QStringList{"--thumbnail", "in.fga", "out.png", "big"},
+                                   QStringList{"--thumbnail", "in.fga", "out.png", "99999"}})
+        EXPECT_EQ(parseCommandLine(bad).action, CommandLine::Action::Error) << bad.join(' ').toStdString();
+}

@@ -73,6 +73,17 @@ TEST_F(HelpFolder, HtmlHelpWhenTheCompiledHelpIsMissing)
     EXPECT_EQ(helpTarget(folder()), pathOf(kIndexPath));
 }
 
+// An installed program (PREFIX/bin) finds the help installed in PREFIX/share/molvane; help beside the
+// program still comes first.
+TEST_F(HelpFolder, TheInstalledHelpIsFoundFromTheProgramsBinFolder)
+{
+    writeFile("share/molvane/help/index.html");
+    ASSERT_TRUE(QDir().mkpath(pathOf("bin")));
+    EXPECT_EQ(helpTarget(pathOf("bin")), pathOf("share/molvane/help/index.html"));
+    writeFile("bin/help/index.html");
+    EXPECT_EQ(helpTarget(pathOf("bin")), pathOf("bin/help/index.html"));
+}
+
 TEST_F(HelpFolder, NothingWhenNeitherIsPresent)
 {
     writeFile(QStringLiteral("help/other.html"));

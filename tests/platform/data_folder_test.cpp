@@ -65,6 +65,21 @@ TEST(DataFolder, AReadOnlyProgramFolderUsesTheUsersDataHome)
               home.path() + "/Molvane");
 }
 
+// PREFIX/bin beside PREFIX/share/molvane is an installed program: even a prefix the user may write to
+// (~/.local, a test's folder) keeps the data in the user's data home, never in bin/.
+TEST(DataFolder, AnInstalledProgramUsesTheUsersDataHomeEvenInAWritablePrefix)
+{
+    QTemporaryDir home, prefix;
+    ScopedEnv env(kDataFolderVariable, QByteArray());
+    ScopedEnv xdg("XDG_DATA_HOME", home.path().toLocal8Bit());
+    const QString bin = QDir(prefix.path()).filePath("bin");
+    ASSERT_TRUE(QDir().mkpath(bin));
+    EXPECT_EQ(locateDataFolder(bin), QDir(bin).filePath("Molvane")) << "a portable folder before installing";
+    ASSERT_TRUE(QDir().mkpath(QDir(prefix.path()).filePath("share/molvane")));
+    EXPECT_TRUE(isInstalledProgram(bin));
+    EXPECT_EQ(locateDataFolder(bin), home.path() + "/Molvane");
+}
+
 TEST(DataFolder, CreatesTheFourFoldersWithTheirJapaneseNames)
 {
     QTemporaryDir dir;

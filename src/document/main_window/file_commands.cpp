@@ -58,13 +58,20 @@ void FileCommands::mmFileOpenClick()
     w_.fileDialogs.MyOpenDialog2.FileName = fileName_;
     if (!w_.fileDialogs.MyOpenDialog2.Execute(w_.prompts_))
         return;
+    openDrawing(w_.fileDialogs.MyOpenDialog2.FileName, false);
+}
+
+void FileCommands::openDrawing(const QString& path, bool ask)
+{
+    if (ask && !askToSaveModified())
+        return;
     // The file is read on its own first: a file that turns out damaged must not cost the drawing.
     Drawing loaded;
     loaded.settings = w_.drawing_.settings;
     loaded.lineSpacing = w_.drawing_.lineSpacing;
-    if (!readFigureFile(loaded, w_.fileDialogs.MyOpenDialog2.FileName, FigureFileMode::Whole, w_.prompts_))
+    if (!readFigureFile(loaded, path, FigureFileMode::Whole, w_.prompts_))
         return;
-    showOpened(std::move(loaded), w_.fileDialogs.MyOpenDialog2.FileName);
+    showOpened(std::move(loaded), path);
     w_.recovery_.drawingSettled();
 }
 
@@ -128,7 +135,12 @@ void FileCommands::sbLoadClick()
     if (!w_.fileDialogs.MyOpenDialog1.Execute(w_.prompts_))
         return;
     w_.tools_.ignoreNextRelease(w_.fileDialogs.MyOpenDialog1.closedByDoubleClick());
-    lastPartialName_ = w_.fileDialogs.MyOpenDialog1.FileName;
+    openPartialFile(w_.fileDialogs.MyOpenDialog1.FileName);
+}
+
+void FileCommands::openPartialFile(const QString& path)
+{
+    lastPartialName_ = path;
     w_.drawing_.pasteList.clear();
     if (!readFigureFile(w_.drawing_, lastPartialName_, FigureFileMode::Partial, w_.prompts_)) {
         w_.drawing_.pasteList.clear();
@@ -189,16 +201,25 @@ void FileCommands::openStartupFile(const QString& argument)
             w_.drawing_.pasteList.clear();
         return;
     }
-    const QString ext = QFileInfo(argument).suffix().toLower();
-    if ((ext != u("jpg") && ext != u("bmp")) || !QFileInfo::exists(argument))
+    if (!QFileInfo::exists(argument))
         return;
-    const DecodedImage picture = loadPictureFile(argument);
+    const QString ext = QFileInfo(argument).suffix().toLower();
+    if (ext == u("fga"))
+        openDrawing(argument, false);
+    else if (ext == u("fgb"))
+        openPartialFile(argument);
+    else if (ext == u("jpg") || ext == u("bmp"))
+        openPictureFile(argument);
+}
+
+void FileCommands::openPictureFile(const QString& path)
+{
+    const DecodedImage picture = loadPictureFile(path);
     if (!picture.ok()) {
-        w_.prompts_.message(pictureLoadMessage(argument, picture.error), MessageType::Error,
-                            MessageButtons::Ok);
+        w_.prompts_.message(pictureLoadMessage(path, picture.error), MessageType::Error, MessageButtons::Ok);
         return;
     }
-    w_.pictures_.showLoadedPicture(picture.image, argument);
+    w_.pictures_.showLoadedPicture(picture.image, path);
 }
 
 void FileCommands::loadSettingsFile()

@@ -21,10 +21,18 @@ public:
     void sbSaveClick();
     void mmChangeDataClick();
     // A file named on the command line: a partial figure file of that name in the partial-figure folder
-    // wins; otherwise a .jpg or .bmp picture that exists waits to be placed.
+    // wins; otherwise a figure file (.fga) that exists opens, a partial figure file (.fgb) that exists
+    // waits in the paste frame, and a .jpg or .bmp picture that exists waits to be placed.
     void openStartupFile(const QString& argument);
     // A drawing read on its own takes the window's place, named name (none: unnamed).
     void showOpened(Drawing&& loaded, const QString& name);
+    // The drawing of path replaces this one (after the question about an unsaved drawing when ask);
+    // a file that cannot be read leaves the drawing as it was.
+    void openDrawing(const QString& path, bool ask);
+    // The figures of the partial figure file path wait in the paste frame.
+    void openPartialFile(const QString& path);
+    // The picture file path waits to be placed; a picture that cannot be loaded is reported.
+    void openPictureFile(const QString& path);
     // Before the drawing goes: asks whether to save it first; false when the user cancelled.
     bool askToSaveModified();
     // Reads the settings file into the drawing's settings and the character buttons.

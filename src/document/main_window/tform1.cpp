@@ -24,6 +24,7 @@ TForm1::TForm1(Prompts& prompts, const DataFolders& folders, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setCaptionFor({});
+    setAcceptDrops(true);
 
     MainWindowBuilder(*this).build();
 

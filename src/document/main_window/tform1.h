@@ -14,6 +14,7 @@
 #include "document/main_window/clipboard_commands.h"
 #include "document/main_window/drawing_style_state.h"
 #include "document/main_window/file_commands.h"
+#include "document/main_window/file_drop.h"
 #include "document/main_window/main_file_dialogs.h"
 #include "document/main_window/main_window_controls.h"
 #include "document/main_window/picture_commands.h"
@@ -165,6 +166,9 @@ protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // Files dropped from a file manager (file_drop.h).
+    void dragEnterEvent(QDragEnterEvent* e) override { fileDrop_.dragEnter(e); }
+    void dropEvent(QDropEvent* e) override { fileDrop_.drop(e); }
     bool keyForThisWindow(QObject* watched) const;
 
 private:
@@ -228,6 +232,7 @@ private:
     bool lastReformArmed_ = false;
     TextButtons text_{*this};
     FileCommands files_{*this};
+    FileDrop fileDrop_{files_, prompts_};
     PictureCommands pictures_{*this};
     RecoveryBackup recovery_{*this};
     AutoScroll autoScroll_{*this};
