@@ -204,8 +204,9 @@ void FileCommands::openStartupFile(const QString& argument)
     if (!QFileInfo::exists(argument))
         return;
     const QString ext = QFileInfo(argument).suffix().toLower();
+    // A drawing restored at start is not given up without the question.
     if (ext == u("fga"))
-        openDrawing(argument, false);
+        openDrawing(argument, true);
     else if (ext == u("fgb"))
         openPartialFile(argument);
     else if (ext == u("jpg") || ext == u("bmp"))
