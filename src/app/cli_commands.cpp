@@ -1,6 +1,7 @@
 #include "app/cli_commands.h"
 
 #include "document/drawing.h"
+#include "document/drawing_bitmap.h"
 #include "document/figure_file_io.h"
 #include "document/figure_json.h"
 #include "document/picture_export.h"
@@ -114,7 +115,27 @@ int writeFigures(Drawing& d, bool fromPartial, const QString& output, std::FILE*
 
 } // namespace
 
-int exportFigureFile(const QString& input, const QString& output, std::FILE* messages)
+// The drawing rendered at a scale, as a PNG with its resolution: the whole canvas, or a partial
+// file's figures on their region.
+int writeScaledPng(const Drawing& drawing, bool partial, int scale, const QString& output,
+                   std::FILE* messages)
+{
+    const QImage picture =
+        partial ? scaledDrawingBitmap(
+                      QSize(drawing.keptRegion.width, drawing.keptRegion.height).expandedTo({1, 1}),
+                      drawing.pasteList, {}, drawing.renderSettings(), scale)
+                : scaledDrawingBitmap(drawing.canvasSize(), drawing.figures, drawing.background,
+                                      drawing.renderSettings(), scale);
+    if (picture.isNull())
+        return cannotWrite(output, QStringLiteral("the picture would be too large"), messages);
+    const QByteArray bytes = encodeScaledPng(picture, scale);
+    QString why = QStringLiteral("PNG encoding failed");
+    if (bytes.isEmpty() || !writeFileAtomically(output, bytes, &why))
+        return cannotWrite(output, why, messages);
+    return kExitOk;
+}
+
+int exportFigureFile(const QString& input, const QString& output, std::FILE* messages, int scale)
 {
     const QString out = extensionOf(output);
     const QStringList known{"bmp", "jpg", "jpeg", "png", "fga", "fgb"};
@@ -128,6 +149,8 @@ int exportFigureFile(const QString& input, const QString& output, std::FILE* mes
         return kExitFailure;
     if (out == QLatin1String("fga") || out == QLatin1String("fgb"))
         return writeFigures(drawing, partial, output, messages);
+    if (scale > 1)
+        return writeScaledPng(drawing, partial, scale, output, messages);
     return writePicture(pictureOf(drawing, partial), output, messages);
 }
 

@@ -11,7 +11,8 @@ namespace molvane {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 2;
 
-int exportFigureFile(const QString& input, const QString& output, std::FILE* messages);
+// scale > 1 (only for a .png output): each canvas pixel as scale x scale pixels.
+int exportFigureFile(const QString& input, const QString& output, std::FILE* messages, int scale = 1);
 // The thumbnail (document/thumbnail.h) of the figure file input (a partial one when it ends in .fgb,
 // else a whole drawing), written to output as PNG whatever its extension. A file that cannot be read
 // in full writes nothing.

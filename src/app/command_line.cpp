@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "document/picture_export.h"
+
 #include "document/thumbnail.h"
 #include "platform/app_info.h"
 
@@ -26,6 +28,27 @@ CommandLine withFiles(CommandLine::Action action, const QStringList& args, int n
     c.input = args[1];
     if (needed == 2)
         c.output = args[2];
+    return c;
+}
+
+// --export IN OUT [--scale S]: the scale only for a PNG.
+CommandLine exportCommand(QStringList args)
+{
+    int scale = 1;
+    if (const qsizetype at = args.indexOf(QLatin1String("--scale")); at >= 0) {
+        bool number = false;
+        scale = at + 1 < args.size() ? args[at + 1].toInt(&number) : 0;
+        if (!number || scale < kSmallestExportScale || scale > kLargestExportScale)
+            return error(QStringLiteral("--scale takes a number from %1 to %2")
+                             .arg(kSmallestExportScale)
+                             .arg(kLargestExportScale));
+        args.remove(at, 2);
+    }
+    CommandLine c = withFiles(CommandLine::Action::Export, args, 2);
+    if (c.action == CommandLine::Action::Export && scale != 1 &&
+        !c.output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        return error(QStringLiteral("--scale is for a .png output"));
+    c.scale = scale;
     return c;
 }
 
@@ -66,7 +89,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return c;
     }
     if (first == QLatin1String("--export"))
-        return withFiles(CommandLine::Action::Export, arguments, 2);
+        return exportCommand(arguments);
     if (first == QLatin1String("--dump"))
         return withFiles(CommandLine::Action::Dump, arguments, 1);
     if (first == QLatin1String("--thumbnail"))
@@ -85,7 +108,7 @@ QString usageText()
     return QStringLiteral(
         "Usage: molvane [FILE]\n"
         "       molvane --help | --version\n"
-        "       molvane --export IN OUT\n"
+        "       molvane --export IN OUT [--scale S]\n"
         "       molvane --dump IN\n"
         "       molvane --thumbnail IN OUT SIZE\n"
         "\n"
@@ -96,6 +119,8 @@ QString usageText()
         "                   partial figure file (.fgb) or a .bmp/.jpg picture to place\n"
         "  --export IN OUT  render the figure file IN (.fga or .fgb) without a window;\n"
         "                   OUT by its extension: .bmp, .jpg, .png, or .fga/.fgb to re-encode\n"
+        "  --scale S        with a .png OUT: each canvas pixel as S x S pixels (1 to 8), the\n"
+        "                   resolution stored as 96 x S dots per inch\n"
         "  --dump IN        print the figure file IN as one JSON document\n"
         "  --thumbnail IN OUT SIZE\n"
         "                   write the drawn part of the figure file IN as the PNG picture OUT,\n"

@@ -13,6 +13,7 @@ struct CommandLine {
     QString input;  // --export, --dump, --thumbnail; the editor's FILE
     QString output; // --export, --thumbnail
     int size = 0;   // --thumbnail: the largest width and height
+    int scale = 1;  // --export ... --scale S: each canvas pixel as S x S pixels of a PNG
     QString error;  // with Action::Error: what was wrong, for stderr
 };
 

@@ -40,7 +40,7 @@ int runHeadless(int argc, char** argv, const molvane::CommandLine& command)
     QGuiApplication app(argc, argv);
     molvane::installFontSubstitutions();
     if (command.action == molvane::CommandLine::Action::Export)
-        return molvane::exportFigureFile(command.input, command.output, stderr);
+        return molvane::exportFigureFile(command.input, command.output, stderr, command.scale);
     if (command.action == molvane::CommandLine::Action::Thumbnail)
         return molvane::thumbnailFigureFile(command.input, command.output, command.size, stderr);
     return molvane::dumpFigureFile(command.input, stdout, stderr);

@@ -1,5 +1,7 @@
 #include "document/drawing_bitmap.h"
 
+#include "platform/image_codec_result.h"
+
 namespace molvane {
 
 RenderRecord rebuildDrawingBitmap(QImage& bitmap, const FigureList& list, const QImage& background,
@@ -27,6 +29,10 @@ RenderRecord rebuildDrawingBitmap(QImage& bitmap, const FigureList& list, const 
 QImage scaledDrawingBitmap(QSize canvas, const FigureList& list, const QImage& background,
                            const RenderSettings& settings, int scale)
 {
+    // The default canvas at 8 times fits; a picture much larger is refused rather than risked.
+    const qint64 width = qint64(canvas.width()) * scale, height = qint64(canvas.height()) * scale;
+    if (width > kMaxPictureDimension || height > kMaxPictureDimension || width * height > kMaxScaledPixels)
+        return {};
     QImage bitmap(canvas * scale, QImage::Format_RGB32);
     if (bitmap.isNull())
         return bitmap;

@@ -24,7 +24,11 @@ struct RebuildOptions {
 RenderRecord rebuildDrawingBitmap(QImage& bitmap, const FigureList& list, const QImage& background,
                                   const RenderSettings& settings, const RebuildOptions& options = {});
 
-// The drawing of a canvas of that size rendered at scale (1..8): a new bitmap, every figure drawn.
+// The most pixels a drawing is rendered with at a scale (the default canvas at 8 times has 96 million).
+inline constexpr qint64 kMaxScaledPixels = 100'000'000;
+
+// The drawing of a canvas of that size rendered at scale (1..8): a new bitmap, every figure drawn; null
+// when it would have more than kMaxScaledPixels or a side beyond kMaxPictureDimension.
 QImage scaledDrawingBitmap(QSize canvas, const FigureList& list, const QImage& background,
                            const RenderSettings& settings, int scale);
 

@@ -7,10 +7,13 @@
 #include "platform/jpeg_codec.h"
 #include "platform/tcolor.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -57,12 +60,13 @@ QPainterPath lassoPath(const QPolygon& outline, int zoom, QPoint origin)
 
 } // namespace
 
-QImage renderExport(const QImage& bitmap, const ExportSource& source)
+QImage renderExport(const QImage& bitmap, const ExportSource& source, int scale)
 {
     const bool lasso = source.kind == ExportSource::Kind::Lasso;
+    const QRect canvasRange = viewRangeToCanvas(source.viewRange, source.zoom);
     const QRect range = source.kind == ExportSource::Kind::WholeCanvas
                             ? bitmap.rect()
-                            : viewRangeToCanvas(source.viewRange, source.zoom);
+                            : QRect(canvasRange.topLeft() * scale, canvasRange.size() * scale);
     if (range.isEmpty() || !pictureSizeError(range.width(), range.height()).isEmpty())
         return {};
     const QRect inside = range & bitmap.rect();
@@ -75,7 +79,8 @@ QImage renderExport(const QImage& bitmap, const ExportSource& source)
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (lasso)
-        painter.setClipPath(lassoPath(source.lasso, source.zoom, range.topLeft()));
+        painter.setClipPath(QTransform::fromScale(scale, scale)
+                                .map(lassoPath(source.lasso, source.zoom, canvasRange.topLeft())));
     painter.drawImage(inside.topLeft() - range.topLeft(), bitmap, inside);
     return picture;
 }
@@ -136,6 +141,20 @@ PictureWriteResult writePictureFile(const QImage& picture, const QString& path)
         return {false, why.isEmpty() ? text : text + QStringLiteral("\n") + why, why};
     }
     return {true, {}, {}};
+}
+
+QByteArray encodeScaledPng(QImage picture, int scale)
+{
+    // Printed at the size the drawing has on screen: 96 dots per inch for each canvas pixel.
+    const int dotsPerMetre = int(std::lround(96.0 * scale / 0.0254));
+    picture.setDotsPerMeterX(dotsPerMetre);
+    picture.setDotsPerMeterY(dotsPerMetre);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG"))
+        return {};
+    return bytes;
 }
 
 } // namespace molvane

@@ -45,7 +45,17 @@ struct ExportSource {
 // aliased odd-even fill of its outline (converted to canvas pixels like the range) covers, the pixels
 // the selection judges figures by; the rest stays white. Null when the range is empty or larger than
 // any picture may be (see image_codec_result.h).
-QImage renderExport(const QImage& bitmap, const ExportSource& source);
+// At a scale the bitmap is the drawing rendered at that scale (see drawing_bitmap.h) and the range's
+// canvas pixels become scale x scale pixels each.
+QImage renderExport(const QImage& bitmap, const ExportSource& source, int scale = 1);
+
+// The scales a high-resolution picture is made at.
+inline constexpr int kSmallestExportScale = 1;
+inline constexpr int kLargestExportScale = 8;
+
+// A PNG file of a picture made at a scale, its resolution stored as 96 x scale dots per inch, so it
+// prints at the drawing's size on screen; empty when it could not be encoded.
+QByteArray encodeScaledPng(QImage picture, int scale);
 
 // Writing a picture file, told by the lower-cased extension: ".bmp" as a 24-bit uncompressed BMP,
 // ".jpg" or ".jpeg" as a quality-100 baseline JPEG. Any other extension writes nothing. The file is

@@ -45,6 +45,22 @@ TEST(CommandLine, ExportAndDumpTakeTheirFiles)
     EXPECT_EQ(parseCommandLine({"--dump", "a", "b"}).action, CommandLine::Action::Error);
 }
 
+TEST(CommandLine, AScaleIsForAPngFromOneToEight)
+{
+    const CommandLine e = parseCommandLine({"--export", "in.fga", "out.png", "--scale", "4"});
+    EXPECT_EQ(e.action, CommandLine::Action::Export);
+    EXPECT_EQ(e.output, "out.png");
+    EXPECT_EQ(e.scale, 4);
+    EXPECT_EQ(parseCommandLine({"--export", "--scale", "2", "in.fga", "out.PNG"}).scale, 2);
+    EXPECT_EQ(parseCommandLine({"--export", "in.fga", "out.png"}).scale, 1);
+    for (const QStringList& wrong : {QStringList{"--export", "in.fga", "out.png", "--scale", "9"},
+                                     QStringList{"--export", "in.fga", "out.png", "--scale", "0"},
+                                     QStringList{"--export", "in.fga", "out.png", "--scale"},
+                                     QStringList{"--export", "in.fga", "out.bmp", "--scale", "2"}})
+        EXPECT_EQ(parseCommandLine(wrong).action, CommandLine::Action::Error)
+            << wrong.join(' ').toStdString();
+}
+
 // File managers run "molvane --thumbnail %i %o %s": the size must be a size.
 TEST(CommandLine, ThumbnailTakesItsFilesAndASizeItCanMake)
 {

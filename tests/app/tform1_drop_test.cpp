@@ -116,8 +116,8 @@ TEST_F(FileDropTest, FilesTheWindowCannotTakeAreRefusedWithAMessageAndOnlyFilesA
     drawSomething();
     writePicture("photo.png");
     prompts.expectBeep(BeepKind::Warning);
-    prompts.expectMessage("photo.png は開けません。\n図形ファイル (*.fga)、部分図形ファイル (*.fgb)、"
-                          "画像ファイル (*.bmp, *.jpg) をドロップしてください。",
+    prompts.expectMessage("photo.png は開けません。\n図形ファイル（*.fga），部分図形ファイル（*.fgb），"
+                          "画像ファイル（*.bmp，*.jpg）をドロップして下さい。",
                           MessageType::Warning, MessageButtons::Ok, Answer::Ok);
     drop({"photo.png", "notes.txt"});
     EXPECT_EQ(prompts.pendingCount(), 0);

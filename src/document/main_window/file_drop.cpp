@@ -38,8 +38,8 @@ QStringList droppedFiles(const QMimeData* data)
 QString refusedDropMessage(const QStringList& files)
 {
     const QString name = files.isEmpty() ? QString() : QFileInfo(files.first()).fileName();
-    return QStringLiteral("%1 は開けません。\n図形ファイル (*.fga)、部分図形ファイル (*.fgb)、"
-                          "画像ファイル (*.bmp, *.jpg) をドロップしてください。")
+    return QStringLiteral("%1 は開けません。\n図形ファイル（*.fga），部分図形ファイル（*.fgb），"
+                          "画像ファイル（*.bmp，*.jpg）をドロップして下さい。")
         .arg(name);
 }
 
