@@ -75,6 +75,31 @@ TEST_F(PictureCommandsTest,
     EXPECT_EQ(readBack(QDir(form->files().partPicFolder()).filePath("ring.bmp")), expected);
 }
 
+TEST_F(PictureCommandsTest, AHighResolutionPictureIsAPngAtTheScaleAskedForAndOtherScalesAreRefused)
+{
+    QAction* save = form->findChild<QAction*>("mmPicSaveHighRes");
+    bond({40, 40}, {200, 40});
+    prompts.expectInput(u("倍率（2，4，8）"), u("3"))
+        .expectMessage(u("倍率は 2，4，8 のどれかを入力して下さい。"), MessageType::Error, MessageButtons::Ok,
+                       Answer::Ok);
+    save->trigger();
+    prompts.expectInput(u("倍率（2，4，8）"), u("4"))
+        .expectFileDialog(u("高解像度画像として保存"), chosen(dir.filePath("big.png")));
+    save->trigger();
+    const QImage big(dir.filePath("big.png"));
+    ASSERT_EQ(big.size(), form->drawing().canvasSize() * 4);
+    EXPECT_NEAR(big.dotsPerMeterX() * 0.0254, 384, 1);
+    // The bond is four times as thick as on the canvas.
+    int thin = 0, thick = 0;
+    for (int y = 0; y < form->drawing().canvasSize().height(); ++y)
+        thin += qGray(form->drawing().bitmap().pixel(120, y)) < 128;
+    for (int y = 0; y < big.height(); ++y)
+        thick += qGray(big.pixel(120 * 4 + 2, y)) < 128;
+    ASSERT_GT(thin, 0);
+    EXPECT_EQ(thick, 4 * thin);
+    EXPECT_EQ(prompts.pendingCount(), 0);
+}
+
 TEST_F(PictureCommandsTest, TheWholeCanvasSavesAsJpegOrBmpAndAnUnknownTypeIsRefusedWithNothingWritten)
 {
     QAction* save = form->findChild<QAction*>("mmPicSaveAs");

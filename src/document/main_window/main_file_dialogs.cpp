@@ -29,6 +29,7 @@ void MainFileDialogs::setUp(const DataFolders& folders, const QString& partPictu
     setUpOne(MyOpenPictureDialog2, "画像ファイルを開く", folders.pictures, kPictureFilter, 3, "bmp");
     setUpOne(MySavePictureDialog2, "画像ファイルとして名前を付けて保存", folders.pictures, kPictureFilter, 3, "bmp");
     setUpOne(MyOpenPictureDialog3, "見本画像として開く", partPictures, kPictureFilter, 3, "bmp");
+    setUpOne(MySavePngDialog, "高解像度画像として保存", folders.pictures, "PNG 画像 (*.png)|*.png", 1, "png");
 }
 
 } // namespace molvane

@@ -12,6 +12,7 @@ struct MainFileDialogs {
     TMySaveDialog MySaveDialog1, MySaveDialog2;
     TMyOpenPictureDialog MyOpenPictureDialog1, MyOpenPictureDialog2, MyOpenPictureDialog3;
     TMySavePictureDialog MySavePictureDialog1, MySavePictureDialog2;
+    TMySaveDialog MySavePngDialog; // a picture at a higher resolution
 
     // partPictures: the partial-picture folder the settings file remembers.
     void setUp(const DataFolders& folders, const QString& partPictures);

@@ -59,6 +59,9 @@ void MainWindowBuilder::buildMenus()
                                   hinted(texts::kPicOpen, texts::kPicOpenHint), QKeySequence("Ctrl+P"));
     QAction* picSave = menuAction(file, "mmPicSaveAs", texts::kPicSaveAs,
                                   hinted(texts::kPicSaveAs, texts::kPicSaveAsHint), QKeySequence("Ctrl+G"));
+    QAction* highRes = menuAction(file, "mmPicSaveHighRes", texts::kPicSaveHighRes,
+                                  u("高解像度画像として保存") + u(texts::kPicSaveHighResHint));
+    QObject::connect(highRes, &QAction::triggered, &w_, [w = &w_] { w->pictures().mmPicSaveHighResClick(); });
     file->addSeparator();
     QAction* init = menuAction(file, "mmInitParam", texts::kInitParam,
                                u(texts::kInitParam) + u(texts::kInitParamHint), QKeySequence("Ctrl+W"));

@@ -28,6 +28,13 @@ inline constexpr const char* kPicOpen = "画像を開く(&P)";
 inline constexpr const char* kPicOpenHint =
     " … 画像ファイルを開きます。 ※「画像ファイル」とは，キャンバス全体を１つの画像として保存したファイルです。";
 inline constexpr const char* kPicSaveAs = "画像として保存(&G)";
+inline constexpr const char* kPicSaveHighRes = "高解像度画像として保存…";
+inline constexpr const char* kPicSaveHighResHint =
+    " … キャンバス全体（範囲を選択しているときはその範囲）を，2倍・4倍・8倍の大きさの PNG "
+    "画像として保存します。 印刷や文書に貼るときに使います。";
+inline constexpr const char* kScalePrompt = "倍率（2，4，8）";
+inline constexpr const char* kScaleWrong = "倍率は 2，4，8 のどれかを入力して下さい。";
+inline constexpr const char* kScaledTooLarge = "画像が大きすぎるため，この倍率では保存できません。";
 inline constexpr const char* kPicSaveAsHint =
     " … 画像ファイルとして，名前を付けて保存します。 ※「画像ファイル」とは，キャンバス全体を１つの画像として保存したファイルです。";
 inline constexpr const char* kInitParam = "描画条件を初期化";

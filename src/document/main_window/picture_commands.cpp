@@ -1,4 +1,7 @@
 #include "document/main_window/picture_commands.h"
+#include "document/drawing_bitmap.h"
+#include "document/main_window/main_window_texts.h"
+#include "platform/atomic_file.h"
 
 #include "picture_editor/tform_picture_editor.h"
 
@@ -20,6 +23,11 @@
 namespace molvane {
 
 namespace {
+
+QString u(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 // The clipboard holds a picture in some form (decoded or encoded): the paste may try it.
 bool offersPicture(const QMimeData* data)
@@ -77,6 +85,41 @@ void PictureCommands::mmPicSaveAsClick()
     if (w_.drawing_.figures.empty() || !choosePath(w_.fileDialogs.MySavePictureDialog2, lastPicturePath_))
         return;
     writePicture(ExportSource::wholeCanvas(), lastPicturePath_);
+    endSelection();
+}
+
+void PictureCommands::mmPicSaveHighResClick()
+{
+    if (w_.drawing_.figures.empty())
+        return;
+    const std::optional<QString> typed =
+        w_.prompts_.inputBox(u("高解像度画像として保存"), u(texts::kScalePrompt), QStringLiteral("4"));
+    if (!typed)
+        return;
+    const int scale = typed->trimmed().toInt();
+    if (scale != 2 && scale != 4 && scale != 8) {
+        w_.prompts_.message(u(texts::kScaleWrong), MessageType::Error, MessageButtons::Ok);
+        return;
+    }
+    TMySaveDialog& dialog = w_.fileDialogs.MySavePngDialog;
+    dialog.FileName = lastHighResPath_;
+    if (!dialog.Execute(w_.prompts_))
+        return;
+    w_.tools_.ignoreNextRelease(dialog.closedByDoubleClick());
+    lastHighResPath_ = dialog.FileName;
+    const Drawing& d = w_.drawing_;
+    const QImage bitmap =
+        scaledDrawingBitmap(d.canvasSize(), d.figures, d.background, d.renderSettings(), scale);
+    const QImage picture = bitmap.isNull() ? QImage() : renderExport(bitmap, selectedSource(), scale);
+    if (picture.isNull()) {
+        w_.prompts_.message(u(texts::kScaledTooLarge), MessageType::Error, MessageButtons::Ok);
+        return;
+    }
+    QString why = QStringLiteral("PNG");
+    const QByteArray bytes = encodeScaledPng(picture, scale);
+    if (bytes.isEmpty() || !writeFileAtomically(lastHighResPath_, bytes, &why))
+        w_.prompts_.message(u("%1 に書き込めません\n%2").arg(lastHighResPath_, why), MessageType::Error,
+                            MessageButtons::Ok);
     endSelection();
 }
 

@@ -23,6 +23,8 @@ public:
 
     // "画像として保存(&G)": the whole canvas.
     void mmPicSaveAsClick();
+    // "高解像度画像として保存…": the whole canvas or the selected range at 2, 4 or 8 times, as PNG.
+    void mmPicSaveHighResClick();
     // "部分画像保存": the selected range (rectangle or lasso).
     void sbPicSaveClick();
     // After a partial figure file was written: the same range as a picture of the same name in the
@@ -80,6 +82,7 @@ private:
     TForm1& w_;
     QString lastPicturePath_;        // whole-canvas pictures
     QString lastPartialPicturePath_; // partial pictures
+    QString lastHighResPath_;        // pictures at a higher resolution
     QString lastSamplePath_;
     QImage sample_; // the washed-out sample, until it is placed
     bool sampleWaiting_ = false;
