@@ -2,30 +2,21 @@
 // block, a bond's width multiplied, and a fill made at that resolution still stopping at its outline.
 
 #include "document/drawing_bitmap.h"
+#include "support/figure_builders.h"
 
 #include <gtest/gtest.h>
 
 using namespace molvane;
+using namespace molvane::test;
 
 namespace {
-
-TFigure figure(int kind, QPoint a, QPoint b, int width = 1, int shape = 0)
-{
-    TFigure f;
-    f.kind = kind;
-    f.ends[kMainStart] = a;
-    f.ends[kMainEnd] = b;
-    f.freeEnds = f.ends;
-    f.lineWidth = width;
-    f.shape = shape;
-    return f;
-}
 
 // A bond of width 3, a stadium-shaped outline and a red fill inside it.
 FigureList sampleFigures()
 {
-    FigureList list{figure(fkSingle, {20, 30}, {120, 30}, 3), figure(fkCircle, {100, 100}, {200, 100}, 1, 4),
-                    figure(fkNuri, {150, 100}, {150, 100})};
+    FigureList list{twoPointFigure(fkSingle, {20, 30}, {120, 30}, 3),
+                    twoPointFigure(fkCircle, {100, 100}, {200, 100}, 1, 4),
+                    twoPointFigure(fkNuri, {150, 100}, {150, 100})};
     list.back().fillColor = 0x0000FF; // red
     return list;
 }

@@ -18,4 +18,17 @@ inline TFigure bond(QPoint a, QPoint b, int width = 1)
     return f;
 }
 
+// Any figure of two points, as a tool leaves it before the program measures it.
+inline TFigure twoPointFigure(int kind, QPoint a, QPoint b, int width = 1, int shape = 0)
+{
+    TFigure f;
+    f.kind = kind;
+    f.ends[kMainStart] = a;
+    f.ends[kMainEnd] = b;
+    f.freeEnds = f.ends;
+    f.lineWidth = width;
+    f.shape = shape;
+    return f;
+}
+
 } // namespace molvane::test
