@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace molvane;
 using namespace molvane::test;
 
@@ -406,6 +408,43 @@ TEST_F(PictureEditorRangeTest, ShiftPressedDuringADragLetsTheShownPictureTakeThe
     send(QEvent::MouseButtonRelease, from + QPoint(43, 37), Qt::LeftButton, Qt::NoButton, Qt::ShiftModifier);
     EXPECT_EQ(editor.copiedPictureRect().topLeft(), r.topLeft() + QPoint(40, 37))
         << "the lock starts over where Shift went down, keeping the column it reached";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PictureEditorRangeTest, AtZoom200ACopiedPictureTurnedFiveDegreesShows108PixelsAndCovers54)
+{
+    QImage square(100, 100, QImage::Format_RGB32);
+    square.fill(qRgb(0, 0, 255));
+    QApplication::clipboard()->setImage(square);
+    editor.controls().zoomUpDown->setValue(200);
+    editor.sbPasteShowClick();
+    ASSERT_EQ(editor.copiedPictureRect().size(), QSize(200, 200));
+    editor.setTransform(TFormPictureEditor::Transform::Rotate);
+    const QRect shown = editor.copiedPictureRect();
+    const QPoint centre = shown.topLeft() + QPoint(shown.width() / 2, shown.height() / 2);
+    const QPoint grab = editor.handleRects()[7].center();
+    // A pointer position a shade over five degrees clockwise on screen about the picture's centre.
+    const auto direction = [&](QPoint p) {
+        return std::atan2(double(centre.y() - p.y()), double(p.x() - centre.x()));
+    };
+    QPoint to;
+    for (int dy = -40; dy <= 40 && to.isNull(); ++dy)
+        for (int dx = -40; dx <= 40 && to.isNull(); ++dx) {
+            const QPoint p = grab + QPoint(dx, dy);
+            const double turn = (direction(grab) - direction(p)) * 180 / M_PI;
+            if (turn >= 5.0 && turn < 5.1)
+                to = p;
+        }
+    ASSERT_FALSE(to.isNull());
+    send(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(editor.copiedPictureRect().size(), QSize(108, 108)) << "one view pixel per picture pixel";
+    editor.controls().zoomUpDown->setValue(100);
+    EXPECT_EQ(editor.copiedPictureRect().size(), QSize(54, 54)) << "the canvas pixels it covers";
 }
 
 } // namespace
