@@ -113,38 +113,6 @@ TEST(ExportCommand, APictureOfAWholeDrawingIsItsDrawingBitmap)
     EXPECT_EQ(bytesOf(dir.filePath("out.JPG")).left(2), QByteArray("\xFF\xD8"));
 }
 
-TEST(ExportCommand, APngAtAScaleIsThatMuchLargerAndSaysItsResolution)
-{
-    QTemporaryDir dir;
-    Drawing d;
-    const QString in = writeSample(dir, d);
-    Capture err;
-    ASSERT_EQ(exportFigureFile(in, dir.filePath("big.png"), err.file(), 4), kExitOk);
-    const QImage big(dir.filePath("big.png"));
-    ASSERT_EQ(big.size(), d.canvasSize() * 4);
-    EXPECT_NEAR(big.dotsPerMeterX() * 0.0254, 384, 1);
-    // Each 4 x 4 block averaged and both thresholded at 50 % grey, no ink of one picture lies further
-    // than a pixel from ink of the other: strokes and glyphs differ only in the rounding of their edges.
-    const QImage shrunk = big.scaled(d.canvasSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const auto inkNear = [](const QImage& image, int x, int y) {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                if (image.valid(x + dx, y + dy) && qGray(image.pixel(x + dx, y + dy)) < 128)
-                    return true;
-        return false;
-    };
-    int astray = 0, inked = 0;
-    for (int y = 0; y < d.canvasSize().height(); ++y)
-        for (int x = 0; x < d.canvasSize().width(); ++x) {
-            const bool ink = qGray(d.bitmap().pixel(x, y)) < 128;
-            inked += ink;
-            astray += (ink && !inkNear(shrunk, x, y)) ||
-                      (qGray(shrunk.pixel(x, y)) < 128 && !inkNear(d.bitmap(), x, y));
-        }
-    ASSERT_GT(inked, 0);
-    EXPECT_LE(astray, inked / 100) << astray << " of " << inked;
-}
-
 // The command and the window's picture save give the same files for the same drawing.
 TEST(ExportCommand, ItsPicturesAreTheFilesTheWindowWrites)
 {

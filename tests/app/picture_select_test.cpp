@@ -159,17 +159,24 @@ TEST_F(PictureSelectTest, HostilePicturesAreRefusedAndChangeNothing)
 
 namespace {
 
-TEST_F(PictureSelectTest, TheImportedPictureFloatsInTheEditorAndOkAsksUntilItIsDrawn)
+// 画像 in the editor: the import window opens path and its OK takes the whole picture.
+void importInto(TFormPictureEditor& editor, TFormPictureSelect& window, ScriptedPrompts& prompts,
+                const QString& path)
 {
-    TFormPictureEditor editor(prompts);
     editor.setImportWindow(&window);
-    const QString path = ring();
-    prompts.expectFileDialog(u("画像を開く"), FileDialogResult{true, path, 3, false});
-    QTimer::singleShot(0, &window, [this] {
+    prompts.expectFileDialog(QString::fromUtf8("画像を開く"), FileDialogResult{true, path, 3, false});
+    QTimer::singleShot(0, &window, [&window] {
         window.openClick();
         window.btOKClick();
     });
     editor.sbFaceSelectClick();
+}
+
+TEST_F(PictureSelectTest, TheImportedPictureFloatsInTheEditorAndOkAsksUntilItIsDrawn)
+{
+    TFormPictureEditor editor(prompts);
+    const QString path = ring();
+    importInto(editor, window, prompts, path);
     ASSERT_TRUE(editor.importedPictureShown());
     EXPECT_EQ(editor.importedPictureRect().size(), QSize(200, 100));
     EXPECT_EQ(editor.controls().sbFaceShow->text(), u("隠す"));
@@ -194,25 +201,15 @@ TEST_F(PictureSelectTest, TheImportedPictureFloatsInTheEditorAndOkAsksUntilItIsD
     EXPECT_FALSE(editor.importedPictureShown());
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(PictureSelectTest, AtZoom200AnImportedPictureShowsAtItsPixelSizeAndIndependentKeepsItThroughZooms)
 {
     TFormPictureEditor editor(prompts);
-    editor.setImportWindow(&window);
     editor.controls().zoomUpDown->setValue(200);
     QImage picture(100, 80, QImage::Format_RGB32);
     picture.fill(qRgb(0, 128, 0));
     const QString path = dir.filePath("green.bmp");
     ASSERT_TRUE(writeFileAtomically(path, writeBmp(picture)));
-    prompts.expectFileDialog(u("画像を開く"), FileDialogResult{true, path, 3, false});
-    QTimer::singleShot(0, &window, [this] {
-        window.openClick();
-        window.btOKClick();
-    });
-    editor.sbFaceSelectClick();
+    importInto(editor, window, prompts, path);
     ASSERT_TRUE(editor.importedPictureShown());
     EXPECT_EQ(editor.importedPictureRect().size(), QSize(100, 80)) << "its own pixels on screen";
     editor.sbFaceByougaClick();

@@ -124,33 +124,18 @@ TEST_F(FileDropTest, FilesTheWindowCannotTakeAreRefusedWithAMessageAndOnlyFilesA
     EXPECT_EQ(figures().size(), 1u);
     EXPECT_TRUE(form->drawing().isModified());
 
-    // A damaged drawing is reported by the reader, and the drawing is kept.
-    ASSERT_TRUE(writeFileAtomically(dir.filePath("broken.fga"), QByteArray("\x01\x00\x00", 3)));
-    prompts.setIgnoreBeeps(true);
-    prompts.expectMessage(kModified, MessageType::Confirmation, MessageButtons::YesNoCancel, Answer::No);
-    prompts.expectMessageStartingWith("内部データエラー", MessageType::Error, MessageButtons::Ok, Answer::Ok);
-    drop({"broken.fga"});
-    EXPECT_EQ(figures().size(), 1u);
-
     EXPECT_TRUE(dragEnter(filesData({"anything.txt"})));
     QMimeData text;
     text.setText("CH3");
     EXPECT_FALSE(dragEnter(&text));
 }
 
-// The menu entry starts "molvane %f": a figure file or a partial one named there is taken as a drop
-// would take it, without a question (the drawing is new).
-TEST_F(FileDropTest, AFigureFileOrPartialFileNamedOnTheCommandLineIsTakenLikeADrop)
+// The menu entry starts "molvane %f": a figure file named there opens as a dropped one would.
+TEST_F(FileDropTest, AFigureFileNamedOnTheCommandLineOpens)
 {
     const QString drawing = writeFigures("ring.fga", FigureFileMode::Whole, {bond({20, 20}, {60, 20})});
     form->openStartupFile(drawing);
     EXPECT_EQ(figures().size(), 1u);
     EXPECT_EQ(form->windowTitle(), "Molvane ～ ring.fga");
 
-    form.reset();
-    SetUp();
-    const QString part = writeFigures("elsewhere.fgb", FigureFileMode::Partial, {bond({110, 60}, {150, 60})});
-    form->openStartupFile(part);
-    EXPECT_TRUE(form->pasteFrameShown());
-    EXPECT_EQ(form->drawing().pasteList.size(), 1u);
 }

@@ -1,13 +1,11 @@
 #include "editing/application_icon.h"
 
-#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 using namespace molvane;
 
-// The ring is drawn on an opaque sheet whose rounded corners leave the icon's corners transparent;
-// the SVG holds the same ring: six bonds and three inner lines.
-TEST(ApplicationIcon, TheRingIsDrawnOnASheetWithTransparentCornersInBothForms)
+// The ring is drawn on an opaque sheet whose rounded corners leave the icon's corners transparent.
+TEST(ApplicationIcon, TheRingIsDrawnOnASheetWithTransparentCorners)
 {
     for (int size : {48, 256}) {
         const QImage icon = applicationIcon(size);
@@ -25,15 +23,4 @@ TEST(ApplicationIcon, TheRingIsDrawnOnASheetWithTransparentCornersInBothForms)
     }
     EXPECT_TRUE(applicationIcon(0).isNull());
 
-    QXmlStreamReader svg(applicationIconSvg());
-    int lines = 0;
-    bool root = false;
-    while (!svg.atEnd())
-        if (svg.readNext() == QXmlStreamReader::StartElement) {
-            root = root || svg.name() == QLatin1String("svg");
-            lines += svg.name() == QLatin1String("line");
-        }
-    EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
-    EXPECT_TRUE(root);
-    EXPECT_EQ(lines, 9);
 }
