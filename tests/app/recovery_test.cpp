@@ -13,15 +13,16 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <tuple>
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 
 using namespace molvane;
 using namespace molvane::test;
@@ -40,23 +41,40 @@ QString drawingQuestion(const QString& name)
     return u("前回，正常に終了しなかったときの図形が残っています（%1）。復元しますか。").arg(name);
 }
 
-void drawLine(TForm1& form, QPoint from, QPoint to)
-{
-    QWidget* view = form.canvasView();
-    const auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButton b, Qt::MouseButtons held) {
-        QMouseEvent e(type, QPointF(at), view->mapToGlobal(QPointF(at)), b, held, Qt::NoModifier);
-        QApplication::sendEvent(view, &e);
-    };
-    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-}
+// An editor in this process, with its prompts; it ends without asking to save.
+struct Editor {
+    explicit Editor(const QString& root, bool withPictureEditor = false) : form(prompts, dataFoldersIn(root))
+    {
+        prompts.setIgnoreBeeps(true);
+        if (withPictureEditor) {
+            pictures.emplace(prompts);
+            form.pictures().setPictureEditor(&*pictures);
+        }
+    }
+    ~Editor() { form.drawing().takeBaseline(); }
+    void drawLine(QPoint from, QPoint to)
+    {
+        QWidget* view = form.canvasView();
+        for (auto [type, at, button, held] :
+             {std::tuple{QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::MouseButtons(Qt::LeftButton)},
+              std::tuple{QEvent::MouseMove, to, Qt::NoButton, Qt::MouseButtons(Qt::LeftButton)},
+              std::tuple{QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::MouseButtons(Qt::NoButton)}}) {
+            QMouseEvent e(type, QPointF(at), view->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+            QApplication::sendEvent(view, &e);
+        }
+    }
+    // One round of the timer, waited for.
+    void backUp()
+    {
+        form.recovery().tick();
+        form.recovery().store()->waitForWrite();
+    }
+    QString copy() { return form.recovery().store()->drawingPath(); }
 
-void backUp(TForm1& form)
-{
-    form.recovery().tick();
-    form.recovery().store()->waitForWrite();
-}
+    ScriptedPrompts prompts;
+    TForm1 form;
+    std::optional<TFormPictureEditor> pictures;
+};
 
 QStringList copiesIn(const QString& root, const char* pattern)
 {
@@ -104,11 +122,9 @@ TEST(RecoveryVictim, DISABLED_DrawsALineAndWaitsToBeKilled)
 {
     const QString root = qEnvironmentVariable(kVictimRoot);
     ASSERT_FALSE(root.isEmpty());
-    ScriptedPrompts prompts;
-    prompts.setIgnoreBeeps(true);
-    TForm1 form(prompts, dataFoldersIn(root));
-    drawLine(form, {40, 40}, {200, 120});
-    backUp(form);
+    Editor victim(root);
+    victim.drawLine({40, 40}, {200, 120});
+    victim.backUp();
     std::printf("copy written\n");
     std::fflush(stdout);
     QThread::sleep(60);
@@ -118,88 +134,64 @@ TEST(Recovery, AKilledEditorsDrawingComesBackModifiedAndUnnamedWhileARunningEdit
 {
     QTemporaryDir dir;
     const QString root = dir.filePath(u("Molvane"));
-    const DataFolders folders = dataFoldersIn(root);
     Victim victim(root);
     ASSERT_EQ(copiesIn(root, "*.fga").size(), 1);
     {
         // The other editor is still running: nothing is offered, and each keeps its own copy.
-        ScriptedPrompts prompts;
-        prompts.setIgnoreBeeps(true);
-        TForm1 form(prompts, folders);
-        form.recovery().offerOrphans();
-        drawLine(form, {30, 30}, {90, 30});
-        drawLine(form, {30, 60}, {90, 60});
-        backUp(form);
+        Editor running(root);
+        running.form.recovery().offerOrphans();
+        running.drawLine({30, 30}, {90, 30});
+        running.drawLine({30, 60}, {90, 60});
+        running.backUp();
         EXPECT_EQ(copiesIn(root, "*.fga").size(), 2);
-        EXPECT_EQ(figuresIn(form.recovery().store()->drawingPath()), 2);
-        // A normal exit takes its copy away.
-        form.recovery().closing();
+        EXPECT_EQ(figuresIn(running.copy()), 2);
+        running.form.recovery().closing(); // a normal exit takes its copy away
         EXPECT_EQ(copiesIn(root, "*.fga").size(), 1);
-        form.drawing().takeBaseline();
     }
     victim.kill();
 
-    ScriptedPrompts prompts;
-    prompts.setIgnoreBeeps(true);
-    prompts.expectMessage(drawingQuestion(u("名前なし")), MessageType::Confirmation, MessageButtons::YesNo,
-                          Answer::Yes);
-    TForm1 form(prompts, folders);
-    form.recovery().offerOrphans();
-    EXPECT_EQ(form.drawing().figures.size(), 1);
-    EXPECT_TRUE(form.drawing().isModified());
-    EXPECT_TRUE(form.files().fileName().isEmpty());
-    // The restored copy is this editor's own now; a save would take it away, as the exit does.
-    EXPECT_EQ(figuresIn(form.recovery().store()->drawingPath()), 1);
-    form.recovery().closing();
+    Editor next(root);
+    next.prompts.expectMessage(drawingQuestion(u("名前なし")), MessageType::Confirmation, MessageButtons::YesNo,
+                               Answer::Yes);
+    next.form.recovery().offerOrphans();
+    EXPECT_EQ(next.form.drawing().figures.size(), 1);
+    EXPECT_TRUE(next.form.drawing().isModified());
+    EXPECT_TRUE(next.form.files().fileName().isEmpty());
+    EXPECT_EQ(figuresIn(next.copy()), 1) << "the restored copy is this editor's own now";
+    next.form.recovery().closing();
     EXPECT_TRUE(copiesIn(root, "*.fga").isEmpty());
-    form.drawing().takeBaseline();
 }
 
 TEST(Recovery, ADeclinedCopyIsOfferedOnceMoreThenRemovedAndAPictureComesBackToTheEditor)
 {
     QTemporaryDir dir;
     const QString root = dir.filePath(u("Molvane"));
-    const DataFolders folders = dataFoldersIn(root);
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(qRgb(200, 30, 30));
     {
         // An editor that ends without its exit: its lock goes with it, its copies stay.
-        ScriptedPrompts prompts;
-        prompts.setIgnoreBeeps(true);
-        TForm1 form(prompts, folders);
-        TFormPictureEditor editor(prompts);
-        form.pictures().setPictureEditor(&editor);
-        form.setCaptionFor(u("/home/someone/ベンゼン.fga"));
-        drawLine(form, {40, 40}, {200, 120});
-        editor.restorePicture(picture);
-        backUp(form);
-        EXPECT_EQ(copiesIn(root, "*.bmp").size(), 1);
-        form.drawing().takeBaseline();
+        Editor crashed(root, true);
+        crashed.form.setCaptionFor(u("/home/someone/ベンゼン.fga"));
+        crashed.drawLine({40, 40}, {200, 120});
+        crashed.pictures->restorePicture(picture);
+        crashed.backUp();
     }
-    const auto start = [&](Answer drawingAnswer, std::optional<Answer> pictureAnswer) {
-        ScriptedPrompts prompts;
-        prompts.setIgnoreBeeps(true);
-        prompts.expectMessage(drawingQuestion(u("/home/someone/ベンゼン.fga")), MessageType::Confirmation,
-                              MessageButtons::YesNo, drawingAnswer);
-        if (pictureAnswer)
-            prompts.expectMessage(
-                u("前回，正常に終了しなかったときの画像エディタの画像が残っています。復元しますか。"),
-                MessageType::Confirmation, MessageButtons::YesNo, *pictureAnswer);
-        TForm1 form(prompts, folders);
-        TFormPictureEditor editor(prompts);
-        form.pictures().setPictureEditor(&editor);
-        form.recovery().offerOrphans();
+    const auto start = [&](Answer drawingAnswer, Answer pictureAnswer) {
+        Editor editor(root, true);
+        editor.prompts.expectMessage(drawingQuestion(u("/home/someone/ベンゼン.fga")), MessageType::Confirmation,
+                                     MessageButtons::YesNo, drawingAnswer);
+        editor.prompts.expectMessage(u("前回，正常に終了しなかったときの画像エディタの画像が残っています。復元しますか。"),
+                                     MessageType::Confirmation, MessageButtons::YesNo, pictureAnswer);
+        editor.form.recovery().offerOrphans();
         if (pictureAnswer == Answer::Yes) {
-            EXPECT_TRUE(editor.isModified());
-            EXPECT_EQ(editor.picture().working().copy(0, 0, 40, 30).convertToFormat(QImage::Format_RGB32),
+            EXPECT_TRUE(editor.pictures->isModified());
+            EXPECT_EQ(editor.pictures->picture().working().copy(0, 0, 40, 30).convertToFormat(QImage::Format_RGB32),
                       picture);
         }
-        form.recovery().closing();
-        form.drawing().takeBaseline();
+        editor.form.recovery().closing();
     };
     start(Answer::No, Answer::No);
-    EXPECT_EQ(copiesIn(root, "*.fga").size() + copiesIn(root, "*.bmp").size(), 2u)
-        << "kept for one more start";
+    EXPECT_EQ(copiesIn(root, "*.fga").size() + copiesIn(root, "*.bmp").size(), 2u) << "kept for one more start";
     start(Answer::No, Answer::Yes);
     EXPECT_TRUE(copiesIn(root, "*").isEmpty()) << "declined twice: gone; restored: taken, then a normal exit";
 }
@@ -208,35 +200,27 @@ TEST(Recovery, AFullDiskKeepsThePreviousCopyAndTheWindowWorking)
 {
     TinyFilesystem disk;
     SKIP_WITHOUT_TINY_FILESYSTEM(disk);
-    const QString root = disk.filePath(u("Molvane"));
-    ScriptedPrompts prompts;
-    prompts.setIgnoreBeeps(true);
-    TForm1 form(prompts, dataFoldersIn(root));
-    drawLine(form, {40, 40}, {200, 120});
-    backUp(form);
-    const QString copy = form.recovery().store()->drawingPath();
-    QByteArray before;
-    ASSERT_TRUE(readWholeFile(copy, before));
+    Editor editor(disk.filePath(u("Molvane")));
+    editor.drawLine({40, 40}, {200, 120});
+    editor.backUp();
+    QByteArray before, after;
+    ASSERT_TRUE(readWholeFile(editor.copy(), before));
 
     ASSERT_TRUE(disk.fill());
-    drawLine(form, {40, 80}, {200, 160});
-    backUp(form);
-    form.recovery().tick(); // the failure is told at the next round
-    form.recovery().store()->waitForWrite();
-    QByteArray after;
-    ASSERT_TRUE(readWholeFile(copy, after));
+    editor.drawLine({40, 80}, {200, 160});
+    editor.backUp();
+    editor.backUp(); // the failure is told at the next round
+    ASSERT_TRUE(readWholeFile(editor.copy(), after));
     EXPECT_EQ(after, before);
-    const auto* status = form.findChild<QLabel*>(QStringLiteral("StatusPanel2"));
+    const auto* status = editor.form.findChild<QLabel*>(QStringLiteral("StatusPanel2"));
     ASSERT_NE(status, nullptr);
     EXPECT_TRUE(status->text().startsWith(u("復元用の控えを保存できません"))) << status->text().toStdString();
-    drawLine(form, {40, 120}, {200, 200});
-    EXPECT_EQ(form.drawing().figures.size(), 3) << "the window goes on working";
+    editor.drawLine({40, 120}, {200, 200});
+    EXPECT_EQ(editor.form.drawing().figures.size(), 3) << "the window goes on working";
 
     disk.makeRoom();
-    backUp(form);
-    form.recovery().tick();
-    form.recovery().store()->waitForWrite();
-    EXPECT_EQ(figuresIn(copy), 3);
-    form.recovery().closing();
-    form.drawing().takeBaseline();
+    editor.backUp();
+    editor.backUp();
+    EXPECT_EQ(figuresIn(editor.copy()), 3);
+    editor.form.recovery().closing();
 }
