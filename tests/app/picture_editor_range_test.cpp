@@ -30,6 +30,35 @@ protected:
         editor.controls().sbRange->click();
     }
     QRgb pixel(int x, int y) const { return rgb(x, y); }
+    // Turns the copied picture by its bottom-right handle, dragged to the first pointer position whose
+    // direction from the picture's centre lies degrees (and less than a tenth more) clockwise.
+    void turnBy(double degrees)
+    {
+        editor.setTransform(TFormPictureEditor::Transform::Rotate);
+        const QRect shown = editor.copiedPictureRect();
+        const QPoint centre = shown.topLeft() + QPoint(shown.width() / 2, shown.height() / 2);
+        const QPoint grab = editor.handleRects()[7].center();
+        const auto direction = [&](QPoint p) {
+            return std::atan2(double(centre.y() - p.y()), double(p.x() - centre.x()));
+        };
+        const double reach = std::hypot(grab.x() - centre.x(), grab.y() - centre.y());
+        const double a =
+            std::atan2(double(grab.y() - centre.y()), double(grab.x() - centre.x())) + degrees * M_PI / 180;
+        const QPoint aim =
+            centre + QPoint(int(std::lround(reach * std::cos(a))), int(std::lround(reach * std::sin(a))));
+        QPoint to;
+        for (int dy = -3; dy <= 3 && to.isNull(); ++dy)
+            for (int dx = -3; dx <= 3 && to.isNull(); ++dx) {
+                const double turn =
+                    std::remainder((direction(grab) - direction(aim + QPoint(dx, dy))) * 180 / M_PI, 360.0);
+                if (turn >= degrees && turn < degrees + 0.1)
+                    to = aim + QPoint(dx, dy);
+            }
+        ASSERT_FALSE(to.isNull());
+        send(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    }
     int steps() const { return editor.history().ring().newest(); }
     // The picture as a full render of its strokes gives it: the moves draw only what changed.
     void expectFullRender()
@@ -300,16 +329,7 @@ TEST_F(PictureEditorRangeTest, TheHandlesStretchPastAnEdgeTurnAndMirrorTheCopied
 
     // A quarter of a turn clockwise by a corner handle: the turn starts from the picture's own 100 x 50
     // pixels, shown one view pixel each, and is cropped to them.
-    editor.setTransform(TFormPictureEditor::Transform::Rotate);
-    const QRect corner = editor.handleRects()[7];
-    ASSERT_FALSE(corner.isNull());
-    const QRect before = editor.copiedPictureRect();
-    const QPoint centre = before.topLeft() + QPoint(before.width() / 2, before.height() / 2);
-    const QPoint grab = corner.center();
-    const QPoint quarter = centre + QPoint(-(grab.y() - centre.y()), grab.x() - centre.x());
-    send(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-    send(QEvent::MouseMove, quarter, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, quarter, Qt::LeftButton, Qt::NoButton);
+    turnBy(90);
     EXPECT_EQ(editor.copiedPictureRect().size(), QSize(50, 100));
 }
 
@@ -382,22 +402,12 @@ TEST_F(PictureEditorRangeTest, APictureFloatsBeyondTheCanvasItsHandleFollowsAndA
 
     // A quarter turn, a zoom, and another quarter turn: the second starts from the turned picture and
     // turns it by a quarter only, not by the half turn the two make together.
-    auto quarterTurn = [&] {
-        editor.setTransform(TFormPictureEditor::Transform::Rotate);
-        const QRect shown = editor.copiedPictureRect();
-        const QPoint centre = shown.topLeft() + QPoint(shown.width() / 2, shown.height() / 2);
-        const QPoint grab = editor.handleRects()[7].center();
-        const QPoint to = centre + QPoint(-(grab.y() - centre.y()), grab.x() - centre.x());
-        send(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-        send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-    };
     // A stretch shows the picture larger without changing its pixels; a turn starts from its pixels.
-    quarterTurn();
+    turnBy(90);
     EXPECT_EQ(editor.copiedPictureRect().size(), QSize(50, 100));
     editor.controls().zoomUpDown->setValue(200);
     EXPECT_EQ(editor.copiedPictureRect().size(), QSize(100, 200));
-    quarterTurn();
+    turnBy(90);
     EXPECT_EQ(editor.copiedPictureRect().size(), QSize(100, 50)) << "one view pixel per picture pixel";
 }
 
@@ -413,26 +423,7 @@ TEST_F(PictureEditorRangeTest, AtZoom200ACopiedPictureTurnedFiveDegreesShows108P
     editor.controls().zoomUpDown->setValue(200);
     editor.sbPasteShowClick();
     ASSERT_EQ(editor.copiedPictureRect().size(), QSize(200, 200));
-    editor.setTransform(TFormPictureEditor::Transform::Rotate);
-    const QRect shown = editor.copiedPictureRect();
-    const QPoint centre = shown.topLeft() + QPoint(shown.width() / 2, shown.height() / 2);
-    const QPoint grab = editor.handleRects()[7].center();
-    // A pointer position a shade over five degrees clockwise on screen about the picture's centre.
-    const auto direction = [&](QPoint p) {
-        return std::atan2(double(centre.y() - p.y()), double(p.x() - centre.x()));
-    };
-    QPoint to;
-    for (int dy = -40; dy <= 40 && to.isNull(); ++dy)
-        for (int dx = -40; dx <= 40 && to.isNull(); ++dx) {
-            const QPoint p = grab + QPoint(dx, dy);
-            const double turn = (direction(grab) - direction(p)) * 180 / M_PI;
-            if (turn >= 5.0 && turn < 5.1)
-                to = p;
-        }
-    ASSERT_FALSE(to.isNull());
-    send(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    turnBy(5);
     EXPECT_EQ(editor.copiedPictureRect().size(), QSize(108, 108)) << "one view pixel per picture pixel";
     editor.controls().zoomUpDown->setValue(100);
     EXPECT_EQ(editor.copiedPictureRect().size(), QSize(54, 54)) << "the canvas pixels it covers";
