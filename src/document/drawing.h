@@ -88,6 +88,8 @@ public:
     bool undo(Prompts& prompts);
     bool redo(Prompts& prompts);
     bool isModified() const { return snapshot() != baseline_; }
+    // Whether a state taken with snapshot() differs from the saved one (one encoding, not two).
+    bool differsFromSaved(const QByteArray& state) const { return state != baseline_; }
     const UndoHistory& history() const { return history_; }
     UndoHistory& history() { return history_; }
 

@@ -1,5 +1,7 @@
 #include "painting/picture_transform.h"
 
+#include "platform/pixel_box.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -41,27 +43,9 @@ QImage rotatePicture(const QImage& source, double angle, QRgb background)
 CroppedPicture cropToOpaque(const QImage& picture, QRgb transparent)
 {
     const QImage src = picture.convertToFormat(QImage::Format_RGB32);
-    const QRgb key = transparent & 0xFFFFFFu;
-    int left = src.width(), right = -1, top = src.height(), bottom = -1;
-    for (int y = 0; y < src.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(src.constScanLine(y));
-        int first = -1, last = -1;
-        for (int x = 0; x < src.width(); ++x)
-            if ((line[x] & 0xFFFFFFu) != key) {
-                if (first < 0)
-                    first = x;
-                last = x;
-            }
-        if (first < 0)
-            continue;
-        left = std::min(left, first);
-        right = std::max(right, last);
-        top = std::min(top, y);
-        bottom = y;
-    }
-    if (right < 0)
+    const QRect box = boxOfPixelsOtherThan(src, transparent);
+    if (box.isEmpty())
         return {src, QPoint(0, 0)};
-    const QRect box(QPoint(left, top), QPoint(right, bottom));
     return {src.copy(box), box.topLeft()};
 }
 

@@ -57,7 +57,7 @@ std::optional<DrawingCopy> RecoveryBackup::changedDrawing()
     const QByteArray state = w_.drawing_.snapshot();
     if (state == drawingCopied_)
         return std::nullopt;
-    if (!w_.drawing_.isModified()) {
+    if (!w_.drawing_.differsFromSaved(state)) {
         // Undone back to what was saved: nothing to keep.
         if (store_->hasDrawing())
             store_->removeDrawing();
