@@ -128,11 +128,8 @@ int writeScaledPng(const Drawing& drawing, bool partial, int scale, const QStrin
                                       drawing.renderSettings(), scale);
     if (picture.isNull())
         return cannotWrite(output, QStringLiteral("the picture would be too large"), messages);
-    const QByteArray bytes = encodeScaledPng(picture, scale);
-    QString why = QStringLiteral("PNG encoding failed");
-    if (bytes.isEmpty() || !writeFileAtomically(output, bytes, &why))
-        return cannotWrite(output, why, messages);
-    return kExitOk;
+    const PictureWriteResult written = writeScaledPng(picture, scale, output);
+    return written.ok ? kExitOk : cannotWrite(output, written.reason, messages);
 }
 
 int exportFigureFile(const QString& input, const QString& output, std::FILE* messages, int scale)

@@ -143,7 +143,7 @@ PictureWriteResult writePictureFile(const QImage& picture, const QString& path)
     return {true, {}, {}};
 }
 
-QByteArray encodeScaledPng(QImage picture, int scale)
+PictureWriteResult writeScaledPng(QImage picture, int scale, const QString& path)
 {
     // Printed at the size the drawing has on screen: 96 dots per inch for each canvas pixel.
     const int dotsPerMetre = int(std::lround(96.0 * scale / 0.0254));
@@ -152,9 +152,12 @@ QByteArray encodeScaledPng(QImage picture, int scale)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "PNG"))
-        return {};
-    return bytes;
+    QString why = QStringLiteral("PNG encoding failed");
+    if (picture.isNull() || !picture.save(&buffer, "PNG") || !writeFileAtomically(path, bytes, &why)) {
+        const QString text = QStringLiteral("%1 に書き込めません").arg(path);
+        return {false, text + QStringLiteral("\n") + why, why};
+    }
+    return {true, {}, {}};
 }
 
 } // namespace molvane

@@ -53,10 +53,6 @@ QImage renderExport(const QImage& bitmap, const ExportSource& source, int scale 
 inline constexpr int kSmallestExportScale = 1;
 inline constexpr int kLargestExportScale = 8;
 
-// A PNG file of a picture made at a scale, its resolution stored as 96 x scale dots per inch, so it
-// prints at the drawing's size on screen; empty when it could not be encoded.
-QByteArray encodeScaledPng(QImage picture, int scale);
-
 // Writing a picture file, told by the lower-cased extension: ".bmp" as a 24-bit uncompressed BMP,
 // ".jpg" or ".jpeg" as a quality-100 baseline JPEG. Any other extension writes nothing. The file is
 // written atomically: a failure leaves the previous file as it was.
@@ -73,5 +69,9 @@ PictureWriteResult writePictureFile(const QImage& picture, const QString& path);
 
 // Whether writePictureFile() writes this kind of file.
 bool isPictureFileName(const QString& path);
+
+// Writes a picture made at a scale as a PNG file (atomically), its resolution stored as 96 x scale dots
+// per inch so it prints at the drawing's size on screen; the failure as writePictureFile() gives it.
+PictureWriteResult writeScaledPng(QImage picture, int scale, const QString& path);
 
 } // namespace molvane

@@ -1,7 +1,6 @@
 #include "document/main_window/picture_commands.h"
 #include "document/drawing_bitmap.h"
 #include "document/main_window/main_window_texts.h"
-#include "platform/atomic_file.h"
 
 #include "picture_editor/tform_picture_editor.h"
 
@@ -115,11 +114,9 @@ void PictureCommands::mmPicSaveHighResClick()
         w_.prompts_.message(u(texts::kScaledTooLarge), MessageType::Error, MessageButtons::Ok);
         return;
     }
-    QString why = QStringLiteral("PNG");
-    const QByteArray bytes = encodeScaledPng(picture, scale);
-    if (bytes.isEmpty() || !writeFileAtomically(lastHighResPath_, bytes, &why))
-        w_.prompts_.message(u("%1 に書き込めません\n%2").arg(lastHighResPath_, why), MessageType::Error,
-                            MessageButtons::Ok);
+    const PictureWriteResult written = writeScaledPng(picture, scale, lastHighResPath_);
+    if (!written.ok)
+        w_.prompts_.message(written.message, MessageType::Error, MessageButtons::Ok);
     endSelection();
 }
 
