@@ -37,6 +37,17 @@ QPainterPath dotPath(QPoint p)
     return path;
 }
 
+// The dot the pen leaves where it was pressed. A line from a point to itself is a disc for a wide pen
+// but nothing at all for a one-pixel pen, which leaves that pixel instead.
+void drawDot(Canvas& canvas, QPoint p)
+{
+    const CanvasPen pen = canvas.pen();
+    if (pen.width <= 1 && pen.style != PenStyle::Null)
+        canvas.fillRect(QRect(p, QSize(1, 1)), pen.color);
+    else
+        canvas.drawPath(dotPath(p), false);
+}
+
 CanvasPen strokePen(const TFigure& f, const StrokeTarget& target)
 {
     return strokePenOnView(f, target.view ? target.scale : PaintViewScale{100});
@@ -61,14 +72,14 @@ void drawLiveLine(Canvas& canvas, const TDynamicPtArray& points)
 {
     const CanvasPen pen = canvas.pen();
     if (!canvas.hasClip() || pen.style != PenStyle::Solid || pen.width <= 1) {
-        canvas.drawPath(dotPath(points.front()), false);
+        drawDot(canvas, points.front());
         canvas.drawPath(polylinePath(points), false);
         return;
     }
     const int reach = pen.width / 2 + 1;
     const QRect box = canvas.clipRegion().boundingRect().adjusted(-reach, -reach, reach, reach);
     if (box.contains(points.front()))
-        canvas.drawPath(dotPath(points.front()), false);
+        drawDot(canvas, points.front());
     QPainterPath run;
     for (qsizetype i = 1; i < points.size(); ++i) {
         if (QRect(points[i - 1], points[i]).normalized().adjusted(0, 0, 1, 1).intersects(box)) {
@@ -96,14 +107,14 @@ void renderPen(const TFigure& f, const StrokeTarget& target)
     }
     if (f.points.empty())
         return;
-    const QPainterPath dot = dotPath(f.points.front()), line = polylinePath(f.points);
+    const QPainterPath line = polylinePath(f.points);
     if (f.penStyle > 0) {
         canvas.setPen({target.whites.barrier, 1, PenStyle::Solid});
-        canvas.drawPath(dot, false);
+        drawDot(canvas, f.points.front());
         canvas.drawPath(line, false);
     }
     canvas.setPen(strokePen(f, target));
-    canvas.drawPath(dot, false);
+    drawDot(canvas, f.points.front());
     canvas.drawPath(line, false);
 }
 

@@ -30,6 +30,10 @@ TEST_F(PictureEditorTest, AFreshEditorPaintsWithThePenInBlackAndALineInTheChosen
     ASSERT_EQ(strokes().size(), 1u);
     EXPECT_EQ(strokes()[0].kind, kStrokePen);
     EXPECT_EQ(pixel(70, 20), qRgb(0, 0, 0));
+    click({300, 300});
+    ASSERT_EQ(strokes().size(), 2u);
+    EXPECT_EQ(pixel(300, 300), qRgb(0, 0, 0)) << "a click of the one-pixel pen leaves its dot";
+    editor.controls().sbUndo->click();
 
     editor.cellPressed(4); // red
     editor.penStylePressed(1);
