@@ -5,10 +5,11 @@ set -euo pipefail
 
 # qt6-translations-l10n puts Qt's own dialogs into Japanese; xdg-utils gives the help an opener.
 # desktop-file-utils, shared-mime-info and libglib2.0-bin (gio) check the installed menu entry and file
-# types in the tests.
+# types in the tests. qt6-svg-dev writes the SVG export; librsvg2-bin (rsvg-convert) and poppler-utils
+# (pdftoppm, pdffonts) read the exports back in the tests.
 packages=(qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev fonts-noto-cjk xdg-utils libgtest-dev
           libgmock-dev libbenchmark-dev cmake ninja-build g++ pkg-config xvfb desktop-file-utils
-          shared-mime-info libglib2.0-bin "$@")
+          shared-mime-info libglib2.0-bin qt6-svg-dev librsvg2-bin poppler-utils "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include "document/figure_json.h"
 #include "document/picture_export.h"
 #include "document/thumbnail.h"
+#include "document/vector_export.h"
 #include "platform/atomic_file.h"
 #include "platform/stream_prompts.h"
 
@@ -132,12 +133,32 @@ int writeScaledPng(const Drawing& drawing, bool partial, int scale, const QStrin
     return written.ok ? kExitOk : cannotWrite(output, written.reason, messages);
 }
 
+// The drawing as SVG or PDF: the whole canvas, or a partial file's figures on their region.
+int writeVector(const Drawing& drawing, bool partial, const QString& output, std::FILE* messages)
+{
+    VectorDrawing vector{drawing.canvasSize(),
+                         &drawing.figures,
+                         drawing.background,
+                         drawing.renderSettings(),
+                         {},
+                         QFileInfo(output).completeBaseName()};
+    if (partial) {
+        vector.canvas = QSize(drawing.keptRegion.width, drawing.keptRegion.height).expandedTo({1, 1});
+        vector.figures = &drawing.pasteList;
+        vector.background = {};
+    }
+    const PictureWriteResult written = writeVectorFile(vector, output);
+    return written.ok ? kExitOk : cannotWrite(output, written.reason, messages);
+}
+
 int exportFigureFile(const QString& input, const QString& output, std::FILE* messages, int scale)
 {
     const QString out = extensionOf(output);
-    const QStringList known{"bmp", "jpg", "jpeg", "png", "fga", "fgb"};
+    const QStringList known{"bmp", "jpg", "jpeg", "png", "svg", "pdf", "fga", "fgb"};
     if (!known.contains(out)) {
-        say(messages, QStringLiteral("%1: unknown output extension (use .bmp, .jpg, .png, .fga or .fgb)").arg(output));
+        say(messages,
+            QStringLiteral("%1: unknown output extension (use .bmp, .jpg, .png, .svg, .pdf, .fga or .fgb)")
+                .arg(output));
         return kExitFailure;
     }
     const bool partial = isPartialFile(input);
@@ -146,6 +167,8 @@ int exportFigureFile(const QString& input, const QString& output, std::FILE* mes
         return kExitFailure;
     if (out == QLatin1String("fga") || out == QLatin1String("fgb"))
         return writeFigures(drawing, partial, output, messages);
+    if (vectorFormatOf(output))
+        return writeVector(drawing, partial, output, messages);
     if (scale > 1)
         return writeScaledPng(drawing, partial, scale, output, messages);
     return writePicture(pictureOf(drawing, partial), output, messages);

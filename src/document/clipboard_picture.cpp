@@ -76,7 +76,9 @@ QList<Encoding> readableEncodings(const QMimeData& data)
                                        QStringLiteral("image/jpeg")};
     QList<Encoding> offered;
     for (const QString& type : data.formats()) {
-        if (!type.startsWith(QLatin1String("image/"), Qt::CaseInsensitive))
+        // A vector drawing has no size in pixels of its own: the bitmap offered beside it is pasted.
+        if (!type.startsWith(QLatin1String("image/"), Qt::CaseInsensitive) ||
+            type.startsWith(QLatin1String("image/svg"), Qt::CaseInsensitive))
             continue;
         const QList<QByteArray> formats = QImageReader::imageFormatsForMimeType(type.toLower().toLatin1());
         if (!formats.isEmpty())

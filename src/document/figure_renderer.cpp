@@ -342,8 +342,12 @@ void drawPlan(const Plan& plan, Canvas& canvas, TColor penColor)
         // A degenerate triangle has no pixels; then nothing is clipped and a flat wedge shows as a line.
         const QRegion clip = plan.clip.isEmpty() ? QRegion() : polygonRegion(plan.clip);
         std::optional<Canvas::NarrowedClip> narrowed;
-        if (!clip.isEmpty())
-            narrowed.emplace(canvas, clip);
+        if (!clip.isEmpty()) {
+            QPainterPath shape;
+            shape.addPolygon(QPolygonF(plan.clip));
+            shape.closeSubpath();
+            narrowed.emplace(canvas, clip, shape);
+        }
         for (const Stroke& s : plan.strokes) {
             canvas.setPen(s.role == PenRole::Main ? plan.main : plan.second);
             canvas.setBrush({penColor, s.filled ? BrushStyle::Solid : BrushStyle::Clear});

@@ -49,28 +49,31 @@ QPolygonF toPolygonF(const QPolygon& p)
     return f;
 }
 
-// A stroke at scale 1 is centred on the pixel its points name; scaled, the same points name the corner
-// of a block, so the stroke moves half a canvas pixel to the block's middle. Fills, text and pictures
-// cover whole blocks and stay.
+// Moves strokes by a part of a canvas pixel while they are drawn (see Canvas::strokeShift).
 class StrokeCentre {
 public:
-    StrokeCentre(QPainter& p, int scale, bool stroked) : p_(p), on_(scale > 1 && stroked)
+    StrokeCentre(QPainter& p, double shift, bool stroked) : p_(p), shift_(stroked ? shift : 0.0)
     {
-        if (on_)
-            p_.translate(0.5, 0.5);
+        if (shift_ != 0)
+            p_.translate(shift_, shift_);
     }
     ~StrokeCentre()
     {
-        if (on_)
-            p_.translate(-0.5, -0.5);
+        if (shift_ != 0)
+            p_.translate(-shift_, -shift_);
     }
     StrokeCentre(const StrokeCentre&) = delete;
     StrokeCentre& operator=(const StrokeCentre&) = delete;
 
 private:
     QPainter& p_;
-    bool on_;
+    double shift_;
 };
+
+// Aliased painting fills a pixel when its centre lies inside the shape, and an edge exactly through a
+// centre counts for the pixel right of and below it. On a vector device the shape is drawn that much
+// right and down, so a picture made from it at the canvas's size takes the same pixels.
+constexpr double kTieShift = 1.0 / 32;
 
 } // namespace
 
@@ -152,7 +155,7 @@ QPainter& Canvas::painter()
         painter_->translate(origin_);
         painter_->scale(scale_, scale_);
         if (clipped_)
-            painter_->setClipRegion(clip_);
+            applyClip(*painter_);
     }
     return *painter_;
 }
@@ -169,6 +172,23 @@ void Canvas::setScale(int scale)
     scale_ = std::max(1, scale);
 }
 
+double Canvas::strokeShift() const
+{
+    // A one-pixel pen steps through the pixels right of and below its points: scaled, or on a vector
+    // device, it lies in their middle. A wider pen covers the pixels whose centres its outline holds,
+    // so its outline stays where the points put it.
+    const double thin = pen_.width <= 1 ? 0.5 : 0.0;
+    if (vector_)
+        return thin + kTieShift;
+    return scale_ > 1 ? thin : 0.0;
+}
+
+void Canvas::setVectorDevice(bool vector)
+{
+    flush();
+    vector_ = vector;
+}
+
 QPoint Canvas::device(QPoint at) const
 {
     return at * scale_ + QPoint(scale_ / 2, scale_ / 2) + origin_;
@@ -178,20 +198,34 @@ void Canvas::setClipRegion(const QRegion& region)
 {
     clip_ = region;
     clipped_ = true;
-    if (painter_) {
-        painter_->setClipping(true);
-        painter_->setClipRegion(clip_);
-    }
+    if (painter_)
+        applyClip(*painter_);
 }
 
-Canvas::NarrowedClip::NarrowedClip(Canvas& canvas, const QRegion& region)
-    : canvas_(canvas), hadClip_(canvas.clipped_), outer_(canvas.clip_)
+void Canvas::applyClip(QPainter& p) const
 {
+    if (vector_) {
+        p.setClipping(false);
+        return;
+    }
+    // Scaled, a smooth outline clips finer than the blocks of the region's pixels.
+    if (scale_ > 1 && !clipShape_.isEmpty())
+        p.setClipPath(clipShape_);
+    else
+        p.setClipRegion(clip_);
+}
+
+Canvas::NarrowedClip::NarrowedClip(Canvas& canvas, const QRegion& region, const QPainterPath& shape)
+    : canvas_(canvas), hadClip_(canvas.clipped_), outer_(canvas.clip_), outerShape_(canvas.clipShape_)
+{
+    canvas_.clipShape_ =
+        hadClip_ && !outerShape_.isEmpty() && !shape.isEmpty() ? shape.intersected(outerShape_) : shape;
     canvas_.setClipRegion(hadClip_ ? outer_ & region : region);
 }
 
 Canvas::NarrowedClip::~NarrowedClip()
 {
+    canvas_.clipShape_ = outerShape_;
     if (hadClip_)
         canvas_.setClipRegion(outer_);
     else
@@ -222,6 +256,10 @@ void Canvas::drawPath(const QPainterPath& shape, bool filled)
         path_.addPath(shape);
         return;
     }
+    if (vector_ && clipped_) {
+        drawCutToClip(shape, filled);
+        return;
+    }
     // A wide pen's outline of a long polyline is made a piece at a time; a one-pixel pen makes none.
     // Not when inverting: the points where pieces meet would be inverted twice.
     if (!filled && mode_ == PenMode::Copy && pen_.width > 1 && pen_.style != PenStyle::Null) {
@@ -233,8 +271,24 @@ void Canvas::drawPath(const QPainterPath& shape, bool filled)
     }
     QPainter& p = painter();
     applyState(p, filled);
-    const StrokeCentre centre(p, scale_, pen_.style != PenStyle::Null);
+    const StrokeCentre centre(p, strokeShift(), pen_.style != PenStyle::Null);
     p.drawPath(shape);
+}
+
+void Canvas::drawCutToClip(const QPainterPath& shape, bool filled)
+{
+    QPainterPath clip;
+    if (clipShape_.isEmpty())
+        clip.addRegion(clip_);
+    else
+        clip = clipShape_.translated(kTieShift, kTieShift);
+    const double shift = strokeShift();
+    QPainter& p = painter();
+    p.setCompositionMode(toComposition(mode_));
+    if (filled && brush_.style == BrushStyle::Solid)
+        p.fillPath(shape.translated(shift, shift).intersected(clip), toQColor(brush_.color));
+    if (pen_.style != PenStyle::Null)
+        p.fillPath(widenPath(shape, pen_).translated(shift, shift).intersected(clip), toQColor(pen_.color));
 }
 
 void Canvas::strokeInPieces(const std::vector<QPainterPath>& pieces)
@@ -245,7 +299,7 @@ void Canvas::strokeInPieces(const std::vector<QPainterPath>& pieces)
     // A piece whose pen-widened box misses the clip paints nothing; its length still moves the dashes on.
     const QRectF clipBox = clipped_ ? QRectF(clip_.boundingRect()) : QRectF();
     const qreal reach = pen_.width / 2.0 + 1;
-    const StrokeCentre centre(p, scale_, true);
+    const StrokeCentre centre(p, strokeShift(), true);
     for (const QPainterPath& piece : pieces) {
         if (!clipped_ ||
             piece.controlPointRect().adjusted(-reach, -reach, reach, reach).intersects(clipBox)) {
@@ -362,7 +416,7 @@ void Canvas::strokePath(const QPainterPath& path)
 {
     QPainter& p = painter();
     applyState(p, false);
-    const StrokeCentre centre(p, scale_, pen_.style != PenStyle::Null);
+    const StrokeCentre centre(p, strokeShift(), pen_.style != PenStyle::Null);
     p.drawPath(path);
 }
 
@@ -415,7 +469,7 @@ void Canvas::floodFill(QPoint seed, TColor color)
     if (!target_)
         return;
     flush();
-    floodFillSurface(*target_, device(seed), toQRgb(color));
+    floodFillSurface(*target_, device(seed), toQRgb(color), fillRecord_);
 }
 
 QList<QPolygon> flattenPath(const QPainterPath& path)

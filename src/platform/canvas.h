@@ -9,6 +9,7 @@
 // twice restores every pixel) and Mask paints source AND destination.
 // Coordinates are integer pixels; a line through (x, y) is centred on that pixel.
 
+#include "platform/flood_fill.h"
 #include "platform/tcolor.h"
 
 #include <QImage>
@@ -89,6 +90,12 @@ public:
     // reads take the middle of a pixel's block. 1 draws as it always does.
     void setScale(int scale);
     int scale() const { return scale_; }
+    // A device without a pixel grid of its own (a vector picture, in canvas pixels): strokes lie where a
+    // raster device draws them, one-pixel lines in the middle of the pixels their points name.
+    void setVectorDevice(bool vector);
+
+    // While set, each flood fill adds what it painted to area (a vector picture traces its fills).
+    void recordFills(PaintedArea* area) { fillRecord_ = area; }
 
     void setClipRegion(const QRegion& region);
     void clearClip();
@@ -97,9 +104,12 @@ public:
 
     // Narrows the clip to a region within whatever clip the canvas has (a view paints a part of itself
     // through a clipped canvas) while it lives, then gives the canvas its clip back.
+    // A vector device cannot be relied on to clip: there the clip cuts each stroke's and shape's
+    // outline instead, along the shape given (the outline whose aliased fill is the region), or along
+    // the region's pixels when none is.
     class NarrowedClip {
     public:
-        NarrowedClip(Canvas& canvas, const QRegion& region);
+        NarrowedClip(Canvas& canvas, const QRegion& region, const QPainterPath& shape = {});
         ~NarrowedClip();
         NarrowedClip(const NarrowedClip&) = delete;
         NarrowedClip& operator=(const NarrowedClip&) = delete;
@@ -108,6 +118,7 @@ public:
         Canvas& canvas_;
         bool hadClip_;
         QRegion outer_;
+        QPainterPath outerShape_;
     };
 
     // Strokes with the pen.
@@ -159,6 +170,10 @@ private:
     void applyState(QPainter& p, bool withBrush);
     // A long polyline of a wide pen, a piece at a time (see polyline_pieces.h).
     void strokeInPieces(const std::vector<QPainterPath>& pieces);
+    // The painter's clip as the canvas's clip has it.
+    void applyClip(QPainter& p) const;
+    // A shape drawn on a clipped vector device: its fill and its pen's outline cut to the clip.
+    void drawCutToClip(const QPainterPath& shape, bool filled);
 
     QImage* target_ = nullptr;   // the pixels, when the canvas owns its painting
     QPainter* external_ = nullptr; // the painter begun elsewhere, otherwise
@@ -170,9 +185,14 @@ private:
     CanvasFont font_;
     PenMode mode_ = PenMode::Copy;
     QRegion clip_;
+    QPainterPath clipShape_; // on vector devices, when the clip has a smooth outline
     bool clipped_ = false;
     QPoint origin_;
     int scale_ = 1;
+    bool vector_ = false;
+    PaintedArea* fillRecord_ = nullptr;
+    // How far strokes move right and down while drawn, in canvas pixels.
+    double strokeShift() const;
     // The image pixel in the middle of a canvas pixel's block.
     QPoint device(QPoint at) const;
     bool recording_ = false;

@@ -17,9 +17,10 @@ struct Span {
 
 class SurfaceFill {
 public:
-    SurfaceFill(QImage& image, QRgb target, QRgb fill)
-        : bits_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / qsizetype(sizeof(QRgb))),
-          width_(image.width()), height_(image.height()), target_(target & kColourMask), fill_(fill | 0xFF000000u)
+    SurfaceFill(QImage& image, QRgb target, QRgb fill, std::vector<PaintedRun>* runs)
+        : runs_(runs), bits_(reinterpret_cast<QRgb*>(image.bits())),
+          stride_(image.bytesPerLine() / qsizetype(sizeof(QRgb))), width_(image.width()),
+          height_(image.height()), target_(target & kColourMask), fill_(fill | 0xFF000000u)
     {
     }
 
@@ -62,6 +63,8 @@ private:
         const int l = paintLeft(line, x);
         const int r = paintRight(line, x);
         painted_ += r - l + 1;
+        if (runs_)
+            runs_->push_back({y, l, r});
         return {l, r};
     }
 
@@ -99,6 +102,7 @@ private:
         }
     }
 
+    std::vector<PaintedRun>* runs_;
     QRgb* bits_; // detached once, up front
     qsizetype stride_;
     int width_;
@@ -111,7 +115,7 @@ private:
 
 } // namespace
 
-std::int64_t floodFillSurface(QImage& image, QPoint seed, QRgb fillColor)
+std::int64_t floodFillSurface(QImage& image, QPoint seed, QRgb fillColor, PaintedArea* painted)
 {
     if (image.isNull() || !image.rect().contains(seed))
         return 0;
@@ -120,7 +124,11 @@ std::int64_t floodFillSurface(QImage& image, QPoint seed, QRgb fillColor)
     // Filling an area with its own colour changes nothing.
     if ((target & kColourMask) == (fillColor & kColourMask))
         return 0;
-    SurfaceFill fill(image, target, fillColor);
+    if (painted) {
+        painted->replaced = target;
+        painted->colour = fillColor;
+    }
+    SurfaceFill fill(image, target, fillColor, painted ? &painted->runs : nullptr);
     return fill.run(seed);
 }
 

@@ -149,6 +149,25 @@ TEST(ExportCommand, APartialFileGivesItsRegionWithTheFiguresWhereTheyAre)
     EXPECT_EQ(bytesOf(dir.filePath("again.fgb")), bytesOf(*in));
 }
 
+// As vectors, a partial file's region is the picture's whole area and its bond a path within it.
+TEST(ExportCommand, APartialFileAsSvgOrPdfCoversItsRegion)
+{
+    QTemporaryDir dir;
+    Drawing d;
+    ScriptedPrompts prompts;
+    const FigureList part{figure(fkSingle, {110, 60}, {180, 60})};
+    const auto in =
+        writeFigureFile(d, dir.filePath("p.fgb"), FigureFileMode::Partial, part, {100, 50, 100, 40}, prompts);
+    ASSERT_TRUE(in);
+    Capture err;
+    ASSERT_EQ(exportFigureFile(*in, dir.filePath("p.svg"), err.file()), kExitOk);
+    const QByteArray svg = bytesOf(dir.filePath("p.svg"));
+    EXPECT_TRUE(svg.contains("viewBox=\"0 0 100 50\"")) << svg.left(400).toStdString();
+    EXPECT_TRUE(svg.contains("d=\"M10,20 L80,20\"")) << svg.toStdString();
+    ASSERT_EQ(exportFigureFile(*in, dir.filePath("p.PDF"), err.file()), kExitOk);
+    EXPECT_TRUE(bytesOf(dir.filePath("p.PDF")).startsWith("%PDF-"));
+}
+
 TEST(ExportCommand, BadInputsExitWithTwoAndSayWhy)
 {
     QTemporaryDir dir;

@@ -100,6 +100,34 @@ TEST_F(PictureCommandsTest, AHighResolutionPictureIsAPngAtTheScaleAskedForAndOth
     EXPECT_EQ(prompts.pendingCount(), 0);
 }
 
+// The type chosen in the dialog names a file without a vector extension; a typed extension decides.
+TEST_F(PictureCommandsTest, AVectorPictureIsSvgOrPdfByTheChosenTypeOrTheTypedExtension)
+{
+    QAction* save = form->findChild<QAction*>("mmPicSaveVector");
+    bond({40, 40}, {200, 40});
+    prompts.expectFileDialog(u("ベクター形式で保存"),
+                             FileDialogResult{true, dir.filePath("formula"), 2, false});
+    save->trigger();
+    QFile pdf(dir.filePath("formula.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
+    prompts.expectFileDialog(u("ベクター形式で保存"),
+                             FileDialogResult{true, dir.filePath("formula.SVG"), 2, false});
+    save->trigger();
+    QFile svg(dir.filePath("formula.SVG"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray text = svg.readAll();
+    EXPECT_TRUE(text.contains("viewBox=\"0 0 1500 1000\"")) << text.left(300).toStdString();
+    const TFigure& f = form->drawing().figures[0];
+    const QString path = QStringLiteral("d=\"M%1,%2 L%3,%4\"")
+                             .arg(f.ends[kMainStart].x())
+                             .arg(f.ends[kMainStart].y())
+                             .arg(f.ends[kMainEnd].x())
+                             .arg(f.ends[kMainEnd].y());
+    EXPECT_TRUE(text.contains(path.toUtf8())) << path.toStdString();
+    EXPECT_EQ(prompts.pendingCount(), 0);
+}
+
 TEST_F(PictureCommandsTest, TheWholeCanvasSavesAsJpegOrBmpAndAnUnknownTypeIsRefusedWithNothingWritten)
 {
     QAction* save = form->findChild<QAction*>("mmPicSaveAs");
@@ -137,6 +165,12 @@ TEST_F(PictureCommandsTest,
         form->drawing().bitmap().copy(r.left(), r.top(), r.right() - r.left(), r.bottom() - r.top());
     copy->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), expected);
+    // Beside the bitmap, the same range as SVG: the range's size, the first bond inside it.
+    const QByteArray svg = QGuiApplication::clipboard()->mimeData()->data("image/svg+xml");
+    EXPECT_TRUE(svg.contains(
+        QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(expected.width()).arg(expected.height()).toUtf8()))
+        << svg.left(300).toStdString();
+    EXPECT_TRUE(svg.contains("<path")) << svg.toStdString();
     EXPECT_TRUE(form->selRange().isNull());
     emit form->popupMenu()->aboutToShow();
     EXPECT_FALSE(copy->isEnabled()) << "no range, nothing to copy";
@@ -152,6 +186,10 @@ TEST_F(PictureCommandsTest,
     EXPECT_EQ(QGuiApplication::clipboard()->image().height(), height);
     ASSERT_EQ(form->drawing().figures.size(), 1u);
     EXPECT_EQ(undoStates(), before + 1);
+    // Pasted back, it is the bitmap: the SVG beside it is not read as a picture.
+    form->pictures().Paste1AsPicClick();
+    ASSERT_EQ(form->editMode(), EditMode::PicturePlacing);
+    EXPECT_EQ(form->pasteFrameRect().height(), height);
 }
 
 TEST_F(PictureCommandsTest, APastedPictureWaitsInTheFrameAndItsReleasePlacesAPictureFigureAsOneUndoStep)

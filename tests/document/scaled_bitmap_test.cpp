@@ -46,7 +46,8 @@ TEST(ScaledBitmap, AtScaleFourABondIsFourTimesAsWideAndAFillStopsAtItsOutline)
     const QImage big = scaledDrawingBitmap({300, 200}, sampleFigures(), {}, {}, 4);
     ASSERT_EQ(big.size(), QSize(1200, 800));
 
-    // Down the middle of the bond: 3 rows at 100 %, 12 at 400 %, in the blocks of those rows.
+    // Down the middle of the bond: 3 rows at 100 %, 12 at 400 %, both around the bond's own line
+    // (which the three rows hold whole, and the twelve exactly).
     std::vector<int> rows, bigRows;
     for (int y = 0; y < 200; ++y)
         if ((plain.pixel(70, y) & 0xFFFFFF) != 0xFFFFFF)
@@ -56,8 +57,10 @@ TEST(ScaledBitmap, AtScaleFourABondIsFourTimesAsWideAndAFillStopsAtItsOutline)
             bigRows.push_back(y);
     ASSERT_EQ(rows.size(), 3u);
     ASSERT_EQ(bigRows.size(), 12u);
-    EXPECT_EQ(bigRows.front(), rows.front() * 4);
-    EXPECT_EQ(bigRows.back(), rows.back() * 4 + 3);
+    const int line = sampleFigures()[0].ends[kMainStart].y();
+    EXPECT_TRUE(rows.front() < line && rows.back() >= line);
+    EXPECT_EQ(bigRows.front(), line * 4 - 6);
+    EXPECT_EQ(bigRows.back(), line * 4 + 5);
 
     // The fill covers sixteen times the pixels, within the outline's own rounding, and nothing outside.
     const QRgb red = qRgb(255, 0, 0);

@@ -30,6 +30,9 @@ void MainFileDialogs::setUp(const DataFolders& folders, const QString& partPictu
     setUpOne(MySavePictureDialog2, "画像ファイルとして名前を付けて保存", folders.pictures, kPictureFilter, 3, "bmp");
     setUpOne(MyOpenPictureDialog3, "見本画像として開く", partPictures, kPictureFilter, 3, "bmp");
     setUpOne(MySavePngDialog, "高解像度画像として保存", folders.pictures, "PNG 画像 (*.png)|*.png", 1, "png");
+    // The extension follows the chosen type, so none is added before the type is known.
+    setUpOne(MySaveVectorDialog, "ベクター形式で保存", folders.pictures,
+             "SVG 画像 (*.svg)|*.svg|PDF 文書 (*.pdf)|*.pdf", 1, "");
 }
 
 } // namespace molvane

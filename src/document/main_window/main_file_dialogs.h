@@ -13,6 +13,7 @@ struct MainFileDialogs {
     TMyOpenPictureDialog MyOpenPictureDialog1, MyOpenPictureDialog2, MyOpenPictureDialog3;
     TMySavePictureDialog MySavePictureDialog1, MySavePictureDialog2;
     TMySaveDialog MySavePngDialog; // a picture at a higher resolution
+    TMySaveDialog MySaveVectorDialog; // SVG or PDF, by the chosen type
 
     // partPictures: the partial-picture folder the settings file remembers.
     void setUp(const DataFolders& folders, const QString& partPictures);

@@ -62,6 +62,9 @@ void MainWindowBuilder::buildMenus()
     QAction* highRes = menuAction(file, "mmPicSaveHighRes", texts::kPicSaveHighRes,
                                   u("高解像度画像として保存") + u(texts::kPicSaveHighResHint));
     QObject::connect(highRes, &QAction::triggered, &w_, [w = &w_] { w->pictures().mmPicSaveHighResClick(); });
+    QAction* vector = menuAction(file, "mmPicSaveVector", texts::kPicSaveVector,
+                                 u("ベクター形式で保存") + u(texts::kPicSaveVectorHint));
+    QObject::connect(vector, &QAction::triggered, &w_, [w = &w_] { w->pictures().mmPicSaveVectorClick(); });
     file->addSeparator();
     QAction* init = menuAction(file, "mmInitParam", texts::kInitParam,
                                u(texts::kInitParam) + u(texts::kInitParamHint), QKeySequence("Ctrl+W"));

@@ -32,6 +32,11 @@ inline constexpr const char* kPicSaveHighRes = "高解像度画像として保�
 inline constexpr const char* kPicSaveHighResHint =
     " … キャンバス全体（範囲を選択しているときはその範囲）を，2倍・4倍・8倍の大きさの PNG "
     "画像として保存します。 印刷や文書に貼るときに使います。";
+inline constexpr const char* kPicSaveVector = "ベクター形式で保存…";
+inline constexpr const char* kPicSaveVectorHint =
+    " … キャンバス全体（範囲を選択しているときはその範囲）を，SVG または PDF "
+    "のベクター画像として保存します。 "
+    "拡大しても線や文字がなめらかなまま，文書や発表資料に使えます。";
 inline constexpr const char* kScalePrompt = "倍率（2，4，8）";
 inline constexpr const char* kScaleWrong = "倍率は 2，4，8 のどれかを入力して下さい。";
 inline constexpr const char* kScaledTooLarge = "画像が大きすぎるため，この倍率では保存できません。";

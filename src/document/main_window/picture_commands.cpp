@@ -120,6 +120,38 @@ void PictureCommands::mmPicSaveHighResClick()
     endSelection();
 }
 
+VectorDrawing PictureCommands::vectorOf(const ExportSource& source) const
+{
+    const Drawing& d = w_.drawing_;
+    const QRect canvas(QPoint(0, 0), d.canvasSize());
+    const QRect area = source.kind == ExportSource::Kind::WholeCanvas
+                           ? canvas
+                           : viewRangeToCanvas(source.viewRange, source.zoom) & canvas;
+    return {d.canvasSize(),     &d.figures, d.background,
+            d.renderSettings(), area,       QFileInfo(w_.files_.fileName()).completeBaseName()};
+}
+
+void PictureCommands::mmPicSaveVectorClick()
+{
+    if (w_.drawing_.figures.empty())
+        return;
+    TMySaveDialog& dialog = w_.fileDialogs.MySaveVectorDialog;
+    dialog.FileName = lastVectorPath_;
+    if (!dialog.Execute(w_.prompts_))
+        return;
+    w_.tools_.ignoreNextRelease(dialog.closedByDoubleClick());
+    lastVectorPath_ = dialog.FileName;
+    if (!vectorFormatOf(lastVectorPath_))
+        lastVectorPath_ += dialog.FilterIndex == 2 ? QStringLiteral(".pdf") : QStringLiteral(".svg");
+    const VectorDrawing vector = vectorOf(selectedSource());
+    if (vector.area.isEmpty())
+        return;
+    const PictureWriteResult written = writeVectorFile(vector, lastVectorPath_);
+    if (!written.ok)
+        w_.prompts_.message(written.message, MessageType::Error, MessageButtons::Ok);
+    endSelection();
+}
+
 void PictureCommands::sbPicSaveClick()
 {
     if (w_.drawing_.figures.empty() || w_.tools_.selection().range().isNull() ||
@@ -144,7 +176,13 @@ bool PictureCommands::copyToClipboard()
     const QImage picture = renderExport(w_.drawing_.bitmap(), selectedSource());
     if (picture.isNull())
         return false;
-    QGuiApplication::clipboard()->setImage(picture);
+    // Programs that take vectors take the SVG; the others the bitmap beside it.
+    auto* data = new QMimeData;
+    data->setImageData(picture);
+    const ExportSource source = selectedSource();
+    if (const VectorDrawing vector = vectorOf(source); !vector.area.isEmpty())
+        data->setData(QStringLiteral("image/svg+xml"), drawingSvg(vector));
+    QGuiApplication::clipboard()->setMimeData(data);
     return true;
 }
 

@@ -5,6 +5,7 @@
 // save dialogs start from and the picture that waits to be placed.
 
 #include "document/picture_export.h"
+#include "document/vector_export.h"
 
 #include <QDialog>
 #include <QImage>
@@ -25,6 +26,8 @@ public:
     void mmPicSaveAsClick();
     // "高解像度画像として保存…": the whole canvas or the selected range at 2, 4 or 8 times, as PNG.
     void mmPicSaveHighResClick();
+    // "ベクター形式で保存…": the whole canvas or the selected range's bounds, as SVG or PDF.
+    void mmPicSaveVectorClick();
     // "部分画像保存": the selected range (rectangle or lasso).
     void sbPicSaveClick();
     // After a partial figure file was written: the same range as a picture of the same name in the
@@ -71,6 +74,8 @@ private:
     bool choosePath(TMySavePictureDialog& dialog, QString& remembered);
     // The selected range as the export takes it; the whole canvas when no range exists.
     ExportSource selectedSource() const;
+    // The drawing as a vector picture of the source: a range's bounds, or the whole canvas.
+    VectorDrawing vectorOf(const ExportSource& source) const;
     // Renders and writes; says what went wrong.
     bool writePicture(const ExportSource& source, const QString& path);
     // The selection ends and the figure tool comes back.
@@ -83,6 +88,7 @@ private:
     QString lastPicturePath_;        // whole-canvas pictures
     QString lastPartialPicturePath_; // partial pictures
     QString lastHighResPath_;        // pictures at a higher resolution
+    QString lastVectorPath_;         // SVG and PDF pictures
     QString lastSamplePath_;
     QImage sample_; // the washed-out sample, until it is placed
     bool sampleWaiting_ = false;

@@ -1,0 +1,232 @@
+#include "document/vector_export.h"
+
+#include "document/drawing_bitmap.h"
+#include "platform/atomic_file.h"
+#include "platform/run_outline.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <vector>
+
+namespace molvane {
+
+namespace {
+
+constexpr int kFinestTraceScale = 4;
+// How far a traced fill's outline may leave its pixel staircase, in the twin's pixels: stairs of
+// single pixels become straight lines, and the outline stays within a quarter canvas pixel at 4 times.
+constexpr double kTraceTolerance = 1.0;
+constexpr double kDotsPerInch = 96.0;
+
+QRect areaOf(const VectorDrawing& d)
+{
+    return d.area.isNull() ? QRect(QPoint(0, 0), d.canvas) : d.area;
+}
+
+// A fill as the vector picture paints it: the outline of the pixels it painted on the twin.
+struct TracedFill {
+    QPainterPath outline;
+    QColor colour;
+    // Painted under every stroke, so strokes keep their own edges where the fill meets them: a fill of
+    // the canvas's white, while nothing white was drawn before it that it could have painted over.
+    bool beneath = false;
+};
+
+// The figures drawn twice: first on the raster twin, whose fills are traced, then through the vector
+// painter, fills beneath the strokes first.
+class VectorRenderer {
+public:
+    VectorRenderer(QPainter& painter, const VectorDrawing& d)
+        : painter_(painter), drawing_(d), scale_(vectorTraceScale(d.canvas)),
+          twin_(d.canvas * scale_, QImage::Format_RGB32), raster_(twin_), vector_(painter, d.canvas)
+    {
+        twin_.fill(toQRgb(clWhite));
+        raster_.setScale(scale_);
+        vector_.setVectorDevice(true);
+    }
+
+    void run()
+    {
+        painter_.fillRect(QRect(QPoint(0, 0), drawing_.canvas), Qt::white);
+        if (!drawing_.background.isNull()) {
+            const QRect place(QPoint(0, 0), drawing_.background.size());
+            vector_.drawImage(place, drawing_.background);
+            raster_.drawImage(place, drawing_.background);
+        }
+        traceFills();
+        for (const std::optional<TracedFill>& fill : fills_)
+            if (fill && fill->beneath)
+                paint(*fill);
+        const RenderTarget target{vector_, false, 100, drawing_.settings};
+        for (std::size_t i = 0; i < fills_.size(); ++i) {
+            if (!fills_[i])
+                renderFigure((*drawing_.figures)[qsizetype(i)], target);
+            else if (!fills_[i]->beneath)
+                paint(*fills_[i]);
+        }
+    }
+
+private:
+    void traceFills()
+    {
+        const RenderTarget target{raster_, false, 100, drawing_.settings};
+        bool whiteDrawn = false;
+        for (const TFigure& f : *drawing_.figures) {
+            PaintedArea area;
+            raster_.recordFills(&area);
+            renderFigure(f, target);
+            raster_.recordFills(nullptr);
+            if (area.runs.empty()) {
+                whiteDrawn = whiteDrawn || f.penColor == clWhite || f.fillColor == clWhite;
+                fills_.emplace_back();
+                continue;
+            }
+            const bool ofWhite = (area.replaced & 0xFFFFFFu) == 0xFFFFFFu;
+            fills_.push_back(TracedFill{outlineOfRuns(area.runs, 1.0 / scale_, kTraceTolerance),
+                                        QColor::fromRgb(area.colour), ofWhite && !whiteDrawn});
+            whiteDrawn = whiteDrawn || (area.colour & 0xFFFFFFu) == 0xFFFFFFu;
+        }
+    }
+
+    void paint(const TracedFill& fill)
+    {
+        painter_.save();
+        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter_.fillPath(fill.outline, fill.colour);
+        painter_.restore();
+    }
+
+    QPainter& painter_;
+    const VectorDrawing& drawing_;
+    int scale_;
+    QImage twin_;
+    Canvas raster_;
+    Canvas vector_;
+    std::vector<std::optional<TracedFill>> fills_; // one for each figure: its fill, if it filled
+};
+
+// Every font-family the generator wrote names the stored face alone; a reader without that face
+// would pick any font, so the family this program draws it with follows as the second choice.
+QByteArray withFallbackFamilies(const QByteArray& svg)
+{
+    QByteArray out;
+    QXmlStreamReader reader(svg);
+    QXmlStreamWriter writer(&out);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.tokenType() != QXmlStreamReader::StartElement) {
+            writer.writeCurrentToken(reader);
+            continue;
+        }
+        writer.writeStartElement(reader.qualifiedName().toString());
+        for (const QXmlStreamNamespaceDeclaration& n : reader.namespaceDeclarations()) {
+            const QString name = n.prefix().isEmpty() ? QStringLiteral("xmlns")
+                                                      : QStringLiteral("xmlns:") + n.prefix().toString();
+            writer.writeAttribute(name, n.namespaceUri().toString());
+        }
+        for (const QXmlStreamAttribute& a : reader.attributes()) {
+            if (a.name() != QLatin1String("font-family")) {
+                writer.writeAttribute(a);
+                continue;
+            }
+            const QString face = a.value().toString();
+            const QString drawn = QFontInfo(QFont(face)).family();
+            writer.writeAttribute(a.qualifiedName().toString(),
+                                  drawn == face ? QStringLiteral("'%1'").arg(face)
+                                                : QStringLiteral("'%1', '%2'").arg(face, drawn));
+        }
+    }
+    return reader.hasError() ? svg : out;
+}
+
+} // namespace
+
+std::optional<VectorFormat> vectorFormatOf(const QString& path)
+{
+    const QString extension = QFileInfo(path).suffix().toLower();
+    if (extension == QLatin1String("svg"))
+        return VectorFormat::Svg;
+    if (extension == QLatin1String("pdf"))
+        return VectorFormat::Pdf;
+    return std::nullopt;
+}
+
+int vectorTraceScale(QSize canvas)
+{
+    int scale = kFinestTraceScale;
+    while (scale > 1 && qint64(canvas.width()) * canvas.height() * scale * scale > kMaxScaledPixels)
+        --scale;
+    return scale;
+}
+
+void paintVectorDrawing(QPainter& painter, const VectorDrawing& drawing)
+{
+    painter.save();
+    painter.translate(-areaOf(drawing).topLeft());
+    VectorRenderer(painter, drawing).run();
+    painter.restore();
+}
+
+QByteArray drawingSvg(const VectorDrawing& drawing)
+{
+    const QRect area = areaOf(drawing);
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(area.size());
+        generator.setViewBox(QRect(QPoint(0, 0), area.size()));
+        generator.setResolution(int(kDotsPerInch));
+        generator.setTitle(drawing.title);
+        generator.setDescription(QStringLiteral("Molvane"));
+        QPainter painter(&generator);
+        paintVectorDrawing(painter, drawing);
+    }
+    return withFallbackFamilies(bytes);
+}
+
+QByteArray drawingPdf(const VectorDrawing& drawing)
+{
+    const QRect area = areaOf(drawing);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(int(kDotsPerInch));
+    const QSizeF points = QSizeF(area.size()) * (72.0 / kDotsPerInch);
+    writer.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(drawing.title);
+    writer.setCreator(QStringLiteral("Molvane"));
+    {
+        QPainter painter(&writer);
+        paintVectorDrawing(painter, drawing);
+    }
+    return bytes;
+}
+
+PictureWriteResult writeVectorFile(const VectorDrawing& drawing, const QString& path)
+{
+    const std::optional<VectorFormat> format = vectorFormatOf(path);
+    QString why = QStringLiteral("not a .svg or .pdf file");
+    if (format) {
+        const QByteArray bytes = *format == VectorFormat::Svg ? drawingSvg(drawing) : drawingPdf(drawing);
+        why = QStringLiteral("the picture could not be made");
+        if (!bytes.isEmpty() && writeFileAtomically(path, bytes, &why))
+            return {true, {}, {}};
+    }
+    const QString text = QStringLiteral("%1 に書き込めません").arg(path);
+    return {false, text + QStringLiteral("\n") + why, why};
+}
+
+} // namespace molvane
