@@ -127,40 +127,71 @@ PaintRecording recordRebuild(const Drawing& drawing)
     return recording;
 }
 
-void playBack(const PaintRecording& recording, QImage& image, const QImage* under)
+namespace {
+
+void applyState(const PaintOp& op, QPainter& p)
+{
+    if (op.setPen)
+        p.setPen(op.pen);
+    if (op.setBrush)
+        p.setBrush(op.brush);
+    if (op.setMode)
+        p.setCompositionMode(op.mode);
+    if (op.setClip) {
+        // After setClipping(false) a new region only clips once clipping is on again.
+        if (op.clipped) {
+            p.setClipping(true);
+            p.setClipRegion(op.clip);
+        } else
+            p.setClipping(false);
+    }
+    if (op.setFont)
+        p.setFont(op.font);
+}
+
+void draw(const PaintOp& op, QPainter& p)
+{
+    if (op.kind == PaintOp::Kind::Path)
+        p.drawPath(op.path);
+    else
+        p.drawText(op.at, op.text);
+}
+
+} // namespace
+
+void playBack(const PaintRecording& recording, QImage& image, const QImage* under, int scale)
 {
     image.fill(toQRgb(clWhite));
     std::optional<QPainter> p(std::in_place, &image);
+    p->scale(scale, scale);
     if (under)
         p->drawImage(QPoint(0, 0), *under);
     for (const PaintOp& op : recording.ops) {
         if (op.kind == PaintOp::Kind::Fill) {
             p.reset();
-            floodFillSurface(image, op.seed, op.colour);
+            floodFillSurface(image, op.seed * scale + QPoint(scale / 2, scale / 2), op.colour);
             p.emplace(&image);
+            p->scale(scale, scale);
             continue;
         }
-        if (op.setPen)
-            p->setPen(op.pen);
-        if (op.setBrush)
-            p->setBrush(op.brush);
-        if (op.setMode)
-            p->setCompositionMode(op.mode);
-        if (op.setClip) {
-            // After setClipping(false) a new region only clips once clipping is on again.
-            if (op.clipped) {
-                p->setClipping(true);
-                p->setClipRegion(op.clip);
-            }
-            else
-                p->setClipping(false);
+        applyState(op, *p);
+        draw(op, *p);
+    }
+}
+
+void playBackVector(const PaintRecording& recording, QPainter& painter,
+                    const std::vector<QPainterPath>& fills)
+{
+    painter.fillRect(painter.window(), Qt::white);
+    std::size_t fill = 0;
+    for (const PaintOp& op : recording.ops) {
+        if (op.kind == PaintOp::Kind::Fill) {
+            if (fill < fills.size())
+                painter.fillPath(fills[fill++], QColor::fromRgb(op.colour));
+            continue;
         }
-        if (op.setFont)
-            p->setFont(op.font);
-        if (op.kind == PaintOp::Kind::Path)
-            p->drawPath(op.path);
-        else
-            p->drawText(op.at, op.text);
+        applyState(op, painter);
+        draw(op, painter);
     }
 }
 

@@ -43,7 +43,13 @@ struct PaintRecording {
 // Records how rebuilding the drawing's bitmap paints its figures.
 PaintRecording recordRebuild(const Drawing& drawing);
 
-// White, then the recorded calls, on image (of the drawing's size).
-void playBack(const PaintRecording& recording, QImage& image, const QImage* under = nullptr);
+// White, then the recorded calls, on image (of the drawing's size times scale: every call scaled, each
+// fill seeded in the middle of its pixel's block).
+void playBack(const PaintRecording& recording, QImage& image, const QImage* under = nullptr, int scale = 1);
+
+// The recorded paths and texts through a painter on any device; each fill as the path given for it, in
+// the order of the fills.
+void playBackVector(const PaintRecording& recording, QPainter& painter,
+                    const std::vector<QPainterPath>& fills);
 
 } // namespace molvane::bench

@@ -7,12 +7,11 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QFontInfo>
+#include <QHash>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 #include <vector>
 
@@ -46,7 +45,9 @@ class VectorRenderer {
 public:
     VectorRenderer(QPainter& painter, const VectorDrawing& d)
         : painter_(painter), drawing_(d), scale_(vectorTraceScale(d.canvas)),
-          twin_(d.canvas * scale_, QImage::Format_RGB32), raster_(twin_), vector_(painter, d.canvas)
+          traced_(figuresBeforeLastFill(d)),
+          twin_(traced_ > 0 ? d.canvas * scale_ : QSize(1, 1), QImage::Format_RGB32), raster_(twin_),
+          vector_(painter, d.canvas)
     {
         twin_.fill(toQRgb(clWhite));
         raster_.setScale(scale_);
@@ -59,7 +60,8 @@ public:
         if (!drawing_.background.isNull()) {
             const QRect place(QPoint(0, 0), drawing_.background.size());
             vector_.drawImage(place, drawing_.background);
-            raster_.drawImage(place, drawing_.background);
+            if (traced_ > 0)
+                raster_.drawImage(place, drawing_.background);
         }
         traceFills();
         for (const std::optional<TracedFill>& fill : fills_)
@@ -75,23 +77,33 @@ public:
     }
 
 private:
+    // Only the figures up to the last fill can shape a fill's area: the twin stops there.
+    static qsizetype figuresBeforeLastFill(const VectorDrawing& d)
+    {
+        for (qsizetype i = d.figures->size(); i > 0; --i)
+            if ((*d.figures)[i - 1].kind == fkNuri)
+                return i;
+        return 0;
+    }
+
     void traceFills()
     {
         const RenderTarget target{raster_, false, 100, drawing_.settings};
         bool whiteDrawn = false;
-        for (const TFigure& f : *drawing_.figures) {
+        fills_.resize(std::size_t(drawing_.figures->size()));
+        for (qsizetype i = 0; i < traced_; ++i) {
+            const TFigure& f = (*drawing_.figures)[i];
             PaintedArea area;
             raster_.recordFills(&area);
             renderFigure(f, target);
             raster_.recordFills(nullptr);
             if (area.runs.empty()) {
                 whiteDrawn = whiteDrawn || f.penColor == clWhite || f.fillColor == clWhite;
-                fills_.emplace_back();
                 continue;
             }
             const bool ofWhite = (area.replaced & 0xFFFFFFu) == 0xFFFFFFu;
-            fills_.push_back(TracedFill{outlineOfRuns(area.runs, 1.0 / scale_, kTraceTolerance),
-                                        QColor::fromRgb(area.colour), ofWhite && !whiteDrawn});
+            fills_[std::size_t(i)] = TracedFill{outlineOfRuns(area.runs, 1.0 / scale_, kTraceTolerance),
+                                                QColor::fromRgb(area.colour), ofWhite && !whiteDrawn};
             whiteDrawn = whiteDrawn || (area.colour & 0xFFFFFFu) == 0xFFFFFFu;
         }
     }
@@ -107,44 +119,42 @@ private:
     QPainter& painter_;
     const VectorDrawing& drawing_;
     int scale_;
+    qsizetype traced_; // the figures drawn on the twin
     QImage twin_;
     Canvas raster_;
     Canvas vector_;
     std::vector<std::optional<TracedFill>> fills_; // one for each figure: its fill, if it filled
 };
 
-// Every font-family the generator wrote names the stored face alone; a reader without that face
-// would pick any font, so the family this program draws it with follows as the second choice.
+// Every font-family the generator writes names the stored face alone; a reader without that face would
+// pick any font, so the family this program draws it with follows as the second choice. The generator
+// writes the attribute as font-family="face": each distinct face is looked up once.
 QByteArray withFallbackFamilies(const QByteArray& svg)
 {
+    static const QByteArray kAttribute = QByteArrayLiteral(" font-family=\"");
+    QHash<QByteArray, QByteArray> families;
     QByteArray out;
-    QXmlStreamReader reader(svg);
-    QXmlStreamWriter writer(&out);
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.tokenType() != QXmlStreamReader::StartElement) {
-            writer.writeCurrentToken(reader);
-            continue;
+    out.reserve(svg.size() + svg.size() / 8);
+    qsizetype from = 0;
+    for (qsizetype at = svg.indexOf(kAttribute); at >= 0; at = svg.indexOf(kAttribute, from)) {
+        const qsizetype start = at + kAttribute.size();
+        const qsizetype end = svg.indexOf('"', start);
+        if (end < 0)
+            break;
+        const QByteArray face = svg.mid(start, end - start);
+        auto known = families.find(face);
+        if (known == families.end()) {
+            const QString name = QString::fromUtf8(face);
+            const QString drawn = QFontInfo(QFont(name)).family();
+            const QString list = drawn == name ? QStringLiteral("'%1'").arg(name)
+                                               : QStringLiteral("'%1', '%2'").arg(name, drawn);
+            known = families.insert(face, list.toHtmlEscaped().toUtf8());
         }
-        writer.writeStartElement(reader.qualifiedName().toString());
-        for (const QXmlStreamNamespaceDeclaration& n : reader.namespaceDeclarations()) {
-            const QString name = n.prefix().isEmpty() ? QStringLiteral("xmlns")
-                                                      : QStringLiteral("xmlns:") + n.prefix().toString();
-            writer.writeAttribute(name, n.namespaceUri().toString());
-        }
-        for (const QXmlStreamAttribute& a : reader.attributes()) {
-            if (a.name() != QLatin1String("font-family")) {
-                writer.writeAttribute(a);
-                continue;
-            }
-            const QString face = a.value().toString();
-            const QString drawn = QFontInfo(QFont(face)).family();
-            writer.writeAttribute(a.qualifiedName().toString(),
-                                  drawn == face ? QStringLiteral("'%1'").arg(face)
-                                                : QStringLiteral("'%1', '%2'").arg(face, drawn));
-        }
+        out.append(svg.constData() + from, start - from).append(*known);
+        from = end;
     }
-    return reader.hasError() ? svg : out;
+    out.append(svg.constData() + from, svg.size() - from);
+    return out;
 }
 
 } // namespace
