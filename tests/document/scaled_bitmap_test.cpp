@@ -70,3 +70,21 @@ TEST(ScaledBitmap, AtScaleFourABondIsFourTimesAsWideAndAFillStopsAtItsOutline)
     EXPECT_EQ(big.pixel(150 * 4 + 2, 100 * 4 + 2) & 0xFFFFFF, red & 0xFFFFFF);
     EXPECT_EQ(big.pixel(150 * 4, 60 * 4) & 0xFFFFFF, 0xFFFFFFu) << "the fill did not leak out";
 }
+
+// A wedge is clipped to its triangle: at 4 times along the triangle's own sides, not along the blocks of
+// the pixels that clip it at 100 % (where every edge would start on a multiple of 4).
+TEST(ScaledBitmap, AtScaleFourAWedgeIsClippedAlongItsTriangle)
+{
+    const FigureList wedge{twoPointFigure(fkStereo, {20, 80}, {140, 20}, 1, 8)};
+    const QImage big = scaledDrawingBitmap({160, 100}, wedge, {}, {}, 4);
+    int rows = 0, offBlock = 0;
+    for (int y = 0; y < big.height(); ++y)
+        for (int x = 0; x < big.width(); ++x)
+            if ((big.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+                ++rows;
+                offBlock += x % 4 != 0;
+                break;
+            }
+    ASSERT_GT(rows, 200);
+    EXPECT_GT(offBlock, rows / 2);
+}
