@@ -86,8 +86,9 @@ public:
     void setOrigin(QPoint origin);
     QPoint origin() const { return origin_; }
     // Every canvas pixel becomes scale x scale image pixels: coordinates, pen widths, dashes, text and
-    // pictures are multiplied, strokes stay centred on their pixels' blocks, and flood fills and pixel
-    // reads take the middle of a pixel's block. 1 draws as it always does.
+    // pictures are multiplied, one-pixel lines stay centred on their pixels' blocks (wider strokes keep
+    // their outline where their points put it), a clip with a smooth shape clips along that shape, and
+    // flood fills and pixel reads take the middle of a pixel's block. 1 draws as it always does.
     void setScale(int scale);
     int scale() const { return scale_; }
     // A device without a pixel grid of its own (a vector picture, in canvas pixels): strokes lie where a
@@ -185,7 +186,7 @@ private:
     CanvasFont font_;
     PenMode mode_ = PenMode::Copy;
     QRegion clip_;
-    QPainterPath clipShape_; // on vector devices, when the clip has a smooth outline
+    QPainterPath clipShape_; // the clip's smooth outline, when it has one (used when scaled or vector)
     bool clipped_ = false;
     QPoint origin_;
     int scale_ = 1;
