@@ -220,6 +220,8 @@ QByteArray drawingPdf(const VectorDrawing& drawing)
     writer.setCreator(QStringLiteral("Molvane"));
     {
         QPainter painter(&writer);
+        // Pictures go in as they are (compressed without loss), not as JPEG.
+        painter.setRenderHint(QPainter::LosslessImageRendering);
         paintVectorDrawing(painter, drawing);
     }
     return bytes;

@@ -14,6 +14,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -111,6 +113,14 @@ TEST(ExportCommand, APictureOfAWholeDrawingIsItsDrawingBitmap)
     EXPECT_TRUE(imagesMatch(QImage(dir.filePath("out.png")).convertToFormat(QImage::Format_RGB32), d.bitmap(), 0, "export-png"));
     ASSERT_EQ(exportFigureFile(in, dir.filePath("out.JPG"), err.file()), kExitOk);
     EXPECT_EQ(bytesOf(dir.filePath("out.JPG")).left(2), QByteArray("\xFF\xD8"));
+    // As PDF the background picture goes in without loss, not as JPEG.
+    ASSERT_EQ(exportFigureFile(in, dir.filePath("out.pdf"), err.file()), kExitOk);
+    QProcess images;
+    images.start("pdfimages", {"-list", dir.filePath("out.pdf")});
+    ASSERT_TRUE(images.waitForFinished(60000));
+    const QString list = QString::fromUtf8(images.readAllStandardOutput());
+    EXPECT_TRUE(list.contains(QRegularExpression(" image +50 +20 "))) << list.toStdString();
+    EXPECT_FALSE(list.contains("jpeg")) << list.toStdString();
 }
 
 // The command and the window's picture save give the same files for the same drawing.
