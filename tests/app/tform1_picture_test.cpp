@@ -116,15 +116,7 @@ TEST_F(PictureCommandsTest, AVectorPictureIsSvgOrPdfByTheChosenTypeOrTheTypedExt
     save->trigger();
     QFile svg(dir.filePath("formula.SVG"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-    const QByteArray text = svg.readAll();
-    EXPECT_TRUE(text.contains("viewBox=\"0 0 1500 1000\"")) << text.left(300).toStdString();
-    const TFigure& f = form->drawing().figures[0];
-    const QString path = QStringLiteral("d=\"M%1,%2 L%3,%4\"")
-                             .arg(f.ends[kMainStart].x())
-                             .arg(f.ends[kMainStart].y())
-                             .arg(f.ends[kMainEnd].x())
-                             .arg(f.ends[kMainEnd].y());
-    EXPECT_TRUE(text.contains(path.toUtf8())) << path.toStdString();
+    EXPECT_TRUE(svg.readAll().contains("viewBox=\"0 0 1500 1000\""));
     EXPECT_EQ(prompts.pendingCount(), 0);
 }
 

@@ -63,15 +63,13 @@ TEST(RunOutline, UnsimplifiedItFillsBackToExactlyThePaintedPixels)
     EXPECT_EQ(painted, 40 * 30 - 15 * 15 - 1); // the hole is not reached from outside
     EXPECT_EQ(differingPixels(image, outlineOfRuns(runs)), 0);
 
-    const std::vector<PaintedRun> hole = fillRuns(image, {16, 12}, nullptr, kOtherFill);
-    EXPECT_EQ(differingPixels(image, outlineOfRuns(hole), kOtherFill), 0);
-    const QPainterPath square = outlineOfRuns(hole);
+    const QPainterPath square = outlineOfRuns(fillRuns(image, {16, 12}, nullptr, kOtherFill));
+    EXPECT_EQ(differingPixels(image, square, kOtherFill), 0);
     EXPECT_EQ(square.elementCount(), 5); // four corners and the closing one
-    EXPECT_EQ(square.boundingRect(), QRectF(14, 9, 7, 7));
 }
 
 // Inside a circle the staircase of an aliased edge becomes a few straight segments that stay within
-// the tolerance of the pixels; the unit scales the outline.
+// the tolerance of the pixels.
 TEST(RunOutline, SimplifiedARoundAreaHasFewSegmentsCloseToItsPixels)
 {
     QImage image(400, 400, QImage::Format_RGB32);
@@ -88,7 +86,4 @@ TEST(RunOutline, SimplifiedARoundAreaHasFewSegmentsCloseToItsPixels)
     EXPECT_LT(simple.elementCount(), 120);
     // Only pixels the edge passes through can change sides.
     EXPECT_LT(differingPixels(image, simple), 2 * 3.1416 * 148 * 0.6);
-    const QRectF quarter = outlineOfRuns(runs, 0.25, 1.5).boundingRect();
-    EXPECT_NEAR(quarter.width(), simple.boundingRect().width() / 4, 1e-9);
-    EXPECT_NEAR(quarter.left(), simple.boundingRect().left() / 4, 1e-9);
 }

@@ -69,7 +69,7 @@ void PictureCommands::endSelection()
     w_.view_->update();
 }
 
-bool PictureCommands::choosePath(TMySavePictureDialog& dialog, QString& remembered)
+bool PictureCommands::choosePath(TFileDialogComponent& dialog, QString& remembered)
 {
     dialog.FileName = remembered;
     if (!dialog.Execute(w_.prompts_))
@@ -100,12 +100,8 @@ void PictureCommands::mmPicSaveHighResClick()
         w_.prompts_.message(u(texts::kScaleWrong), MessageType::Error, MessageButtons::Ok);
         return;
     }
-    TMySaveDialog& dialog = w_.fileDialogs.MySavePngDialog;
-    dialog.FileName = lastHighResPath_;
-    if (!dialog.Execute(w_.prompts_))
+    if (!choosePath(w_.fileDialogs.MySavePngDialog, lastHighResPath_))
         return;
-    w_.tools_.ignoreNextRelease(dialog.closedByDoubleClick());
-    lastHighResPath_ = dialog.FileName;
     const Drawing& d = w_.drawing_;
     const QImage bitmap =
         scaledDrawingBitmap(d.canvasSize(), d.figures, d.background, d.renderSettings(), scale);
@@ -136,11 +132,8 @@ void PictureCommands::mmPicSaveVectorClick()
     if (w_.drawing_.figures.empty())
         return;
     TMySaveDialog& dialog = w_.fileDialogs.MySaveVectorDialog;
-    dialog.FileName = lastVectorPath_;
-    if (!dialog.Execute(w_.prompts_))
+    if (!choosePath(dialog, lastVectorPath_))
         return;
-    w_.tools_.ignoreNextRelease(dialog.closedByDoubleClick());
-    lastVectorPath_ = dialog.FileName;
     if (!vectorFormatOf(lastVectorPath_))
         lastVectorPath_ += dialog.FilterIndex == 2 ? QStringLiteral(".pdf") : QStringLiteral(".svg");
     const VectorDrawing vector = vectorOf(selectedSource());

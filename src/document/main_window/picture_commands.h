@@ -17,6 +17,7 @@ class TForm1;
 class TFormPictureEditor;
 class TMyOpenPictureDialog;
 class TMySavePictureDialog;
+class TFileDialogComponent;
 
 class PictureCommands {
 public:
@@ -71,7 +72,7 @@ private:
     // the path is remembered. Null: cancelled, or the file could not be read (the user was told).
     QImage openPicture(TMyOpenPictureDialog& dialog, QString& remembered);
     // The save dialog, starting from the remembered path; the chosen path is remembered. False: cancelled.
-    bool choosePath(TMySavePictureDialog& dialog, QString& remembered);
+    bool choosePath(TFileDialogComponent& dialog, QString& remembered);
     // The selected range as the export takes it; the whole canvas when no range exists.
     ExportSource selectedSource() const;
     // The drawing as a vector picture of the source: a range's bounds, or the whole canvas.
