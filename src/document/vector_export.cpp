@@ -1,8 +1,8 @@
 #include "document/vector_export.h"
 
 #include "document/drawing_bitmap.h"
+#include "document/fill_tracing.h"
 #include "platform/atomic_file.h"
-#include "platform/run_outline.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -20,9 +20,6 @@ namespace molvane {
 namespace {
 
 constexpr int kFinestTraceScale = 4;
-// How far a traced fill's outline may leave its pixel staircase, in the twin's pixels: stairs of
-// single pixels become straight lines, and the outline stays within a quarter canvas pixel at 4 times.
-constexpr double kTraceTolerance = 1.0;
 constexpr double kDotsPerInch = 96.0;
 
 QRect areaOf(const VectorDrawing& d)
@@ -30,100 +27,50 @@ QRect areaOf(const VectorDrawing& d)
     return d.area.isNull() ? QRect(QPoint(0, 0), d.canvas) : d.area;
 }
 
-// A fill as the vector picture paints it: the outline of the pixels it painted on the twin.
-struct TracedFill {
-    QPainterPath outline;
-    QColor colour;
-    // Painted under every stroke, so strokes keep their own edges where the fill meets them: a fill of
-    // the canvas's white, while nothing white was drawn before it that it could have painted over.
-    bool beneath = false;
-};
-
-// The figures drawn twice: first on the raster twin, whose fills are traced, then through the vector
-// painter, fills beneath the strokes first.
+// The figures through the vector painter, the fills traced on a raster twin, those beneath the strokes
+// first.
 class VectorRenderer {
 public:
     VectorRenderer(QPainter& painter, const VectorDrawing& d)
-        : painter_(painter), drawing_(d), scale_(vectorTraceScale(d.canvas)),
-          traced_(figuresBeforeLastFill(d)),
-          twin_(traced_ > 0 ? d.canvas * scale_ : QSize(1, 1), QImage::Format_RGB32), raster_(twin_),
-          vector_(painter, d.canvas)
+        : painter_(painter), drawing_(d), vector_(painter, d.canvas)
     {
-        twin_.fill(toQRgb(clWhite));
-        raster_.setScale(scale_);
         vector_.setVectorDevice(true);
     }
 
     void run()
     {
         painter_.fillRect(QRect(QPoint(0, 0), drawing_.canvas), Qt::white);
-        if (!drawing_.background.isNull()) {
-            const QRect place(QPoint(0, 0), drawing_.background.size());
-            vector_.drawImage(place, drawing_.background);
-            if (traced_ > 0)
-                raster_.drawImage(place, drawing_.background);
-        }
-        traceFills();
-        for (const std::optional<TracedFill>& fill : fills_)
+        if (!drawing_.background.isNull())
+            vector_.drawImage(QRect(QPoint(0, 0), drawing_.background.size()), drawing_.background);
+        const std::vector<std::optional<TracedFill>> fills =
+            traceFills({drawing_.canvas, drawing_.figures, drawing_.background, drawing_.settings},
+                       vectorTraceScale(drawing_.canvas));
+        for (const std::optional<TracedFill>& fill : fills)
             if (fill && fill->beneath)
                 paint(*fill);
         const RenderTarget target{vector_, false, 100, drawing_.settings};
-        for (std::size_t i = 0; i < fills_.size(); ++i) {
-            if (!fills_[i])
+        for (std::size_t i = 0; i < fills.size(); ++i) {
+            if (!fills[i])
                 renderFigure((*drawing_.figures)[qsizetype(i)], target);
-            else if (!fills_[i]->beneath)
-                paint(*fills_[i]);
+            else if (!fills[i]->beneath)
+                paint(*fills[i]);
         }
     }
 
 private:
-    // Only the figures up to the last fill can shape a fill's area: the twin stops there.
-    static qsizetype figuresBeforeLastFill(const VectorDrawing& d)
-    {
-        for (qsizetype i = d.figures->size(); i > 0; --i)
-            if ((*d.figures)[i - 1].kind == fkNuri)
-                return i;
-        return 0;
-    }
-
-    void traceFills()
-    {
-        const RenderTarget target{raster_, false, 100, drawing_.settings};
-        bool whiteDrawn = false;
-        fills_.resize(std::size_t(drawing_.figures->size()));
-        for (qsizetype i = 0; i < traced_; ++i) {
-            const TFigure& f = (*drawing_.figures)[i];
-            PaintedArea area;
-            raster_.recordFills(&area);
-            renderFigure(f, target);
-            raster_.recordFills(nullptr);
-            if (area.runs.empty()) {
-                whiteDrawn = whiteDrawn || f.penColor == clWhite || f.fillColor == clWhite;
-                continue;
-            }
-            const bool ofWhite = (area.replaced & 0xFFFFFFu) == 0xFFFFFFu;
-            fills_[std::size_t(i)] = TracedFill{outlineOfRuns(area.runs, 1.0 / scale_, kTraceTolerance),
-                                                QColor::fromRgb(area.colour), ofWhite && !whiteDrawn};
-            whiteDrawn = whiteDrawn || (area.colour & 0xFFFFFFu) == 0xFFFFFFu;
-        }
-    }
-
     void paint(const TracedFill& fill)
     {
-        painter_.save();
+        // No save and restore: a vector device would write each as a group of its own, and the figures
+        // set the state they draw with themselves.
         painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter_.fillPath(fill.outline, fill.colour);
-        painter_.restore();
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(fill.colour);
+        painter_.drawPath(fill.outline);
     }
 
     QPainter& painter_;
     const VectorDrawing& drawing_;
-    int scale_;
-    qsizetype traced_; // the figures drawn on the twin
-    QImage twin_;
-    Canvas raster_;
     Canvas vector_;
-    std::vector<std::optional<TracedFill>> fills_; // one for each figure: its fill, if it filled
 };
 
 // Every font-family the generator writes names the stored face alone; a reader without that face would

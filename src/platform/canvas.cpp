@@ -1,5 +1,6 @@
 #include "platform/canvas.h"
 
+#include "platform/convex_clip.h"
 #include "platform/flood_fill.h"
 #include "platform/polyline_pieces.h"
 
@@ -128,7 +129,10 @@ Canvas::Canvas(QImage& target) : target_(&target) {}
 
 Canvas::Canvas(QPainter& painter, QSize size) : external_(&painter), externalSize_(size) {}
 
-Canvas::~Canvas() { flush(); }
+Canvas::~Canvas()
+{
+    flush();
+}
 
 void Canvas::flush()
 {
@@ -181,6 +185,19 @@ double Canvas::strokeShift() const
     if (vector_)
         return thin + kTieShift;
     return scale_ > 1 ? thin : 0.0;
+}
+
+bool Canvas::measured(const QRectF& box, bool stroked)
+{
+    if (!reach_)
+        return false;
+    // Round caps and joins reach half the pen beyond the outline; a pixel more for the aliasing.
+    const double margin = (stroked && pen_.style != PenStyle::Null ? std::max(1, pen_.width) / 2.0 : 0.0) + 2;
+    QRect touched = box.adjusted(-margin, -margin, margin, margin).toAlignedRect();
+    if (clipped_)
+        touched &= clip_.boundingRect();
+    *reach_ |= touched;
+    return true;
 }
 
 void Canvas::setVectorDevice(bool vector)
@@ -256,6 +273,8 @@ void Canvas::drawPath(const QPainterPath& shape, bool filled)
         path_.addPath(shape);
         return;
     }
+    if (measured(shape.controlPointRect(), true))
+        return;
     if (vector_ && clipped_) {
         drawCutToClip(shape, filled);
         return;
@@ -271,8 +290,20 @@ void Canvas::drawPath(const QPainterPath& shape, bool filled)
     }
     QPainter& p = painter();
     applyState(p, filled);
+    if (vector_) {
+        p.drawPath(centredOnVector(shape));
+        return;
+    }
     const StrokeCentre centre(p, strokeShift(), pen_.style != PenStyle::Null);
     p.drawPath(shape);
+}
+
+QPainterPath Canvas::centredOnVector(const QPainterPath& shape) const
+{
+    // A vector device would write each change of the painter's transform as a group of its own, so the
+    // path moves instead.
+    const double shift = pen_.style != PenStyle::Null ? strokeShift() : 0.0;
+    return shift != 0 ? shape.translated(shift, shift) : shape;
 }
 
 void Canvas::drawCutToClip(const QPainterPath& shape, bool filled)
@@ -282,13 +313,24 @@ void Canvas::drawCutToClip(const QPainterPath& shape, bool filled)
         clip.addRegion(clip_);
     else
         clip = clipShape_.translated(kTieShift, kTieShift);
-    const double shift = strokeShift();
+    // A wedge's triangle cuts by its edges alone, far cheaper than a general intersection.
+    const std::optional<QPolygonF> convex = convexPolygonOf(clip);
+    auto cut = [&](const QPainterPath& path) {
+        const double shift = strokeShift();
+        return convex ? cutToConvex(path.translated(shift, shift), *convex)
+                      : path.translated(shift, shift).intersected(clip);
+    };
     QPainter& p = painter();
     p.setCompositionMode(toComposition(mode_));
-    if (filled && brush_.style == BrushStyle::Solid)
-        p.fillPath(shape.translated(shift, shift).intersected(clip), toQColor(brush_.color));
-    if (pen_.style != PenStyle::Null)
-        p.fillPath(widenPath(shape, pen_).translated(shift, shift).intersected(clip), toQColor(pen_.color));
+    p.setPen(Qt::NoPen);
+    if (filled && brush_.style == BrushStyle::Solid) {
+        p.setBrush(toQColor(brush_.color));
+        p.drawPath(cut(shape));
+    }
+    if (pen_.style != PenStyle::Null) {
+        p.setBrush(toQColor(pen_.color));
+        p.drawPath(cut(widenPath(shape, pen_)));
+    }
 }
 
 void Canvas::strokeInPieces(const std::vector<QPainterPath>& pieces)
@@ -370,6 +412,8 @@ void Canvas::polygon(const QPolygon& points)
 
 void Canvas::fillRect(const QRect& rect, TColor color)
 {
+    if (measured(rect, false))
+        return;
     QPainter& p = painter();
     p.setCompositionMode(toComposition(mode_));
     p.fillRect(rect, toQColor(color));
@@ -379,6 +423,12 @@ void Canvas::textOut(QPoint topLeft, const QString& text)
 {
     if (text.isEmpty())
         return;
+    if (reach_) {
+        const QFontMetrics fm(toQFont(font_));
+        const QRect cell(topLeft, QSize(fm.horizontalAdvance(text), fm.height()));
+        measured(cell | fm.boundingRect(text).translated(topLeft.x(), topLeft.y() + fm.ascent()), false);
+        return;
+    }
     QPainter& p = painter();
     QFont f = toQFont(font_);
     // Raster operations work on whole pixels; an antialiased edge drawn twice would not cancel out.
@@ -398,7 +448,10 @@ QSize Canvas::textExtent(const QString& text) const
     return {fm.horizontalAdvance(text), fm.height()};
 }
 
-int Canvas::lineHeight() const { return QFontMetrics(toQFont(font_)).height(); }
+int Canvas::lineHeight() const
+{
+    return QFontMetrics(toQFont(font_)).height();
+}
 
 void Canvas::beginPath()
 {
@@ -414,14 +467,22 @@ QPainterPath Canvas::endPath()
 
 void Canvas::strokePath(const QPainterPath& path)
 {
+    if (measured(path.controlPointRect(), true))
+        return;
     QPainter& p = painter();
     applyState(p, false);
+    if (vector_) {
+        p.drawPath(centredOnVector(path));
+        return;
+    }
     const StrokeCentre centre(p, strokeShift(), pen_.style != PenStyle::Null);
     p.drawPath(path);
 }
 
 void Canvas::fillPath(const QPainterPath& path, TColor color)
 {
+    if (measured(path.controlPointRect(), false))
+        return;
     QPainter& p = painter();
     p.setCompositionMode(toComposition(mode_));
     p.fillPath(path, toQColor(color));
@@ -437,6 +498,8 @@ TColor Canvas::pixel(QPoint at) const
 
 void Canvas::setPixel(QPoint at, TColor color)
 {
+    if (measured(QRectF(at, QSizeF(1, 1)), false))
+        return;
     const QPoint p = device(at);
     if (!target_ || !target_->rect().contains(p))
         return;
@@ -451,7 +514,7 @@ void Canvas::setPixel(QPoint at, TColor color)
 void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRect, bool smooth,
                        bool whiteTransparent)
 {
-    if (src.isNull() || dest.isEmpty())
+    if (src.isNull() || dest.isEmpty() || measured(dest, false))
         return;
     const QRect from = srcRect.isNull() ? src.rect() : srcRect;
     QPainter& p = painter();
@@ -466,7 +529,7 @@ void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRec
 
 void Canvas::floodFill(QPoint seed, TColor color)
 {
-    if (!target_)
+    if (!target_ || reach_)
         return;
     flush();
     floodFillSurface(*target_, device(seed), toQRgb(color), fillRecord_);

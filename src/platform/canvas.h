@@ -97,6 +97,9 @@ public:
 
     // While set, each flood fill adds what it painted to area (a vector picture traces its fills).
     void recordFills(PaintedArea* area) { fillRecord_ = area; }
+    // While set, nothing is drawn: each stroke, shape, text and picture adds the canvas pixels it could
+    // touch to reach, and flood fills do nothing (a vector picture finds the figures a fill can meet).
+    void measureInto(QRect* reach) { reach_ = reach; }
 
     void setClipRegion(const QRegion& region);
     void clearClip();
@@ -175,6 +178,8 @@ private:
     void applyClip(QPainter& p) const;
     // A shape drawn on a clipped vector device: its fill and its pen's outline cut to the clip.
     void drawCutToClip(const QPainterPath& shape, bool filled);
+    // The shape moved to where a vector device strokes it (see strokeShift).
+    QPainterPath centredOnVector(const QPainterPath& shape) const;
 
     QImage* target_ = nullptr;   // the pixels, when the canvas owns its painting
     QPainter* external_ = nullptr; // the painter begun elsewhere, otherwise
@@ -192,6 +197,9 @@ private:
     int scale_ = 1;
     bool vector_ = false;
     PaintedArea* fillRecord_ = nullptr;
+    QRect* reach_ = nullptr;
+    // While measuring: adds the box (canvas pixels), widened by the pen when stroked, and says so.
+    bool measured(const QRectF& box, bool stroked);
     // How far strokes move right and down while drawn, in canvas pixels.
     double strokeShift() const;
     // The image pixel in the middle of a canvas pixel's block.

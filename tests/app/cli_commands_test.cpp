@@ -173,7 +173,9 @@ TEST(ExportCommand, APartialFileAsSvgCoversItsRegion)
     ASSERT_EQ(exportFigureFile(*in, dir.filePath("p.svg"), err.file()), kExitOk);
     const QByteArray svg = bytesOf(dir.filePath("p.svg"));
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 100 50\"")) << svg.left(400).toStdString();
-    EXPECT_TRUE(svg.contains("d=\"M10,20 L80,20\"")) << svg.toStdString();
+    // Strokes lie a fraction of a pixel right of and below their points, as the canvas draws them.
+    const QRegularExpression bond(QStringLiteral(R"(d="M10(\.0\d*)?,20(\.0\d*)? L80(\.0\d*)?,20(\.0\d*)?")"));
+    EXPECT_TRUE(QString::fromUtf8(svg).contains(bond)) << svg.toStdString();
 }
 
 TEST(ExportCommand, BadInputsExitWithTwoAndSayWhy)
