@@ -273,7 +273,7 @@ void Canvas::drawPath(const QPainterPath& shape, bool filled)
         path_.addPath(shape);
         return;
     }
-    if (measured(shape.controlPointRect(), true))
+    if (measured(shape.boundingRect(), true))
         return;
     if (vector_ && clipped_) {
         drawCutToClip(shape, filled);
@@ -467,7 +467,7 @@ QPainterPath Canvas::endPath()
 
 void Canvas::strokePath(const QPainterPath& path)
 {
-    if (measured(path.controlPointRect(), true))
+    if (measured(path.boundingRect(), true))
         return;
     QPainter& p = painter();
     applyState(p, false);
@@ -481,7 +481,7 @@ void Canvas::strokePath(const QPainterPath& path)
 
 void Canvas::fillPath(const QPainterPath& path, TColor color)
 {
-    if (measured(path.controlPointRect(), false))
+    if (measured(path.boundingRect(), false))
         return;
     QPainter& p = painter();
     p.setCompositionMode(toComposition(mode_));
