@@ -14,6 +14,9 @@ namespace {
 constexpr double kTraceTolerance = 1.0;
 // The canvas pixels on each side of its seed that a fill is first looked for in.
 constexpr int kFirstReach = 32;
+// Each window looks at every figure before its fill: beyond this many looks in all (a file of tens of
+// thousands of fills), one twin of the whole canvas is the cheaper way.
+constexpr qint64 kMostWindowLooks = 4'000'000;
 
 bool isWhite(QRgb colour)
 {
@@ -69,6 +72,11 @@ private:
 
     bool fillInWindows()
     {
+        const qint64 fills = std::count_if(source_.figures->begin(), source_.figures->begin() + count_,
+                                           [](const TFigure& f) { return f.kind == fkNuri; });
+        if (fills * count_ > kMostWindowLooks)
+            return false;
+        boxes_.assign(std::size_t(count_), QRect());
         for (qsizetype i = 0; i < count_; ++i) {
             if (!isFill(i))
                 continue;
@@ -106,8 +114,10 @@ private:
             const QRect near = window.adjusted(-1, -1, 1, 1);
             for (qsizetype j = 0; j < i; ++j) {
                 if (isFill(j)) {
-                    raster.flush();
-                    paintRuns(areas_[std::size_t(j)], twin, offset);
+                    if (boxes_[std::size_t(j)].intersects(QRect(offset, twin.size()))) {
+                        raster.flush();
+                        paintRuns(areas_[std::size_t(j)], twin, offset);
+                    }
                 } else if (reaches_[std::size_t(j)].intersects(near)) {
                     renderFigure(figure(j), target);
                 }
@@ -117,8 +127,11 @@ private:
         }
         if (runsIntoOpenEdge(area, window, twin.size()))
             return false;
-        for (PaintedRun& run : area.runs)
+        QRect& box = boxes_[std::size_t(i)];
+        for (PaintedRun& run : area.runs) {
             run = {run.y + offset.y(), run.left + offset.x(), run.right + offset.x()};
+            box |= QRect(run.left, run.y, run.right - run.left + 1, 1);
+        }
         areas_[std::size_t(i)] = std::move(area);
         return true;
     }
@@ -193,6 +206,7 @@ private:
     qsizetype count_;                // the figures up to the last fill
     std::vector<PaintedArea> areas_; // what each fill painted, in twin pixels of the whole canvas
     std::vector<QRect> reaches_;     // what each other figure can touch, in canvas pixels
+    std::vector<QRect> boxes_;       // the box of what each fill painted, in twin pixels
 };
 
 } // namespace

@@ -5,7 +5,7 @@
 // simplified.
 //
 // The twin is drawn only where a fill can be: around each fill's seed, with the figures that reach
-// that window, a window twice as wide each time the fill runs into its edge. A fill that would need the
+// that window, a window three times as wide each time the fill runs into its edge. A fill that would need the
 // whole canvas sends the work to one twin of the whole canvas, drawn figure by figure.
 
 #include "document/figure.h"
