@@ -187,17 +187,14 @@ double Canvas::strokeShift() const
     return scale_ > 1 ? thin : 0.0;
 }
 
-bool Canvas::measured(const QRectF& box, bool stroked)
+void Canvas::measure(const QRectF& box, bool stroked)
 {
-    if (!reach_)
-        return false;
     // Round caps and joins reach half the pen beyond the outline; a pixel more for the aliasing.
     const double margin = (stroked && pen_.style != PenStyle::Null ? std::max(1, pen_.width) / 2.0 : 0.0) + 2;
     QRect touched = box.adjusted(-margin, -margin, margin, margin).toAlignedRect();
     if (clipped_)
         touched &= clip_.boundingRect();
     *reach_ |= touched;
-    return true;
 }
 
 void Canvas::setVectorDevice(bool vector)
@@ -273,8 +270,10 @@ void Canvas::drawPath(const QPainterPath& shape, bool filled)
         path_.addPath(shape);
         return;
     }
-    if (measured(shape.boundingRect(), true))
+    if (reach_) {
+        measure(shape.boundingRect(), true);
         return;
+    }
     if (vector_ && clipped_) {
         drawCutToClip(shape, filled);
         return;
@@ -412,8 +411,10 @@ void Canvas::polygon(const QPolygon& points)
 
 void Canvas::fillRect(const QRect& rect, TColor color)
 {
-    if (measured(rect, false))
+    if (reach_) {
+        measure(rect, false);
         return;
+    }
     QPainter& p = painter();
     p.setCompositionMode(toComposition(mode_));
     p.fillRect(rect, toQColor(color));
@@ -426,7 +427,7 @@ void Canvas::textOut(QPoint topLeft, const QString& text)
     if (reach_) {
         const QFontMetrics fm(toQFont(font_));
         const QRect cell(topLeft, QSize(fm.horizontalAdvance(text), fm.height()));
-        measured(cell | fm.boundingRect(text).translated(topLeft.x(), topLeft.y() + fm.ascent()), false);
+        measure(cell | fm.boundingRect(text).translated(topLeft.x(), topLeft.y() + fm.ascent()), false);
         return;
     }
     QPainter& p = painter();
@@ -467,8 +468,10 @@ QPainterPath Canvas::endPath()
 
 void Canvas::strokePath(const QPainterPath& path)
 {
-    if (measured(path.boundingRect(), true))
+    if (reach_) {
+        measure(path.boundingRect(), true);
         return;
+    }
     QPainter& p = painter();
     applyState(p, false);
     if (vector_) {
@@ -481,8 +484,10 @@ void Canvas::strokePath(const QPainterPath& path)
 
 void Canvas::fillPath(const QPainterPath& path, TColor color)
 {
-    if (measured(path.boundingRect(), false))
+    if (reach_) {
+        measure(path.boundingRect(), false);
         return;
+    }
     QPainter& p = painter();
     p.setCompositionMode(toComposition(mode_));
     p.fillPath(path, toQColor(color));
@@ -498,8 +503,10 @@ TColor Canvas::pixel(QPoint at) const
 
 void Canvas::setPixel(QPoint at, TColor color)
 {
-    if (measured(QRectF(at, QSizeF(1, 1)), false))
+    if (reach_) {
+        measure(QRectF(at, QSizeF(1, 1)), false);
         return;
+    }
     const QPoint p = device(at);
     if (!target_ || !target_->rect().contains(p))
         return;
@@ -514,8 +521,12 @@ void Canvas::setPixel(QPoint at, TColor color)
 void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRect, bool smooth,
                        bool whiteTransparent)
 {
-    if (src.isNull() || dest.isEmpty() || measured(dest, false))
+    if (src.isNull() || dest.isEmpty())
         return;
+    if (reach_) {
+        measure(dest, false);
+        return;
+    }
     const QRect from = srcRect.isNull() ? src.rect() : srcRect;
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -198,8 +198,9 @@ private:
     bool vector_ = false;
     PaintedArea* fillRecord_ = nullptr;
     QRect* reach_ = nullptr;
-    // While measuring: adds the box (canvas pixels), widened by the pen when stroked, and says so.
-    bool measured(const QRectF& box, bool stroked);
+    // While measuring: adds the box (canvas pixels), widened by the pen when stroked. Callers work out
+    // the box only while measuring, so drawing pays nothing for it.
+    void measure(const QRectF& box, bool stroked);
     // How far strokes move right and down while drawn, in canvas pixels.
     double strokeShift() const;
     // The image pixel in the middle of a canvas pixel's block.
