@@ -2,6 +2,7 @@
 
 #include "document/drawing.h"
 #include "document/drawing_bitmap.h"
+#include "document/drawing_work.h"
 #include "document/figure_file_io.h"
 #include "document/figure_json.h"
 #include "document/picture_export.h"
@@ -121,15 +122,18 @@ int writeFigures(Drawing& d, bool fromPartial, const QString& output, std::FILE*
 int writeScaledPng(const Drawing& drawing, bool partial, int scale, const QString& output,
                    std::FILE* messages)
 {
-    const QImage picture =
-        partial ? scaledDrawingBitmap(
-                      QSize(drawing.keptRegion.width, drawing.keptRegion.height).expandedTo({1, 1}),
-                      drawing.pasteList, {}, drawing.renderSettings(), scale)
-                : scaledDrawingBitmap(drawing.canvasSize(), drawing.figures, drawing.background,
-                                      drawing.renderSettings(), scale);
+    const QSize canvas = partial
+                             ? QSize(drawing.keptRegion.width, drawing.keptRegion.height).expandedTo({1, 1})
+                             : drawing.canvasSize();
+    const FigureList& figures = partial ? drawing.pasteList : drawing.figures;
+    if (takesLongToDraw(figures, canvas, drawing.renderSettings(), scale))
+        return cannotWrite(output, QStringLiteral("drawing at %1 times would take too long").arg(scale),
+                           messages);
+    QImage picture = scaledDrawingBitmap(canvas, figures, partial ? QImage() : drawing.background,
+                                         drawing.renderSettings(), scale);
     if (picture.isNull())
         return cannotWrite(output, QStringLiteral("the picture would be too large"), messages);
-    const PictureWriteResult written = writeScaledPng(picture, scale, output);
+    const PictureWriteResult written = writeScaledPng(std::move(picture), scale, output); // no second copy
     return written.ok ? kExitOk : cannotWrite(output, written.reason, messages);
 }
 

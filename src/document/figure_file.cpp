@@ -27,7 +27,7 @@ bool readRegion(ByteReader& in, FigureRegion& r)
 // The limit for record reads: the declared total, but never past the bytes really there.
 qsizetype limitOf(std::int32_t declaredTotal, const ByteReader& in) { return std::min<qsizetype>(declaredTotal, in.size()); }
 
-bool readBackground(ByteReader& in, qsizetype limit, DecodedFigureFile& file, qint64& picturePixelsLeft)
+bool readBackground(ByteReader& in, qsizetype limit, DecodedFigureFile& file, ReadBudget& budget)
 {
     if (!in.readInt32(file.backgroundBytes) || file.backgroundBytes < 0)
         return false;
@@ -37,10 +37,10 @@ bool readBackground(ByteReader& in, qsizetype limit, DecodedFigureFile& file, qi
     if (in.position() + file.backgroundBytes > limit || !in.peekView(file.backgroundBytes, bytes))
         return false;
     in.skip(file.backgroundBytes);
-    DecodedImage picture = readBmp(bytes, picturePixelsLeft);
+    DecodedImage picture = readBmp(bytes, budget.picturePixels);
     if (!picture.ok())
         return false;
-    picturePixelsLeft -= qint64(picture.image.width()) * picture.image.height();
+    budget.picturePixels -= qint64(picture.image.width()) * picture.image.height();
     file.background = std::move(picture.image);
     return true;
 }
@@ -86,11 +86,11 @@ DecodedFigureFile decodeFigureFile(QByteArrayView bytes)
     if (!file.headerOk)
         return file;
     const qsizetype limit = limitOf(file.totalSize, in);
-    qint64 picturePixelsLeft = kMaxFilePicturePixels;
-    file.backgroundOk = readBackground(in, limit, file, picturePixelsLeft);
+    ReadBudget budget;
+    file.backgroundOk = readBackground(in, limit, file, budget);
     if (!file.backgroundOk)
         return file;
-    const FigureListRead read = readFigureList(in, limit, file.figures, &picturePixelsLeft);
+    const FigureListRead read = readFigureList(in, limit, file.figures, &budget);
     file.declaredCount = read.declared;
     file.recordsOk = read.ok;
     return file;
@@ -137,7 +137,8 @@ DecodedClipboard decodeClipboard(QByteArrayView bytes)
     std::int32_t total;
     if (!in.readInt32(total) || !readRegion(in, clip.region))
         return clip;
-    clip.ok = readFigureList(in, limitOf(total, in), clip.figures).ok;
+    ReadBudget budget;
+    clip.ok = readFigureList(in, limitOf(total, in), clip.figures, &budget).ok;
     return clip;
 }
 

@@ -9,8 +9,8 @@
 // for a size, length or count before it is checked against the declared total and the bytes present
 // (a negative one fails); every record takes at least kSmallestFigureRecord bytes, so the work is
 // linear in the input; pictures (the background and picture records) are BMP files with readBmp's
-// limits, and the pictures of one figure file hold at most kMaxFilePicturePixels pixels together (a
-// picture past that is a bad record). No recursion.
+// limits, and the records of a figure file or the clipboard share one ReadBudget of picture pixels,
+// points and text bytes (a record past it is a bad record). No recursion.
 
 #include "document/figure.h"
 #include "platform/image_codec_result.h"
@@ -23,9 +23,6 @@ namespace molvane {
 
 inline constexpr std::int32_t kFigureFileFormat = 1;
 inline constexpr int kFigureFileHeaderBytes = 28;
-// The pictures of a figure file together: as many pixels as the largest single picture, so that no
-// file costs more than one such picture in memory.
-inline constexpr qint64 kMaxFilePicturePixels = kMaxPicturePixels;
 // The most that is read of a figure file: its pictures as 32-bit BMP files (200 MB), and room for
 // figures.
 inline constexpr qint64 kMaxFigureFileBytes = qint64(256) << 20;

@@ -1,5 +1,6 @@
 #include "document/figure_file_io.h"
 
+#include "document/drawing_work.h"
 #include "document/figure_stream.h"
 #include "platform/atomic_file.h"
 #include "platform/image_codec_result.h"
@@ -76,6 +77,25 @@ FigureRegion partialRegionWithinRange(FigureRegion r)
     return r;
 }
 
+// A file whose figures would keep the editor busy for many seconds is drawn only when the user agrees
+// to wait; where nobody can answer (the command line), it is not drawn at all.
+bool longDrawingAgreed(const DecodedFigureFile& file, FigureFileMode mode, const QString& path,
+                       const RenderSettings& settings, Prompts& prompts)
+{
+    if (mode == FigureFileMode::RegionOnly)
+        return true;
+    const FigureRegion& r = file.region;
+    // A whole drawing's figures move by (RL, RT) onto its canvas; a partial file's may be placed anywhere.
+    const QRect bounds =
+        mode == FigureFileMode::Whole
+            ? QRect(QPoint(-r.left, -r.top), canvasSizeWithinRange({r.left + r.width, r.top + r.height}))
+            : QRect(QPoint(0, 0), kMaxCanvasSize);
+    if (forecastSeconds(paintingWorkOf(file.figures, bounds, settings)) <= kLongDrawingSeconds)
+        return true;
+    return prompts.message(QStringLiteral("%1 の図形は描画に長い時間がかかります。開きますか？").arg(path),
+                           MessageType::Confirmation, MessageButtons::YesNo) == Answer::Yes;
+}
+
 } // namespace
 
 bool readFigureFileBytes(const QString& path, QByteArray& bytes, QString& why)
@@ -112,6 +132,8 @@ bool readFigureFile(Drawing& drawing, const QString& path, FigureFileMode mode, 
     }
     if (mode == FigureFileMode::Partial)
         file.region = partialRegionWithinRange(file.region);
+    if (!longDrawingAgreed(file, mode, path, drawing.renderSettings(), prompts))
+        return false;
     if (!file.background.isNull())
         drawing.background = file.background;
     for (TFigure& f : file.figures)

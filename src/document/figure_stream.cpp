@@ -139,8 +139,8 @@ private:
 // within the bytes really there, or the record is bad; each distinct text is decoded once.
 class RecordReader {
 public:
-    RecordReader(ByteReader& in, qsizetype limit, qint64* picturePixelsLeft)
-        : in_(in), limit_(limit), picturePixelsLeft_(picturePixelsLeft)
+    RecordReader(ByteReader& in, qsizetype limit, ReadBudget* budget)
+        : in_(in), limit_(limit), budget_(budget)
     {
     }
 
@@ -206,7 +206,8 @@ private:
     {
         std::int32_t n;
         QByteArrayView bytes;
-        if (!readLength(n, 1) || !in_.peekView(n, bytes))
+        if (!readLength(n, 1) || !in_.peekView(n, bytes) ||
+            !spend(budget_ ? &budget_->textBytes : nullptr, n))
             return false;
         in_.skip(n);
         if (n == 0)
@@ -222,7 +223,7 @@ private:
     bool readPoints(TFigure& f)
     {
         std::int32_t m;
-        if (!readLength(m, kPointBytes))
+        if (!readLength(m, kPointBytes) || !spend(budget_ ? &budget_->points : nullptr, m))
             return false;
         f.points.resize(m);
         for (QPoint& p : f.points)
@@ -239,18 +240,29 @@ private:
         in_.skip(k);
         if (k == 0)
             return true;
-        DecodedImage picture = readBmp(bytes, picturePixelsLeft_ ? *picturePixelsLeft_ : kMaxPicturePixels);
+        DecodedImage picture = readBmp(bytes, budget_ ? budget_->picturePixels : kMaxPicturePixels);
         if (!picture.ok())
             return false;
-        if (picturePixelsLeft_)
-            *picturePixelsLeft_ -= qint64(picture.image.width()) * picture.image.height();
+        if (budget_)
+            budget_->picturePixels -= qint64(picture.image.width()) * picture.image.height();
         f.picture = std::move(picture.image);
+        return true;
+    }
+
+    // Takes n from what is left, when there is a budget and it holds n.
+    static bool spend(qint64* left, qint64 n)
+    {
+        if (!left)
+            return true;
+        if (n > *left)
+            return false;
+        *left -= n;
         return true;
     }
 
     ByteReader& in_;
     qsizetype limit_;
-    qint64* picturePixelsLeft_;
+    ReadBudget* budget_;
     QHash<QByteArray, QString> decoded_;
 };
 
@@ -276,7 +288,7 @@ void writeFigureList(ByteWriter& out, const FigureList& list, QPoint offset)
     RecordWriter().write(out, list, offset);
 }
 
-FigureListRead readFigureList(ByteReader& in, qsizetype limit, FigureList& out, qint64* picturePixelsLeft)
+FigureListRead readFigureList(ByteReader& in, qsizetype limit, FigureList& out, ReadBudget* budget)
 {
     FigureListRead result;
     std::int32_t count;
@@ -289,7 +301,7 @@ FigureListRead readFigureList(ByteReader& in, qsizetype limit, FigureList& out, 
     // before the first bad one.
     const qint64 room = std::max<qint64>(0, std::min<qint64>(limit - in.position(), in.remaining()));
     out.reserve(out.size() + std::size_t(std::min<qint64>(count, room / kSmallestFigureRecord)));
-    RecordReader reader(in, limit, picturePixelsLeft);
+    RecordReader reader(in, limit, budget);
     for (std::int32_t i = 0; i < count; ++i) {
         TFigure f;
         if (!reader.read(f)) {

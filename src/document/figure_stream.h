@@ -9,6 +9,7 @@
 
 #include "document/figure.h"
 #include "platform/byte_stream.h"
+#include "platform/image_codec_result.h"
 
 namespace molvane {
 
@@ -23,15 +24,26 @@ bool readFigureRecord(ByteReader& in, qsizetype limit, TFigure& f);
 // int32 count, then the records in order.
 void writeFigureList(ByteWriter& out, const FigureList& list, QPoint offset = {});
 
+// What the records of one outside container (a figure file, the clipboard) may hold together; each
+// record lowers it by what it holds, and a record past it is a bad record. Pictures: pixels, each
+// picture at most kMaxPicturePixels in any case. Points and text bytes: many times any drawing made
+// by hand, little enough that no file costs a gigabyte of memory.
+inline constexpr qint64 kMaxReadPoints = 8'000'000;
+inline constexpr qint64 kMaxReadTextBytes = qint64(16) << 20;
+struct ReadBudget {
+    qint64 picturePixels = kMaxPicturePixels;
+    qint64 points = kMaxReadPoints;
+    qint64 textBytes = kMaxReadTextBytes;
+};
+
 struct FigureListRead {
     bool ok = true;
     int declared = 0; // the count the block announced
 };
-// Appends each record read to out; stops at the first bad record (the ones before it stay). When
-// picturePixelsLeft is given, the pictures read hold at most that many pixels together (each at most
-// kMaxPicturePixels in any case), and it is lowered by what they hold; a picture past it is a bad record.
-FigureListRead readFigureList(ByteReader& in, qsizetype limit, FigureList& out,
-                              qint64* picturePixelsLeft = nullptr);
+// Appends each record read to out; stops at the first bad record (the ones before it stay). When a
+// budget is given, the records read hold at most what it allows together (see ReadBudget), and it is
+// lowered by what they hold.
+FigureListRead readFigureList(ByteReader& in, qsizetype limit, FigureList& out, ReadBudget* budget = nullptr);
 
 // The distinct characters of the figures' texts and font names that CP932 cannot hold (they are
 // stored as "?").

@@ -8,6 +8,7 @@
 #include <QPainterPathStroker>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -194,7 +195,39 @@ void Canvas::measure(const QRectF& box, bool stroked)
     QRect touched = box.adjusted(-margin, -margin, margin, margin).toAlignedRect();
     if (clipped_)
         touched &= clip_.boundingRect();
-    *reach_ |= touched;
+    if (reach_)
+        *reach_ |= touched;
+    if (work_ && !stroked)
+        work_->areaPixels += areaWithin(touched, workBounds_);
+}
+
+void Canvas::measurePath(const QPainterPath& path, bool stroked, bool filled)
+{
+    const QRectF box = path.boundingRect();
+    if (filled || !stroked)
+        measure(box, false);
+    if (!stroked || pen_.style == PenStyle::Null)
+        return;
+    if (reach_)
+        measure(box, true);
+    if (!work_)
+        return;
+    const int width = std::max(1, pen_.width);
+    const double margin = width / 2.0 + 2;
+    const PathSpan span = spanWithin(path, QRectF(workBounds_).adjusted(-margin, -margin, margin, margin));
+    work_->strokePoints += path.elementCount();
+    // A pen's dash pattern grows with its width.
+    const double dashes = pen_.style != PenStyle::Solid ? span.length / width : 0.0;
+    if (width == 1) {
+        work_->thinLength += span.length;
+        work_->thinJoins += span.joins;
+        work_->thinDashes += dashes;
+        return;
+    }
+    work_->dashPixels += dashes * width;
+    work_->wideLength += span.length;
+    work_->widePixels += span.length * width;
+    work_->wideJoinPixels += span.joins * width;
 }
 
 void Canvas::setVectorDevice(bool vector)
@@ -270,17 +303,19 @@ void Canvas::drawPath(const QPainterPath& shape, bool filled)
         path_.addPath(shape);
         return;
     }
-    if (reach_) {
-        measure(shape.boundingRect(), true);
+    if (measuring()) {
+        measurePath(shape, true, filled && brush_.style == BrushStyle::Solid);
         return;
     }
     if (vector_ && clipped_) {
         drawCutToClip(shape, filled);
         return;
     }
-    // A wide pen's outline of a long polyline is made a piece at a time; a one-pixel pen makes none.
-    // Not when inverting: the points where pieces meet would be inverted twice.
-    if (!filled && mode_ == PenMode::Copy && pen_.width > 1 && pen_.style != PenStyle::Null) {
+    // A wide pen's outline of a long polyline is made a piece at a time; a one-pixel pen makes none,
+    // unless the canvas is scaled and it is wide on the picture. Not when inverting: the points where
+    // pieces meet would be inverted twice.
+    if (!filled && mode_ == PenMode::Copy && std::max(1, pen_.width) * scale_ > 1 &&
+        pen_.style != PenStyle::Null) {
         const int piecePoints = clipped_ ? kClippedPiecePoints : kPolylinePiecePoints;
         if (const std::vector<QPainterPath> pieces = polylinePieces(shape, piecePoints); !pieces.empty()) {
             strokeInPieces(pieces);
@@ -411,7 +446,7 @@ void Canvas::polygon(const QPolygon& points)
 
 void Canvas::fillRect(const QRect& rect, TColor color)
 {
-    if (reach_) {
+    if (measuring()) {
         measure(rect, false);
         return;
     }
@@ -424,7 +459,13 @@ void Canvas::textOut(QPoint topLeft, const QString& text)
 {
     if (text.isEmpty())
         return;
-    if (reach_) {
+    if (measuring()) {
+        if (work_)
+            work_->characters += text.size();
+        if (!reach_) {
+            measure(QRect(topLeft, textExtent(text)), false);
+            return;
+        }
         const QFontMetrics fm(toQFont(font_));
         const QRect cell(topLeft, QSize(fm.horizontalAdvance(text), fm.height()));
         measure(cell | fm.boundingRect(text).translated(topLeft.x(), topLeft.y() + fm.ascent()), false);
@@ -445,12 +486,20 @@ void Canvas::textOut(QPoint topLeft, const QString& text)
 
 QSize Canvas::textExtent(const QString& text) const
 {
+    // A tally needs no exact layout, and laying out a text of a million characters takes a second: no
+    // character is wider than two ems.
+    if (work_ && !reach_) {
+        const int em = fontPixelSize(font_.pointSize);
+        return {int(std::min<qint64>(2 * text.size() * em, std::numeric_limits<int>::max())), 2 * em};
+    }
     const QFontMetrics fm(toQFont(font_));
     return {fm.horizontalAdvance(text), fm.height()};
 }
 
 int Canvas::lineHeight() const
 {
+    if (work_ && !reach_)
+        return textExtent(QString()).height();
     return QFontMetrics(toQFont(font_)).height();
 }
 
@@ -468,8 +517,8 @@ QPainterPath Canvas::endPath()
 
 void Canvas::strokePath(const QPainterPath& path)
 {
-    if (reach_) {
-        measure(path.boundingRect(), true);
+    if (measuring()) {
+        measurePath(path, true, false);
         return;
     }
     QPainter& p = painter();
@@ -484,8 +533,8 @@ void Canvas::strokePath(const QPainterPath& path)
 
 void Canvas::fillPath(const QPainterPath& path, TColor color)
 {
-    if (reach_) {
-        measure(path.boundingRect(), false);
+    if (measuring()) {
+        measurePath(path, false, true);
         return;
     }
     QPainter& p = painter();
@@ -503,7 +552,7 @@ TColor Canvas::pixel(QPoint at) const
 
 void Canvas::setPixel(QPoint at, TColor color)
 {
-    if (reach_) {
+    if (measuring()) {
         measure(QRectF(at, QSizeF(1, 1)), false);
         return;
     }
@@ -523,7 +572,7 @@ void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRec
 {
     if (src.isNull() || dest.isEmpty())
         return;
-    if (reach_) {
+    if (measuring()) {
         measure(dest, false);
         return;
     }
@@ -540,7 +589,9 @@ void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRec
 
 void Canvas::floodFill(QPoint seed, TColor color)
 {
-    if (!target_ || reach_)
+    if (work_)
+        work_->floodPixels += areaWithin(workBounds_, workBounds_);
+    if (!target_ || measuring())
         return;
     flush();
     floodFillSurface(*target_, device(seed), toQRgb(color), fillRecord_);

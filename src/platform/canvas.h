@@ -10,6 +10,7 @@
 // Coordinates are integer pixels; a line through (x, y) is centred on that pixel.
 
 #include "platform/flood_fill.h"
+#include "platform/painting_work.h"
 #include "platform/tcolor.h"
 
 #include <QImage>
@@ -100,6 +101,13 @@ public:
     // While set, nothing is drawn: each stroke, shape, text and picture adds the canvas pixels it could
     // touch to reach, and flood fills do nothing (a vector picture finds the figures a fill can meet).
     void measureInto(QRect* reach) { reach_ = reach; }
+    // While set, nothing is drawn either: what drawing would paint within bounds (canvas pixels) is
+    // added to work. Measuring and tallying may run together.
+    void tallyWorkInto(PaintingWork* work, const QRect& bounds)
+    {
+        work_ = work;
+        workBounds_ = bounds;
+    }
 
     void setClipRegion(const QRegion& region);
     void clearClip();
@@ -198,9 +206,15 @@ private:
     bool vector_ = false;
     PaintedArea* fillRecord_ = nullptr;
     QRect* reach_ = nullptr;
-    // While measuring: adds the box (canvas pixels), widened by the pen when stroked. Callers work out
-    // the box only while measuring, so drawing pays nothing for it.
+    PaintingWork* work_ = nullptr;
+    QRect workBounds_;
+    bool measuring() const { return reach_ || work_; }
+    // While measuring: adds the box (canvas pixels), widened by the pen when stroked, to the reach, and
+    // its pixels to the work as an area. Callers work out the box only while measuring, so drawing pays
+    // nothing for it.
     void measure(const QRectF& box, bool stroked);
+    // While measuring: the reach of a path stroked with the pen (and filled, when filled), and its work.
+    void measurePath(const QPainterPath& path, bool stroked, bool filled);
     // How far strokes move right and down while drawn, in canvas pixels.
     double strokeShift() const;
     // The image pixel in the middle of a canvas pixel's block.

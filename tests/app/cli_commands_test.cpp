@@ -11,6 +11,7 @@
 #include "support/tiny_filesystem.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -192,6 +193,36 @@ TEST(ExportCommand, BadInputsExitWithTwoAndSayWhy)
     const QString said = QString::fromLocal8Bit(bad.text());
     EXPECT_TRUE(said.contains("内部データエラー")) << said.toStdString();
     EXPECT_TRUE(said.contains("bad.fga"));
+}
+
+// Where nobody can agree to wait, a drawing that takes long to draw is not drawn: six thousand fills of
+// the whole canvas (seeded outside it, so the test draws nothing by mistake).
+TEST(ExportCommand, ADrawingThatTakesLongIsNotExported)
+{
+    QTemporaryDir dir;
+    Drawing d;
+    TFigure fill = figure(fkNuri, {-5, -5}, {-5, -5});
+    d.figures.assign(6000, fill);
+    ScriptedPrompts prompts;
+    const QString input =
+        *writeFigureFile(d, dir.filePath("long.fga"), FigureFileMode::Whole, d.figures, {}, prompts);
+    Capture err;
+    EXPECT_EQ(exportFigureFile(input, dir.filePath("long.png"), err.file()), kExitFailure);
+    const QString said = QString::fromLocal8Bit(err.text());
+    EXPECT_TRUE(said.contains(input + QStringLiteral(" の図形は描画に長い時間がかかります。")))
+        << said.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("long.png")));
+
+    // Four hundred such fills are drawn at once, and at twice the size; at eight times they would take
+    // sixty-four times as long.
+    d.figures.resize(400);
+    const QString shorter =
+        *writeFigureFile(d, dir.filePath("short.fga"), FigureFileMode::Whole, d.figures, {}, prompts);
+    EXPECT_EQ(exportFigureFile(shorter, dir.filePath("short2.png"), err.file(), 2), kExitOk);
+    Capture eight;
+    EXPECT_EQ(exportFigureFile(shorter, dir.filePath("short8.png"), eight.file(), 8), kExitFailure);
+    EXPECT_TRUE(eight.text().contains("drawing at 8 times would take too long"));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("short8.png")));
 }
 
 TEST(ExportCommand, APictureFailingHalfWayKeepsTheOldPictureByteForByte)

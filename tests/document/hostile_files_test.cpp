@@ -543,18 +543,62 @@ TEST_F(HostileFiles, ACanvasFromAFileTakesTheSizeControlsRanges)
     EXPECT_EQ(quiet.pendingCount(), 0);
 }
 
-// The pictures of one file share one budget, so that small 1-bit BMP files cannot each become a large
-// picture: the first picture past what is left is a bad record.
-TEST_F(HostileFiles, ThePicturesOfAFileShareOneBudget)
+// Figures that would keep the editor busy for many seconds are drawn only when the user agrees, and
+// declining changes nothing. Six thousand fills of the whole canvas are such a drawing; seeded outside
+// the canvas, they cost the test nothing to draw.
+TEST_F(HostileFiles, ADrawingThatTakesLongIsOpenedOnlyWhenTheUserAgrees)
 {
-    const QByteArray picture = pictureRecord(writeBmp(pattern(10, 10)));
-    const QByteArray list = int32Bytes(3) + picture + picture + picture;
-    ByteReader in(list);
-    FigureList out;
-    qint64 left = 250;
-    EXPECT_FALSE(readFigureList(in, list.size(), out, &left).ok);
-    EXPECT_EQ(out.size(), 2u);
-    EXPECT_EQ(left, 50);
+    TFigure fill = ofKind(fkNuri);
+    fill.ends[kMainStart] = fill.freeEnds[kMainStart] = QPoint(-5, -5);
+    const auto fills = [&](int n) {
+        return FileParts()
+            .region({1500, 1000, 0, 0})
+            .records(std::vector<QByteArray>(std::size_t(n), record(fill)))
+            .bytes();
+    };
+    const QString path = put("long.fga", fills(6000));
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        Drawing loaded = freshDrawing();
+        ScriptedPrompts prompts;
+        prompts.expectMessage(path + QStringLiteral(" の図形は描画に長い時間がかかります。開きますか？"),
+                              MessageType::Confirmation, MessageButtons::YesNo, answer);
+        EXPECT_EQ(readFigureFile(loaded, path, FigureFileMode::Whole, prompts), answer == Answer::Yes);
+        EXPECT_EQ(loaded.figures.size(), answer == Answer::Yes ? 6000u : 0u);
+        EXPECT_TRUE(loaded.pasteList.empty());
+        EXPECT_EQ(prompts.pendingCount(), 0);
+    }
+    Drawing loaded = freshDrawing();
+    ScriptedPrompts quiet; // a few hundred such fills are drawn at once
+    EXPECT_TRUE(readFigureFile(loaded, put("short.fga", fills(500)), FigureFileMode::Whole, quiet));
+    expectOpenDrawingIntact();
+}
+
+// The records of one file share one budget, so that small records cannot each take a large share of
+// memory: the first picture, point list or text past what is left is a bad record.
+TEST_F(HostileFiles, TheRecordsOfAFileShareOneBudget)
+{
+    const auto readAll = [](const QByteArray& one, ReadBudget& budget) {
+        const QByteArray list = int32Bytes(3) + one + one + one;
+        ByteReader in(list);
+        FigureList out;
+        EXPECT_FALSE(readFigureList(in, list.size(), out, &budget).ok);
+        return out.size();
+    };
+    ReadBudget pixels{250, kMaxReadPoints, kMaxReadTextBytes};
+    EXPECT_EQ(readAll(pictureRecord(writeBmp(pattern(10, 10))), pixels), 2u);
+    EXPECT_EQ(pixels.picturePixels, 50);
+
+    TFigure curve = ofKind(fkFree);
+    curve.points = QList<QPoint>(40, QPoint(3, 4));
+    ReadBudget points{kMaxPicturePixels, 100, kMaxReadTextBytes};
+    EXPECT_EQ(readAll(record(curve), points), 2u);
+    EXPECT_EQ(points.points, 20);
+
+    TFigure text = ofKind(fkMoji);
+    text.text = QStringLiteral("abcdefghij");
+    ReadBudget textBytes{kMaxPicturePixels, kMaxReadPoints, 25};
+    EXPECT_EQ(readAll(record(text), textBytes), 2u);
+    EXPECT_EQ(textBytes.textBytes, 5);
 
     // In a file the background takes its share first: 25 megapixels of 50, then one row too many.
     const auto oneBit = [](int width, int height) {

@@ -1,5 +1,7 @@
 #include "document/main_window/picture_commands.h"
+
 #include "document/drawing_bitmap.h"
+#include "document/drawing_work.h"
 #include "document/main_window/main_window_texts.h"
 
 #include "picture_editor/tform_picture_editor.h"
@@ -100,17 +102,21 @@ void PictureCommands::mmPicSaveHighResClick()
         w_.prompts_.message(u(texts::kScaleWrong), MessageType::Error, MessageButtons::Ok);
         return;
     }
+    const Drawing& d = w_.drawing_;
+    if (takesLongToDraw(d.figures, d.canvasSize(), d.renderSettings(), scale) &&
+        w_.prompts_.message(u(texts::kScaledTakesLong), MessageType::Confirmation, MessageButtons::YesNo) !=
+            Answer::Yes)
+        return;
     if (!choosePath(w_.fileDialogs.MySavePngDialog, lastHighResPath_))
         return;
-    const Drawing& d = w_.drawing_;
-    const QImage bitmap =
-        scaledDrawingBitmap(d.canvasSize(), d.figures, d.background, d.renderSettings(), scale);
-    const QImage picture = bitmap.isNull() ? QImage() : renderExport(bitmap, selectedSource(), scale);
+    QImage bitmap = scaledDrawingBitmap(d.canvasSize(), d.figures, d.background, d.renderSettings(), scale);
+    QImage picture = bitmap.isNull() ? QImage() : renderExport(bitmap, selectedSource(), scale);
+    bitmap = QImage(); // the picture may share its pixels: the writer then need not copy them
     if (picture.isNull()) {
         w_.prompts_.message(u(texts::kScaledTooLarge), MessageType::Error, MessageButtons::Ok);
         return;
     }
-    const PictureWriteResult written = writeScaledPng(picture, scale, lastHighResPath_);
+    const PictureWriteResult written = writeScaledPng(std::move(picture), scale, lastHighResPath_);
     if (!written.ok)
         w_.prompts_.message(written.message, MessageType::Error, MessageButtons::Ok);
     endSelection();
