@@ -97,6 +97,17 @@ TEST_F(PictureCommandsTest, AHighResolutionPictureIsAPngAtTheScaleAskedForAndOth
         thick += qGray(big.pixel(120 * 4 + 2, y)) < 128;
     ASSERT_GT(thin, 0);
     EXPECT_EQ(thick, 4 * thin);
+
+    // Four hundred fills of the whole canvas would take long at eight times: declined, nothing is asked
+    // further or written. (Seeded outside the canvas, they cost the test nothing.)
+    TFigure fill;
+    fill.kind = fkNuri;
+    fill.ends[kMainStart] = fill.freeEnds[kMainStart] = QPoint(-5, -5);
+    form->drawing().figures.insert(form->drawing().figures.end(), 400, fill);
+    prompts.expectInput(u("倍率（2，4，8）"), u("8"))
+        .expectMessage(u("この倍率では描画に長い時間がかかります。保存しますか？"), MessageType::Confirmation,
+                       MessageButtons::YesNo, Answer::No);
+    save->trigger();
     EXPECT_EQ(prompts.pendingCount(), 0);
 }
 
