@@ -151,6 +151,8 @@ int writeVector(const Drawing& drawing, bool partial, const QString& output, std
         vector.figures = &drawing.pasteList;
         vector.background = {};
     }
+    if (takesLongToDraw(*vector.figures, vector.canvas, vector.settings, 1, DrawingOutput::Vector))
+        return cannotWrite(output, QStringLiteral("writing it as vectors would take too long"), messages);
     const PictureWriteResult written = writeVectorFile(vector, output);
     return written.ok ? kExitOk : cannotWrite(output, written.reason, messages);
 }

@@ -30,13 +30,14 @@ PaintingWork atScale(const PaintingWork& work, int scale)
     return scaled;
 }
 
-bool takesLongToDraw(const FigureList& figures, QSize canvas, const RenderSettings& settings, int scale)
+bool takesLongToDraw(const FigureList& figures, QSize canvas, const RenderSettings& settings, int scale,
+                     DrawingOutput output)
 {
     const PaintingWork work = paintingWorkOf(figures, QRect(QPoint(0, 0), canvas), settings);
-    return forecastSeconds(atScale(work, scale)) > kLongDrawingSeconds;
+    return forecastSeconds(atScale(work, scale), output) > kLongDrawingSeconds;
 }
 
-double forecastSeconds(const PaintingWork& work)
+double forecastSeconds(const PaintingWork& work, DrawingOutput output)
 {
     // Nanoseconds for each unit, measured on drawings that each cost most in one of them.
     constexpr double kThinLength = 15, kWideLength = 95, kWidePixel = 0.2, kDashPixel = 270,
@@ -47,7 +48,10 @@ double forecastSeconds(const PaintingWork& work)
                                work.strokePoints * kStrokePoint + work.wideJoinPixels * kWideJoinPixel +
                                work.areaPixels * kAreaPixel + work.floodPixels * kFloodPixel +
                                work.characters * kCharacter;
-    return nanoseconds * 1e-9;
+    // A vector picture writes each point of each stroke as text, wherever it lies.
+    constexpr double kVectorPoint = 5000;
+    const double written = output == DrawingOutput::Vector ? work.strokePoints * kVectorPoint : 0.0;
+    return (nanoseconds + written) * 1e-9;
 }
 
 } // namespace molvane

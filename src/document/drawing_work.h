@@ -24,10 +24,15 @@ PaintingWork paintingWorkOf(const FigureList& figures, const QRect& bounds, cons
 // one-pixel pen becomes as wide as the scale.
 PaintingWork atScale(const PaintingWork& work, int scale);
 
+// What the drawing becomes: pixels, or the paths and texts of a vector picture (SVG, PDF), where every
+// point of a stroke is written out.
+enum class DrawingOutput { Raster, Vector };
+
 // Whether drawing the figures on a canvas at a scale takes longer than kLongDrawingSeconds.
-bool takesLongToDraw(const FigureList& figures, QSize canvas, const RenderSettings& settings, int scale = 1);
+bool takesLongToDraw(const FigureList& figures, QSize canvas, const RenderSettings& settings, int scale = 1,
+                     DrawingOutput output = DrawingOutput::Raster);
 
 // The seconds that painting takes on a current desktop processor; an estimate that errs long.
-double forecastSeconds(const PaintingWork& work);
+double forecastSeconds(const PaintingWork& work, DrawingOutput output = DrawingOutput::Raster);
 
 } // namespace molvane

@@ -223,6 +223,19 @@ TEST(ExportCommand, ADrawingThatTakesLongIsNotExported)
     EXPECT_EQ(exportFigureFile(shorter, dir.filePath("short8.png"), eight.file(), 8), kExitFailure);
     EXPECT_TRUE(eight.text().contains("drawing at 8 times would take too long"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("short8.png")));
+
+    // A vector picture writes every point of a stroke: a curve of 900,000 points (outside the canvas,
+    // so that no pixels are painted) is quick as pixels, too long as vectors.
+    TFigure curve = figure(fkFree, {-50, -50}, {-60, -50});
+    for (int i = 0; i < 900'000; ++i)
+        curve.points.append(QPoint(i % 2 ? -60 : -50, -50));
+    d.figures = {curve};
+    const QString points =
+        *writeFigureFile(d, dir.filePath("points.fga"), FigureFileMode::Whole, d.figures, {}, prompts);
+    EXPECT_EQ(exportFigureFile(points, dir.filePath("points.png"), err.file()), kExitOk);
+    Capture vector;
+    EXPECT_EQ(exportFigureFile(points, dir.filePath("points.svg"), vector.file()), kExitFailure);
+    EXPECT_TRUE(vector.text().contains("writing it as vectors would take too long"));
 }
 
 TEST(ExportCommand, APictureFailingHalfWayKeepsTheOldPictureByteForByte)

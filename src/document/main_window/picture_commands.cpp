@@ -137,6 +137,11 @@ void PictureCommands::mmPicSaveVectorClick()
 {
     if (w_.drawing_.figures.empty())
         return;
+    const Drawing& d = w_.drawing_;
+    if (takesLongToDraw(d.figures, d.canvasSize(), d.renderSettings(), 1, DrawingOutput::Vector) &&
+        w_.prompts_.message(u(texts::kVectorTakesLong), MessageType::Confirmation, MessageButtons::YesNo) !=
+            Answer::Yes)
+        return;
     TMySaveDialog& dialog = w_.fileDialogs.MySaveVectorDialog;
     if (!choosePath(dialog, lastVectorPath_))
         return;
