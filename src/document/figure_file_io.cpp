@@ -92,7 +92,7 @@ bool longDrawingAgreed(const DecodedFigureFile& file, FigureFileMode mode, const
             : QRect(QPoint(0, 0), kMaxCanvasSize);
     if (forecastSeconds(paintingWorkOf(file.figures, bounds, settings)) <= kLongDrawingSeconds)
         return true;
-    return prompts.message(QStringLiteral("%1 の図形は描画に長い時間がかかります。開きますか？").arg(path),
+    return prompts.message(QStringLiteral("%1 の図形は描画に長い時間がかかります。開きますか。").arg(path),
                            MessageType::Confirmation, MessageButtons::YesNo) == Answer::Yes;
 }
 

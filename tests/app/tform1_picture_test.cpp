@@ -105,7 +105,7 @@ TEST_F(PictureCommandsTest, AHighResolutionPictureIsAPngAtTheScaleAskedForAndOth
     fill.ends[kMainStart] = fill.freeEnds[kMainStart] = QPoint(-5, -5);
     form->drawing().figures.insert(form->drawing().figures.end(), 400, fill);
     prompts.expectInput(u("倍率（2，4，8）"), u("8"))
-        .expectMessage(u("この倍率では描画に長い時間がかかります。保存しますか？"), MessageType::Confirmation,
+        .expectMessage(u("この倍率では描画に長い時間がかかります。保存しますか。"), MessageType::Confirmation,
                        MessageButtons::YesNo, Answer::No);
     save->trigger();
     EXPECT_EQ(prompts.pendingCount(), 0);

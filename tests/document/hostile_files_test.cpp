@@ -560,7 +560,7 @@ TEST_F(HostileFiles, ADrawingThatTakesLongIsOpenedOnlyWhenTheUserAgrees)
     for (const Answer answer : {Answer::No, Answer::Yes}) {
         Drawing loaded = freshDrawing();
         ScriptedPrompts prompts;
-        prompts.expectMessage(path + QStringLiteral(" の図形は描画に長い時間がかかります。開きますか？"),
+        prompts.expectMessage(path + QStringLiteral(" の図形は描画に長い時間がかかります。開きますか。"),
                               MessageType::Confirmation, MessageButtons::YesNo, answer);
         EXPECT_EQ(readFigureFile(loaded, path, FigureFileMode::Whole, prompts), answer == Answer::Yes);
         EXPECT_EQ(loaded.figures.size(), answer == Answer::Yes ? 6000u : 0u);

@@ -40,8 +40,8 @@ inline constexpr const char* kPicSaveVectorHint =
 inline constexpr const char* kScalePrompt = "倍率（2，4，8）";
 inline constexpr const char* kScaleWrong = "倍率は 2，4，8 のどれかを入力して下さい。";
 inline constexpr const char* kScaledTooLarge = "画像が大きすぎるため，この倍率では保存できません。";
-inline constexpr const char* kScaledTakesLong = "この倍率では描画に長い時間がかかります。保存しますか？";
-inline constexpr const char* kVectorTakesLong = "ベクター形式では描画に長い時間がかかります。保存しますか？";
+inline constexpr const char* kScaledTakesLong = "この倍率では描画に長い時間がかかります。保存しますか。";
+inline constexpr const char* kVectorTakesLong = "ベクター形式では描画に長い時間がかかります。保存しますか。";
 inline constexpr const char* kPicSaveAsHint =
     " … 画像ファイルとして，名前を付けて保存します。 ※「画像ファイル」とは，キャンバス全体を１つの画像として保存したファイルです。";
 inline constexpr const char* kInitParam = "描画条件を初期化";
