@@ -27,10 +27,16 @@ void ColourCell::restyle()
     // A picture cell shows its picture on the window's own colour.
     const QString background =
         pixmap().isNull() ? QStringLiteral("background: %1;").arg(fill_.name()) : QString();
-    setStyleSheet(QStringLiteral("QLabel { %1 color: %2; border: %3; }")
-                      .arg(background, caption_.name(),
-                           selected_ ? QStringLiteral("1px solid black") : QStringLiteral("none")));
-    setContentsMargins(selected_ ? 1 : 3, selected_ ? 1 : 3, 0, 0);
+    const QString sheet = QStringLiteral("QLabel { %1 color: %2; border: %3; }")
+                              .arg(background, caption_.name(),
+                                   selected_ ? QStringLiteral("1px solid black") : QStringLiteral("none"));
+    // A new style sheet polishes the cell again, which costs far more than comparing the text: the
+    // palette is shown again after every change of the picture, mostly with the same colours.
+    if (sheet != styleSheet())
+        setStyleSheet(sheet);
+    const int inset = selected_ ? 1 : 3;
+    if (contentsMargins() != QMargins(inset, inset, 0, 0))
+        setContentsMargins(inset, inset, 0, 0);
 }
 
 } // namespace molvane
