@@ -5,22 +5,6 @@
 
 namespace molvane {
 
-PaintingWork& PaintingWork::operator+=(const PaintingWork& other)
-{
-    thinLength += other.thinLength;
-    thinJoins += other.thinJoins;
-    thinDashes += other.thinDashes;
-    wideLength += other.wideLength;
-    widePixels += other.widePixels;
-    dashPixels += other.dashPixels;
-    strokePoints += other.strokePoints;
-    wideJoinPixels += other.wideJoinPixels;
-    areaPixels += other.areaPixels;
-    floodPixels += other.floodPixels;
-    characters += other.characters;
-    return *this;
-}
-
 namespace {
 
 // The length of the part of segment a-b inside box (Liang-Barsky clipping).

@@ -22,8 +22,6 @@ struct PaintingWork {
     double areaPixels = 0;     // filled shapes, rectangles, texts and pictures within the bounds
     double floodPixels = 0;    // each flood fill counts every pixel of the bounds
     double characters = 0;     // characters of texts, each laid out wherever it lies
-
-    PaintingWork& operator+=(const PaintingWork& other);
 };
 
 // What of a path lies within a box: the length of its lines (a curve counts as its control polygon,
