@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <optional>
 
 namespace molvane {
 
@@ -102,15 +103,28 @@ void PaintPicture::render(bool leaveOutSelected)
 
 void PaintPicture::addPictureStrokeHidden(TFigure stroke)
 {
-    // A picture stroke paints only inside its picture's rectangle.
-    const QRect area = QRect(stroke.ends[kMainEnd], stroke.picture.size()) & working_.rect();
-    const QImage under = working_.copy(area);
-    drawRecording(stroke);
+    // A picture stroke paints only inside its picture's rectangle, and its extremes lie on that
+    // rectangle's edge, where the margin probes start and walk outward: of what the stroke paints, they
+    // read only the extreme pixels. Only those are drawn, and put back once the extent is recorded.
+    const std::array<QPoint, 4> extremes = strokeExtremes(stroke);
+    std::array<std::optional<QRgb>, 4> kept;
+    for (std::size_t i = 0; i < extremes.size(); ++i)
+        if (working_.rect().contains(extremes[i]))
+            kept[i] = working_.pixel(extremes[i]);
     {
-        QPainter p(&working_);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(area.topLeft(), under);
+        Canvas canvas(working_);
+        for (QPoint e : extremes) {
+            const Canvas::NarrowedClip clip(canvas, QRegion(e.x(), e.y(), 1, 1));
+            renderStroke(stroke, {canvas, whites_});
+        }
+        canvas.flush();
+        const FigureExtent extent = recordStrokeExtent(stroke, canvas);
+        stroke.extremes = extent.extremes;
+        stroke.margins = extent.margins;
     }
+    for (std::size_t i = 0; i < extremes.size(); ++i)
+        if (kept[i])
+            working_.setPixel(extremes[i], *kept[i]);
     strokes_.push_back(std::move(stroke));
 }
 

@@ -40,6 +40,8 @@ QImage extractRange(const QImage& source, const QRect& rect, const QPolygon& out
 {
     if (rect.isEmpty())
         return {};
+    if (outline.isEmpty() && source.rect().contains(rect) && source.format() == QImage::Format_RGB32)
+        return source.copy(rect);
     QImage piece(rect.size(), QImage::Format_RGB32);
     piece.fill(toQRgb(kTransparentWhite));
     QPainter p(&piece);
@@ -51,8 +53,13 @@ QImage extractRange(const QImage& source, const QRect& rect, const QPolygon& out
 
 TFigure eraseStroke(const QRect& rect, const QPolygon& outline)
 {
-    QImage white(rect.size(), QImage::Format_RGB32);
-    white.fill(toQRgb(kTransparentWhite));
+    // Erase strokes of one size share one white picture: lifting ranges again and again makes no new
+    // pixels.
+    static thread_local QImage white;
+    if (white.size() != rect.size()) {
+        white = QImage(rect.size(), QImage::Format_RGB32);
+        white.fill(toQRgb(kTransparentWhite));
+    }
     StrokeInputs in;
     in.kind = kStrokePicture;
     in.colour = kTransparentWhite;

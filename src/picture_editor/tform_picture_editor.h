@@ -281,6 +281,7 @@ private:
     QRect handleStart_;
     QPoint handleGrabAt_;               // where the dragged handle was pressed
     QRect handleGrabbed_, handleShown_; // the dragged handle then and now, view pixels
+    QImage liftedShown_;                // the lifted range's piece as the view shows it floating
     QImage flash_;               // the red flash of a drawn picture, while it lasts
     QRect flashRect_;            // where it shows
     bool menuJustShown_ = false; // the next press of ペン or 塗り only closes the menu

@@ -121,7 +121,9 @@ std::vector<FloatingPiece> TFormPictureEditor::liftRange(const PaintRange& r, bo
     ctrl ? picture_.addStroke(std::move(lifted)) : picture_.addPictureStrokeHidden(std::move(lifted));
     picture_.selectLast();
     controls_.view->update();
-    return {{whiteAsTransparent(piece), rect.topLeft()}};
+    // The floating piece of the last lift is gone by now: its memory holds this one.
+    whiteAsTransparent(piece, liftedShown_);
+    return {{liftedShown_, rect.topLeft()}};
 }
 
 void TFormPictureEditor::showPiecesAtOldPlace(bool shown)

@@ -30,7 +30,7 @@ double directionOf(QPoint from, QPoint to)
 void TFormPictureEditor::showPicture(FloatingPicture& shown, const QImage& image)
 {
     shown.picture = image;
-    shown.shown = whiteAsTransparent(image);
+    whiteAsTransparent(image, shown.shown);
 }
 
 void TFormPictureEditor::setTransform(Transform transform)

@@ -79,18 +79,29 @@ constexpr double kTieShift = 1.0 / 32;
 
 } // namespace
 
-QImage whiteAsTransparent(const QImage& src)
+void whiteAsTransparent(const QImage& src, QImage& into)
 {
     // An opaque picture keeps its colours premultiplied, the format a painter draws fastest; one with
     // its own alpha keeps it as it is, so its whites are still found.
-    QImage out = src.convertToFormat(src.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                           : QImage::Format_ARGB32_Premultiplied);
-    const int width = out.width();
-    for (int y = 0; y < out.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+    const QImage::Format format =
+        src.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_ARGB32_Premultiplied;
+    if (into.size() != src.size() || into.format() != format)
+        into = QImage(src.size(), format);
+    const QImage converted = src.format() == QImage::Format_RGB32 ? src : src.convertToFormat(format);
+    // RGB32 pixels are 0xffRRGGBB, as are opaque premultiplied ones.
+    const int width = src.width();
+    for (int y = 0; y < src.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(converted.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(into.scanLine(y));
         for (int x = 0; x < width; ++x)
-            line[x] = (line[x] & 0x00FFFFFFu) == 0x00FFFFFFu ? 0u : line[x];
+            to[x] = (from[x] & 0x00FFFFFFu) == 0x00FFFFFFu ? 0u : from[x];
     }
+}
+
+QImage whiteAsTransparent(const QImage& src)
+{
+    QImage out;
+    whiteAsTransparent(src, out);
     return out;
 }
 
@@ -576,14 +587,27 @@ void Canvas::drawImage(const QRect& dest, const QImage& src, const QRect& srcRec
         measure(dest, false);
         return;
     }
-    const QRect from = srcRect.isNull() ? src.rect() : srcRect;
+    QRect from = srcRect.isNull() ? src.rect() : srcRect;
+    QRect to = dest;
+    if (whiteTransparent && clipped_ && !vector_ && to.size() == from.size()) {
+        // Unstretched through a clip: only the part the clip lets through is made transparent.
+        const QRect shown = to & clip_.boundingRect();
+        if (shown.isEmpty())
+            return;
+        from = QRect(from.topLeft() + (shown.topLeft() - to.topLeft()), shown.size());
+        to = shown;
+    }
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
-    if (whiteTransparent)
-        p.drawImage(dest, whiteAsTransparent(from == src.rect() ? src : src.copy(from)));
-    else
-        p.drawImage(dest, src, from);
+    if (whiteTransparent) {
+        // Made in memory kept for the next picture: a large one is not allocated, and its pages not
+        // faulted in, at every draw.
+        static thread_local QImage transparent;
+        whiteAsTransparent(from == src.rect() ? src : src.copy(from), transparent);
+        p.drawImage(to, transparent);
+    } else
+        p.drawImage(to, src, from);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 

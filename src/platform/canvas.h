@@ -30,6 +30,8 @@ enum class BrushStyle { Clear, Solid };
 
 // A copy (ARGB32) of src in which pure white 0xFFFFFF is fully transparent.
 QImage whiteAsTransparent(const QImage& src);
+// The same made in into, whose memory is used again when it has the size and no other image shares it.
+void whiteAsTransparent(const QImage& src, QImage& into);
 
 // The stored line-style number 0..4 as a pen style; anything else is solid.
 PenStyle penStyleFromIndex(int index);
