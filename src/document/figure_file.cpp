@@ -105,7 +105,6 @@ QByteArray encodeUndoSnapshot(const FigureList& figures)
 
 void encodeUndoSnapshot(const FigureList& figures, QByteArray& bytes)
 {
-    bytes.resize(0); // keeps the memory
     ByteWriter out(std::move(bytes));
     out.writeInt32(0);
     bytes = withFigureList(out, figures, {}, 0);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 namespace molvane {
@@ -37,39 +38,6 @@ bool isAscii(const QString& text)
 // texts go through the encoder once per distinct text (a drawing repeats its font names and labels).
 class RecordWriter {
 public:
-    // The bytes of the record; encodes the figure's picture, which the next store() of it writes.
-    qsizetype sizeOf(const TFigure& f)
-    {
-        qsizetype size = kFixedPartBytes + 4 + textBytes(f.fontName).size + 4 + textBytes(f.text).size;
-        if (hasPoints(f))
-            size += 4 + qsizetype(f.points.size()) * kPointBytes;
-        if (f.kind == fkPicture) {
-            pictures_.push_back(f.picture.isNull() ? QByteArray() : writeBmp(f.picture.image()));
-            size += 4 + pictures_.back().size();
-        }
-        return size;
-    }
-
-    // Stores the record, in the order the figures were sized.
-    void store(FieldStore& out, const TFigure& f, QPoint offset)
-    {
-        storeFixedPart(out, f, offset);
-        storeText(out, f.fontName, textBytes(f.fontName));
-        storeText(out, f.text, textBytes(f.text));
-        if (hasPoints(f)) {
-            // A fill's points are figure indices, not positions.
-            const QPoint shift = f.kind == fkNuri ? QPoint() : offset;
-            out.putInt32(std::int32_t(f.points.size()));
-            for (QPoint p : f.points)
-                storePoint(out, p, shift);
-        }
-        if (f.kind == fkPicture) {
-            const QByteArray& bmp = pictures_.at(nextPicture_++);
-            out.putInt32(std::int32_t(bmp.size()));
-            out.putBytes(bmp);
-        }
-    }
-
     // Sizes and stores each record in turn: one pass over the figures.
     void write(ByteWriter& out, std::span<const TFigure> figures, QPoint offset)
     {
@@ -80,28 +48,76 @@ public:
     }
 
 private:
-    // How a text is stored: ASCII as it is, anything else in CP932 (encoded).
+    // How a text is stored: ASCII as it is (encoded null), anything else in CP932.
     struct TextBytes {
-        bool ascii = true;
-        QByteArray encoded;
+        const QByteArray* encoded = nullptr;
         qsizetype size = 0;
     };
 
-    TextBytes textBytes(const QString& text)
+    // The bytes of the record; finds how its texts are stored and encodes its picture, for store().
+    qsizetype sizeOf(const TFigure& f)
     {
+        font_ = textBytes(f.fontName, lastFont_);
+        text_ = textBytes(f.text, lastText_);
+        qsizetype size = kFixedPartBytes + 4 + font_.size + 4 + text_.size;
+        if (hasPoints(f))
+            size += 4 + qsizetype(f.points.size()) * kPointBytes;
+        if (f.kind == fkPicture) {
+            picture_ = f.picture.isNull() ? QByteArray() : writeBmp(f.picture.image());
+            size += 4 + picture_.size();
+        }
+        return size;
+    }
+
+    // Stores the record sized last.
+    void store(FieldStore& out, const TFigure& f, QPoint offset)
+    {
+        storeFixedPart(out, f, offset);
+        storeText(out, f.fontName, font_);
+        storeText(out, f.text, text_);
+        if (hasPoints(f)) {
+            // A fill's points are figure indices, not positions.
+            const QPoint shift = f.kind == fkNuri ? QPoint() : offset;
+            out.putInt32(std::int32_t(f.points.size()));
+            for (QPoint p : f.points)
+                storePoint(out, p, shift);
+        }
+        if (f.kind == fkPicture) {
+            out.putInt32(std::int32_t(picture_.size()));
+            out.putBytes(picture_);
+        }
+    }
+
+    // The last text other than ASCII a field held, and how it was stored.
+    struct LastText {
+        QString text; // kept, so that no other text takes its place in memory
+        TextBytes bytes;
+    };
+
+    // Figures repeat their font names and labels, mostly sharing one copy of the characters: a text
+    // equal to the field's last one (known without reading it when it lies where that one does) is
+    // stored as that was, and each distinct one is encoded once.
+    TextBytes textBytes(const QString& text, LastText& last)
+    {
+        if (text.isEmpty())
+            return {};
+        if (text.size() == last.text.size() &&
+            (text.constData() == last.text.constData() || text == last.text))
+            return last.bytes;
         if (isAscii(text))
-            return {true, {}, text.size()};
-        auto known = encoded_.constFind(text);
-        if (known == encoded_.cend())
-            known = encoded_.insert(text, toCp932(text));
-        return {false, *known, known->size()};
+            return {nullptr, text.size()};
+        auto known = encoded_.find(text);
+        if (known == encoded_.end())
+            known = encoded_.emplace(text, toCp932(text)).first;
+        last = {text, {&known->second, known->second.size()}};
+        return last.bytes;
     }
 
     static void storeText(FieldStore& out, const QString& text, const TextBytes& bytes)
     {
         out.putInt32(std::int32_t(bytes.size));
-        if (!bytes.ascii) {
-            out.putBytes(bytes.encoded);
+        if (bytes.encoded) {
+            out.putBytes(*bytes.encoded);
             return;
         }
         for (QChar c : text)
@@ -130,9 +146,14 @@ private:
             out.putInt32(v);
     }
 
-    QHash<QString, QByteArray> encoded_;
-    std::vector<QByteArray> pictures_; // encoded while sizing, written while storing
-    std::size_t nextPicture_ = 0;
+    struct TextHash {
+        std::size_t operator()(const QString& text) const { return qHash(text); }
+    };
+    // Node-based: the encodings stay where they are while others are added.
+    std::unordered_map<QString, QByteArray, TextHash> encoded_;
+    LastText lastFont_, lastText_;
+    TextBytes font_, text_; // of the record sized last
+    QByteArray picture_;
 };
 
 // Reads records. A declared length must end before the container's limit (an absolute position) and

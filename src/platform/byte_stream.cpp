@@ -1,5 +1,6 @@
 #include "platform/byte_stream.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace molvane {
@@ -85,21 +86,30 @@ bool ByteReader::peekView(qsizetype count, QByteArrayView& out) const
     return true;
 }
 
+void ByteWriter::grow(qsizetype n)
+{
+    data_.resize(std::max(size_ + n, std::max<qsizetype>(64, 2 * data_.size())));
+}
+
 void ByteWriter::writeUInt16(std::uint16_t v)
 {
-    const char b[2] = {char(v & 0xFF), char(v >> 8)};
-    data_.append(b, 2);
+    char* p = extend(2);
+    p[0] = char(v & 0xFF);
+    p[1] = char(v >> 8);
 }
 
 void ByteWriter::writeUInt32(std::uint32_t v)
 {
-    const char b[4] = {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
-    data_.append(b, 4);
+    char* p = extend(4);
+    p[0] = char(v & 0xFF);
+    p[1] = char((v >> 8) & 0xFF);
+    p[2] = char((v >> 16) & 0xFF);
+    p[3] = char(v >> 24);
 }
 
 void ByteWriter::patchInt32(qsizetype offset, std::int32_t v)
 {
-    Q_ASSERT(offset >= 0 && offset + 4 <= data_.size());
+    Q_ASSERT(offset >= 0 && offset + 4 <= size_);
     const auto u = std::uint32_t(v);
     char* p = data_.data() + offset;
     p[0] = char(u & 0xFF);

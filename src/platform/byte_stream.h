@@ -40,24 +40,34 @@ private:
     qsizetype pos_ = 0;
 };
 
+// Writes into one buffer that grows by doubling; the bytes written so far are the first size() of it.
 class ByteWriter {
 public:
     ByteWriter() = default;
     explicit ByteWriter(qsizetype reserve) { data_.reserve(reserve); }
-    // Writes after the bytes already there.
+    // Writes from the start into the memory of bytes, whatever they hold.
     explicit ByteWriter(QByteArray bytes) : data_(std::move(bytes)) {}
 
-    qsizetype size() const { return data_.size(); }
+    qsizetype size() const { return size_; }
     void reserve(qsizetype bytes) { data_.reserve(bytes); }
-    const QByteArray& data() const { return data_; }
-    QByteArray take() { return std::move(data_); }
+    QByteArrayView data() const { return QByteArrayView(data_.constData(), size_); }
+    QByteArray take()
+    {
+        data_.resize(size_);
+        size_ = 0;
+        return std::move(data_);
+    }
 
-    void writeUInt8(std::uint8_t v) { data_.append(char(v)); }
+    void writeUInt8(std::uint8_t v) { *extend(1) = char(v); }
     void writeUInt16(std::uint16_t v);
     void writeInt32(std::int32_t v) { writeUInt32(std::uint32_t(v)); }
     void writeUInt32(std::uint32_t v);
-    void writeBytes(QByteArrayView bytes) { data_.append(bytes.data(), bytes.size()); }
-    void writeZeros(qsizetype count) { data_.append(count, '\0'); }
+    void writeBytes(QByteArrayView bytes)
+    {
+        if (!bytes.isEmpty())
+            std::memcpy(extend(bytes.size()), bytes.data(), std::size_t(bytes.size()));
+    }
+    void writeZeros(qsizetype count) { std::memset(extend(count), 0, std::size_t(count)); }
 
     // Overwrites four bytes already written (a size field known only at the end).
     void patchInt32(qsizetype offset, std::int32_t v);
@@ -66,13 +76,18 @@ public:
     // writes and stores it with FieldStore.
     char* extend(qsizetype n)
     {
-        const qsizetype at = data_.size();
-        data_.resize(at + n);
-        return data_.data() + at;
+        if (n > data_.size() - size_)
+            grow(n);
+        char* at = data_.data() + size_;
+        size_ += n;
+        return at;
     }
 
 private:
-    QByteArray data_;
+    void grow(qsizetype n);
+
+    QByteArray data_; // its size is the room; size_ of it is written
+    qsizetype size_ = 0;
 };
 
 // Little-endian fields stored into room made with ByteWriter::extend(), each without a check of its

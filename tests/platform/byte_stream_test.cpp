@@ -11,7 +11,7 @@ TEST(ByteStream, WritesLittleEndianAndReadsItBack)
     w.writeUInt16(0xBEEF);
     w.writeUInt8(7);
     w.writeUInt32(0x01020304);
-    const QByteArray bytes = w.data();
+    const QByteArray bytes = w.data().toByteArray();
     ASSERT_EQ(bytes.size(), 11);
     EXPECT_EQ(bytes.left(4), QByteArray("\xFE\xFF\xFF\xFF", 4));
     EXPECT_EQ(bytes.mid(4, 2), QByteArray("\xEF\xBE", 2));
