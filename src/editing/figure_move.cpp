@@ -31,7 +31,7 @@ void FigureMove::begin(Drawing& drawing, bool duplicating)
     for (const TFigure& f : drawing.figures)
         if (f.selected)
             figures_.push_back(f);
-    layer_.build(drawing.figures, drawing.renderSettings());
+    layer_.build(drawing.figures, drawing.renderSettings(), drawing.bitmap().rect());
     offset_ = {};
     shown_ = true;
 }
@@ -42,6 +42,7 @@ QRegion FigureMove::follow(QPoint offset, int zoom)
         return {};
     QRegion dirty(layer_.viewRect(zoom, offset_));
     offset_ = offset;
+    layer_.follow(figures_, toModel(offset_, zoom));
     return dirty + layer_.viewRect(zoom, offset_);
 }
 
