@@ -54,7 +54,7 @@ void DragLayer::drawAround(const FigureList& figures, QPoint modelOffset)
         Canvas canvas(paper);
         canvas.setOrigin(-area.topLeft());
         for (const TFigure& f : figures) {
-            if (!isShown(f) || !f.occupiedRect().adjusted(-1, -1, 1, 1).intersects(area))
+            if (!isShown(f))
                 continue;
             TFigure shown = f;
             shown.selected = false;
