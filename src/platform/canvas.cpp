@@ -266,6 +266,10 @@ void Canvas::applyClip(QPainter& p) const
         p.setClipping(false);
         return;
     }
+    // Clipping is turned on first: after setClipping(false), Qt 6.4's raster painter ignores a new clip
+    // region of more than one rectangle (it reports clipping on and paints everywhere; a wedge became
+    // its whole stroke).
+    p.setClipping(true);
     // Scaled, a smooth outline clips finer than the blocks of the region's pixels.
     if (scale_ > 1 && !clipShape_.isEmpty())
         p.setClipPath(clipShape_);

@@ -213,6 +213,20 @@ TEST(Canvas, AClipCanBeSetAgainAfterItWasCleared)
     EXPECT_EQ(countPixels(image, clBlack), 40);
     EXPECT_EQ(pixelAt(image, 45, 10), clBlack);
     EXPECT_EQ(pixelAt(image, 25, 10), clWhite);
+
+    // A region of many rectangles after a cleared one: a wedge's triangle must still cut its stroke.
+    QImage wedge = whiteImage(100, 100);
+    {
+        Canvas c(wedge);
+        c.setClipRegion(QRegion(0, 0, 20, 20));
+        c.fillRect(QRect(0, 0, 100, 100), clRed);
+        c.clearClip();
+        c.setClipRegion(polygonRegion(QPolygon({QPoint(50, 30), QPoint(90, 90), QPoint(10, 90)})));
+        c.fillRect(QRect(0, 0, 100, 100), clBlack);
+    }
+    EXPECT_EQ(pixelAt(wedge, 50, 70), clBlack);
+    EXPECT_EQ(pixelAt(wedge, 90, 40), clWhite);
+    EXPECT_EQ(pixelAt(wedge, 10, 10), clRed);
 }
 
 TEST(Canvas, TextIsMeasuredAndDrawnBelowAndRightOfItsCorner)
