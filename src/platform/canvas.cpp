@@ -87,14 +87,16 @@ void whiteAsTransparent(const QImage& src, QImage& into)
         src.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_ARGB32_Premultiplied;
     if (into.size() != src.size() || into.format() != format)
         into = QImage(src.size(), format);
-    const QImage converted = src.format() == QImage::Format_RGB32 ? src : src.convertToFormat(format);
-    // RGB32 pixels are 0xffRRGGBB, as are opaque premultiplied ones.
+    // RGB32 pixels are read as they are and made opaque, whatever their unused byte holds.
+    const bool rgb32 = src.format() == QImage::Format_RGB32;
+    const QImage converted = rgb32 ? src : src.convertToFormat(format);
+    const QRgb opaque = rgb32 ? 0xFF000000u : 0u;
     const int width = src.width();
     for (int y = 0; y < src.height(); ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(converted.constScanLine(y));
         auto* to = reinterpret_cast<QRgb*>(into.scanLine(y));
         for (int x = 0; x < width; ++x)
-            to[x] = (from[x] & 0x00FFFFFFu) == 0x00FFFFFFu ? 0u : from[x];
+            to[x] = (from[x] & 0x00FFFFFFu) == 0x00FFFFFFu ? 0u : (from[x] | opaque);
     }
 }
 

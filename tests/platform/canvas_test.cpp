@@ -373,6 +373,24 @@ TEST(Canvas, StretchedCopiesPlainSmoothAndWithWhiteTransparent)
     EXPECT_FALSE(onlyColours(smooth, {clBlack, clRed, clWhite})) << "halftone blends";
     EXPECT_EQ(pixelAt(keyed, 35, 5), clSilver) << "white lets the destination show";
     EXPECT_EQ(pixelAt(keyed, 5, 5), clBlack);
+
+    // Unstretched through a clip, and from pixels whose unused byte is 0: red where the clip lets it
+    // through, the destination elsewhere and under the white.
+    QImage raw(40, 40, QImage::Format_RGB32);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+            reinterpret_cast<QRgb*>(raw.scanLine(y))[x] = x < 10 ? 0x00FFFFFFu : 0x00FF0000u;
+    QImage clipped = whiteImage(40, 40);
+    clipped.fill(toQRgb(clSilver));
+    {
+        Canvas c(clipped);
+        c.setClipRegion(QRegion(0, 0, 30, 20) + QRegion(0, 20, 20, 20));
+        c.drawImage(QRect(0, 0, 40, 40), raw, QRect(), false, true);
+    }
+    EXPECT_EQ(pixelAt(clipped, 25, 5), clRed);
+    EXPECT_EQ(pixelAt(clipped, 15, 30), clRed);
+    EXPECT_EQ(pixelAt(clipped, 25, 30), clSilver) << "outside the clip";
+    EXPECT_EQ(pixelAt(clipped, 5, 5), clSilver) << "under the white";
 }
 
 TEST(Canvas, AnOriginShiftsDrawingPixelReadsAndFills)
