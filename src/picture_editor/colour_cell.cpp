@@ -34,9 +34,7 @@ void ColourCell::restyle()
     // palette is shown again after every change of the picture, mostly with the same colours.
     if (sheet != styleSheet())
         setStyleSheet(sheet);
-    const int inset = selected_ ? 1 : 3;
-    if (contentsMargins() != QMargins(inset, inset, 0, 0))
-        setContentsMargins(inset, inset, 0, 0);
+    setContentsMargins(selected_ ? 1 : 3, selected_ ? 1 : 3, 0, 0); // nothing happens when unchanged
 }
 
 } // namespace molvane

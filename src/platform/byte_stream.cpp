@@ -93,29 +93,18 @@ void ByteWriter::grow(qsizetype n)
 
 void ByteWriter::writeUInt16(std::uint16_t v)
 {
-    char* p = extend(2);
-    p[0] = char(v & 0xFF);
-    p[1] = char(v >> 8);
+    qToLittleEndian(v, extend(2));
 }
 
 void ByteWriter::writeUInt32(std::uint32_t v)
 {
-    char* p = extend(4);
-    p[0] = char(v & 0xFF);
-    p[1] = char((v >> 8) & 0xFF);
-    p[2] = char((v >> 16) & 0xFF);
-    p[3] = char(v >> 24);
+    qToLittleEndian(v, extend(4));
 }
 
 void ByteWriter::patchInt32(qsizetype offset, std::int32_t v)
 {
     Q_ASSERT(offset >= 0 && offset + 4 <= size_);
-    const auto u = std::uint32_t(v);
-    char* p = data_.data() + offset;
-    p[0] = char(u & 0xFF);
-    p[1] = char((u >> 8) & 0xFF);
-    p[2] = char((u >> 16) & 0xFF);
-    p[3] = char(u >> 24);
+    qToLittleEndian(std::uint32_t(v), data_.data() + offset);
 }
 
 } // namespace molvane
