@@ -10,17 +10,25 @@ void reportInternalDataError(Prompts& prompts)
     prompts.message(QString::fromUtf8(kInternalDataError), MessageType::Error, MessageButtons::Ok);
 }
 
-Drawing::Drawing() : bitmap_(kDefaultCanvasWidth, kDefaultCanvasHeight, QImage::Format_RGB32)
+Drawing::Drawing() : canvasSize_(kDefaultCanvasWidth, kDefaultCanvasHeight)
 {
-    bitmap_.fill(toQRgb(clWhite));
     resetHistory();
     takeBaseline();
 }
 
+void Drawing::makeBitmap() const
+{
+    if (!bitmap_.isNull())
+        return;
+    bitmap_ = QImage(canvasSize_, QImage::Format_RGB32);
+    bitmap_.fill(toQRgb(clWhite));
+}
+
 void Drawing::setCanvasSize(QSize size)
 {
-    if (size == bitmap_.size())
+    if (size == canvasSize_)
         return;
+    canvasSize_ = size;
     bitmap_ = QImage(size, QImage::Format_RGB32);
     rebuildBitmap();
 }
@@ -29,6 +37,7 @@ void Drawing::takeRendered(Drawing&& read)
 {
     figures = std::move(read.figures);
     background = std::move(read.background);
+    canvasSize_ = read.canvasSize_;
     bitmap_ = std::move(read.bitmap_);
     lastRecorded = read.lastRecorded;
     clearSelection();
@@ -36,7 +45,7 @@ void Drawing::takeRendered(Drawing&& read)
 
 void Drawing::rebuildBitmap(const RebuildOptions& options)
 {
-    lastRecorded.update(rebuildDrawingBitmap(bitmap_, figures, background, renderSettings(), options));
+    lastRecorded.update(rebuildDrawingBitmap(bitmap(), figures, background, renderSettings(), options));
 }
 
 void Drawing::clearSelection()

@@ -48,9 +48,22 @@ public:
     FigureRegion keptRegion; // the region the last figure file read had
     QImage pasteImage;       // the picture of a partial file being placed
 
-    const QImage& bitmap() const { return bitmap_; }
-    QImage& bitmap() { return bitmap_; }
-    QSize canvasSize() const { return bitmap_.size(); }
+    // The bitmap is made on first use: a new drawing's canvas is white, and the view shows a white
+    // canvas without it, so an editor started without a file holds no canvas-sized picture until
+    // something is drawn, read or exported.
+    const QImage& bitmap() const
+    {
+        makeBitmap();
+        return bitmap_;
+    }
+    QImage& bitmap()
+    {
+        makeBitmap();
+        return bitmap_;
+    }
+    // False while the canvas is still the white one of a new drawing and nothing has asked for it.
+    bool bitmapMade() const { return !bitmap_.isNull(); }
+    QSize canvasSize() const { return canvasSize_; }
     // Resizes the drawing bitmap and rebuilds it.
     void setCanvasSize(QSize size);
     // Takes the figures, background and drawing bitmap of a drawing read on its own with the same
@@ -105,7 +118,10 @@ private:
             onHistoryChanged();
     }
 
-    QImage bitmap_;
+    void makeBitmap() const;
+
+    QSize canvasSize_;
+    mutable QImage bitmap_; // null until first used (see bitmap())
     UndoHistory history_;
     QByteArray snapshotMemory_; // where the next pushed snapshot is encoded
     QByteArray baseline_;

@@ -92,6 +92,31 @@ void maskGrid(QImage& out, const QRect& area, QSize canvas, const ViewLook& look
     }
 }
 
+// A grid line's dots as a brush: the grid colour every third pixel along the line (anchored to the
+// view by the painter's brush origin), white, which the AND leaves alone, between them.
+QBrush gridLineBrush(QRgb mask, bool horizontal)
+{
+    QImage dots(horizontal ? QSize(3, 1) : QSize(1, 3), QImage::Format_RGB32);
+    dots.fill(Qt::white);
+    dots.setPixel(0, 0, mask);
+    return QBrush(dots);
+}
+
+void maskGridWithPainter(QPainter& p, const QRect& area, QSize canvas, const ViewLook& look)
+{
+    const QRgb mask = toQRgb(look.gridColour);
+    p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    p.setBrushOrigin(0, 0);
+    const QBrush across = gridLineBrush(mask, true);
+    for (int y : gridLines(canvas.height(), look.gridSpacing, look.zoom))
+        if (y >= area.top() && y <= area.bottom())
+            p.fillRect(QRect(area.left(), y, area.width(), 1), across);
+    const QBrush down = gridLineBrush(mask, false);
+    for (int x : gridLines(canvas.width(), look.gridSpacing, look.zoom))
+        if (x >= area.left() && x <= area.right())
+            p.fillRect(QRect(x, area.top(), 1, area.height()), down);
+}
+
 } // namespace
 
 int bitmapPixelUnder(int v, int zoom)
@@ -114,6 +139,28 @@ void composeView(QImage& out, const QRect& area, const QImage& bitmap, const Vie
     }
     if (look.grid && look.gridSpacing > 0)
         maskGrid(out, area, bitmap.size(), look);
+}
+
+bool viewIsUnzoomed(const ViewLook& look)
+{
+    return look.zoom == 100 && !(look.sample && !look.sample->isNull());
+}
+
+void paintUnzoomedView(QPainter& p, const QRect& area, const QImage* bitmap, QSize canvas,
+                       const ViewLook& look)
+{
+    const QRect shown = area & QRect(QPoint(0, 0), canvas);
+    if (shown.isEmpty())
+        return;
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    if (bitmap)
+        p.drawImage(shown.topLeft(), *bitmap, shown);
+    else
+        p.fillRect(shown, Qt::white);
+    if (look.grid && look.gridSpacing > 0)
+        maskGridWithPainter(p, shown, canvas, look);
+    p.restore();
 }
 
 } // namespace molvane

@@ -29,17 +29,25 @@ bool isReformable(int kind)
 
 } // namespace
 
-PaintPicture::PaintPicture() : whites_(findPaintWhites()), working_(kPaintCanvasStart, QImage::Format_RGB32)
+PaintPicture::PaintPicture() : whites_(findPaintWhites()) {}
+
+QImage& PaintPicture::made() const
 {
-    working_.fill(toQRgb(whites_.transparent));
+    if (working_.isNull()) {
+        working_ = QImage(size_, QImage::Format_RGB32);
+        working_.fill(toQRgb(whites_.transparent));
+    }
+    return working_;
 }
 
 void PaintPicture::resize(QSize size)
 {
     const QSize clamped(std::clamp(size.width(), kPaintCanvasMin.width(), kPaintCanvasMax.width()),
                         std::clamp(size.height(), kPaintCanvasMin.height(), kPaintCanvasMax.height()));
-    if (clamped != working_.size())
+    if (clamped != size_) {
+        size_ = clamped;
         working_ = QImage(clamped, QImage::Format_RGB32);
+    }
     render();
 }
 
@@ -70,7 +78,7 @@ void PaintPicture::setBasePicture(const QImage& picture)
 
 void PaintPicture::drawRecording(TFigure& stroke)
 {
-    Canvas canvas(working_);
+    Canvas canvas(made());
     renderStroke(stroke, {canvas, whites_});
     canvas.flush();
     const FigureExtent extent = recordStrokeExtent(stroke, canvas);
@@ -86,11 +94,11 @@ void PaintPicture::addStroke(TFigure stroke)
 
 void PaintPicture::render(bool leaveOutSelected)
 {
-    if (base_ && base_->size() == working_.size()) {
+    if (base_ && base_->size() == size_) {
         // The base picture is the canvas: the working picture shares it until a stroke is drawn.
         working_ = *base_;
     } else {
-        working_.fill(toQRgb(whites_.transparent));
+        made().fill(toQRgb(whites_.transparent));
         if (base_)
             Canvas(working_).drawImage(QRect(QPoint(0, 0), base_->size()), *base_);
     }
@@ -108,6 +116,7 @@ void PaintPicture::addPictureStrokeHidden(TFigure stroke)
     // read only the extreme pixels. Only those are drawn, and put back once the extent is recorded.
     const std::array<QPoint, 4> extremes = strokeExtremes(stroke);
     std::array<std::optional<QRgb>, 4> kept;
+    made();
     for (std::size_t i = 0; i < extremes.size(); ++i)
         if (working_.rect().contains(extremes[i]))
             kept[i] = working_.pixel(extremes[i]);
@@ -163,7 +172,7 @@ void PaintPicture::appendShiftedCopiesOfSelected(QPoint offset)
 
 void PaintPicture::drawOver(std::size_t first)
 {
-    Canvas canvas(working_);
+    Canvas canvas(made());
     const StrokeTarget target{canvas, whites_};
     for (std::size_t i = first; i < strokes_.size(); ++i)
         renderStroke(strokes_[i], target);
@@ -181,7 +190,7 @@ void PaintPicture::clearAll()
 {
     base_.reset();
     strokes_.clear();
-    working_.fill(toQRgb(whites_.transparent));
+    working_ = QImage(); // white again, made when next used
 }
 
 bool PaintPicture::reformLastStroke(int lineWidth, int shape)

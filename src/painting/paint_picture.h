@@ -24,8 +24,8 @@ public:
 
     const PaintWhites& whites() const { return whites_; }
     // Format_RGB32, the canvas size.
-    const QImage& working() const { return working_; }
-    QSize size() const { return working_.size(); }
+    const QImage& working() const { return made(); }
+    QSize size() const { return size_; }
 
     // Clamped to 10..2000 x 10..1500; the picture is rendered again at the new size.
     void resize(QSize size);
@@ -77,8 +77,12 @@ private:
     // Draws the stroke over the working picture and stores the extent it recorded there.
     void drawRecording(TFigure& stroke);
 
+    // The working picture, made when first used: a picture editor never opened holds none.
+    QImage& made() const;
+
     PaintWhites whites_;
-    QImage working_;
+    QSize size_ = kPaintCanvasStart;
+    mutable QImage working_; // null: transparent white of size_, not made yet
     std::optional<QImage> base_;
     FigureList strokes_;
 };

@@ -1,6 +1,7 @@
 #include "document/main_window/canvas_view.h"
 
 #include "document/figure_renderer.h"
+#include "document/view_compose.h"
 #include "support/figure_builders.h"
 #include "support/image_test_util.h"
 
@@ -81,6 +82,31 @@ TEST(CanvasView, TheGridIsMaskedInSoDarkFiguresStayDark)
     EXPECT_LT(silver, 100);
     drawing.settings.showMasu = false;
     EXPECT_EQ(countPixels(shot(view, QRect(0, 0, 100, 100)), clSilver), 0);
+}
+
+TEST(CanvasView, ANewDrawingShowsItsWhiteCanvasWithoutMakingTheBitmapUntilZoomed)
+{
+    Drawing drawing;
+    CanvasView view(drawing);
+    EXPECT_EQ(view.size(), QSize(kDefaultCanvasWidth, kDefaultCanvasHeight));
+    // A part off the grid's period, rendered at an offset: the dots stay anchored to the view.
+    const QRect part(5, 7, 61, 43);
+    const QImage shown = shot(view, part);
+    EXPECT_FALSE(drawing.bitmapMade());
+    QImage white(drawing.canvasSize(), QImage::Format_RGB32);
+    white.fill(Qt::white);
+    ViewLook look;
+    look.gridColour = drawing.settings.masuColor;
+    look.gridSpacing = drawing.settings.masuHaba;
+    look.grid = true;
+    QImage expected(part.size(), QImage::Format_RGB32);
+    composeView(expected, part, white, look);
+    EXPECT_TRUE(imagesMatch(shown, expected, 0, QStringLiteral("new-drawing-view")));
+    view.setZoom(200);
+    shot(view, part);
+    EXPECT_TRUE(drawing.bitmapMade());
+    EXPECT_EQ(drawing.bitmap().size(), drawing.canvasSize());
+    EXPECT_EQ(countPixels(drawing.bitmap(), clWhite), kDefaultCanvasWidth * kDefaultCanvasHeight);
 }
 
 TEST(CanvasView, CursorMarksInvertWhatIsUnderThemAndGoAway)

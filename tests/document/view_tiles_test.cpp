@@ -109,6 +109,32 @@ TEST(ViewCompose, AtFullSizeTheViewIsTheBitmapWithTheGridMaskedIntoItsDots)
     EXPECT_EQ(countPixels(view, fromQRgb(mask), QRect(0, 23, 100, 1)), 34) << "every third pixel is a dot";
 }
 
+TEST(ViewCompose, AnUnzoomedViewPaintedStraightIsTheComposedOne)
+{
+    QImage white(100, 60, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    const QImage noisy = noisyBitmap(100, 60);
+    const QRect view(0, 0, 100, 60);
+    for (const ViewLook& look : {withGrid(100), ViewLook()}) {
+        ASSERT_TRUE(viewIsUnzoomed(look));
+        for (const QImage* bitmap : {&noisy, static_cast<const QImage*>(nullptr)}) {
+            const QImage expected = composed(view, bitmap ? *bitmap : white, look);
+            for (const QRect& part : {view, QRect(5, 7, 50, 31), QRect(47, 23, 80, 80)}) {
+                QImage painted(view.size(), QImage::Format_RGB32);
+                painted.fill(Qt::magenta);
+                QPainter p(&painted);
+                paintUnzoomedView(p, part, bitmap, view.size(), look);
+                p.end();
+                const QRect inside = part & view;
+                EXPECT_TRUE(
+                    imagesMatch(painted.copy(inside), expected.copy(inside), 0, QStringLiteral("unzoomed")));
+                EXPECT_EQ(countPixels(painted, makeTColor(255, 0, 255), view),
+                          100 * 60 - inside.width() * inside.height());
+            }
+        }
+    }
+}
+
 TEST(ViewCompose, ASampleShowsOnlyThroughPureWhiteAndNoGridMeansNone)
 {
     QImage bitmap(20, 20, QImage::Format_RGB32);

@@ -98,11 +98,20 @@ void CanvasView::eraseMarks()
 
 void CanvasView::paintEvent(QPaintEvent* event)
 {
-    tiles_.show(drawing_.bitmap(), look());
+    const ViewLook shown = look();
     const QRegion exposed = event->region();
     QPainter p(this);
-    for (const QRect& part : exposed)
-        tiles_.draw(p, part);
+    if (viewIsUnzoomed(shown)) {
+        // Nothing to compose: no tiles, and no bitmap while the canvas is still a new drawing's white.
+        tiles_.release();
+        const QImage* bitmap = drawing_.bitmapMade() ? &drawing_.bitmap() : nullptr;
+        for (const QRect& part : exposed)
+            paintUnzoomedView(p, part, bitmap, drawing_.canvasSize(), shown);
+    } else {
+        tiles_.show(drawing_.bitmap(), shown);
+        for (const QRect& part : exposed)
+            tiles_.draw(p, part);
+    }
     const QRegion overlaid = overlaidRegion() & exposed;
     if (!overlaid.isEmpty())
         paintOverlaid(p, overlaid);
