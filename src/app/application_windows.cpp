@@ -11,13 +11,20 @@ std::unique_ptr<Window> ApplicationWindows::create(Args&&... args)
 }
 
 ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& folders)
-    : form1_(create<TForm1>(prompts, folders)), form3_(create<TForm3>(prompts, form1_.get())),
-      pictureEditor_(create<TFormPictureEditor>(prompts, form1_.get())),
-      pictureSelect_(create<TFormPictureSelect>(prompts, form1_.get())),
-      showMasu_(create<TFormShowMasu>(prompts, form1_.get())), form2_(create<TForm2>(prompts, form1_.get())),
-      moji_(create<TFormMoji>(form1_.get())), picEffect_(create<TFormPicEffect>(form1_.get())),
-      selectWidth_(create<TFormSelectWidth>(form1_.get()))
+    : form1_(create<TForm1>(prompts, folders)), prompts_(prompts), folders_(folders)
 {
+}
+
+void ApplicationWindows::createDialogs(Prompts& prompts, const DataFolders& folders)
+{
+    form3_ = create<TForm3>(prompts, form1_.get());
+    pictureEditor_ = create<TFormPictureEditor>(prompts, form1_.get());
+    pictureSelect_ = create<TFormPictureSelect>(prompts, form1_.get());
+    showMasu_ = create<TFormShowMasu>(prompts, form1_.get());
+    form2_ = create<TForm2>(prompts, form1_.get());
+    moji_ = create<TFormMoji>(form1_.get());
+    picEffect_ = create<TFormPicEffect>(form1_.get());
+    selectWidth_ = create<TFormSelectWidth>(form1_.get());
     moji_->setPrompts(&prompts);
     form1_->textButtons().setTextDialog(moji_.get());
     form1_->setStyleDialog(form2_.get());
@@ -33,14 +40,26 @@ ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& fold
 
 void ApplicationWindows::start(const QString& argument)
 {
+    if (rest_)
+        return;
+    rest_ = std::make_unique<AfterFirstFrame>(*form1_, [this, argument] {
+        createDialogs(prompts_, folders_);
+        form1_->recovery().offerOrphans();
+        form1_->openStartupFile(argument);
+    });
     form1_->show();
-    form1_->recovery().offerOrphans();
-    form1_->openStartupFile(argument);
+}
+
+void ApplicationWindows::finishStart()
+{
+    if (rest_)
+        rest_->runNow();
 }
 
 // The dialogs go before the main window that is their parent.
 ApplicationWindows::~ApplicationWindows()
 {
+    rest_.reset();
     selectWidth_.reset();
     picEffect_.reset();
     moji_.reset();

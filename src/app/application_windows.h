@@ -1,14 +1,16 @@
 #pragma once
 // The program's windows, created once at start in their fixed order (the main window first) and
-// destroyed together at the end. The dialogs are owned here and shown modally when needed.
+// destroyed together at the end. The dialogs are owned here and shown modally when needed. The main
+// window shows before the dialogs are made: they are created right after its first frame.
 
+#include "app/after_first_frame.h"
 #include "document/main_window/tform1.h"
 #include "picture_editor/tform_moji.h"
 #include "picture_editor/tform_picture_editor.h"
-#include "pictures/tform_select_width.h"
 #include "picture_editor/tform_show_masu.h"
 #include "pictures/tform_pic_effect.h"
 #include "pictures/tform_picture_select.h"
+#include "pictures/tform_select_width.h"
 #include "settings/tform2.h"
 #include "settings/tform3.h"
 
@@ -23,13 +25,20 @@ public:
     ~ApplicationWindows();
 
     TForm1& form1() { return *form1_; }
-    // Shows the main window, then opens the file named on the command line (empty for none): the
-    // window must have its size first, for a paste frame to wait in the middle of the view.
+    // Shows the main window. After its first frame (or at the first input before it) the dialogs are
+    // created in their order, orphaned recovery files are offered and the file named on the command
+    // line (empty for none) is opened: the window has its size by then, for a paste frame to wait in
+    // the middle of the view.
     void start(const QString& argument);
+    // Finishes the start at once if it has not finished.
+    void finishStart();
+    bool started() const { return rest_ && rest_->done(); }
     // The object names of the windows in the order they were created.
     const QStringList& creationOrder() const { return order_; }
 
 private:
+    void createDialogs(Prompts& prompts, const DataFolders& folders);
+
     template <typename Window, typename... Args>
     std::unique_ptr<Window> create(Args&&... args);
 
@@ -43,6 +52,9 @@ private:
     std::unique_ptr<TFormMoji> moji_;
     std::unique_ptr<TFormPicEffect> picEffect_;
     std::unique_ptr<TFormSelectWidth> selectWidth_;
+    Prompts& prompts_;
+    DataFolders folders_;
+    std::unique_ptr<AfterFirstFrame> rest_;
 };
 
 } // namespace molvane

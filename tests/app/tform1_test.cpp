@@ -64,6 +64,8 @@ TEST(ApplicationStart, TheNineWindowsAreCreatedInTheirOrderWithTheirCaptions)
     QTemporaryDir dir;
     ScriptedPrompts prompts;
     ApplicationWindows windows(prompts, dataFoldersIn(dir.filePath("Molvane")));
+    windows.start(QString());
+    windows.finishStart();
     EXPECT_EQ(windows.creationOrder(),
               (QStringList{"Form1", "Form3", "FormPictureEditor", "FormPictureSelect", "FormShowMasu", "Form2", "FormMoji",
                            "FormPicEffect", "FormSelectWidth"}));
@@ -73,6 +75,26 @@ TEST(ApplicationStart, TheNineWindowsAreCreatedInTheirOrderWithTheirCaptions)
     for (const QString& name : windows.creationOrder().mid(1))
         seen.append(windows.form1().findChild<QWidget*>(name)->windowTitle());
     EXPECT_EQ(seen, captions);
+}
+
+TEST(ApplicationStart, TheDialogsAreCreatedAfterTheFirstFrameOrAtTheFirstInputBeforeIt)
+{
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    {
+        ApplicationWindows windows(prompts, dataFoldersIn(dir.filePath("Molvane")));
+        windows.start(QString());
+        EXPECT_TRUE(windows.form1().isVisible());
+        EXPECT_EQ(windows.creationOrder(), QStringList{"Form1"});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return windows.started(); }, 5000));
+        EXPECT_EQ(windows.creationOrder().size(), 9);
+    }
+    ApplicationWindows windows(prompts, dataFoldersIn(dir.filePath("Molvane")));
+    windows.start(QString());
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(&windows.form1(), &key);
+    EXPECT_TRUE(windows.started()) << "before the key reached the window";
+    EXPECT_EQ(windows.creationOrder().size(), 9);
 }
 
 TEST(ApplicationStart, APartialFileNamedAtStartWaitsInTheMiddleOfTheView)
@@ -89,6 +111,7 @@ TEST(ApplicationStart, APartialFileNamedAtStartWaitsInTheMiddleOfTheView)
     ASSERT_TRUE(writeFigureFile(source, QDir(folders.partFigures).filePath("ring.fgb"),
                                 FigureFileMode::Partial, {bond}, {100, 50, 100, 40}, prompts));
     windows.start(QStringLiteral("ring"));
+    windows.finishStart();
     TForm1& form = windows.form1();
     ASSERT_TRUE(form.pasteFrameShown());
     const QSize view = form.scrollBox()->viewport()->size();
