@@ -92,30 +92,24 @@ void maskGrid(QImage& out, const QRect& area, QSize canvas, const ViewLook& look
     }
 }
 
-// A grid line's dots as a brush: the grid colour every third pixel along the line (anchored to the
-// view by the painter's brush origin), white, which the AND leaves alone, between them.
-QBrush gridLineBrush(QRgb mask, bool horizontal)
+// composeView of a canvas whose bitmap may not be made yet (null: white).
+void composeCanvas(QImage& out, const QRect& area, const QImage* bitmap, QSize canvas, const ViewLook& look)
 {
-    QImage dots(horizontal ? QSize(3, 1) : QSize(1, 3), QImage::Format_RGB32);
-    dots.fill(Qt::white);
-    dots.setPixel(0, 0, mask);
-    return QBrush(dots);
+    const bool overSample = look.sample && !look.sample->isNull();
+    if (overSample || !bitmap)
+        paintUnderlay(out, area, look);
+    if (bitmap) {
+        const bool plain = bitmap->format() == QImage::Format_RGB32;
+        stretchBitmap(out, area, plain ? *bitmap : bitmap->convertToFormat(QImage::Format_RGB32), look.zoom,
+                      overSample);
+    }
+    if (look.grid && look.gridSpacing > 0)
+        maskGrid(out, area, canvas, look);
 }
 
-void maskGridWithPainter(QPainter& p, const QRect& area, QSize canvas, const ViewLook& look)
-{
-    const QRgb mask = toQRgb(look.gridColour);
-    p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    p.setBrushOrigin(0, 0);
-    const QBrush across = gridLineBrush(mask, true);
-    for (int y : gridLines(canvas.height(), look.gridSpacing, look.zoom))
-        if (y >= area.top() && y <= area.bottom())
-            p.fillRect(QRect(area.left(), y, area.width(), 1), across);
-    const QBrush down = gridLineBrush(mask, false);
-    for (int x : gridLines(canvas.width(), look.gridSpacing, look.zoom))
-        if (x >= area.left() && x <= area.right())
-            p.fillRect(QRect(x, area.top(), 1, area.height()), down);
-}
+// Rows of view composed at a time by paintNewCanvasView: a strip of a wide view stays in the cache
+// between being composed and being drawn.
+constexpr int kStripRows = 32;
 
 } // namespace
 
@@ -127,39 +121,25 @@ int bitmapPixelUnder(int v, int zoom)
 
 void composeView(QImage& out, const QRect& area, const QImage& bitmap, const ViewLook& look)
 {
-    if (area.isEmpty())
-        return;
-    const bool overSample = look.sample && !look.sample->isNull();
-    if (overSample || bitmap.isNull())
-        paintUnderlay(out, area, look);
-    if (!bitmap.isNull()) {
-        const bool plain = bitmap.format() == QImage::Format_RGB32;
-        stretchBitmap(out, area, plain ? bitmap : bitmap.convertToFormat(QImage::Format_RGB32), look.zoom,
-                      overSample);
-    }
-    if (look.grid && look.gridSpacing > 0)
-        maskGrid(out, area, bitmap.size(), look);
+    if (!area.isEmpty())
+        composeCanvas(out, area, bitmap.isNull() ? nullptr : &bitmap, bitmap.size(), look);
 }
 
-bool viewIsUnzoomed(const ViewLook& look)
+void paintNewCanvasView(QPainter& p, const QRect& area, QSize canvas, const ViewLook& look, QImage& strip)
 {
-    return look.zoom == 100 && !(look.sample && !look.sample->isNull());
-}
-
-void paintUnzoomedView(QPainter& p, const QRect& area, const QImage* bitmap, QSize canvas,
-                       const ViewLook& look)
-{
-    const QRect shown = area & QRect(QPoint(0, 0), canvas);
+    const QRect shown = area & QRect(QPoint(0, 0), zoomedSize(canvas, look.zoom));
     if (shown.isEmpty())
         return;
+    const QSize stripSize(shown.width(), std::min(shown.height(), kStripRows));
+    if (strip.width() < stripSize.width() || strip.height() < stripSize.height())
+        strip = QImage(stripSize.expandedTo(strip.size()), QImage::Format_RGB32);
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    if (bitmap)
-        p.drawImage(shown.topLeft(), *bitmap, shown);
-    else
-        p.fillRect(shown, Qt::white);
-    if (look.grid && look.gridSpacing > 0)
-        maskGridWithPainter(p, shown, canvas, look);
+    for (int top = shown.top(); top <= shown.bottom(); top += kStripRows) {
+        const QRect part(shown.left(), top, shown.width(), std::min(kStripRows, shown.bottom() - top + 1));
+        composeCanvas(strip, part, nullptr, canvas, look);
+        p.drawImage(part.topLeft(), strip, QRect(QPoint(0, 0), part.size()));
+    }
     p.restore();
 }
 

@@ -32,13 +32,9 @@ inline bool gridDotAt(int v) { return v % 3 == 0; }
 // Composes `area` (view pixels) into the top-left of out, which is at least that big (Format_RGB32).
 void composeView(QImage& out, const QRect& area, const QImage& bitmap, const ViewLook& look);
 
-// Whether the view shows the bitmap pixel for pixel (100 %, no sample beneath): then there is nothing
-// to compose, and paintUnzoomedView paints it straight.
-bool viewIsUnzoomed(const ViewLook& look);
-// Paints `area` of an unzoomed view of a canvas with the painter, as composeView would compose it: the
-// bitmap's pixels, or white where `bitmap` is null (a new drawing's canvas not made yet), and the grid
-// ANDed in by the painter's raster operation.
-void paintUnzoomedView(QPainter& p, const QRect& area, const QImage* bitmap, QSize canvas,
-                       const ViewLook& look);
+// Paints `area` of the view of a new drawing's canvas whose bitmap is not made yet, as composeView would
+// compose a white bitmap: white, the sample and the grid, composed a few rows at a time in `strip`
+// (memory kept for the next paint).
+void paintNewCanvasView(QPainter& p, const QRect& area, QSize canvas, const ViewLook& look, QImage& strip);
 
 } // namespace molvane

@@ -46,14 +46,6 @@ void ViewTiles::clear()
     tiles_.clear();
 }
 
-void ViewTiles::release()
-{
-    tiles_.clear();
-    spare_.clear();
-    key_ = Key();
-    bitmap_ = nullptr;
-}
-
 QImage ViewTiles::freshTileImage()
 {
     if (!spare_.empty()) {

@@ -29,8 +29,6 @@ public:
     // are used; their contents are recognised by their cache keys, which change with every write.
     void show(const QImage& bitmap, const ViewLook& look);
     void clear();
-    // Drops the tiles and the buffers kept for reuse: the memory goes back until tiles are shown again.
-    void release();
 
     // Draws the area (view pixels) with the painter at the same coordinates.
     void draw(QPainter& p, const QRect& area);

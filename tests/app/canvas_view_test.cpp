@@ -84,29 +84,30 @@ TEST(CanvasView, TheGridIsMaskedInSoDarkFiguresStayDark)
     EXPECT_EQ(countPixels(shot(view, QRect(0, 0, 100, 100)), clSilver), 0);
 }
 
-TEST(CanvasView, ANewDrawingShowsItsWhiteCanvasWithoutMakingTheBitmapUntilZoomed)
+TEST(CanvasView, ANewDrawingShowsItsWhiteCanvasWithoutMakingTheBitmap)
 {
     Drawing drawing;
     CanvasView view(drawing);
     EXPECT_EQ(view.size(), QSize(kDefaultCanvasWidth, kDefaultCanvasHeight));
-    // A part off the grid's period, rendered at an offset: the dots stay anchored to the view.
-    const QRect part(5, 7, 61, 43);
-    const QImage shown = shot(view, part);
-    EXPECT_FALSE(drawing.bitmapMade());
     QImage white(drawing.canvasSize(), QImage::Format_RGB32);
     white.fill(Qt::white);
     ViewLook look;
     look.gridColour = drawing.settings.masuColor;
     look.gridSpacing = drawing.settings.masuHaba;
     look.grid = true;
+    // A part off the grid's period, rendered at an offset: the dots stay anchored to the view.
+    const QRect part(5, 7, 61, 43);
     QImage expected(part.size(), QImage::Format_RGB32);
-    composeView(expected, part, white, look);
-    EXPECT_TRUE(imagesMatch(shown, expected, 0, QStringLiteral("new-drawing-view")));
-    view.setZoom(200);
-    shot(view, part);
-    EXPECT_TRUE(drawing.bitmapMade());
-    EXPECT_EQ(drawing.bitmap().size(), drawing.canvasSize());
-    EXPECT_EQ(countPixels(drawing.bitmap(), clWhite), kDefaultCanvasWidth * kDefaultCanvasHeight);
+    for (int zoom : {100, 200}) {
+        view.setZoom(zoom);
+        look.zoom = zoom;
+        composeView(expected, part, white, look);
+        EXPECT_TRUE(imagesMatch(shot(view, part), expected, 0, QStringLiteral("new-drawing-view")));
+    }
+    EXPECT_FALSE(drawing.bitmapMade());
+    drawing.bitmap().setPixel(10, 10, qRgb(0, 0, 0));
+    EXPECT_EQ(countPixels(drawing.bitmap(), clWhite), kDefaultCanvasWidth * kDefaultCanvasHeight - 1);
+    EXPECT_EQ(pixelAt(shot(view, part), 15, 13), clBlack) << "the bitmap made is shown";
 }
 
 TEST(CanvasView, CursorMarksInvertWhatIsUnderThemAndGoAway)

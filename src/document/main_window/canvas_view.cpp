@@ -101,13 +101,12 @@ void CanvasView::paintEvent(QPaintEvent* event)
     const ViewLook shown = look();
     const QRegion exposed = event->region();
     QPainter p(this);
-    if (viewIsUnzoomed(shown)) {
-        // Nothing to compose: no tiles, and no bitmap while the canvas is still a new drawing's white.
-        tiles_.release();
-        const QImage* bitmap = drawing_.bitmapMade() ? &drawing_.bitmap() : nullptr;
+    if (!drawing_.bitmapMade()) {
+        // A new drawing's white canvas: nothing to keep in tiles, and no bitmap is made for it.
         for (const QRect& part : exposed)
-            paintUnzoomedView(p, part, bitmap, drawing_.canvasSize(), shown);
+            paintNewCanvasView(p, part, drawing_.canvasSize(), shown, strip_);
     } else {
+        strip_ = QImage();
         tiles_.show(drawing_.bitmap(), shown);
         for (const QRect& part : exposed)
             tiles_.draw(p, part);

@@ -86,6 +86,7 @@ private:
     OverlayPainter overlay_;
     OverlayArea overlayArea_;
     ViewTiles tiles_;
+    QImage strip_; // rows of a new drawing's view being composed
     mutable QImage measure_{1, 1, QImage::Format_RGB32};
     mutable Canvas measureCanvas_{measure_};
     QImage sample_;
