@@ -43,6 +43,7 @@ void ApplicationWindows::start(const QString& argument)
     if (rest_)
         return;
     rest_ = std::make_unique<AfterFirstFrame>(*form1_, [this, argument] {
+        form1_->pictures().followClipboard();
         createDialogs(prompts_, folders_);
         form1_->recovery().offerOrphans();
         form1_->openStartupFile(argument);

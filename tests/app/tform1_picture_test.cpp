@@ -227,6 +227,18 @@ TEST_F(PictureCommandsTest, APastedPictureWaitsInTheFrameAndItsReleasePlacesAPic
     EXPECT_EQ(form->editMode(), EditMode::Single) << "the next press goes back to the figure tool";
 }
 
+TEST_F(PictureCommandsTest, OnceFollowedTheClipboardEnablesPasteAsAPictureWithoutAMenuShown)
+{
+    QAction* paste = form->findChild<QAction*>("Paste1AsPic");
+    QGuiApplication::clipboard()->setText(QStringLiteral("only text"));
+    form->pictures().followClipboard();
+    EXPECT_FALSE(paste->isEnabled());
+    QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
+    EXPECT_TRUE(paste->isEnabled()) << "the shortcut works as soon as a picture is copied";
+    QGuiApplication::clipboard()->setText(QStringLiteral("text again"));
+    EXPECT_FALSE(paste->isEnabled());
+}
+
 TEST_F(PictureCommandsTest, AClipboardPictureLargerThanTheLargestCanvasIsRefusedAndNothingWaits)
 {
     QGuiApplication::clipboard()->setImage(QImage(2001, 10, QImage::Format_RGB32));

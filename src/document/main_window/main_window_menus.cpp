@@ -88,7 +88,10 @@ void MainWindowBuilder::buildMenus()
     ui_.editMenu = w_.menuBar()->addMenu(u(texts::kMenuEdit));
     ui_.editMenu->setObjectName(QStringLiteral("mmEdit"));
     ui_.editMenu->setToolTipsVisible(true);
-    QObject::connect(ui_.editMenu, &QMenu::aboutToShow, &w_, [w = &w_] { w->popupStates(); });
+    QObject::connect(ui_.editMenu, &QMenu::aboutToShow, &w_, [w = &w_] {
+        w->popupStates();
+        w->pictures_.pasteState();
+    });
     ui_.editMenu->addActions(ui_.popupMenu->actions());
 
     QAction* help = w_.menuBar()->addAction(u(texts::kMenuHelp));
@@ -115,6 +118,7 @@ void MainWindowBuilder::buildPopupMenu()
     ui_.popupMenu->setToolTipsVisible(true);
     QObject::connect(ui_.popupMenu, &QMenu::aboutToShow, &w_, [w = &w_] {
         w->popupStates();
+        w->pictures_.pasteState();
         w->popupCommandRan_ = false;
     });
     // Qt keeps the click that closes a popup to itself, so that click never reaches the canvas. Once

@@ -352,8 +352,18 @@ void PictureCommands::popupStates()
     const bool asPicture = w_.clipboard_.itemsEnabled() && !w_.tools_.selection().range().isNull();
     for (const char* name : {"Cut1AsPic", "Copy1AsPic"})
         menu->findChild<QAction*>(QString::fromLatin1(name))->setEnabled(asPicture);
-    menu->findChild<QAction*>(QStringLiteral("Paste1AsPic"))
+}
+
+void PictureCommands::pasteState()
+{
+    w_.ui_.popupMenu->findChild<QAction*>(QStringLiteral("Paste1AsPic"))
         ->setEnabled(offersPicture(QGuiApplication::clipboard()->mimeData()));
+}
+
+void PictureCommands::followClipboard()
+{
+    pasteState();
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &w_, [this] { pasteState(); });
 }
 
 } // namespace molvane

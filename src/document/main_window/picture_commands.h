@@ -59,8 +59,14 @@ public:
     void sbPicLoadExClick();
     void setPictureEditor(TFormPictureEditor* editor) { pictureEditor_ = editor; }
     TFormPictureEditor* pictureEditor() const { return pictureEditor_; }
-    // The canvas menu's picture items, enabled as they can act now.
+    // The canvas menu's cut and copy as a picture, enabled as they can act now.
     void popupStates();
+    // Paste as a picture, enabled when the system clipboard holds a picture. Asking the clipboard the
+    // first time opens the program's connection to it, a round trip to the display server, so the
+    // start leaves it until the window is on the screen (followClipboard); the menus ask again as
+    // they open.
+    void pasteState();
+    void followClipboard();
 
     // The picture the next placed picture figure receives, and its name (the figure's text).
     const QImage& pendingPicture() const { return pendingPicture_; }

@@ -44,7 +44,6 @@ void RecoveryBackup::openStore()
 
 void RecoveryBackup::setInterval(int seconds)
 {
-    openStore();
     if (seconds <= 0) {
         timer_.stop();
         return;
