@@ -13,19 +13,18 @@ namespace {
 // A window that is never exposed (started minimised, say) still finishes its start soon.
 constexpr int kLatestMs = 1000;
 
-bool isInput(QEvent::Type type)
+// Input that can start a command. A pointer merely passing over the window as it appears is not: the
+// rest would then run before the first frame, which is what it waits for.
+bool startsACommand(QEvent::Type type)
 {
     switch (type) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::Wheel:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::ShortcutOverride:
     case QEvent::ContextMenu:
-    case QEvent::DragEnter:
     case QEvent::Drop:
     case QEvent::TabletPress:
     case QEvent::TouchBegin:
@@ -69,7 +68,7 @@ bool AfterFirstFrame::eventFilter(QObject* watched, QEvent* e)
 {
     if (done_)
         return false;
-    if (isInput(e->type())) {
+    if (startsACommand(e->type())) {
         runNow(); // before the input reaches anything
     } else if (e->type() == QEvent::Expose && watched == window_.windowHandle() &&
                window_.windowHandle()->isExposed()) {
