@@ -15,26 +15,26 @@ ApplicationWindows::ApplicationWindows(Prompts& prompts, const DataFolders& fold
 {
 }
 
-void ApplicationWindows::createDialogs(Prompts& prompts, const DataFolders& folders)
+void ApplicationWindows::createDialogs()
 {
-    form3_ = create<TForm3>(prompts, form1_.get());
-    pictureEditor_ = create<TFormPictureEditor>(prompts, form1_.get());
-    pictureSelect_ = create<TFormPictureSelect>(prompts, form1_.get());
-    showMasu_ = create<TFormShowMasu>(prompts, form1_.get());
-    form2_ = create<TForm2>(prompts, form1_.get());
+    form3_ = create<TForm3>(prompts_, form1_.get());
+    pictureEditor_ = create<TFormPictureEditor>(prompts_, form1_.get());
+    pictureSelect_ = create<TFormPictureSelect>(prompts_, form1_.get());
+    showMasu_ = create<TFormShowMasu>(prompts_, form1_.get());
+    form2_ = create<TForm2>(prompts_, form1_.get());
     moji_ = create<TFormMoji>(form1_.get());
     picEffect_ = create<TFormPicEffect>(form1_.get());
     selectWidth_ = create<TFormSelectWidth>(form1_.get());
-    moji_->setPrompts(&prompts);
+    moji_->setPrompts(&prompts_);
     form1_->textButtons().setTextDialog(moji_.get());
     form1_->setStyleDialog(form2_.get());
     form1_->setEnvironmentDialog(form3_.get());
     form1_->pictures().setPictureEditor(pictureEditor_.get());
     pictureEditor_->setGridDialog(showMasu_.get(), form1_->drawing().settings.masuHaba);
-    pictureEditor_->setDataFolder(folders.partPictures);
+    pictureEditor_->setDataFolder(folders_.partPictures);
     pictureEditor_->setTextDialog(moji_.get());
     pictureSelect_->setDialogs(selectWidth_.get(), picEffect_.get());
-    pictureSelect_->setPictureFolder(folders.pictures);
+    pictureSelect_->setPictureFolder(folders_.pictures);
     pictureEditor_->setImportWindow(pictureSelect_.get());
 }
 
@@ -44,7 +44,7 @@ void ApplicationWindows::start(const QString& argument)
         return;
     rest_ = std::make_unique<AfterFirstFrame>(*form1_, [this, argument] {
         form1_->pictures().followClipboard();
-        createDialogs(prompts_, folders_);
+        createDialogs();
         form1_->recovery().offerOrphans();
         form1_->openStartupFile(argument);
     });

@@ -37,7 +37,7 @@ public:
     const QStringList& creationOrder() const { return order_; }
 
 private:
-    void createDialogs(Prompts& prompts, const DataFolders& folders);
+    void createDialogs();
 
     template <typename Window, typename... Args>
     std::unique_ptr<Window> create(Args&&... args);
