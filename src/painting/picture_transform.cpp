@@ -7,6 +7,42 @@
 
 namespace molvane {
 
+namespace {
+
+qint64 floorDiv(qint64 a, qint64 b)
+{
+    const qint64 q = a / b;
+    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
+}
+
+qint64 ceilDiv(qint64 a, qint64 b)
+{
+    return -floorDiv(-a, b);
+}
+
+// The columns i (within [lo, hi)) where start + i * step lies in [0, limit): one run, as the value
+// moves one way along the row.
+void narrowToInside(qint64 start, qint64 step, qint64 limit, qint64& lo, qint64& hi)
+{
+    if (step == 0) {
+        if (start < 0 || start >= limit)
+            hi = lo;
+        return;
+    }
+    qint64 first = 0, last = 0; // inclusive
+    if (step > 0) {
+        first = ceilDiv(-start, step);
+        last = floorDiv(limit - 1 - start, step);
+    } else {
+        first = ceilDiv(limit - 1 - start, step);
+        last = floorDiv(-start, step);
+    }
+    lo = std::max(lo, first);
+    hi = std::min(hi, last + 1);
+}
+
+} // namespace
+
 QImage rotatePicture(const QImage& source, double angle, QRgb background)
 {
     const QImage src = source.convertToFormat(QImage::Format_RGB32);
@@ -30,12 +66,18 @@ QImage rotatePicture(const QImage& source, double angle, QRgb background)
         // The source point of the row's first pixel, then one step of (c, -s) per column.
         qint64 x = fixed(w / 2.0 + c * (0 - cx) + s * (j - cy));
         qint64 y = fixed(h / 2.0 - s * (0 - cx) + c * (j - cy));
-        for (int i = 0; i < width; ++i, x += stepX, y += stepY) {
-            const auto ix = quint64(x >> 32), iy = quint64(y >> 32);
-            line[i] = (ix < quint64(w) && iy < quint64(h))
-                          ? reinterpret_cast<const QRgb*>(bits + qsizetype(iy) * stride)[ix]
-                          : fill;
-        }
+        // The row's pixels whose source point lies on the picture are one run; the rest is background.
+        qint64 lo = 0, hi = width;
+        narrowToInside(x, stepX, qint64(w) << 32, lo, hi);
+        narrowToInside(y, stepY, qint64(h) << 32, lo, hi);
+        if (lo >= hi)
+            lo = hi = 0;
+        std::fill(line, line + lo, fill);
+        x += lo * stepX;
+        y += lo * stepY;
+        for (qint64 i = lo; i < hi; ++i, x += stepX, y += stepY)
+            line[i] = reinterpret_cast<const QRgb*>(bits + qsizetype(y >> 32) * stride)[x >> 32];
+        std::fill(line + hi, line + width, fill);
     }
     return out;
 }
