@@ -21,15 +21,14 @@ QImage filled(QSize size, QRgb colour)
     return image;
 }
 
-// Every output pixel mapped back to the source on its own, the edges checked pixel by pixel.
-QImage turnedPixelByPixel(const QImage& src, double angle, QRgb background)
+// Every output pixel of a turned picture of the given size (its sizes are checked on their own) mapped
+// back to the source on its own, the edges checked pixel by pixel.
+QImage turnedPixelByPixel(const QImage& src, double angle, QRgb background, QSize size)
 {
     const int w = src.width(), h = src.height();
     const double c = std::cos(angle), s = std::sin(angle);
-    const int outW = int(std::nearbyint(std::abs(c * w) + std::abs(s * h)));
-    const int outH = int(std::nearbyint(std::abs(s * w) + std::abs(c * h)));
-    QImage out(std::max(outW, 1), std::max(outH, 1), QImage::Format_RGB32);
-    const double cx = outW / 2.0 - 0.5, cy = outH / 2.0 - 0.5;
+    QImage out(size, QImage::Format_RGB32);
+    const double cx = size.width() / 2.0 - 0.5, cy = size.height() / 2.0 - 0.5;
     constexpr double kOne = 4294967296.0;
     const auto fixed = [](double v) { return qint64(std::llround(v * kOne)); };
     for (int j = 0; j < out.height(); ++j)
@@ -51,10 +50,11 @@ TEST(RotatePicture, EveryAngleGivesThePixelsOfAPixelByPixelTurn)
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             picture.setPixel(x, y, qRgb(x * 6, y * 10, (x * y) % 256));
-    for (double degrees : {0.0, 0.5, -0.5, 37.0, 45.0, 90.0, 135.0, 180.0, -90.0, 270.0, 359.9, -123.4})
-        EXPECT_EQ(rotatePicture(picture, degrees * M_PI / 180, kWhite),
-                  turnedPixelByPixel(picture, degrees * M_PI / 180, kWhite))
+    for (double degrees : {0.0, 0.5, -0.5, 37.0, 45.0, 90.0, 135.0, 180.0, -90.0, 270.0, 359.9, -123.4}) {
+        const QImage turned = rotatePicture(picture, degrees * M_PI / 180, kWhite);
+        EXPECT_EQ(turned, turnedPixelByPixel(picture, degrees * M_PI / 180, kWhite, turned.size()))
             << degrees << " degrees";
+    }
 }
 
 TEST(RotatePicture, SizesRoundTiesToEvenAndTheCornersAreBackground)
