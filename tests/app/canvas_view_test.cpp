@@ -88,25 +88,31 @@ TEST(CanvasView, ANewDrawingShowsItsWhiteCanvasWithoutMakingTheBitmap)
 {
     Drawing drawing;
     CanvasView view(drawing);
-    EXPECT_EQ(view.size(), QSize(kDefaultCanvasWidth, kDefaultCanvasHeight));
-    QImage white(drawing.canvasSize(), QImage::Format_RGB32);
+    QImage white(drawing.canvasSize(), QImage::Format_RGB32), expected(61, 73, QImage::Format_RGB32);
     white.fill(Qt::white);
+    // A part off the grid's period and taller than a strip, rendered at an offset: the dots stay
+    // anchored to the view and the strips join.
+    const QRect part(QPoint(5, 7), expected.size());
     ViewLook look;
+    look.grid = true;
     look.gridColour = drawing.settings.masuColor;
     look.gridSpacing = drawing.settings.masuHaba;
-    look.grid = true;
-    // A part off the grid's period, rendered at an offset: the dots stay anchored to the view.
-    const QRect part(5, 7, 61, 43);
-    QImage expected(part.size(), QImage::Format_RGB32);
-    for (int zoom : {100, 200}) {
-        view.setZoom(zoom);
-        look.zoom = zoom;
+    QImage sample(30, 30, QImage::Format_RGB32);
+    sample.fill(qRgb(0, 0, 255));
+    for (int zoom : {100, 200, 150}) {
+        view.setZoom(look.zoom = zoom);
+        if (zoom == 150) { // a sample under the grid
+            view.setSample(sample, QRect(20, 10, 30, 30), true);
+            look.sample = &sample;
+            look.samplePlace = QRect(30, 15, 45, 45);
+        }
         composeView(expected, part, white, look);
         EXPECT_TRUE(imagesMatch(shot(view, part), expected, 0, QStringLiteral("new-drawing-view")));
     }
     EXPECT_FALSE(drawing.bitmapMade());
+    view.setSample(QImage(), QRect(), false);
+    view.setZoom(200);
     drawing.bitmap().setPixel(10, 10, qRgb(0, 0, 0));
-    EXPECT_EQ(countPixels(drawing.bitmap(), clWhite), kDefaultCanvasWidth * kDefaultCanvasHeight - 1);
     EXPECT_EQ(pixelAt(shot(view, part), 15, 13), clBlack) << "the bitmap made is shown";
 }
 

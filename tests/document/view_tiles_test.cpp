@@ -109,37 +109,6 @@ TEST(ViewCompose, AtFullSizeTheViewIsTheBitmapWithTheGridMaskedIntoItsDots)
     EXPECT_EQ(countPixels(view, fromQRgb(mask), QRect(0, 23, 100, 1)), 34) << "every third pixel is a dot";
 }
 
-TEST(ViewCompose, ANewCanvasViewPaintedInStripsIsTheComposedViewOfAWhiteBitmap)
-{
-    QImage white(100, 60, QImage::Format_RGB32);
-    white.fill(Qt::white);
-    QImage sample(30, 30, QImage::Format_RGB32);
-    sample.fill(qRgb(0, 0, 255));
-    QImage strip; // kept from paint to paint, as the view keeps it
-    for (int zoom : {100, 150}) {
-        ViewLook withSample = withGrid(zoom);
-        withSample.sample = &sample;
-        withSample.samplePlace = QRect(20, 10, 45, 45);
-        for (const ViewLook& look : {withGrid(zoom), withSample}) {
-            const QRect view(QPoint(0, 0), white.size() * zoom / 100);
-            const QImage expected = composed(view, white, look);
-            for (const QRect& part : {view, QRect(5, 7, 50, 31), QRect(47, 23, 200, 80)}) {
-                QImage painted(view.size(), QImage::Format_RGB32);
-                painted.fill(Qt::magenta);
-                QPainter p(&painted);
-                paintNewCanvasView(p, part, white.size(), look, strip);
-                p.end();
-                const QRect inside = part & view;
-                EXPECT_TRUE(
-                    imagesMatch(painted.copy(inside), expected.copy(inside), 0, QStringLiteral("new-canvas")))
-                    << "zoom " << zoom;
-                EXPECT_EQ(countPixels(painted, makeTColor(255, 0, 255), view),
-                          view.width() * view.height() - inside.width() * inside.height());
-            }
-        }
-    }
-}
-
 TEST(ViewCompose, ASampleShowsOnlyThroughPureWhiteAndNoGridMeansNone)
 {
     QImage bitmap(20, 20, QImage::Format_RGB32);

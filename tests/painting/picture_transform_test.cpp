@@ -21,23 +21,18 @@ QImage filled(QSize size, QRgb colour)
     return image;
 }
 
-// Every output pixel of a turned picture of the given size (its sizes are checked on their own) mapped
-// back to the source on its own, the edges checked pixel by pixel.
-QImage turnedPixelByPixel(const QImage& src, double angle, QRgb background, QSize size)
+// Each pixel of a turn of the given size (sizes are checked on their own) mapped back and checked alone.
+QImage turnedPixelByPixel(const QImage& src, double angle, QSize size)
 {
-    const int w = src.width(), h = src.height();
-    const double c = std::cos(angle), s = std::sin(angle);
+    const double c = std::cos(angle), s = std::sin(angle), cx = size.width() / 2.0 - 0.5,
+                 cy = size.height() / 2.0 - 0.5;
+    const auto fixed = [](double v) { return qint64(std::llround(v * 4294967296.0)); };
     QImage out(size, QImage::Format_RGB32);
-    const double cx = size.width() / 2.0 - 0.5, cy = size.height() / 2.0 - 0.5;
-    constexpr double kOne = 4294967296.0;
-    const auto fixed = [](double v) { return qint64(std::llround(v * kOne)); };
     for (int j = 0; j < out.height(); ++j)
         for (int i = 0; i < out.width(); ++i) {
-            const qint64 x = fixed(w / 2.0 + c * (0 - cx) + s * (j - cy)) + i * fixed(c);
-            const qint64 y = fixed(h / 2.0 - s * (0 - cx) + c * (j - cy)) + i * fixed(-s);
-            const qint64 ix = x >> 32, iy = y >> 32;
-            const bool inside = ix >= 0 && ix < w && iy >= 0 && iy < h;
-            out.setPixel(i, j, inside ? src.pixel(int(ix), int(iy)) : (background | 0xFF000000u));
+            const qint64 x = (fixed(src.width() / 2.0 - c * cx + s * (j - cy)) + i * fixed(c)) >> 32;
+            const qint64 y = (fixed(src.height() / 2.0 + s * cx + c * (j - cy)) + i * fixed(-s)) >> 32;
+            out.setPixel(i, j, src.rect().contains(int(x), int(y)) ? src.pixel(int(x), int(y)) : kWhite);
         }
     return out;
 }
@@ -52,7 +47,7 @@ TEST(RotatePicture, EveryAngleGivesThePixelsOfAPixelByPixelTurn)
             picture.setPixel(x, y, qRgb(x * 6, y * 10, (x * y) % 256));
     for (double degrees : {0.0, 0.5, -0.5, 37.0, 45.0, 90.0, 135.0, 180.0, -90.0, 270.0, 359.9, -123.4}) {
         const QImage turned = rotatePicture(picture, degrees * M_PI / 180, kWhite);
-        EXPECT_EQ(turned, turnedPixelByPixel(picture, degrees * M_PI / 180, kWhite, turned.size()))
+        EXPECT_EQ(turned, turnedPixelByPixel(picture, degrees * M_PI / 180, turned.size()))
             << degrees << " degrees";
     }
 }
